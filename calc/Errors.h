@@ -1,0 +1,33 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The two families of failure that the computation raises. The application's failure handler
+// tells them apart by family only; the kinds inside the arithmetic family are for tests and callers.
+
+class ArithmeticError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class OverflowError : public ArithmeticError {
+public:
+    OverflowError() : ArithmeticError("Floating point overflow") {}
+};
+
+class DivisionByZeroError : public ArithmeticError {
+public:
+    DivisionByZeroError() : ArithmeticError("Floating point division by zero") {}
+};
+
+class InvalidOperationError : public ArithmeticError {
+public:
+    InvalidOperationError() : ArithmeticError("Invalid floating point operation") {}
+};
+
+// A text that is not a number, or a number outside the whole-number range asked for.
+class ConversionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

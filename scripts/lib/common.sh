@@ -1,0 +1,35 @@
+# Shared by scripts/run and scripts/test: package installation and the build.
+# Sourced, not run.
+
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
+
+# Packages the program needs to build and run.
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fontconfig)
+# Extra packages for the tests and benchmarks.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs whichever of the named Debian packages are missing; does nothing when all are there.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds everything into $BUILD_DIR. Extra arguments go to cmake at configure time.
+build_all() {
+    if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+        cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
