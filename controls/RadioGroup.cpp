@@ -1,0 +1,132 @@
+#include "RadioGroup.h"
+
+#include "ColorNames.h"
+#include "FailureGuard.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRadioButton>
+#include <algorithm>
+
+std::vector<QRect> RadioGroupItemRects(QSize groupSize, int itemCount, int columns, int fontHeight)
+{
+    std::vector<QRect> rects;
+    if (itemCount <= 0)
+        return rects;
+    columns = std::max(columns, 1);
+    const int perColumn = (itemCount + columns - 1) / columns;
+    const int width = (groupSize.width() - 10) / columns;
+    const int spare = groupSize.height() - fontHeight - 5;
+    const int height = spare / perColumn;
+    const int topMargin = fontHeight + 1 + (spare % perColumn) / 2;
+    for (int i = 0; i < itemCount; ++i)
+        rects.emplace_back((i / perColumn) * width + 8, (i % perColumn) * height + topMargin, width, height);
+    return rects;
+}
+
+TRadioGroup::TRadioGroup(QWidget *parent) : QWidget(parent), m_group(new QButtonGroup(this))
+{
+    connect(m_group, &QButtonGroup::idClicked, this, [this](int index) { ButtonClicked(index); });
+}
+
+void TRadioGroup::SetItems(const QStringList &items)
+{
+    for (QRadioButton *button : m_buttons)
+        delete button;
+    m_buttons.clear();
+    m_items = items;
+    m_itemIndex = -1;
+    for (int i = 0; i < m_items.size(); ++i) {
+        auto *button = new QRadioButton(m_items[i], this);
+        button->setAccessibleName(m_items[i].trimmed());
+        m_group->addButton(button, i);
+        m_buttons.push_back(button);
+        button->show();
+    }
+    ArrangeButtons();
+    UpdateTabStop();
+}
+
+void TRadioGroup::SetColumns(int columns)
+{
+    columns = std::max(columns, 1);
+    if (columns == m_columns)
+        return;
+    m_columns = columns;
+    ArrangeButtons();
+}
+
+void TRadioGroup::SetItemIndex(int index)
+{
+    if (index < -1 || index >= static_cast<int>(m_buttons.size()) || index == m_itemIndex)
+        return;
+    m_itemIndex = index;
+    if (index >= 0) {
+        m_buttons[index]->setChecked(true);
+    } else if (QAbstractButton *checked = m_group->checkedButton()) {
+        // An exclusive group refuses to uncheck its last checked button.
+        m_group->setExclusive(false);
+        checked->setChecked(false);
+        m_group->setExclusive(true);
+    }
+    UpdateTabStop();
+}
+
+QRadioButton *TRadioGroup::Button(int index) const
+{
+    return index >= 0 && index < static_cast<int>(m_buttons.size()) ? m_buttons[index] : nullptr;
+}
+
+void TRadioGroup::paintEvent(QPaintEvent *)
+{
+    // An etched frame (shadow line over a highlight line one pixel lower right) whose top runs
+    // through the middle of the empty caption line.
+    QPainter painter(this);
+    const int top = QFontMetrics(font()).height() / 2 - 1;
+    const QRect outline(0, top, width() - 2, height() - 2 - top); // drawRect covers one pixel more
+    painter.setPen(clWhite);
+    painter.drawRect(outline.translated(1, 1));
+    painter.setPen(clGray);
+    painter.drawRect(outline);
+}
+
+void TRadioGroup::resizeEvent(QResizeEvent *)
+{
+    ArrangeButtons();
+}
+
+void TRadioGroup::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        ArrangeButtons();
+    QWidget::changeEvent(event);
+}
+
+void TRadioGroup::ArrangeButtons()
+{
+    const std::vector<QRect> rects = RadioGroupItemRects(size(), static_cast<int>(m_buttons.size()),
+                                                         m_columns, QFontMetrics(font()).height());
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setGeometry(rects[i]);
+}
+
+void TRadioGroup::UpdateTabStop()
+{
+    const int tabStop = std::max(m_itemIndex, 0);
+    for (std::size_t i = 0; i < m_buttons.size(); ++i)
+        m_buttons[i]->setFocusPolicy(static_cast<int>(i) == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TRadioGroup::ButtonClicked(int index)
+{
+    if (index == m_itemIndex)
+        return;
+    m_itemIndex = index;
+    UpdateTabStop();
+    RunGuarded([&] {
+        if (OnClick)
+            OnClick(this);
+    });
+}
