@@ -1,0 +1,23 @@
+#include "Application.h"
+
+#include "MainWindow.h"
+
+#include <QApplication>
+
+int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &onShown)
+{
+    QApplication application(argc, argv);
+    // Qt would append a display name to every window's caption, so the title is the application's
+    // name and the main window's caption; the desktop entry and window class use "quillmere".
+    QCoreApplication::setApplicationName(QStringLiteral("quillmere"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
+
+    TfrmMain frmMain;
+    // The preview window and the report form are created here, hidden, once the printed chart exists.
+
+    frmMain.show();
+    if (onShown)
+        onShown(frmMain);
+    return QApplication::exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The desktop's own style with one change: a hint shows as soon as the mouse comes to rest on a
+// control (wake-up delay 0 ms instead of the toolkit's 700 ms).
+class TZeroHintDelayStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
+};
+
+// Installs TZeroHintDelayStyle as the application's style (the application owns it).
+void SetHintDelayZero();

@@ -1,0 +1,188 @@
+#include "MainWindow.h"
+
+#include "Errors.h"
+#include "FailureGuard.h"
+#include "FailureMessages.h"
+#include "InformationBox.h"
+#include "RadioGroup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousShower = SetInformationShower([this](const QString &text) { messages << text; });
+        window = std::make_unique<TfrmMain>();
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override
+    {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        window.reset();
+        SetInformationShower(previousShower);
+    }
+
+    const TMainWindowControls &c() const { return window->Controls(); }
+
+    // A right click as the platform delivers it: a context-menu request to the control under the mouse.
+    static void RightClick(QWidget *widget, QPoint position)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
+        QApplication::sendEvent(widget, &event);
+    }
+
+    std::unique_ptr<TfrmMain> window;
+    QStringList messages;
+    InformationShower previousShower;
+};
+
+TEST_F(MainWindowTest, WindowHasItsCaptionSizeFrameAndColour)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmere 32, 2.2"));
+    EXPECT_EQ(window->size(), QSize(564, 386));
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(192, 192, 192));
+}
+
+struct Placement {
+    const char *Name;
+    QWidget *(*Control)(const TMainWindowControls &);
+    QRect Geometry;
+};
+
+class MainWindowPlacement : public MainWindowTest, public testing::WithParamInterface<Placement> {};
+
+TEST_P(MainWindowPlacement, ControlStandsWhereTheDesignPutsIt)
+{
+    EXPECT_EQ(GetParam().Control(c())->geometry(), GetParam().Geometry);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, MainWindowPlacement,
+    testing::Values(
+        Placement{
+            "Panel2", [](const TMainWindowControls &c) -> QWidget * { return c.Panel2; }, {0, 0, 564, 32}},
+        Placement{
+            "Panel1", [](const TMainWindowControls &c) -> QWidget * { return c.Panel1; }, {0, 32, 564, 97}},
+        Placement{
+            "Label1", [](const TMainWindowControls &c) -> QWidget * { return c.Label1; }, {259, 17, 27, 14}},
+        Placement{
+            "Label2", [](const TMainWindowControls &c) -> QWidget * { return c.Label2; }, {261, 69, 25, 14}},
+        Placement{
+            "Label3", [](const TMainWindowControls &c) -> QWidget * { return c.Label3; }, {253, 43, 33, 14}},
+        Placement{
+            "Label4", [](const TMainWindowControls &c) -> QWidget * { return c.Label4; }, {93, 7, 139, 14}},
+        Placement{
+            "Label5", [](const TMainWindowControls &c) -> QWidget * { return c.Label5; }, {404, 7, 136, 14}},
+        Placement{"rgInterest",
+                  [](const TMainWindowControls &c) -> QWidget * { return c.rgInterest; },
+                  {393, 21, 159, 66}},
+        Placement{
+            "rgLoan", [](const TMainWindowControls &c) -> QWidget * { return c.rgLoan; }, {83, 21, 159, 66}}),
+    [](const testing::TestParamInfo<Placement> &info) { return std::string(info.param.Name); });
+
+TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
+{
+    EXPECT_EQ(c().rgLoan->Items(),
+              QStringList({" 100", " 250", " 500", " 1000", " 2000", " 2500", " 3000", " 4000", " 5000"}));
+    EXPECT_EQ(c().rgInterest->Items(), QStringList({"  .10", "  .125", "  .20", "  .25", "  .333", "  .375",
+                                                    "  .5", "  .75", " 1.0"}));
+    EXPECT_EQ(c().rgLoan->ItemIndex(), 3);
+    EXPECT_EQ(c().rgInterest->ItemIndex(), 3);
+    EXPECT_EQ(c().rgLoan->Columns(), 3);
+    // Filled column by column: " 1000" heads the second column.
+    EXPECT_EQ(c().rgLoan->Button(3)->geometry().top(), c().rgLoan->Button(0)->geometry().top());
+    EXPECT_GT(c().rgLoan->Button(3)->geometry().left(), c().rgLoan->Button(2)->geometry().left());
+}
+
+TEST_F(MainWindowTest, PopupMenuHasItsFourItemsWithPrintPreviewDisabled)
+{
+    const QList<QAction *> items = c().mnuPop->actions();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0], c().mnuPopPrint);
+    EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Preview"));
+    EXPECT_FALSE(items[0]->isEnabled());
+    EXPECT_EQ(items[1]->text(), QStringLiteral("&About..."));
+    EXPECT_TRUE(items[1]->isEnabled());
+    EXPECT_TRUE(items[2]->isSeparator());
+    EXPECT_EQ(items[3]->text(), QStringLiteral("E&xit"));
+    EXPECT_TRUE(items[3]->isEnabled());
+}
+
+class RightClickOpensTheWindowMenu : public MainWindowTest, public testing::WithParamInterface<Placement> {};
+
+TEST_P(RightClickOpensTheWindowMenu, OnControl)
+{
+    QWidget *control = GetParam().Control(c());
+    RightClick(control, GetParam().Geometry.topLeft());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c().mnuPop->isVisible(); }));
+    EXPECT_EQ(c().mnuPop->pos(), control->mapToGlobal(GetParam().Geometry.topLeft()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, RightClickOpensTheWindowMenu,
+    testing::Values(
+        Placement{"Label1", [](const TMainWindowControls &c) -> QWidget * { return c.Label1; }, {3, 3, 0, 0}},
+        Placement{
+            "Panel1", [](const TMainWindowControls &c) -> QWidget * { return c.Panel1; }, {250, 90, 0, 0}},
+        Placement{
+            "Panel2", [](const TMainWindowControls &c) -> QWidget * { return c.Panel2; }, {400, 10, 0, 0}},
+        Placement{"rgLoan",
+                  [](const TMainWindowControls &c) -> QWidget * { return c.rgLoan->Button(4); },
+                  {4, 4, 0, 0}},
+        Placement{
+            "Label6", [](const TMainWindowControls &c) -> QWidget * { return c.Label6; }, {5, 5, 0, 0}}),
+    [](const testing::TestParamInfo<Placement> &info) { return std::string(info.param.Name); });
+
+TEST_F(MainWindowTest, HintsShowWithoutDelay)
+{
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
+}
+
+TEST_F(MainWindowTest, FailureInAHandlerShowsTheMessageOfItsFamily)
+{
+    RunGuarded([] { throw OverflowError(); });
+    RunGuarded([] { throw ConversionError("'abc' is not a valid floating point value"); });
+    EXPECT_EQ(messages, QStringList({QString::fromLatin1(TooLargeMessage),
+                                     QString::fromLatin1(UnidentifiedErrorMessage)}));
+}
+
+TEST_F(MainWindowTest, ExitItemClosesTheWindowWithoutAQuestion)
+{
+    c().mnuPopExit->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, ApplicationBecomingActiveRaisesTheActiveWindow)
+{
+    QWidget cover;
+    cover.setGeometry(window->geometry());
+    cover.show();
+    cover.raise();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    // Raised over the cover: the window's centre now belongs to it.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::widgetAt(window->geometry().center()) != &cover; }));
+}
+} // namespace
