@@ -6,6 +6,7 @@ BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
 # Packages the program needs to build and run.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fontconfig)
+RUN_PACKAGES+=(libx11-dev) # Num Lock through XKB
 # Extra packages for the tests and benchmarks.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils)
 
@@ -32,4 +33,20 @@ build_all() {
         cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+}
+
+# Uses the current X display, or starts a private Xvfb (stopped when the calling script exits) when
+# there is none, and exports DISPLAY.
+ensure_x_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    local number=99
+    while [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$number" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$number"
 }

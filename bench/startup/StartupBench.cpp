@@ -1,0 +1,129 @@
+// Start-up of the program against a minimal Qt Widgets program: wall time from starting the
+// process to its first painted window, and the process's peak resident memory. Needs a display.
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <spawn.h>
+#include <stdexcept>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+struct ProbeRun {
+    double Seconds = 0;
+    long PeakRssKiB = 0;
+};
+
+// Starts `path`, waits for its "painted" line and for its end.
+ProbeRun RunProbe(const char *path)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    char *const argv[] = {const_cast<char *>(path), nullptr};
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, path, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    if (spawned != 0)
+        throw std::runtime_error(std::string("cannot start ") + path);
+
+    std::string output;
+    char buffer[64];
+    ssize_t count = 0;
+    while (output.find("painted\n") == std::string::npos &&
+           (count = read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(count));
+    const auto painted = std::chrono::steady_clock::now();
+    close(pipeEnds[0]);
+
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    if (output.find("painted\n") == std::string::npos)
+        throw std::runtime_error(std::string(path) + " ended without painting (is there a display?)");
+    return {std::chrono::duration<double>(painted - start).count(), usage.ru_maxrss};
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+std::map<std::string, std::vector<ProbeRun>> &Runs()
+{
+    static std::map<std::string, std::vector<ProbeRun>> runs;
+    return runs;
+}
+
+void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const char *path)
+{
+    std::vector<ProbeRun> &runs = Runs()[name];
+    for (auto _ : state) {
+        try {
+            runs.push_back(RunProbe(path));
+        } catch (const std::exception &failure) {
+            state.SkipWithError(failure.what());
+            return;
+        }
+        state.SetIterationTime(runs.back().Seconds);
+    }
+    std::vector<double> rss;
+    for (const ProbeRun &run : runs)
+        rss.push_back(static_cast<double>(run.PeakRssKiB));
+    state.counters["peak_rss_KiB"] = Median(rss);
+}
+
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQt, "minimal", MINIMAL_PROBE)
+    ->UseManualTime()
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, Quillmere, "quillmere", QUILLMERE_PROBE)
+    ->UseManualTime()
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
+
+void PrintRatios()
+{
+    const auto median = [](const std::vector<ProbeRun> &runs, auto field) {
+        std::vector<double> values;
+        for (const ProbeRun &run : runs)
+            values.push_back(static_cast<double>(run.*field));
+        return Median(values);
+    };
+    const std::vector<ProbeRun> &minimal = Runs()["minimal"];
+    const std::vector<ProbeRun> &quillmere = Runs()["quillmere"];
+    if (minimal.empty() || quillmere.empty())
+        return;
+    std::printf("start-up to first paint, median: quillmere %.1f ms, minimal Qt %.1f ms, ratio %.2f\n",
+                1000 * median(quillmere, &ProbeRun::Seconds), 1000 * median(minimal, &ProbeRun::Seconds),
+                median(quillmere, &ProbeRun::Seconds) / median(minimal, &ProbeRun::Seconds));
+    std::printf("peak resident memory, median: quillmere %.0f KiB, minimal Qt %.0f KiB, ratio %.2f\n",
+                median(quillmere, &ProbeRun::PeakRssKiB), median(minimal, &ProbeRun::PeakRssKiB),
+                median(quillmere, &ProbeRun::PeakRssKiB) / median(minimal, &ProbeRun::PeakRssKiB));
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintRatios();
+    return 0;
+}
