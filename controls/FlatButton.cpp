@@ -411,6 +411,7 @@ void TFlatButton::mousePressEvent(QMouseEvent *event)
         QWidget::mousePressEvent(event);
         return;
     }
+    TrackPointer(event->position().toPoint());
     LeftPress();
 }
 
