@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -195,6 +196,11 @@ struct TargetCase {
     QString caption;
     std::optional<QString> opened; // none: the click opens nothing
 };
+
+void PrintTo(const TargetCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class UrlLabelTargetTest : public UrlLabelTest, public testing::WithParamInterface<TargetCase> {};
 
