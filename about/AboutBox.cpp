@@ -1,0 +1,135 @@
+#include "AboutBox.h"
+
+#include "ColorNames.h"
+#include "MakerDetails.h"
+#include "Pictures.h"
+
+#include <QPixmap>
+
+namespace {
+QFont Arial(int pixels, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+// A label drawn transparently on the panel. Left-aligned labels keep their left edge and take their
+// text's width; right-aligned ones end at the right edge of their design box whatever the font's
+// exact widths; centred ones are centred in it.
+QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, const QFont &font,
+                   Qt::Alignment alignment, const QColor &color = clBlack)
+{
+    auto *label = new QLabel(text, panel);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    SetColour(label, QPalette::WindowText, color);
+    label->setGeometry(designBox);
+    if (alignment == Qt::AlignLeft)
+        label->adjustSize();
+    return label;
+}
+
+QLabel *Picture(QWidget *parent, const QString &path, QPoint position)
+{
+    auto *picture = new QLabel(parent);
+    const QPixmap pixmap(path);
+    picture->setPixmap(pixmap);
+    picture->setGeometry(QRect(position, pixmap.size()));
+    return picture;
+}
+} // namespace
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+{
+    TAboutBoxControls &c = m_controls;
+    setWindowTitle(QStringLiteral("Compliments of Halvorn Software"));
+    // A caption without system menu, close, minimise or maximise buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(412, 269);
+    SetColour(this, QPalette::Window, clSilver);
+    setAutoFillBackground(true);
+    setFont(Arial(13));
+    setAccessibleName(windowTitle());
+
+    c.BtnClose = new TFlatButton(this);
+    c.BtnClose->setGeometry(111, 238, 216, 29);
+    c.BtnClose->SetBitmap(QImage(ExitGlyph()));
+    c.BtnClose->SetLayout(TFlatButtonLayout::blBitmapLeft);
+    c.BtnClose->SetOptions(TFlatButtonOption::boPopupMark | TFlatButtonOption::boShowBevel);
+    c.BtnClose->setFont(Arial(12));
+    c.BtnClose->setAccessibleName(QStringLiteral("Close"));
+
+    c.Image3 = Picture(this, VerticalNamePicture(), {5, 12});
+    c.Image3->setAccessibleName(QString::fromLatin1(MakerName));
+
+    c.Panel1 = new TBevelPanel(this);
+    c.Panel1->setGeometry(35, 8, 369, 226);
+    c.Panel1->SetColor(clWhite);
+    c.Panel1->SetBevelOuter(TPanelBevel::bvLowered);
+    c.Panel1->SetBevelInner(TPanelBevel::bvRaised);
+
+    QWidget *panel = c.Panel1;
+    c.Label8 = PanelLabel(panel, QString::fromLatin1(MakerName), {11, 6, 139, 16}, Arial(13, true),
+                          Qt::AlignHCenter);
+    c.Label9 = PanelLabel(panel, QString::fromLatin1(MakerPostalAddress), {12, 23, 181, 14}, Arial(11),
+                          Qt::AlignLeft);
+    c.Shape1 = new QWidget(panel);
+    c.Shape1->setGeometry(11, 43, 346, 2);
+    SetColour(c.Shape1, QPalette::Window, clMaroon);
+    c.Shape1->setAutoFillBackground(true);
+    c.Label4 =
+        PanelLabel(panel, QStringLiteral("Halvorn Software creates highly customized financial calculators"),
+                   {9, 52, 344, 14}, Arial(11), Qt::AlignHCenter);
+    c.Label5 = PanelLabel(
+        panel, QStringLiteral("which enhance the visibility of our clients in the banking, real estate,"),
+        {25, 67, 328, 14}, Arial(11), Qt::AlignRight);
+    c.Label6 = PanelLabel(panel, QStringLiteral("mortgage and financial services industries."),
+                          {146, 83, 207, 14}, Arial(11), Qt::AlignRight);
+    c.Label3 = PanelLabel(panel, QStringLiteral("We invite you to visit our website at,"), {23, 113, 180, 14},
+                          Arial(11), Qt::AlignRight);
+
+    c.UrlLabel1 = new TUrlLabel(panel);
+    QFont linkFont = Arial(11);
+    linkFont.setUnderline(true);
+    c.UrlLabel1->setFont(linkFont);
+    c.UrlLabel1->setText(QString::fromLatin1(MakerWebAddress));
+    c.UrlLabel1->SetURL(QString::fromLatin1(MakerWebAddress));
+    c.UrlLabel1->move(207, 113);
+    c.UrlLabel1->adjustSize();
+
+    c.Image1 = Picture(panel, LogoPicture(), {2, 129});
+    c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
+    c.Label7 = PanelLabel(panel, QStringLiteral("to download other free financial calculators like this one"),
+                          {84, 130, 269, 14}, Arial(11), Qt::AlignRight);
+    c.Label10 =
+        PanelLabel(panel, QStringLiteral("and to visit our \"Gallery of Clients\" where you may learn"),
+                   {83, 146, 270, 14}, Arial(11), Qt::AlignRight);
+    c.Label11 = PanelLabel(panel, QStringLiteral("how others are using customized financial calculators by"),
+                           {77, 162, 276, 14}, Arial(11), Qt::AlignRight);
+    c.Label12 = PanelLabel(panel, QStringLiteral("Halvorn Software to promote their own companies."),
+                           {70, 178, 283, 14}, Arial(11), Qt::AlignRight);
+    c.Label2 = PanelLabel(panel, QString::fromUtf8(MakerRightsNotice), {38, 206, 315, 14}, Arial(11),
+                          Qt::AlignLeft, clGray);
+
+    c.BtnClose->OnClick = [this](QObject *sender) { BtnCloseClick(sender); };
+}
+
+void TAboutBox::BtnCloseClick(QObject *)
+{
+    reject();
+}
+
+void TAboutBox::PlaceCentredOver(const QRect &outer)
+{
+    move(outer.left() + (outer.width() - width()) / 2, outer.top() + (outer.height() - height()) / 2);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "BevelPanel.h"
+#include "FlatButton.h"
+#include "UrlLabel.h"
+
+#include <QDialog>
+#include <QLabel>
+
+// The About box's controls, named as its window description names them. The box owns them all.
+struct TAboutBoxControls {
+    TFlatButton *BtnClose = nullptr;
+    QLabel *Image3 = nullptr;
+    TBevelPanel *Panel1 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label9 = nullptr;
+    QWidget *Shape1 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label3 = nullptr;
+    TUrlLabel *UrlLabel1 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label2 = nullptr;
+};
+
+// The maker's details, the web address as a working link, the logo and one wide button that closes
+// the box. A fixed dialog (412 x 269 client pixels) with a caption but no caption buttons; no
+// control takes the focus. Escape closes it like the button, so a keyboard alone can leave it.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget *parent = nullptr);
+
+    const TAboutBoxControls &Controls() const { return m_controls; }
+
+    // Closes the box with the cancel result (QDialog::Rejected).
+    void BtnCloseClick(QObject *sender);
+
+    // Moves the box so that it stands centred over `outer` (a window's outer rectangle on the screen):
+    // left = outer left + (outer width - box width) / 2, top likewise, the halving truncated toward 0.
+    void PlaceCentredOver(const QRect &outer);
+
+private:
+    TAboutBoxControls m_controls;
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+// The maker's details as the About box and the main window's top bar show them.
+inline constexpr char MakerName[] = "Halvorn Software";
+inline constexpr char MakerPostalAddress[] = "14 Linden Row, Halvorn Bay, OR 97000";
+inline constexpr char MakerWebAddress[] = "www.halvornsoftware.example";
+inline constexpr char MakerRightsNotice[] =
+    "Copyright \u00a9 1997-2026 Halvorn Software. All rights reserved.";

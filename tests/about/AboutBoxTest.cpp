@@ -1,0 +1,122 @@
+#include "AboutBox.h"
+
+#include "ColorNames.h"
+#include "MakerDetails.h"
+
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+class AboutBoxTest : public testing::Test {
+protected:
+    const TAboutBoxControls &c() const { return box.Controls(); }
+
+    TAboutBox box;
+};
+
+TEST_F(AboutBoxTest, IsAFixedDialogWithACaptionButNoCaptionButtons)
+{
+    EXPECT_EQ(box.windowTitle(), QStringLiteral("Compliments of Halvorn Software"));
+    EXPECT_EQ(box.size(), QSize(412, 269));
+    EXPECT_EQ(box.minimumSize(), box.maximumSize());
+    const Qt::WindowFlags flags = box.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(AboutBoxTest, ControlsStandWhereTheDesignPutsThem)
+{
+    EXPECT_EQ(c().BtnClose->geometry(), QRect(111, 238, 216, 29));
+    EXPECT_EQ(c().Image3->geometry(), QRect(5, 12, 23, 170));
+    EXPECT_EQ(c().Panel1->geometry(), QRect(35, 8, 369, 226));
+    EXPECT_EQ(c().Shape1->geometry(), QRect(11, 43, 346, 2));
+    EXPECT_EQ(c().Image1->geometry(), QRect(2, 129, 68, 93));
+    EXPECT_EQ(c().UrlLabel1->pos(), QPoint(207, 113));
+    EXPECT_EQ(c().Label8->pos(), QPoint(11, 6));
+    EXPECT_EQ(c().Label9->pos(), QPoint(12, 23));
+    EXPECT_EQ(c().Label2->pos(), QPoint(38, 206));
+}
+
+TEST_F(AboutBoxTest, PromotionalLinesEndTogetherAndTheInvitationMeetsTheLink)
+{
+    for (const QLabel *line : {c().Label5, c().Label6, c().Label7, c().Label10, c().Label11, c().Label12}) {
+        EXPECT_EQ(line->geometry().right() + 1, 353) << line->text().toStdString();
+        EXPECT_TRUE(line->alignment().testFlag(Qt::AlignRight));
+    }
+    EXPECT_EQ(c().Label3->geometry().right() + 1, 203);
+    EXPECT_EQ(c().Label10->text(),
+              QStringLiteral("and to visit our \"Gallery of Clients\" where you may learn"));
+}
+
+TEST_F(AboutBoxTest, WebAddressIsALinkToItself)
+{
+    EXPECT_EQ(c().UrlLabel1->text(), QString::fromLatin1(MakerWebAddress));
+    EXPECT_EQ(c().UrlLabel1->URL(), QString::fromLatin1(MakerWebAddress));
+    EXPECT_TRUE(c().UrlLabel1->font().underline());
+    EXPECT_EQ(c().UrlLabel1->font().pixelSize(), 11);
+}
+
+TEST_F(AboutBoxTest, PaintsSilverBoxWhitePanelMaroonRuleAndGreyNotice)
+{
+    const QImage image = box.grab().toImage();
+    EXPECT_EQ(image.pixelColor(2, 260), clSilver);
+    EXPECT_EQ(image.pixelColor(35 + 200, 8 + 100), clWhite);
+    EXPECT_EQ(image.pixelColor(35 + 11 + 100, 8 + 44), clMaroon);
+    // The panel's lowered outer bevel starts grey at its top-left.
+    EXPECT_EQ(image.pixelColor(35, 8 + 100), clGray);
+    EXPECT_EQ(c().Label2->palette().color(QPalette::WindowText), clGray);
+}
+
+TEST_F(AboutBoxTest, CloseButtonClosesWithTheCancelResult)
+{
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseClick(c().BtnClose, Qt::LeftButton, {}, QPoint(100, 14));
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Rejected);
+}
+
+TEST_F(AboutBoxTest, EscapeClosesLikeTheButton)
+{
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    QTest::keyClick(&box, Qt::Key_Escape);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Rejected);
+}
+
+TEST_F(AboutBoxTest, NoControlTakesTheFocus)
+{
+    for (const QWidget *child : box.findChildren<QWidget *>())
+        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << child->metaObject()->className();
+}
+
+struct PlacementCase {
+    const char *Name;
+    QRect Outer;
+    QPoint Expected;
+};
+
+class AboutBoxPlacement : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(AboutBoxPlacement, CentresOverTheOuterRectangle)
+{
+    TAboutBox box;
+    box.PlaceCentredOver(GetParam().Outer);
+    EXPECT_EQ(box.pos(), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rectangles, AboutBoxPlacement,
+                         testing::Values(PlacementCase{"MainWindow", {354, 306, 572, 412}, {434, 377}},
+                                         PlacementCase{"OddDifference", {0, 0, 415, 272}, {1, 1}},
+                                         // Smaller than the box: the halving truncates toward zero.
+                                         PlacementCase{"SmallerThanTheBox", {100, 100, 301, 100}, {45, 16}}),
+                         [](const testing::TestParamInfo<PlacementCase> &info) {
+                             return std::string(info.param.Name);
+                         });
+} // namespace
