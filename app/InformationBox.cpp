@@ -46,7 +46,7 @@ QString InformationDisplayText(const QString &text)
 std::unique_ptr<QMessageBox> CreateInformationBox(const QString &text)
 {
     auto box = std::make_unique<TCentredMessageBox>(QMessageBox::Information, QStringLiteral("Information"),
-                                             InformationDisplayText(text), QMessageBox::Ok);
+                                                    InformationDisplayText(text), QMessageBox::Ok);
     box->setTextFormat(Qt::PlainText);
     return box;
 }

@@ -1,17 +1,15 @@
 #include "MainWindow.h"
 
+#include "AboutBox.h"
 #include "FailureGuard.h"
 #include "FailureMessages.h"
 #include "HintStyle.h"
 #include "InformationBox.h"
 #include "NumLock.h"
-#include "RadioGroup.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QLabel>
-#include <QMenu>
+#include <memory>
 
 TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent), m_controls(LoadMainWindowLayout(*this))
 {
@@ -33,6 +31,11 @@ void TfrmMain::BindHandlers()
     bindAction(m_controls.mnuPopPrint, &TfrmMain::btnPrintClick);
     bindAction(m_controls.mnuPopAbout, &TfrmMain::btnHelpClick);
     bindAction(m_controls.mnuPopExit, &TfrmMain::btnExitClick);
+    // The buttons and the label raise their notifications guarded themselves.
+    m_controls.btnExit->OnClick = [this](QObject *sender) { btnExitClick(sender); };
+    m_controls.btnHelp->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
+    m_controls.btnPrint->OnClick = [this](QObject *sender) { btnPrintClick(sender); };
+    m_controls.Label6->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
 }
 
 void TfrmMain::FormCreate(QObject *)
@@ -47,7 +50,10 @@ void TfrmMain::FormCreate(QObject *)
     SetNumlockTrue();
 }
 
-void TfrmMain::FormActivate(QObject *) {}
+void TfrmMain::FormActivate(QObject *)
+{
+    m_controls.edtLoan->setFocus(Qt::OtherFocusReason);
+}
 
 void TfrmMain::ApplicationActivate(QObject *)
 {
@@ -61,7 +67,15 @@ void TfrmMain::AppOnException(QObject *, const std::exception &failure)
     ShowInformation(QString::fromStdString(FailureMessage(failure)));
 }
 
-void TfrmMain::btnHelpClick(QObject *) {}
+void TfrmMain::btnHelpClick(QObject *)
+{
+    const QRect outer = frameGeometry();
+    repaint(); // fully drawn before the modal box opens over it
+    // One box per showing, destroyed when it closes, also when showing it fails.
+    const auto aboutBox = std::make_unique<TAboutBox>(this);
+    aboutBox->PlaceCentredOver(outer);
+    aboutBox->exec();
+}
 
 void TfrmMain::btnExitClick(QObject *)
 {

@@ -3,12 +3,10 @@
 #include "Application.h"
 #include "BevelPanel.h"
 #include "ColorNames.h"
-#include "RadioGroup.h"
+#include "MakerDetails.h"
+#include "Pictures.h"
 
-#include <QAction>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QMenu>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -73,6 +71,40 @@ TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList
     return group;
 }
 
+// An entry field in white with bold Arial 12 px. Decimals is set before Value, so that the value
+// is shown with the field's own count of decimals.
+TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, double value,
+                         const QString &accessibleName)
+{
+    auto *field = new TNumericEdit(parent);
+    field->setGeometry(geometry);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, clWhite);
+    palette.setColor(QPalette::Text, clBlack);
+    field->setPalette(palette);
+    field->setFont(Arial(12, true));
+    field->SetDecimals(decimals);
+    field->SetValue(value);
+    field->setAccessibleName(accessibleName);
+    return field;
+}
+
+// A toolbar button that shows only its full-colour glyph, with a raised bevel under the pointer and
+// its hint at once.
+TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString &glyph, const QString &hint,
+                           const QString &caption = {})
+{
+    auto *button = new TFlatButton(parent);
+    button->setGeometry(geometry);
+    button->SetHint(hint);
+    button->SetShowHint(true);
+    button->SetCaption(caption);
+    button->SetBitmap(QImage(glyph));
+    button->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
+    button->setAccessibleName(hint);
+    return button;
+}
+
 QPoint CentredOnScreen(const QWidget &window)
 {
     const QScreen *screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
@@ -88,6 +120,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
 {
     TMainWindowControls c;
     window.setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    window.setWindowIcon(QIcon(LogoPicture()));
     // A sizeable frame with system menu and minimise button, but no maximise button.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -112,6 +145,12 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.Label3 = Label(c.Panel1, QStringLiteral("Years:"), {253, 43, 33, 14}, Arial(11), Qt::AlignRight);
     c.Label4 = Label(c.Panel1, QStringLiteral("Increment Loan Amounts By:"), {93, 7, 139, 14}, Arial(11));
     c.Label5 = Label(c.Panel1, QStringLiteral("Increment Interest Rates By:"), {404, 7, 136, 14}, Arial(11));
+    c.Image1 = new QLabel(c.Panel1);
+    c.Image1->setPixmap(QPixmap(LogoPicture()));
+    c.Image1->setGeometry(QRect(QPoint(2, 2), c.Image1->pixmap().size()));
+    c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
+    // The tab order is the order of creation: the rate steps first although they stand to the right,
+    // then the loan steps and the three fields; nothing on Panel2 or the grid is a tab stop.
     c.rgInterest = StepGroup(c.Panel1, {393, 21, 159, 66},
                              {QStringLiteral("  .10"), QStringLiteral("  .125"), QStringLiteral("  .20"),
                               QStringLiteral("  .25"), QStringLiteral("  .333"), QStringLiteral("  .375"),
@@ -122,10 +161,32 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
                           QStringLiteral(" 1000"), QStringLiteral(" 2000"), QStringLiteral(" 2500"),
                           QStringLiteral(" 3000"), QStringLiteral(" 4000"), QStringLiteral(" 5000")},
                          3, QStringLiteral("Increment loan amounts by"));
+    c.edtLoan = EntryField(c.Panel1, {290, 13, 93, 23}, 2, 100000, QStringLiteral("Loan amount"));
+    c.edtTerm = EntryField(c.Panel1, {290, 39, 93, 23}, 0, 30, QStringLiteral("Years"));
+    c.edtInterest = EntryField(c.Panel1, {290, 65, 93, 23}, 3, 8.75, QStringLiteral("Annual interest rate"));
+    c.Label1->setBuddy(c.edtLoan);
+    c.Label3->setBuddy(c.edtTerm);
+    c.Label2->setBuddy(c.edtInterest);
 
-    c.Label6 = Label(c.Panel2, QStringLiteral("Halvorn Software"), {16, 7, 167, 19}, Arial(16, true));
+    c.btnExit = ToolbarButton(c.Panel2, {532, 4, 25, 24}, ExitGlyph(), QStringLiteral("Exit"));
+    c.btnHelp = ToolbarButton(c.Panel2, {489, 4, 25, 24}, HelpGlyph(), QStringLiteral("About..."));
+    c.btnPrint = ToolbarButton(c.Panel2, {444, 4, 25, 24}, PrintGlyph(), QStringLiteral("Print Preview"),
+                               QStringLiteral("FlatButton"));
+    c.btnPrint->SetEnabled(false);
+    c.Label6 = new TClickLabel(QString::fromLatin1(MakerName), c.Panel2);
+    c.Label6->setFont(Arial(16, true));
+    c.Label6->move(16, 7);
     c.Label6->adjustSize();
-    c.Label6->setCursor(Qt::ArrowCursor);
+    c.Label6->setAccessibleName(QString::fromLatin1(MakerName));
+    c.Label6->setAccessibleDescription(QStringLiteral("Opens the About box"));
+    c.UrlLabel1 = new TUrlLabel(c.Panel2);
+    QFont linkFont = Arial(11);
+    linkFont.setUnderline(true);
+    c.UrlLabel1->setFont(linkFont);
+    c.UrlLabel1->setText(QString::fromLatin1(MakerWebAddress));
+    c.UrlLabel1->SetURL(QString::fromLatin1(MakerWebAddress));
+    c.UrlLabel1->setGeometry(218, 9, 148, 14);
+    c.UrlLabel1->setAccessibleName(QStringLiteral("Web site"));
 
     c.mnuPop = new QMenu(&window);
     c.mnuPopPrint = c.mnuPop->addAction(QStringLiteral("&Print Preview"));

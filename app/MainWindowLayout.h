@@ -1,7 +1,11 @@
 #pragma once
 
 #include "BevelPanel.h"
+#include "ClickLabel.h"
+#include "FlatButton.h"
+#include "NumericEdit.h"
 #include "RadioGroup.h"
+#include "UrlLabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -16,10 +20,18 @@ struct TMainWindowControls {
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
+    QLabel *Image1 = nullptr;
     TRadioGroup *rgInterest = nullptr;
     TRadioGroup *rgLoan = nullptr;
+    TNumericEdit *edtLoan = nullptr;
+    TNumericEdit *edtTerm = nullptr;
+    TNumericEdit *edtInterest = nullptr;
     TBevelPanel *Panel2 = nullptr;
-    QLabel *Label6 = nullptr;
+    TFlatButton *btnExit = nullptr;
+    TFlatButton *btnHelp = nullptr;
+    TFlatButton *btnPrint = nullptr;
+    TClickLabel *Label6 = nullptr;
+    TUrlLabel *UrlLabel1 = nullptr;
     QMenu *mnuPop = nullptr;
     QAction *mnuPopPrint = nullptr;
     QAction *mnuPopAbout = nullptr;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AboutBox.h"
 #include "Errors.h"
 #include "FailureGuard.h"
 #include "FailureMessages.h"
@@ -11,8 +12,10 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -150,6 +153,105 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{
             "Label6", [](const TMainWindowControls &c) -> QWidget * { return c.Label6; }, {5, 5, 0, 0}}),
     [](const testing::TestParamInfo<Placement> &info) { return std::string(info.param.Name); });
+
+TEST_F(MainWindowTest, StartsWithTheCaretInTheLoanFieldAndTheDesignValues)
+{
+    EXPECT_EQ(QApplication::focusWidget(), c().edtLoan);
+    EXPECT_EQ(c().edtLoan->text(), QStringLiteral("100000.00"));
+    EXPECT_EQ(c().edtTerm->text(), QStringLiteral("30"));
+    EXPECT_EQ(c().edtInterest->text(), QStringLiteral("8.750"));
+    EXPECT_FALSE(c().btnPrint->Enabled());
+    EXPECT_FALSE(c().mnuPopPrint->isEnabled());
+}
+
+TEST_F(MainWindowTest, TabCyclesStepGroupsAndFieldsSkippingEverythingElse)
+{
+    std::vector<QWidget *> visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    const std::vector<QWidget *> expected{c().edtTerm,           c().edtInterest, c().rgInterest->Button(3),
+                                          c().rgLoan->Button(3), c().edtLoan,     c().edtTerm};
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(MainWindowTest, LabelsAreTheBuddiesOfTheirFieldsAndEveryControlHasAName)
+{
+    EXPECT_EQ(c().Label1->buddy(), c().edtLoan);
+    EXPECT_EQ(c().Label3->buddy(), c().edtTerm);
+    EXPECT_EQ(c().Label2->buddy(), c().edtInterest);
+    for (QWidget *control : {static_cast<QWidget *>(c().edtLoan), static_cast<QWidget *>(c().edtTerm),
+                             static_cast<QWidget *>(c().edtInterest), static_cast<QWidget *>(c().rgLoan),
+                             static_cast<QWidget *>(c().rgInterest), static_cast<QWidget *>(c().btnExit),
+                             static_cast<QWidget *>(c().btnHelp), static_cast<QWidget *>(c().btnPrint),
+                             static_cast<QWidget *>(c().UrlLabel1), static_cast<QWidget *>(c().Image1)})
+        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsShowOnlyTheirGlyphsWithHints)
+{
+    for (TFlatButton *button : {c().btnExit, c().btnHelp, c().btnPrint}) {
+        EXPECT_EQ(button->Options(), TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
+        EXPECT_TRUE(button->ShowHint());
+        EXPECT_FALSE(button->Bitmap().isNull());
+    }
+    EXPECT_EQ(c().btnExit->Hint(), QStringLiteral("Exit"));
+    EXPECT_EQ(c().btnHelp->Hint(), QStringLiteral("About..."));
+    EXPECT_EQ(c().btnPrint->Hint(), QStringLiteral("Print Preview"));
+    EXPECT_EQ(c().btnExit->Bitmap().size(), QSize(18, 18));
+    EXPECT_EQ(c().btnHelp->Bitmap().size(), QSize(20, 20));
+}
+
+TEST_F(MainWindowTest, RightClickOnTheWebAddressOpensItsOwnMenu)
+{
+    RightClick(c().UrlLabel1, {5, 5});
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    EXPECT_NE(QApplication::activePopupWidget(), c().mnuPop);
+    EXPECT_FALSE(c().mnuPop->isVisible());
+}
+
+struct AboutCommand {
+    const char *Name;
+    void (*Run)(const TMainWindowControls &);
+};
+
+class AboutCommandTest : public MainWindowTest, public testing::WithParamInterface<AboutCommand> {};
+
+TEST_P(AboutCommandTest, OpensAModalBoxCentredOverTheWindowAndDestroysItWhenClosed)
+{
+    QPointer<TAboutBox> seen;
+    bool modal = false;
+    QPoint seenPosition;
+    QTimer::singleShot(0, [&] {
+        seen = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(seen, nullptr);
+        modal = seen->isModal();
+        seenPosition = seen->pos();
+        QTest::mouseClick(seen->Controls().BtnClose, Qt::LeftButton, {}, QPoint(100, 14));
+    });
+    const QRect outer = window->frameGeometry();
+    GetParam().Run(c());
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(seenPosition,
+              QPoint(outer.left() + (outer.width() - 412) / 2, outer.top() + (outer.height() - 269) / 2));
+    EXPECT_TRUE(seen.isNull());
+    // The command took no focus from the field.
+    EXPECT_EQ(QApplication::focusWidget(), c().edtLoan);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, AboutCommandTest,
+    testing::Values(AboutCommand{"HelpButton",
+                                 [](const TMainWindowControls &c) {
+                                     QTest::mouseClick(c.btnHelp, Qt::LeftButton, {}, QPoint(12, 12));
+                                 }},
+                    AboutCommand{"MakersName",
+                                 [](const TMainWindowControls &c) {
+                                     QTest::mouseClick(c.Label6, Qt::LeftButton, {}, QPoint(20, 8));
+                                 }},
+                    AboutCommand{"MenuItem", [](const TMainWindowControls &c) { c.mnuPopAbout->trigger(); }}),
+    [](const testing::TestParamInfo<AboutCommand> &info) { return std::string(info.param.Name); });
 
 TEST_F(MainWindowTest, HintsShowWithoutDelay)
 {
