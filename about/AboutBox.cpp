@@ -1,5 +1,6 @@
 #include "AboutBox.h"
 
+#include "AutoSizeLabel.h"
 #include "ColorNames.h"
 #include "MakerDetails.h"
 #include "Pictures.h"
@@ -22,20 +23,12 @@ void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &color)
     widget->setPalette(palette);
 }
 
-// A label drawn transparently on the panel. Left-aligned labels keep their left edge and take their
-// text's width; right-aligned ones end at the right edge of their design box whatever the font's
-// exact widths; centred ones are centred in it.
+// A label drawn transparently on the panel, sized to its text.
 QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, const QFont &font,
                    Qt::Alignment alignment, const QColor &color = clBlack)
 {
-    auto *label = new QLabel(text, panel);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    label->setAlignment(alignment | Qt::AlignVCenter);
+    QLabel *label = NewAutoSizeLabel(panel, text, designBox, font, alignment);
     SetColour(label, QPalette::WindowText, color);
-    label->setGeometry(designBox);
-    if (alignment == Qt::AlignLeft)
-        label->adjustSize();
     return label;
 }
 
@@ -118,8 +111,9 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
                            {77, 162, 276, 14}, Arial(11), Qt::AlignRight);
     c.Label12 = PanelLabel(panel, QStringLiteral("Halvorn Software to promote their own companies."),
                            {70, 178, 283, 14}, Arial(11), Qt::AlignRight);
+    // The notice ends where the promotional lines end, clear of the logo beside it.
     c.Label2 = PanelLabel(panel, QString::fromUtf8(MakerRightsNotice), {38, 206, 315, 14}, Arial(11),
-                          Qt::AlignLeft, clGray);
+                          Qt::AlignRight, clGray);
 
     c.BtnClose->OnClick = [this](QObject *sender) { BtnCloseClick(sender); };
 }

@@ -4,5 +4,4 @@
 inline constexpr char MakerName[] = "Halvorn Software";
 inline constexpr char MakerPostalAddress[] = "14 Linden Row, Halvorn Bay, OR 97000";
 inline constexpr char MakerWebAddress[] = "www.halvornsoftware.example";
-inline constexpr char MakerRightsNotice[] =
-    "Copyright \u00a9 1997-2026 Halvorn Software. All rights reserved.";
+inline constexpr char MakerRightsNotice[] = "\u00a9 1997-2026 Halvorn Software. All rights reserved.";

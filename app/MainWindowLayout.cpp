@@ -1,6 +1,7 @@
 #include "MainWindowLayout.h"
 
 #include "Application.h"
+#include "AutoSizeLabel.h"
 #include "BevelPanel.h"
 #include "ColorNames.h"
 #include "MakerDetails.h"
@@ -40,18 +41,6 @@ TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleN
     panel->setAccessibleName(accessibleName);
     window->layout()->addWidget(panel);
     return panel;
-}
-
-// A label drawn on its parent's colour in the window-text colour. `geometry` is its design box;
-// `alignment` keeps the text at the box's side the design measures from.
-QLabel *Label(QWidget *parent, const QString &caption, const QRect &geometry, const QFont &font,
-              Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
 }
 
 TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList &items, int selected,
@@ -140,11 +129,16 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.Panel1 = DockedPanel(&window, 97, QStringLiteral("Chart inputs"));
     dock->addStretch();
 
-    c.Label1 = Label(c.Panel1, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11), Qt::AlignRight);
-    c.Label2 = Label(c.Panel1, QStringLiteral("Rate:"), {261, 69, 25, 14}, Arial(11), Qt::AlignRight);
-    c.Label3 = Label(c.Panel1, QStringLiteral("Years:"), {253, 43, 33, 14}, Arial(11), Qt::AlignRight);
-    c.Label4 = Label(c.Panel1, QStringLiteral("Increment Loan Amounts By:"), {93, 7, 139, 14}, Arial(11));
-    c.Label5 = Label(c.Panel1, QStringLiteral("Increment Interest Rates By:"), {404, 7, 136, 14}, Arial(11));
+    c.Label1 =
+        NewAutoSizeLabel(c.Panel1, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11), Qt::AlignRight);
+    c.Label2 =
+        NewAutoSizeLabel(c.Panel1, QStringLiteral("Rate:"), {261, 69, 25, 14}, Arial(11), Qt::AlignRight);
+    c.Label3 =
+        NewAutoSizeLabel(c.Panel1, QStringLiteral("Years:"), {253, 43, 33, 14}, Arial(11), Qt::AlignRight);
+    c.Label4 =
+        NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Loan Amounts By:"), {93, 7, 139, 14}, Arial(11));
+    c.Label5 = NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Interest Rates By:"), {404, 7, 136, 14},
+                                Arial(11));
     c.Image1 = new QLabel(c.Panel1);
     c.Image1->setPixmap(QPixmap(LogoPicture()));
     c.Image1->setGeometry(QRect(QPoint(2, 2), c.Image1->pixmap().size()));

@@ -38,7 +38,7 @@ TEST_F(AboutBoxTest, ControlsStandWhereTheDesignPutsThem)
     EXPECT_EQ(c().UrlLabel1->pos(), QPoint(207, 113));
     EXPECT_EQ(c().Label8->pos(), QPoint(11, 6));
     EXPECT_EQ(c().Label9->pos(), QPoint(12, 23));
-    EXPECT_EQ(c().Label2->pos(), QPoint(38, 206));
+    EXPECT_EQ(c().Label2->y(), 206);
 }
 
 TEST_F(AboutBoxTest, PromotionalLinesEndTogetherAndTheInvitationMeetsTheLink)
@@ -48,6 +48,9 @@ TEST_F(AboutBoxTest, PromotionalLinesEndTogetherAndTheInvitationMeetsTheLink)
         EXPECT_TRUE(line->alignment().testFlag(Qt::AlignRight));
     }
     EXPECT_EQ(c().Label3->geometry().right() + 1, 203);
+    // The rights notice ends with them too, clear of the logo.
+    EXPECT_EQ(c().Label2->geometry().right() + 1, 353);
+    EXPECT_GT(c().Label2->x(), c().Image1->geometry().right());
     EXPECT_EQ(c().Label10->text(),
               QStringLiteral("and to visit our \"Gallery of Clients\" where you may learn"));
 }

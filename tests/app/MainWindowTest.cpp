@@ -77,29 +77,43 @@ TEST_P(MainWindowPlacement, ControlStandsWhereTheDesignPutsIt)
     EXPECT_EQ(GetParam().Control(c())->geometry(), GetParam().Geometry);
 }
 
+// A row of the control table: the control by its name and its design rectangle.
+#define PLACED(name, ...)                                                                                    \
+    Placement                                                                                                \
+    {                                                                                                        \
+#name, [](const TMainWindowControls &c) -> QWidget * { return c.name; },                             \
+        {                                                                                                    \
+            __VA_ARGS__                                                                                      \
+        }                                                                                                    \
+    }
+
 INSTANTIATE_TEST_SUITE_P(
     Controls, MainWindowPlacement,
-    testing::Values(
-        Placement{
-            "Panel2", [](const TMainWindowControls &c) -> QWidget * { return c.Panel2; }, {0, 0, 564, 32}},
-        Placement{
-            "Panel1", [](const TMainWindowControls &c) -> QWidget * { return c.Panel1; }, {0, 32, 564, 97}},
-        Placement{
-            "Label1", [](const TMainWindowControls &c) -> QWidget * { return c.Label1; }, {259, 17, 27, 14}},
-        Placement{
-            "Label2", [](const TMainWindowControls &c) -> QWidget * { return c.Label2; }, {261, 69, 25, 14}},
-        Placement{
-            "Label3", [](const TMainWindowControls &c) -> QWidget * { return c.Label3; }, {253, 43, 33, 14}},
-        Placement{
-            "Label4", [](const TMainWindowControls &c) -> QWidget * { return c.Label4; }, {93, 7, 139, 14}},
-        Placement{
-            "Label5", [](const TMainWindowControls &c) -> QWidget * { return c.Label5; }, {404, 7, 136, 14}},
-        Placement{"rgInterest",
-                  [](const TMainWindowControls &c) -> QWidget * { return c.rgInterest; },
-                  {393, 21, 159, 66}},
-        Placement{
-            "rgLoan", [](const TMainWindowControls &c) -> QWidget * { return c.rgLoan; }, {83, 21, 159, 66}}),
+    testing::Values(PLACED(Panel2, 0, 0, 564, 32), PLACED(Panel1, 0, 32, 564, 97),
+                    PLACED(Image1, 2, 2, 68, 93), PLACED(rgInterest, 393, 21, 159, 66),
+                    PLACED(rgLoan, 83, 21, 159, 66), PLACED(edtLoan, 290, 13, 93, 23),
+                    PLACED(edtTerm, 290, 39, 93, 23), PLACED(edtInterest, 290, 65, 93, 23),
+                    PLACED(btnExit, 532, 4, 25, 24), PLACED(btnHelp, 489, 4, 25, 24),
+                    PLACED(btnPrint, 444, 4, 25, 24), PLACED(UrlLabel1, 218, 9, 148, 14)),
     [](const testing::TestParamInfo<Placement> &info) { return std::string(info.param.Name); });
+
+TEST_F(MainWindowTest, FieldLabelsEndFourPixelsLeftOfTheFieldsAndSitFourPixelsLower)
+{
+    const std::pair<QLabel *, TNumericEdit *> pairs[] = {
+        {c().Label1, c().edtLoan}, {c().Label3, c().edtTerm}, {c().Label2, c().edtInterest}};
+    for (const auto &[label, field] : pairs) {
+        EXPECT_EQ(label->geometry().right() + 1, 286) << label->text().toStdString();
+        EXPECT_EQ(label->y(), field->y() + 4) << label->text().toStdString();
+        EXPECT_EQ(label->font().pixelSize(), 11);
+    }
+    EXPECT_EQ(c().Label4->pos(), QPoint(93, 7));
+    EXPECT_EQ(c().Label5->pos(), QPoint(404, 7));
+    EXPECT_EQ(c().Label4->text(), QStringLiteral("Increment Loan Amounts By:"));
+    EXPECT_GE(c().Label4->width(), c().Label4->sizeHint().width());
+    EXPECT_EQ(c().Label6->pos(), QPoint(16, 7));
+    EXPECT_EQ(c().Label6->font().pixelSize(), 16);
+    EXPECT_TRUE(c().Label6->font().bold());
+}
 
 TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
 {
@@ -142,7 +156,6 @@ TEST_P(RightClickOpensTheWindowMenu, OnControl)
 INSTANTIATE_TEST_SUITE_P(
     Controls, RightClickOpensTheWindowMenu,
     testing::Values(
-        Placement{"Label1", [](const TMainWindowControls &c) -> QWidget * { return c.Label1; }, {3, 3, 0, 0}},
         Placement{
             "Panel1", [](const TMainWindowControls &c) -> QWidget * { return c.Panel1; }, {250, 90, 0, 0}},
         Placement{
