@@ -1,0 +1,41 @@
+#include "CellTextLayout.h"
+
+namespace {
+constexpr QChar kCarriageReturn(13);
+constexpr QChar kLineFeed(10);
+constexpr int kMargin = 2;
+
+int LineX(const QRect &cell, TCellAlign alignment, int width)
+{
+    const int left = cell.x();
+    const int right = cell.x() + cell.width(); // exclusive, as the cell's edge
+    switch (alignment) {
+    case alRight:
+        return right - width - kMargin;
+    case alCenter:
+        return left + (right - left - width) / 2; // integer division truncates toward zero
+    default:
+        return left + kMargin;
+    }
+}
+} // namespace
+
+std::vector<CellTextLine> LayoutCellText(const QString &text, const QRect &cell, TCellAlign alignment,
+                                         const std::function<QSize(const QString &line)> &measure)
+{
+    std::vector<CellTextLine> lines;
+    const QString rest = text + kCarriageReturn;
+    int y = cell.y() + kMargin;
+    qsizetype start = 0;
+    for (qsizetype end = rest.indexOf(kCarriageReturn); end >= 0;
+         end = rest.indexOf(kCarriageReturn, start)) {
+        const QString line = rest.mid(start, end - start);
+        const QSize size = measure(line);
+        lines.push_back({line, LineX(cell, alignment, size.width()), y});
+        y += size.height();
+        start = end + 1;
+        if (start < rest.size() && rest[start] == kLineFeed)
+            ++start;
+    }
+    return lines;
+}
