@@ -1,13 +1,15 @@
 #include "MainWindow.h"
 
 #include "AboutBox.h"
+#include "ChartCopy.h"
+#include "Errors.h"
 #include "FailureGuard.h"
-#include "FailureMessages.h"
 #include "HintStyle.h"
 #include "InformationBox.h"
 #include "NumLock.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <memory>
 
@@ -36,10 +38,26 @@ void TfrmMain::BindHandlers()
     m_controls.btnHelp->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
     m_controls.btnPrint->OnClick = [this](QObject *sender) { btnPrintClick(sender); };
     m_controls.Label6->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
+    // The fields, step groups and grid raise their notifications guarded themselves.
+    const auto rebuild = [this](QObject *sender) { CalculatePaymentTable(sender); };
+    m_controls.rgInterest->OnClick = rebuild;
+    m_controls.rgLoan->OnClick = rebuild;
+    m_controls.edtLoan->OnExit = rebuild;
+    m_controls.edtTerm->OnExit = rebuild;
+    m_controls.edtInterest->OnExit = rebuild;
+    m_controls.grdPayment->OnClick = rebuild;
+    m_controls.edtTerm->OnInvalidEntry = [this](QObject *sender) { edtTermInvalidEntry(sender); };
+
+    auto *copy = new QAction(m_controls.grdPayment);
+    copy->setShortcuts(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_controls.grdPayment->addAction(copy);
+    connect(copy, &QAction::triggered, this, [this] { RunGuarded([this] { CopyChart(); }); });
 }
 
 void TfrmMain::FormCreate(QObject *)
 {
+    HighlightEnteredCell(*this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             RunGuarded([this] { ApplicationActivate(qApp); });
@@ -47,6 +65,12 @@ void TfrmMain::FormCreate(QObject *)
     SetFailureHandler([this](const std::exception &failure) { AppOnException(qApp, failure); });
     // The report printer's preview hook is bound here once the printed chart exists.
     SetHintDelayZero();
+    for (int column = 0; column < PaymentChart::ColumnCount; ++column)
+        m_controls.grdPayment->SetColWidths(column, 69);
+    const PaymentChart &initial = InitialPaymentChart();
+    for (int column = 0; column < PaymentChart::ColumnCount; ++column)
+        for (int row = 0; row < PaymentChart::RowCount; ++row)
+            SetCellText(column, row, initial.Cell(column, row));
     SetNumlockTrue();
 }
 
@@ -64,7 +88,7 @@ void TfrmMain::ApplicationActivate(QObject *)
 
 void TfrmMain::AppOnException(QObject *, const std::exception &failure)
 {
-    ShowInformation(QString::fromStdString(FailureMessage(failure)));
+    ::ShowInformation(QString::fromLatin1(FailureMessage(failure)));
 }
 
 void TfrmMain::btnHelpClick(QObject *)
@@ -86,6 +110,86 @@ void TfrmMain::btnPrintClick(QObject *)
 {
     // Print Preview runs the chart report and its preview window, which come with the printed chart;
     // until then the command has nothing to show and prints nothing.
+}
+
+void TfrmMain::edtTermInvalidEntry(QObject *)
+{
+    // Bound, but never raised while the term field's range stays open (both bounds 0).
+    ::ShowInformation(QStringLiteral("The number of years must be between 1 and 999."));
+    m_controls.edtTerm->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmMain::CalculatePaymentTable(QObject *)
+{
+    ::CalculatePaymentTable(*this);
+}
+
+double TfrmMain::ReadLoanValue()
+{
+    return m_controls.edtLoan->Value();
+}
+
+double TfrmMain::ReadYearsValue()
+{
+    return m_controls.edtTerm->Value();
+}
+
+void TfrmMain::WriteYearsValue(double years)
+{
+    m_controls.edtTerm->SetValue(years);
+}
+
+double TfrmMain::ReadRateValue()
+{
+    return m_controls.edtInterest->Value();
+}
+
+int TfrmMain::ReadLoanStepIndex()
+{
+    return m_controls.rgLoan->ItemIndex();
+}
+
+int TfrmMain::ReadRateStepIndex()
+{
+    return m_controls.rgInterest->ItemIndex();
+}
+
+void TfrmMain::ShowInformation(const std::string &message)
+{
+    ::ShowInformation(QString::fromStdString(message));
+}
+
+void TfrmMain::SetCellText(int column, int row, const std::string &text)
+{
+    m_controls.grdPayment->SetCells(column, row, QString::fromStdString(text));
+}
+
+void TfrmMain::SelectCell(int column, int row)
+{
+    m_controls.grdPayment->SelectCell(column, row);
+}
+
+void TfrmMain::SetColumnColor(int column, Rgb color)
+{
+    m_controls.grdPayment->SetColorCol(column, QColor(color.Red, color.Green, color.Blue));
+}
+
+void TfrmMain::SetRowColor(int row, Rgb color)
+{
+    m_controls.grdPayment->SetColorRow(row, QColor(color.Red, color.Green, color.Blue));
+}
+
+void TfrmMain::EnablePrintPreview()
+{
+    m_controls.btnPrint->SetEnabled(true);
+    m_controls.mnuPopPrint->setEnabled(true);
+}
+
+void TfrmMain::CopyChart()
+{
+    const TStyledGrid &grid = *m_controls.grdPayment;
+    QGuiApplication::clipboard()->setText(ChartAsTabSeparatedText(
+        grid.ColCount(), grid.RowCount(), [&grid](int column, int row) { return grid.Cells(column, row); }));
 }
 
 bool TfrmMain::event(QEvent *event)

@@ -8,6 +8,7 @@
 #include "Pictures.h"
 
 #include <QGuiApplication>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -94,6 +95,40 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
     return button;
 }
 
+// The payment chart: 8 columns by 12 rows with one heading row and column, white cells, silver
+// headings, centred Arial 11 px text, grid lines everywhere, no scroll bars, no editing, the
+// selected cell yellow with black text. Not a tab stop, but a click gives it the focus.
+TStyledGrid *ChartGrid(QWidget *window)
+{
+    auto *grid = new TStyledGrid(window);
+    grid->setFixedHeight(257);
+    grid->SetColCount(8);
+    grid->SetRowCount(12);
+    grid->SetFixedCols(1);
+    grid->SetFixedRows(1);
+    grid->SetDefaultColWidth(69);
+    grid->SetDefaultRowHeight(20);
+    grid->SetColor(clWhite);
+    grid->SetFixedColor(clSilver);
+    grid->setFont(Arial(11));
+    grid->SetFontColor(clBlack);
+    grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine);
+    grid->SetScrollBars(ssNone);
+    grid->SetBorderStyle(bsSingle);
+    grid->SetAlignment(alCenter);
+    grid->SetShowCellHints(false);
+    grid->SetSelectedCellColor(clYellow);
+    grid->SetSelectedFontColor(clBlack);
+    grid->SetNextCellEdit(nc_leftup);
+    grid->SetNextCellTab(nc_leftup);
+    grid->SetAfterLastCellEdit(lc_stop);
+    grid->SetAfterLastCellTab(lc_stop);
+    grid->setFocusPolicy(Qt::ClickFocus);
+    grid->setAccessibleName(QStringLiteral("Payment chart"));
+    window->layout()->addWidget(grid);
+    return grid;
+}
+
 QPoint CentredOnScreen(const QWidget &window)
 {
     const QScreen *screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
@@ -127,7 +162,6 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
 
     c.Panel2 = DockedPanel(&window, 32, QStringLiteral("Toolbar"));
     c.Panel1 = DockedPanel(&window, 97, QStringLiteral("Chart inputs"));
-    dock->addStretch();
 
     c.Label1 =
         NewAutoSizeLabel(c.Panel1, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11), Qt::AlignRight);
@@ -181,6 +215,15 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.UrlLabel1->SetURL(QString::fromLatin1(MakerWebAddress));
     c.UrlLabel1->setGeometry(218, 9, 148, 14);
     c.UrlLabel1->setAccessibleName(QStringLiteral("Web site"));
+
+    c.grdPayment = ChartGrid(&window);
+    dock->addStretch();
+    // The docked controls take their sizes now, and the grid lays out its viewport at once (a hidden
+    // widget would get its resize only when shown): a cell selected before the window shows must not
+    // scroll the chart, which fits whole.
+    dock->activate();
+    QResizeEvent gridResize(c.grdPayment->size(), c.grdPayment->size());
+    QCoreApplication::sendEvent(c.grdPayment, &gridResize);
 
     c.mnuPop = new QMenu(&window);
     c.mnuPopPrint = c.mnuPop->addAction(QStringLiteral("&Print Preview"));

@@ -5,6 +5,7 @@
 #include "FlatButton.h"
 #include "NumericEdit.h"
 #include "RadioGroup.h"
+#include "StyledGrid.h"
 #include "UrlLabel.h"
 
 #include <QAction>
@@ -32,6 +33,7 @@ struct TMainWindowControls {
     TFlatButton *btnPrint = nullptr;
     TClickLabel *Label6 = nullptr;
     TUrlLabel *UrlLabel1 = nullptr;
+    TStyledGrid *grdPayment = nullptr;
     QMenu *mnuPop = nullptr;
     QAction *mnuPopPrint = nullptr;
     QAction *mnuPopAbout = nullptr;

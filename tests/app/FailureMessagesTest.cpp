@@ -1,5 +1,3 @@
-#include "FailureMessages.h"
-
 #include "Errors.h"
 
 #include <functional>
@@ -28,14 +26,13 @@ TEST_P(FailureMessageByFamily, ChoosesTheTextOfTheFamily)
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, FailureMessageByFamily,
-    testing::Values(FailureCase{"Overflow", [] { throw OverflowError(); }, TooLargeMessage},
-                    FailureCase{"DivisionByZero", [] { throw DivisionByZeroError(); }, TooLargeMessage},
-                    FailureCase{"InvalidOperation", [] { throw InvalidOperationError(); }, TooLargeMessage},
-                    FailureCase{"Conversion",
-                                [] { throw ConversionError("'x' is not a valid floating point value"); },
-                                UnidentifiedErrorMessage},
-                    FailureCase{"StandardOverflow", [] { throw std::overflow_error("integer"); },
-                                UnidentifiedErrorMessage},
-                    FailureCase{"OutOfMemory", [] { throw std::bad_alloc(); }, UnidentifiedErrorMessage}),
+    testing::Values(
+        FailureCase{"Overflow", [] { throw OverflowError(); }, ArithmeticFailureMessage},
+        FailureCase{"DivisionByZero", [] { throw DivisionByZeroError(); }, ArithmeticFailureMessage},
+        FailureCase{"InvalidOperation", [] { throw InvalidOperationError(); }, ArithmeticFailureMessage},
+        FailureCase{"Conversion", [] { throw ConversionError("'x' is not a valid floating point value"); },
+                    OtherFailureMessage},
+        FailureCase{"StandardOverflow", [] { throw std::overflow_error("integer"); }, OtherFailureMessage},
+        FailureCase{"OutOfMemory", [] { throw std::bad_alloc(); }, OtherFailureMessage}),
     [](const testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.Name); });
 } // namespace

@@ -1,6 +1,6 @@
 #include "InformationBox.h"
 
-#include "FailureMessages.h"
+#include "Errors.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,9 +12,9 @@
 #include <gtest/gtest.h>
 
 namespace {
-TEST(InformationBox, TooLargeMessageShowsItsFourLines)
+TEST(InformationBox, ArithmeticFailureMessageShowsItsFourLines)
 {
-    const QString shown = InformationDisplayText(QString::fromLatin1(TooLargeMessage));
+    const QString shown = InformationDisplayText(QString::fromLatin1(ArithmeticFailureMessage));
     EXPECT_EQ(shown.split(QLatin1Char('\n')), QStringList({"The results of this calculation will be",
                                                            "too large for your system to calculate.", "",
                                                            "Please try again with smaller numbers."}));
@@ -22,11 +22,11 @@ TEST(InformationBox, TooLargeMessageShowsItsFourLines)
 
 TEST(InformationBox, IsTitledInformationWithTheIconAndOneOkButton)
 {
-    const auto box = CreateInformationBox(QString::fromLatin1(UnidentifiedErrorMessage));
+    const auto box = CreateInformationBox(QString::fromLatin1(OtherFailureMessage));
     EXPECT_EQ(box->windowTitle(), QStringLiteral("Information"));
     EXPECT_EQ(box->icon(), QMessageBox::Information);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-    EXPECT_EQ(box->text(), QString::fromLatin1(UnidentifiedErrorMessage));
+    EXPECT_EQ(box->text(), QString::fromLatin1(OtherFailureMessage));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }
 
@@ -43,7 +43,7 @@ TEST(InformationBox, ShownModallyCentredOnTheScreenUntilOkIsClicked)
         seenCentre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();
     });
-    ShowInformation(QString::fromLatin1(TooLargeMessage));
+    ShowInformation(QString::fromLatin1(ArithmeticFailureMessage));
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(seenText.count(QLatin1Char('\n')), 3);
     EXPECT_FALSE(seenText.contains(QLatin1Char('\r')));

@@ -3,7 +3,6 @@
 #include "AboutBox.h"
 #include "Errors.h"
 #include "FailureGuard.h"
-#include "FailureMessages.h"
 #include "InformationBox.h"
 #include "RadioGroup.h"
 
@@ -275,8 +274,8 @@ TEST_F(MainWindowTest, FailureInAHandlerShowsTheMessageOfItsFamily)
 {
     RunGuarded([] { throw OverflowError(); });
     RunGuarded([] { throw ConversionError("'abc' is not a valid floating point value"); });
-    EXPECT_EQ(messages, QStringList({QString::fromLatin1(TooLargeMessage),
-                                     QString::fromLatin1(UnidentifiedErrorMessage)}));
+    EXPECT_EQ(messages, QStringList({QString::fromLatin1(ArithmeticFailureMessage),
+                                     QString::fromLatin1(OtherFailureMessage)}));
 }
 
 TEST_F(MainWindowTest, ExitItemClosesTheWindowWithoutAQuestion)
