@@ -1,11 +1,24 @@
 #include "Application.h"
 
+#include "LocaleValues.h"
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <clocale>
+
+namespace {
+// What the program's modules set up before any window exists: the locale's number and currency
+// settings for the chart's text layouts.
+void InitialiseModules()
+{
+    std::setlocale(LC_ALL, "");
+    SetCurrentLocaleValues(ReadSystemLocaleValues());
+}
+} // namespace
 
 int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &onShown)
 {
+    InitialiseModules();
     QApplication application(argc, argv);
     // Qt would append a display name to every window's caption, so the title is the application's
     // name and the main window's caption; the desktop entry and window class use "quillmere".

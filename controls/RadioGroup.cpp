@@ -28,6 +28,8 @@ std::vector<QRect> RadioGroupItemRects(QSize groupSize, int itemCount, int colum
 
 TRadioGroup::TRadioGroup(QWidget *parent) : QWidget(parent), m_group(new QButtonGroup(this))
 {
+    // The items stand close together: the text follows the round indicator by a small gap only.
+    setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
     connect(m_group, &QButtonGroup::idClicked, this, [this](int index) { ButtonClicked(index); });
 }
 
