@@ -7,8 +7,21 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <algorithm>
+
+namespace {
+// The desktop's style, except that an item's text follows its round indicator by a small gap only,
+// as the narrow columns of a radio group need.
+class TCompactRadioStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        return metric == PM_RadioButtonLabelSpacing ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+} // namespace
 
 std::vector<QRect> RadioGroupItemRects(QSize groupSize, int itemCount, int columns, int fontHeight)
 {
@@ -26,10 +39,10 @@ std::vector<QRect> RadioGroupItemRects(QSize groupSize, int itemCount, int colum
     return rects;
 }
 
-TRadioGroup::TRadioGroup(QWidget *parent) : QWidget(parent), m_group(new QButtonGroup(this))
+TRadioGroup::TRadioGroup(QWidget *parent)
+    : QWidget(parent), m_group(new QButtonGroup(this)), m_itemStyle(new TCompactRadioStyle)
 {
-    // The items stand close together: the text follows the round indicator by a small gap only.
-    setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+    m_itemStyle->setParent(this);
     connect(m_group, &QButtonGroup::idClicked, this, [this](int index) { ButtonClicked(index); });
 }
 
@@ -42,6 +55,7 @@ void TRadioGroup::SetItems(const QStringList &items)
     m_itemIndex = -1;
     for (int i = 0; i < m_items.size(); ++i) {
         auto *button = new QRadioButton(m_items[i], this);
+        button->setStyle(m_itemStyle);
         button->setAccessibleName(m_items[i].trimmed());
         m_group->addButton(button, i);
         m_buttons.push_back(button);

@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QRadioButton;
+class QStyle;
 
 // Where the items of a radio group stand, in the group's pixels: the items fill `columns` columns
 // of equal width column by column, the rows share the height below one text line of the group's font
@@ -53,5 +54,6 @@ private:
     int m_columns = 1;
     int m_itemIndex = -1;
     QButtonGroup *m_group;
+    QStyle *m_itemStyle; // shared by the items, owned by the group
     std::vector<QRadioButton *> m_buttons;
 };

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -148,6 +149,8 @@ TEST_F(RadioGroupWidget, ItemsTakeTheGroupsFontAndKeepTheirBlanks)
     group.setFont(font);
     EXPECT_EQ(group.Button(0)->font().pixelSize(), 11);
     EXPECT_EQ(group.Button(8)->text(), " 5000");
+    // The text follows the indicator closely, so that " 5000" fits its narrow column.
+    EXPECT_EQ(group.Button(8)->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing), 2);
 }
 
 TEST_F(RadioGroupWidget, DrawsAnEtchedFrame)
