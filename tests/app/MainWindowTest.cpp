@@ -1,9 +1,8 @@
-#include "MainWindow.h"
-
 #include "AboutBox.h"
 #include "Errors.h"
 #include "FailureGuard.h"
 #include "InformationBox.h"
+#include "MainWindowFixture.h"
 #include "RadioGroup.h"
 
 #include <QAction>
@@ -19,39 +18,6 @@
 #include <memory>
 
 namespace {
-class MainWindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        previousShower = SetInformationShower([this](const QString &text) { messages << text; });
-        window = std::make_unique<TfrmMain>();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    void TearDown() override
-    {
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-        window.reset();
-        SetInformationShower(previousShower);
-    }
-
-    const TMainWindowControls &c() const { return window->Controls(); }
-
-    // A right click as the platform delivers it: a context-menu request to the control under the mouse.
-    static void RightClick(QWidget *widget, QPoint position)
-    {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, position, widget->mapToGlobal(position));
-        QApplication::sendEvent(widget, &event);
-    }
-
-    std::unique_ptr<TfrmMain> window;
-    QStringList messages;
-    InformationShower previousShower;
-};
-
 TEST_F(MainWindowTest, WindowHasItsCaptionSizeFrameAndColour)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillmere 32, 2.2"));
