@@ -1,4 +1,5 @@
 #include "AboutBox.h"
+#include "ColorNames.h"
 #include "Errors.h"
 #include "FailureGuard.h"
 #include "InformationBox.h"
@@ -8,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
@@ -27,6 +29,12 @@ TEST_F(MainWindowTest, WindowHasItsCaptionSizeFrameAndColour)
     EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(192, 192, 192));
+    // Silver panels with a raised outer bevel: white at the top and left, grey at the bottom.
+    const QImage image = window->grab().toImage();
+    EXPECT_EQ(image.pixelColor(250, 32 + 90), clSilver);
+    EXPECT_EQ(image.pixelColor(0, 32 + 50), clWhite);
+    EXPECT_EQ(image.pixelColor(250, 32 + 96), clGray);
+    EXPECT_EQ(image.pixelColor(400, 20), clSilver);
 }
 
 struct Placement {

@@ -1,5 +1,7 @@
 #include "NumLock.h"
 
+#include "MainWindow.h"
+
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 // Xlib last: its macros clash with Qt's names.
@@ -47,6 +49,14 @@ TEST_F(NumLockOnX11, SwitchesNumLockOnWhenItIsOff)
     SetNumlockTrue();
     EXPECT_TRUE(IndicatorOn());
     EXPECT_TRUE(NumlockIsOn());
+}
+
+TEST_F(NumLockOnX11, TheMainWindowsCreationSwitchesItOn)
+{
+    SwitchNumLock(false);
+    ASSERT_FALSE(IndicatorOn());
+    const TfrmMain window;
+    EXPECT_TRUE(IndicatorOn());
 }
 
 TEST_F(NumLockOnX11, LeavesNumLockOnWhenItIsOn)
