@@ -21,8 +21,8 @@ struct ProbeRun {
     long PeakRssKiB = 0;
 };
 
-// Starts `path`, waits for its "painted" line and for its end.
-ProbeRun RunProbe(const char *path)
+// Starts `path` (with `argument` unless empty), waits for its "painted" line and for its end.
+ProbeRun RunProbe(const char *path, const char *argument)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -31,7 +31,8 @@ ProbeRun RunProbe(const char *path)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    char *const argv[] = {const_cast<char *>(path), nullptr};
+    char *const argv[] = {const_cast<char *>(path), *argument != 0 ? const_cast<char *>(argument) : nullptr,
+                          nullptr};
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
     const int spawned = posix_spawn(&child, path, &actions, nullptr, argv, environ);
@@ -69,12 +70,12 @@ std::map<std::string, std::vector<ProbeRun>> &Runs()
     return runs;
 }
 
-void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const char *path)
+void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const char *path, const char *argument)
 {
     std::vector<ProbeRun> &runs = Runs()[name];
     for (auto _ : state) {
         try {
-            runs.push_back(RunProbe(path));
+            runs.push_back(RunProbe(path, argument));
         } catch (const std::exception &failure) {
             state.SkipWithError(failure.what());
             return;
@@ -87,33 +88,40 @@ void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const cha
     state.counters["peak_rss_KiB"] = Median(rss);
 }
 
-BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQt, "minimal", MINIMAL_PROBE)
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQt, "minimal", MINIMAL_PROBE, "")
     ->UseManualTime()
     ->Iterations(7)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_StartupToFirstPaint, Quillmere, "quillmere", QUILLMERE_PROBE)
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQtWithText, "minimal with text", MINIMAL_PROBE, "text")
+    ->UseManualTime()
+    ->Iterations(7)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, Quillmere, "quillmere", QUILLMERE_PROBE, "")
     ->UseManualTime()
     ->Iterations(7)
     ->Unit(benchmark::kMillisecond);
 
 void PrintRatios()
 {
-    const auto median = [](const std::vector<ProbeRun> &runs, auto field) {
+    const auto median = [](const std::string &name, auto field) {
         std::vector<double> values;
-        for (const ProbeRun &run : runs)
+        for (const ProbeRun &run : Runs()[name])
             values.push_back(static_cast<double>(run.*field));
         return Median(values);
     };
-    const std::vector<ProbeRun> &minimal = Runs()["minimal"];
-    const std::vector<ProbeRun> &quillmere = Runs()["quillmere"];
-    if (minimal.empty() || quillmere.empty())
+    if (Runs()["quillmere"].empty())
         return;
-    std::printf("start-up to first paint, median: quillmere %.1f ms, minimal Qt %.1f ms, ratio %.2f\n",
-                1000 * median(quillmere, &ProbeRun::Seconds), 1000 * median(minimal, &ProbeRun::Seconds),
-                median(quillmere, &ProbeRun::Seconds) / median(minimal, &ProbeRun::Seconds));
-    std::printf("peak resident memory, median: quillmere %.0f KiB, minimal Qt %.0f KiB, ratio %.2f\n",
-                median(quillmere, &ProbeRun::PeakRssKiB), median(minimal, &ProbeRun::PeakRssKiB),
-                median(quillmere, &ProbeRun::PeakRssKiB) / median(minimal, &ProbeRun::PeakRssKiB));
+    for (const std::string yardstick : {"minimal", "minimal with text"}) {
+        if (Runs()[yardstick].empty())
+            continue;
+        const double time = median("quillmere", &ProbeRun::Seconds);
+        const double baseTime = median(yardstick, &ProbeRun::Seconds);
+        const double rss = median("quillmere", &ProbeRun::PeakRssKiB);
+        const double baseRss = median(yardstick, &ProbeRun::PeakRssKiB);
+        std::printf(
+            "against the %s Qt program: start-up %.1f / %.1f ms = %.2f, peak memory %.0f / %.0f KiB = %.2f\n",
+            yardstick.c_str(), 1000 * time, 1000 * baseTime, time / baseTime, rss, baseRss, rss / baseRss);
+    }
 }
 } // namespace
 
