@@ -123,6 +123,15 @@ TEST_F(FlatButtonTest, ShadingTypeReshadesTheGlyphShownAtRest)
     EXPECT_EQ(Render(button).pixelColor(17, 12), QColor(255, 255, 255));
 }
 
+TEST_F(FlatButtonTest, ANewPaletteReshadesTheGlyph)
+{
+    TFlatButton *button = NewButton();
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Light, Unselected);
+    button->setPalette(palette);
+    EXPECT_EQ(Render(button).pixelColor(17, 12), Unselected);
+}
+
 TEST_F(FlatButtonTest, WithoutMonoDisplayTheFullColourGlyphShowsAtRest)
 {
     TFlatButton *button = NewButton();
