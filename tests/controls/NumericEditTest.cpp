@@ -519,6 +519,19 @@ TEST(NumericEdit, OnKeyDownConsumesAKeyBySettingItToZero)
     EXPECT_FALSE(pressSeen);
 }
 
+TEST(NumericEdit, OnKeyDownMayTurnAKeyIntoAnother)
+{
+    TNumericEdit edit;
+    Prepare(edit, 2, "12.34", 3, 0);
+    edit.OnKeyDown = [](QObject *, int &key, Qt::KeyboardModifiers) {
+        if (key == Qt::Key_Backspace)
+            key = Qt::Key_Left;
+    };
+    Press(edit, "\b");
+    EXPECT_EQ(edit.text(), "12.34");
+    EXPECT_EQ(edit.cursorPosition(), 2);
+}
+
 TEST(NumericEdit, AFailingHookIsReportedAndEndsThePaste)
 {
     const FailureRecorder failures;
