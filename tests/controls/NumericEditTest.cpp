@@ -21,13 +21,13 @@
 
 namespace {
 
-// Presses keys on a widget: '\b' is Backspace, '\x7f' the Delete key, anything else is typed.
+// Presses keys on a widget: '\b' is Backspace, '\177' the Delete key, anything else is typed.
 void Press(QWidget &widget, const std::string &keys)
 {
     for (char key : keys) {
         if (key == '\b')
             QTest::keyClick(&widget, Qt::Key_Backspace);
-        else if (key == '\x7f')
+        else if (key == '\177')
             QTest::keyClick(&widget, Qt::Key_Delete);
         else
             QTest::keyClick(&widget, key);
@@ -264,18 +264,15 @@ const KeyCase keyCases[] = {
     {"BackspaceStepsOverSeparator", 2, "12.34", 4, 0, "\b\b", "12.40", 2},
     {"BackspaceOnLoneDigit", 2, "5.00", 1, 0, "\b", "0.00", 1},
     {"BackspaceOnLoneDigitAfterMinus", 2, "-5.00", 2, 0, "\b", "-0.00", 1},
-    {"DeleteAllThenDigitWithoutDecimals", 0, "30", 0, 2,
-     "\x7f"
-     "7",
-     "7", 1},
+    {"DeleteAllThenDigitWithoutDecimals", 0, "30", 0, 2, "\1777", "7", 1},
     {"BackspaceRemovesMinusWithoutDecimals", 0, "-5", 1, 0, "\b", "5", 0},
     {"MinusToggles", 0, "30", 2, 0, "-", "-30", 3},
     {"MinusTogglesBack", 0, "30", 2, 0, "--", "30", 2},
     {"MinusOverAllSelected", 0, "30", 0, 2, "-", "-0", 2},
     {"LetterOverAllSelected", 2, "100000.00", 0, 9, "a", "0.00", 1},
     {"BackspaceOverSelectedZeros", 2, "100000.00", 1, 3, "\b", "100.00", 1},
-    {"DeleteKeyStepsOverSeparator", 2, "12.34", 2, 0, "\x7f", "12.34", 3},
-    {"DeleteKeyInDecimals", 2, "12.34", 3, 0, "\x7f", "12.40", 3},
+    {"DeleteKeyStepsOverSeparator", 2, "12.34", 2, 0, "\177", "12.34", 3},
+    {"DeleteKeyInDecimals", 2, "12.34", 3, 0, "\177", "12.40", 3},
     {"DigitNeverInFrontOfMinus", 2, "-5.00", 0, 0, "7", "-7.00", 2},
     {"SeparatorDroppedWithoutDecimals", 0, "7", 1, 0, ".", "7", 1},
     {"SeparatorWithSelectionKeepsText", 3, "8.750", 0, 5, ".1", "8.150", 3},
@@ -440,7 +437,7 @@ TEST(NumericEdit, ReadOnlyFieldIgnoresKeysCutAndPasteButCopies)
     Prepare(edit, 2, "12.34", 0, 5);
     edit.setReadOnly(true);
     SetClipboard("99");
-    Press(edit, "7\b\x7f-");
+    Press(edit, "7\b\177-");
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(edit.text(), "12.34");
@@ -501,8 +498,7 @@ TEST(NumericEdit, OnKeyDownRunsAfterTheDeleteKeyAndSeesZero)
         keys.push_back(key);
         textSeen = edit.text();
     };
-    Press(edit, "\x7f"
-                "5");
+    Press(edit, "\1775");
     EXPECT_EQ(keys, std::vector<int>({0, Qt::Key_5}));
     EXPECT_EQ(textSeen, "12.40");
 }
@@ -691,7 +687,7 @@ TEST_P(RandomEditing, KeepsTheTextCanonicalAndReadable)
                               "",        "0.001", "-12.5",       "\n42\t",
                               " 7 ",     "1.2.3", "99999999999", QString(QChar(22)),
                               "--5"};
-    const std::string typed = "0123456789-.,a \b\x7f";
+    const std::string typed = "0123456789-.,a \b\177";
     const Qt::Key movements[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
 
     TNumericEdit edit;
