@@ -628,6 +628,16 @@ TEST_F(NumericEditFocus, WindowDeactivationIsNeitherExitNorEnter)
     EXPECT_EQ(m_events, std::vector<std::string>({"Enter:0.00"}));
 }
 
+TEST_F(NumericEditFocus, ContextMenuIsNeitherExitNorEnter)
+{
+    TabIntoField();
+    QMenu *menu = OpenContextMenu(*m_edit);
+    ASSERT_NE(menu, nullptr);
+    menu->close();
+    EXPECT_TRUE(m_edit->hasFocus());
+    EXPECT_EQ(m_events, std::vector<std::string>({"Enter:0.00"}));
+}
+
 struct RangeCase {
     const char *name;
     const char *text;
