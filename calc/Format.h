@@ -10,24 +10,39 @@ struct DecimalDigitsResult {
     int Exponent = 0;
     bool Negative = false;
     std::string Digits;
+
+    bool operator==(const DecimalDigitsResult &) const = default;
 };
 
 constexpr int UnlimitedDecimals = 1 << 20;
 
+// `value` must be finite; `precision` is 1..18 significant digits, `decimals` 0 or more.
+// The value's first 18 significant digits are found in extended (ties to even); the cut at
+// min(precision, exponent + decimals) digits rounds a following digit of 5 or more up in magnitude.
+// The sign stays negative for a negative value whose digits all round away, unless it is too small
+// to reach the last decimal at all (then the result is an unsigned zero).
 DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals);
 
-// General layout with at most `precision` significant digits (8.75, 1E-5, 1.2346E5).
-std::string FormatGeneral(long double value, int precision, const LocaleValues &locale = CurrentLocaleValues());
+// General layout with at most `precision` significant digits (8.75, 1E-5, 1.2346E5); scientific
+// when the decimal exponent exceeds `precision` or the value is below 0.0001. Infinities and
+// not-a-number values read "INF", "-INF" and "NAN".
+std::string FormatGeneral(long double value, int precision,
+                          const LocaleValues &locale = CurrentLocaleValues());
 
-// Currency layout: ten significant digits, two decimals, grouping and the locale's patterns.
+// Currency layout: ten significant digits, two decimals, grouping and the locale's patterns
+// ($100,000.00, ($4,000.00)); 10,000,000,000 and beyond in the bare scientific layout (1.23456789E10).
 std::string FormatCurrency(long double value, const LocaleValues &locale = CurrentLocaleValues());
 
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
-// (0..9), rounded half away from zero on 18 significant digits; 1E18 and beyond in the general
-// 15-digit layout.
+// (0..18), rounded half away from zero on 18 significant digits; 1E18 and beyond in the general
+// 15-digit layout. Like the currency layout, a negative value that rounds to zero keeps its sign
+// ("-0.00" for -0.001) unless its magnitude is below a tenth of the last decimal's unit ("0.00" for
+// -0.0004).
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale = CurrentLocaleValues());
 
 // The standard decimal text-to-number conversion: optional blanks around, a sign, digits with the
-// locale's decimal separator (no grouping), an optional exponent; rounded to the nearest double.
-// Raises ConversionError("'<text>' is not a valid floating point value") for anything else.
+// locale's decimal separator (no grouping; digits on at least one side of it), an optional exponent
+// (E or e, a sign, digits); rounded to the nearest double. A value too small for a double reads as
+// zero; one too large for it, or anything else, raises
+// ConversionError("'<text>' is not a valid floating point value").
 double TextToFloat(const std::string &text, const LocaleValues &locale = CurrentLocaleValues());

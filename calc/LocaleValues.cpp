@@ -1,0 +1,105 @@
+#include "LocaleValues.h"
+
+#include <climits>
+#include <clocale>
+
+namespace {
+
+LocaleValues &MutableCurrentValues()
+{
+    static LocaleValues values;
+    return values;
+}
+
+bool Given(int field)
+{
+    return field != CHAR_MAX;
+}
+
+// True when `text` is exactly one UTF-8 encoded character.
+bool IsOneCharacter(const std::string &text)
+{
+    if (text.empty())
+        return false;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length != text.size())
+        return false;
+    for (size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return false;
+    }
+    return true;
+}
+
+std::string FirstOneCharacter(const char *preferred, const char *fallback, const std::string &byDefault)
+{
+    if (preferred && IsOneCharacter(preferred))
+        return preferred;
+    if (fallback && IsOneCharacter(fallback))
+        return fallback;
+    return byDefault;
+}
+
+} // namespace
+
+int PositiveCurrencyPattern(const CurrencyPlacement &placement)
+{
+    if (!Given(placement.CsPrecedes))
+        return 0;
+    // The positive sign is empty in practice, so only a blank between symbol and number counts.
+    const bool blank = placement.SepBySpace == 1;
+    return (placement.CsPrecedes ? 0 : 1) + (blank ? 2 : 0);
+}
+
+int NegativeCurrencyPattern(const CurrencyPlacement &placement)
+{
+    if (!Given(placement.CsPrecedes) || !Given(placement.SignPosn))
+        return 0;
+    const int blank = Given(placement.SepBySpace) ? placement.SepBySpace : 0;
+    // Rows: sign position 0..4; columns: blank 0, 1, 2.
+    static constexpr int symbolFirst[5][3] = {
+        {0, 14, 14}, // (¤N)  (¤ N)
+        {1, 9, 1},   // -¤N   -¤ N
+        {3, 11, 3},  // ¤N-   ¤ N-
+        {1, 9, 1},   // sign before the symbol, which comes first: as 1
+        {2, 12, 12}, // ¤-N   ¤ -N
+    };
+    static constexpr int symbolLast[5][3] = {
+        {4, 15, 15}, // (N¤)  (N ¤)
+        {5, 8, 5},   // -N¤   -N ¤
+        {7, 10, 7},  // N¤-   N ¤-
+        {6, 13, 13}, // N-¤   N- ¤
+        {7, 10, 10}, // sign after the symbol, which comes last: as 2
+    };
+    const int posn = placement.SignPosn >= 0 && placement.SignPosn <= 4 ? placement.SignPosn : 1;
+    const int column = blank >= 0 && blank <= 2 ? blank : 0;
+    return placement.CsPrecedes ? symbolFirst[posn][column] : symbolLast[posn][column];
+}
+
+LocaleValues ReadSystemLocaleValues()
+{
+    const lconv *conv = std::localeconv();
+    LocaleValues values;
+    if (conv->currency_symbol)
+        values.CurrencySymbol = conv->currency_symbol;
+    values.CurrencyFormat =
+        PositiveCurrencyPattern({conv->p_cs_precedes, conv->p_sep_by_space, conv->p_sign_posn});
+    values.NegCurrFormat =
+        NegativeCurrencyPattern({conv->n_cs_precedes, conv->n_sep_by_space, conv->n_sign_posn});
+    values.DecimalSeparator = FirstOneCharacter(conv->decimal_point, conv->mon_decimal_point, ".");
+    values.ThousandSeparator = FirstOneCharacter(conv->thousands_sep, conv->mon_thousands_sep, ",");
+    if (values.ThousandSeparator == values.DecimalSeparator)
+        values.ThousandSeparator = values.DecimalSeparator == "," ? "." : ",";
+    return values;
+}
+
+const LocaleValues &CurrentLocaleValues()
+{
+    return MutableCurrentValues();
+}
+
+void SetCurrentLocaleValues(const LocaleValues &values)
+{
+    MutableCurrentValues() = values;
+}

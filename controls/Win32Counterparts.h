@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QString>
+
+// The Qt counterparts of the Win32 notions the controls' rules are written in.
+namespace Win32 {
+
+// Character codes of WM_CHAR that the rules name: the control characters that Ctrl+C, Backspace,
+// Ctrl+V and Ctrl+X deliver.
+inline constexpr char16_t CtrlCCharacter = 3;
+inline constexpr char16_t BackspaceCharacter = 8;
+inline constexpr char16_t CtrlVCharacter = 22;
+inline constexpr char16_t CtrlXCharacter = 24;
+
+// A key handler consumes a key by setting its code to 0, as a VCL handler sets Key := 0.
+inline constexpr int NoKey = 0;
+
+// The one clipboard of Win32.
+inline constexpr QClipboard::Mode ClipboardMode = QClipboard::Clipboard;
+// X11's primary selection, pasted by a middle click; Win32 has none, so it obeys the paste rules.
+inline constexpr QClipboard::Mode MiddleClickPasteMode = QClipboard::Selection;
+
+// The characters Win32 would deliver as WM_CHAR for a key press: Backspace as 8, Ctrl+C/V/X as
+// 3/22/24, printable text when no Ctrl or Meta is held (Ctrl+Alt is AltGr on some keyboards).
+// Other control combinations deliver nothing here; Qt treats them as commands or shortcuts.
+inline QString TypedCharacters(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (event.key() == Qt::Key_Backspace)
+        return QString(QChar(BackspaceCharacter));
+    if (modifiers == Qt::ControlModifier) {
+        switch (event.key()) {
+        case Qt::Key_C:
+            return QString(QChar(CtrlCCharacter));
+        case Qt::Key_V:
+            return QString(QChar(CtrlVCharacter));
+        case Qt::Key_X:
+            return QString(QChar(CtrlXCharacter));
+        default:
+            return {};
+        }
+    }
+    const bool altGr = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier);
+    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
+        return {};
+    const QString text = event.text();
+    for (QChar character : text)
+        if (!character.isPrint())
+            return {};
+    return text;
+}
+
+// csLButtonDown: the focus came with a press of the left mouse button on the control (Qt also
+// moves the focus on other buttons, which Win32's rule does not count).
+inline bool IsFocusFromLeftMousePress(Qt::FocusReason reason)
+{
+    return reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+}
+
+// OnEnter/OnExit follow the window's active control. Qt also moves the focus in and out when the
+// window is activated or deactivated and while a popup menu is open; those leave the active control as it
+// was.
+inline bool ChangesActiveControl(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace Win32

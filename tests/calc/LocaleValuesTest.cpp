@@ -1,0 +1,98 @@
+#include "LocaleValues.h"
+
+#include "Format.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+#include <monetary.h>
+
+namespace {
+
+struct LocaleCase {
+    const char *Name;
+    LocaleValues Expected;
+};
+
+void PrintTo(const LocaleCase &c, std::ostream *os)
+{
+    *os << c.Name;
+}
+
+// Switches the whole C locale for one test and restores "C" afterwards.
+class LocaleValuesFromSystem : public testing::TestWithParam<LocaleCase> {
+protected:
+    void SetUp() override
+    {
+        if (!std::setlocale(LC_ALL, GetParam().Name))
+            GTEST_SKIP() << "locale " << GetParam().Name << " is not installed (scripts/test generates it)";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_P(LocaleValuesFromSystem, ReadsTheFiveValues)
+{
+    const LocaleValues values = ReadSystemLocaleValues();
+    const LocaleValues &expected = GetParam().Expected;
+    EXPECT_EQ(values.CurrencySymbol, expected.CurrencySymbol);
+    EXPECT_EQ(values.CurrencyFormat, expected.CurrencyFormat);
+    EXPECT_EQ(values.NegCurrFormat, expected.NegCurrFormat);
+    EXPECT_EQ(values.ThousandSeparator, expected.ThousandSeparator);
+    EXPECT_EQ(values.DecimalSeparator, expected.DecimalSeparator);
+}
+
+// The patterns chosen must place symbol, blank and sign where the locale's own monetary layout does.
+TEST_P(LocaleValuesFromSystem, CurrencyTextMatchesTheLocalesOwnLayout)
+{
+    const LocaleValues values = ReadSystemLocaleValues();
+    if (values.CurrencySymbol.empty())
+        GTEST_SKIP() << "no currency symbol in this locale";
+    for (const double amount : {-1234567.5, -0.25, 1234567.5}) {
+        char expected[100];
+        ASSERT_GT(strfmon(expected, sizeof expected, "%n", amount), 0);
+        EXPECT_EQ(FormatCurrency(amount, values), expected) << amount;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleValuesFromSystem,
+                         testing::Values(LocaleCase{"C", {"", 0, 0, ",", "."}},
+                                         LocaleCase{"en_US.UTF-8", {"$", 0, 1, ",", "."}},
+                                         LocaleCase{"de_DE.UTF-8", {"€", 3, 8, ".", ","}},
+                                         LocaleCase{"fr_FR.UTF-8", {"€", 3, 8, "\u202f", ","}},
+                                         LocaleCase{"nl_NL.UTF-8", {"€", 2, 12, ".", ","}}),
+                         [](const testing::TestParamInfo<LocaleCase> &info) {
+                             std::string name = info.param.Name;
+                             return name.substr(0, name.find('.'));
+                         });
+
+// Placements no installed locale may show, each mapped to the code with the same order of parts.
+struct PlacementCase {
+    CurrencyPlacement Placement;
+    int Negative;
+};
+
+class NegativePatternOfPlacement : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(NegativePatternOfPlacement, KeepsTheOrderOfSymbolSignAndBlank)
+{
+    EXPECT_EQ(NegativeCurrencyPattern(GetParam().Placement), GetParam().Negative);
+}
+
+INSTANTIATE_TEST_SUITE_P(Placements, NegativePatternOfPlacement,
+                         testing::Values(PlacementCase{{1, 0, 0}, 0}, PlacementCase{{1, 1, 0}, 14},
+                                         PlacementCase{{0, 0, 0}, 4}, PlacementCase{{0, 1, 0}, 15},
+                                         PlacementCase{{1, 0, 2}, 3}, PlacementCase{{1, 1, 2}, 11},
+                                         PlacementCase{{1, 0, 4}, 2}, PlacementCase{{0, 0, 3}, 6},
+                                         PlacementCase{{0, 2, 3}, 13}, PlacementCase{{0, 0, 2}, 7},
+                                         PlacementCase{{0, 1, 2}, 10}, PlacementCase{{1, 1, 1}, 9},
+                                         PlacementCase{{127, 127, 127}, 0}));
+
+TEST(PositivePatternOfPlacement, SymbolSideAndBlankGiveTheFourCodes)
+{
+    EXPECT_EQ(PositiveCurrencyPattern({1, 0, 1}), 0);
+    EXPECT_EQ(PositiveCurrencyPattern({0, 0, 1}), 1);
+    EXPECT_EQ(PositiveCurrencyPattern({1, 1, 1}), 2);
+    EXPECT_EQ(PositiveCurrencyPattern({0, 1, 1}), 3);
+    EXPECT_EQ(PositiveCurrencyPattern({127, 127, 127}), 0);
+}
+
+} // namespace
