@@ -32,6 +32,8 @@ std::string FormatGeneral(long double value, int precision,
 // Currency layout: ten significant digits, two decimals, grouping and the locale's patterns
 // ($100,000.00, ($4,000.00)); 10,000,000,000 and beyond in the bare scientific layout (1.23456789E10).
 std::string FormatCurrency(long double value, const LocaleValues &locale = CurrentLocaleValues());
+// The same, appended to `text` (saves a copy where the layout follows a prefix).
+void AppendCurrency(std::string &text, long double value, const LocaleValues &locale = CurrentLocaleValues());
 
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
 // (0..18), rounded half away from zero on 18 significant digits; 1E18 and beyond in the general
