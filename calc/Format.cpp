@@ -143,31 +143,23 @@ std::string ScientificLayout(const DecimalDigitsResult &d, const LocaleValues &l
 void AppendFixedNumber(std::string &text, const DecimalDigitsResult &d, int decimals,
                        const std::string &thousandSeparator, const std::string &decimalSeparator)
 {
-    // At most 19 integer digits with 6 separators and 18 decimals, separators of at most 4 bytes.
-    char buffer[19 + 7 * 4 + 18];
-    char *out = buffer;
     const std::string &digits = d.Digits;
     const auto digitAt = [&](int i) {
-        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[i] : '0';
-    };
-    const auto put = [&](const std::string &separator) {
-        std::memcpy(out, separator.data(), separator.size());
-        out += separator.size();
+        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<size_t>(i)] : '0';
     };
     if (d.Exponent <= 0)
-        *out++ = '0';
+        text += '0';
     for (int i = 0; i < d.Exponent; ++i) {
         if (i > 0 && (d.Exponent - i) % 3 == 0)
-            put(thousandSeparator);
-        *out++ = digitAt(i);
+            text += thousandSeparator;
+        text += digitAt(i);
     }
     if (decimals > 0) {
-        put(decimalSeparator);
+        text += decimalSeparator;
         // Decimal place k (1-based) holds digit E + k - 1 of the digits, a zero before the first.
         for (int place = 1; place <= decimals; ++place)
-            *out++ = digitAt(d.Exponent + place - 1);
+            text += digitAt(d.Exponent + place - 1);
     }
-    text.append(buffer, out);
 }
 
 constexpr std::array<const char *, 4> PositivePatterns = {"CN", "NC", "C N", "N C"};
@@ -217,9 +209,12 @@ long long DecimalPower(const std::string &integerDigits, const std::string &frac
 
 DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals)
 {
+    if (!std::isfinite(value))
+        throw InvalidOperationError();
     DecimalDigitsResult result;
     if (value == 0)
         return result;
+    precision = std::clamp(precision, 1, SignificantDigits);
 
     const long double magnitude = std::fabs(value);
     int exponent = DecimalExponentEstimate(magnitude);
@@ -311,6 +306,7 @@ std::string FormatFixed(long double value, int decimals, const LocaleValues &loc
 {
     if (!std::isfinite(value) || std::fabs(value) >= TenTo18)
         return FormatGeneral(value, 15, locale);
+    decimals = std::clamp(decimals, 0, SignificantDigits);
     const DecimalDigitsResult d = DecimalDigits(value, SignificantDigits, decimals);
     std::string text = d.Negative ? "-" : "";
     AppendFixedNumber(text, d, decimals, std::string(), locale.DecimalSeparator);
