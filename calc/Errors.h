@@ -31,3 +31,15 @@ class ConversionError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The one report of a failure that ends a computation, as the user reads it: arithmetic failures
+// suggest smaller numbers, every other failure is unidentified.
+inline constexpr const char *ArithmeticFailureMessage =
+    "The results of this calculation will be\n\rtoo large for your system to calculate.\n\r\n\r"
+    "Please try again with smaller numbers.";
+inline constexpr const char *OtherFailureMessage = "An unidentified error has occurred.";
+
+inline const char *FailureMessage(const std::exception &failure)
+{
+    return dynamic_cast<const ArithmeticError *>(&failure) ? ArithmeticFailureMessage : OtherFailureMessage;
+}

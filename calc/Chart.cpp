@@ -1,0 +1,162 @@
+#include "Chart.h"
+
+#include "Errors.h"
+#include "Extended.h"
+#include "Format.h"
+#include "Payment.h"
+
+#include <cmath>
+#include <stdexcept>
+
+const std::array<Real6, 9> LoanSteps = {
+    Real6::FromExtended(100),  Real6::FromExtended(250),  Real6::FromExtended(500),
+    Real6::FromExtended(1000), Real6::FromExtended(2000), Real6::FromExtended(2500),
+    Real6::FromExtended(3000), Real6::FromExtended(4000), Real6::FromExtended(5000),
+};
+
+const std::array<Real6, 9> RateSteps = {
+    Real6::FromExtended(0.10L), Real6::FromExtended(0.125L), Real6::FromExtended(0.20L),
+    Real6::FromExtended(0.25L), Real6::FromExtended(0.333L), Real6::FromExtended(0.375L),
+    Real6::FromExtended(0.5L),  Real6::FromExtended(0.75L),  Real6::FromExtended(1.0L),
+};
+
+size_t PaymentChart::Index(int column, int row)
+{
+    if (column < 0 || column >= ColumnCount || row < 0 || row >= RowCount)
+        throw std::out_of_range("chart cell out of range");
+    return static_cast<size_t>(row * ColumnCount + column);
+}
+
+const std::string &PaymentChart::Cell(int column, int row) const
+{
+    return m_cells[Index(column, row)];
+}
+
+void PaymentChart::SetCell(int column, int row, std::string text)
+{
+    m_cells[Index(column, row)] = std::move(text);
+}
+
+const PaymentChart &InitialPaymentChart()
+{
+    static const PaymentChart chart = [] {
+        PaymentChart initial;
+        initial.SetCell(0, 0, " Amount/Rate");
+        const char *amounts[] = {" $95,000.00",  " $96,000.00",  " $97,000.00",  " $98,000.00",
+                                 " $99,000.00",  " $100,000.00", " $101,000.00", " $102,000.00",
+                                 " $103,000.00", " $104,000.00", " $105,000.00"};
+        for (int row = 1; row < PaymentChart::RowCount; ++row)
+            initial.SetCell(0, row, amounts[row - 1]);
+        const char *rates[] = {"8.00%", "8.25%", "8.50%", "8.75%", "9.00%", "9.25%", "9.50%"};
+        for (int column = 1; column < PaymentChart::ColumnCount; ++column)
+            initial.SetCell(column, 0, rates[column - 1]);
+        return initial;
+    }();
+    return chart;
+}
+
+void HighlightEnteredCell(ChartHost &host)
+{
+    host.SelectCell(PaymentChart::EnteredColumn, PaymentChart::EnteredRow);
+    host.SetColumnColor(PaymentChart::EnteredColumn, RgbYellow);
+    host.SetRowColor(PaymentChart::EnteredRow, RgbYellow);
+}
+
+void ShowInitialChart(ChartHost &host)
+{
+    const PaymentChart &chart = InitialPaymentChart();
+    for (int row = 0; row < PaymentChart::RowCount; ++row) {
+        for (int column = 0; column < PaymentChart::ColumnCount; ++column)
+            host.SetCellText(column, row, chart.Cell(column, row));
+    }
+    HighlightEnteredCell(host);
+}
+
+namespace {
+
+constexpr std::int32_t CorrectedYears = 30;
+constexpr int StepCount = 9;
+
+std::int32_t WholeYears(double years)
+{
+    // A count above MaximumYears would wrap the 32-bit month count.
+    if (!(years >= INT32_MIN && years <= MaximumYears) || std::trunc(years) != years)
+        throw ConversionError("'" + FormatGeneral(years, 15) + "' is not a valid number of years");
+    return static_cast<std::int32_t>(years);
+}
+
+const Real6 &Step(const std::array<Real6, 9> &steps, int index)
+{
+    if (index < 0 || index >= StepCount)
+        throw std::out_of_range("step index out of range");
+    return steps[static_cast<size_t>(index)];
+}
+
+// `centre` + (position - middle) x `step`, the product formed first, rounded to Real6.
+Real6 Neighbour(Real6 centre, Real6 step, int position, int middle)
+{
+    if (position == middle)
+        return centre;
+    const long double offset = Extended::Multiply(std::abs(position - middle), step.ToExtended());
+    const long double value = position < middle ? Extended::Subtract(centre.ToExtended(), offset)
+                                                : Extended::Add(centre.ToExtended(), offset);
+    return Real6::FromExtended(value);
+}
+
+} // namespace
+
+ChartInputs ReadChartInputs(ChartHost &host)
+{
+    ChartInputs inputs;
+    inputs.LoanAmount = Real6::FromExtended(host.ReadLoanValue());
+    inputs.Years = WholeYears(host.ReadYearsValue());
+    if (inputs.Years <= 0) {
+        host.WriteYearsValue(CorrectedYears);
+        host.ShowInformation(YearsCorrectedMessage);
+        inputs.Years = CorrectedYears;
+    }
+    inputs.Months = inputs.Years * 12;
+    inputs.AnnualRate = Real6::FromExtended(host.ReadRateValue());
+    inputs.LoanStepIndex = host.ReadLoanStepIndex();
+    inputs.RateStepIndex = host.ReadRateStepIndex();
+    return inputs;
+}
+
+void CalculatePaymentTable(ChartHost &host)
+{
+    const ChartInputs inputs = ReadChartInputs(host);
+    const Real6 loanStep = Step(LoanSteps, inputs.LoanStepIndex);
+    const Real6 rateStep = Step(RateSteps, inputs.RateStepIndex);
+
+    constexpr int columns = PaymentChart::ColumnCount;
+    constexpr int rows = PaymentChart::RowCount;
+    std::array<Real6, rows> amounts;
+    std::array<Real6, columns> rates;
+    for (int row = 1; row < rows; ++row)
+        amounts[row] = Neighbour(inputs.LoanAmount, loanStep, row, PaymentChart::EnteredRow);
+    for (int column = 1; column < columns; ++column)
+        rates[column] = Neighbour(inputs.AnnualRate, rateStep, column, PaymentChart::EnteredColumn);
+
+    const LocaleValues &locale = CurrentLocaleValues();
+    for (int column = 1; column < columns; ++column)
+        host.SetCellText(column, 0, "  " + FormatGeneral(rates[column].ToExtended(), 5, locale) + "%");
+    std::string text;
+    for (int row = 1; row < rows; ++row) {
+        text = " ";
+        AppendCurrency(text, amounts[row].ToExtended(), locale);
+        host.SetCellText(0, row, text);
+    }
+    for (int column = 1; column < columns; ++column) {
+        const Real6 monthlyRate =
+            Real6::FromExtended(Extended::Multiply(rates[column].ToExtended(), MonthlyRateFactor));
+        for (int row = 1; row < rows; ++row) {
+            const Real6 payment = CalcPayment(amounts[row], monthlyRate, inputs.Months);
+            text = " ";
+            AppendCurrency(text, payment.ToExtended(), locale);
+            host.SetCellText(column, row, text);
+        }
+    }
+
+    HighlightEnteredCell(host);
+    host.EnablePrintPreview();
+}

@@ -1,0 +1,215 @@
+#include "Chart.h"
+#include "Errors.h"
+
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct ToolRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Quoted(const std::string &argument)
+{
+    std::string quoted = "'";
+    for (const char c : argument)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs the tool under `locale` (LC_ALL) with the given arguments and collects both streams.
+ToolRun RunTool(const std::vector<std::string> &arguments, const std::string &locale = "C")
+{
+    char errPath[] = "/tmp/quillmere-chart-test-XXXXXX";
+    const int errFile = mkstemp(errPath);
+    EXPECT_GE(errFile, 0);
+    close(errFile);
+    std::string command = "LC_ALL=" + Quoted(locale) + " " + Quoted(QUILLMERE_CHART_PATH);
+    for (const std::string &argument : arguments)
+        command += " " + Quoted(argument);
+    command += " 2>" + Quoted(errPath);
+
+    ToolRun run;
+    FILE *pipe = popen(command.c_str(), "r");
+    EXPECT_NE(pipe, nullptr);
+    char buffer[4096];
+    size_t count = 0;
+    while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.Out.append(buffer, count);
+    const int status = pclose(pipe);
+    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errPath);
+    run.Err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    unlink(errPath);
+    return run;
+}
+
+std::vector<std::vector<std::string>> TsvCells(const std::string &text)
+{
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::vector<std::string> cells;
+        size_t start = 0;
+        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            cells.push_back(line.substr(start, tab - start));
+        cells.push_back(line.substr(start));
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+const std::vector<std::string> Dollars = {"--currency-symbol", "$"};
+
+std::vector<std::string> With(std::vector<std::string> arguments, const std::vector<std::string> &more)
+{
+    arguments.insert(arguments.end(), more.begin(), more.end());
+    return arguments;
+}
+
+TEST(ChartTool, TsvPrintsTheTwelveRowsOfEightCellsAsHeld)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "100000", "30", "8.75"}));
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    const auto cells = TsvCells(run.Out);
+    ASSERT_EQ(cells.size(), 12u);
+    for (const auto &row : cells)
+        ASSERT_EQ(row.size(), 8u);
+    EXPECT_EQ(cells[0][0], " Amount/Rate");
+    EXPECT_EQ(cells[0][1], "  8%");
+    EXPECT_EQ(cells[0][7], "  9.5%");
+    EXPECT_EQ(cells[1][0], " $95,000.00");
+    EXPECT_EQ(cells[6][4], " $786.70");
+    EXPECT_EQ(cells[1][1], " $697.08");
+    EXPECT_EQ(cells[11][7], " $882.90");
+}
+
+TEST(ChartTool, AlignedTableHasEqualLinesWithTheSameTexts)
+{
+    const ToolRun run = RunTool(With(Dollars, {"100000", "30", "8.75"}));
+    EXPECT_EQ(run.Status, 0);
+    std::istringstream lines(run.Out);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(line);
+    ASSERT_EQ(rows.size(), 12u);
+    for (const std::string &row : rows)
+        EXPECT_EQ(row.size(), rows[0].size()) << row;
+    EXPECT_NE(rows[6].find("$786.70"), std::string::npos);
+    EXPECT_EQ(rows[0].rfind(" Amount/Rate", 0), 0u);
+}
+
+TEST(ChartTool, StepIndicesChooseTheSteps)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "100000", "30", "8.75", "8", "0"}));
+    EXPECT_EQ(run.Status, 0);
+    const auto cells = TsvCells(run.Out);
+    EXPECT_EQ(cells[1][0], " $75,000.00");
+    EXPECT_EQ(cells[0][1], "  8.45%");
+}
+
+TEST(ChartTool, CorrectedYearsAreReportedOnStandardError)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "100000", "0", "8.75"}));
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "Years: 30\nThe number of years must be greater than 0.\n");
+    EXPECT_EQ(TsvCells(run.Out)[6][4], " $786.70");
+}
+
+TEST(ChartTool, ArithmeticFailureKeepsThePartialChartAndExitsWithOne)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "100000", "30", "0.3", "3", "0"}));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, std::string(ArithmeticFailureMessage) + "\n");
+    const auto cells = TsvCells(run.Out);
+    EXPECT_EQ(cells[0][1], "  1.1369E-13%");
+    EXPECT_EQ(cells[6][0], " $100,000.00");
+    EXPECT_EQ(cells[6][4], ""); // the initial chart's empty payment
+}
+
+TEST(ChartTool, TextThatIsNotANumberIsAnUnidentifiedFailure)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "lots", "30", "8.75"}));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, std::string(OtherFailureMessage) + "\n");
+    EXPECT_EQ(TsvCells(run.Out)[1][0], InitialPaymentChart().Cell(0, 1));
+}
+
+TEST(ChartTool, LocaleOverridesChangeTheTextsAndTheReading)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "--decimal-separator", ",", "--thousands-separator=.",
+                                               "--negative-currency-format", "1", "1000", "30", "8,75"}));
+    EXPECT_EQ(run.Status, 0);
+    const auto cells = TsvCells(run.Out);
+    EXPECT_EQ(cells[0][4], "  8,75%");
+    EXPECT_EQ(cells[1][0], " -$4.000,00");
+    const ToolRun fullStop = RunTool(With(Dollars, {"--decimal-separator", ",", "1000", "30", "8.75"}));
+    EXPECT_EQ(fullStop.Status, 1);
+}
+
+TEST(ChartTool, SystemLocaleGivesTheDefaults)
+{
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "de_DE.UTF-8 is not installed (scripts/test generates it)";
+    std::setlocale(LC_ALL, "C");
+    const ToolRun run = RunTool({"--tsv", "100000", "30", "8.75"}, "de_DE.UTF-8");
+    EXPECT_EQ(run.Status, 1); // the full stop is not the decimal separator there
+    const ToolRun comma = RunTool({"--tsv", "100000", "30", "8,75"}, "de_DE.UTF-8");
+    EXPECT_EQ(comma.Status, 0);
+    EXPECT_EQ(TsvCells(comma.Out)[6][0], " 100.000,00 €");
+}
+
+TEST(ChartTool, HelpExplainsAndSucceeds)
+{
+    const ToolRun run = RunTool({"--help"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out.rfind("Usage: quillmere-chart", 0), 0u);
+    for (const char *option : {"--tsv", "--currency-symbol", "--currency-format",
+                               "--negative-currency-format", "--thousands-separator", "--decimal-separator"})
+        EXPECT_NE(run.Out.find(option), std::string::npos) << option;
+}
+
+class ChartToolUsageError : public testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(ChartToolUsageError, ExitsWithTwoAndTheUsage)
+{
+    const ToolRun run = RunTool(GetParam());
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Err.find("Usage: quillmere-chart"), std::string::npos);
+    EXPECT_EQ(run.Out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ChartToolUsageError,
+    testing::Values(std::vector<std::string>{}, std::vector<std::string>{"100000", "30"},
+                    std::vector<std::string>{"100000", "30", "8.75", "3"},
+                    std::vector<std::string>{"100000", "30", "8.75", "9", "3"},
+                    std::vector<std::string>{"100000", "30", "8.75", "3", "x"},
+                    std::vector<std::string>{"--bogus", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--currency-format", "4", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--decimal-separator", "ab", "100000", "30", "8.75"},
+                    std::vector<std::string>{"100000", "30", "8.75", "--currency-symbol"}),
+    [](const testing::TestParamInfo<std::vector<std::string>> &info) {
+        return "Case" + std::to_string(info.index);
+    });
+
+TEST(ChartTool, NegativeNumbersAreNotOptions)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "-100000", "-5", "8.75"}));
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "Years: 30\nThe number of years must be greater than 0.\n");
+    EXPECT_EQ(TsvCells(run.Out)[6][0], " ($100,000.00)");
+}
+
+} // namespace

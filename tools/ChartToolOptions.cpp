@@ -1,0 +1,123 @@
+#include "ChartToolOptions.h"
+
+#include <charconv>
+#include <functional>
+#include <map>
+#include <vector>
+
+namespace {
+
+int WholeNumberIn(const std::string &text, int lowest, int highest, const std::string &what)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < lowest || value > highest) {
+        throw UsageError(what + " must be a whole number from " + std::to_string(lowest) + " to " +
+                         std::to_string(highest) + ", not '" + text + "'");
+    }
+    return value;
+}
+
+std::string OneCharacter(const std::string &text, const std::string &what)
+{
+    const auto lead = text.empty() ? 0 : static_cast<unsigned char>(text[0]);
+    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    if (text.empty() || text.size() != length)
+        throw UsageError(what + " must be one character, not '" + text + "'");
+    return text;
+}
+
+} // namespace
+
+LocaleValues ChartToolOptions::Locale(LocaleValues system) const
+{
+    system.CurrencySymbol = CurrencySymbol.value_or(system.CurrencySymbol);
+    system.CurrencyFormat = CurrencyFormat.value_or(system.CurrencyFormat);
+    system.NegCurrFormat = NegCurrFormat.value_or(system.NegCurrFormat);
+    system.ThousandSeparator = ThousandSeparator.value_or(system.ThousandSeparator);
+    system.DecimalSeparator = DecimalSeparator.value_or(system.DecimalSeparator);
+    return system;
+}
+
+ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
+{
+    ChartToolOptions options;
+    using Setter = std::function<void(const std::string &)>;
+    const std::map<std::string, Setter> valued = {
+        {"--currency-symbol", [&](const std::string &v) { options.CurrencySymbol = v; }},
+        {"--currency-format",
+         [&](const std::string &v) { options.CurrencyFormat = WholeNumberIn(v, 0, 3, "--currency-format"); }},
+        {"--negative-currency-format",
+         [&](const std::string &v) {
+             options.NegCurrFormat = WholeNumberIn(v, 0, 15, "--negative-currency-format");
+         }},
+        {"--thousands-separator",
+         [&](const std::string &v) { options.ThousandSeparator = OneCharacter(v, "--thousands-separator"); }},
+        {"--decimal-separator",
+         [&](const std::string &v) { options.DecimalSeparator = OneCharacter(v, "--decimal-separator"); }},
+    };
+
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (optionsEnded || !argument.starts_with("--")) {
+            positional.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help") {
+            options.Help = true;
+        } else if (argument == "--tsv") {
+            options.Tsv = true;
+        } else {
+            const size_t equals = argument.find('=');
+            const auto setter = valued.find(argument.substr(0, equals));
+            if (setter == valued.end())
+                throw UsageError("unknown option '" + argument + "'");
+            if (equals != std::string::npos)
+                setter->second(argument.substr(equals + 1));
+            else if (i + 1 < argc)
+                setter->second(argv[++i]);
+            else
+                throw UsageError(argument + " needs a value");
+        }
+    }
+    if (options.Help)
+        return options;
+    if (positional.size() != 3 && positional.size() != 5)
+        throw UsageError("expected LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX");
+    options.Loan = positional[0];
+    options.Years = positional[1];
+    options.Rate = positional[2];
+    if (positional.size() == 5) {
+        options.LoanStepIndex = WholeNumberIn(positional[3], 0, 8, "LOAN_STEP_INDEX");
+        options.RateStepIndex = WholeNumberIn(positional[4], 0, 8, "RATE_STEP_INDEX");
+    }
+    return options;
+}
+
+std::string ChartToolUsage()
+{
+    return R"(Usage: quillmere-chart [OPTIONS] LOAN YEARS RATE [LOAN_STEP_INDEX RATE_STEP_INDEX]
+
+Prints the monthly payment chart of Quillmere 32: eleven loan amounts around LOAN (rows) by seven
+annual interest rates around RATE percent (columns), each cell the level monthly payment over
+YEARS years. The chart starts from the window's initial chart and shows what the run left in it.
+
+  LOAN, YEARS, RATE   numbers with the locale's decimal separator, optional sign and exponent
+  LOAN_STEP_INDEX     0..8 for steps of 100, 250, 500, 1000, 2000, 2500, 3000, 4000, 5000 (default 3)
+  RATE_STEP_INDEX     0..8 for steps of .10, .125, .20, .25, .333, .375, .5, .75, 1.0 (default 3)
+
+Options (the locale values default to the system's, from LANG and LC_*):
+  --tsv                            the 12 rows as lines of 8 tab-separated cell texts, unpadded
+  --currency-symbol S              currency symbol text
+  --currency-format N              positive currency pattern 0..3 (0 $1, 1 1$, 2 $ 1, 3 1 $)
+  --negative-currency-format N     negative currency pattern 0..15 (0 ($1), 1 -$1, 5 -1$, 8 -1 $, ...)
+  --thousands-separator C          one character
+  --decimal-separator C            one character
+  --help                           this text
+
+Messages of the run (a corrected year count as "Years: 30", information, failures) go to standard
+error. Exit status: 0 when the chart was completed, 1 when a failure ended the run, 2 for a usage error.
+)";
+}
