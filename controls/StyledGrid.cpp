@@ -94,7 +94,6 @@ void TStyledGrid::UpdateScrollBars()
     const auto update = [](QScrollBar *bar, const GridAxis &axis, int extent, bool wanted) {
         const bool fits = axis.TotalExtent() <= extent;
         const int range = wanted && !fits ? axis.MaxFirst(extent) - axis.Fixed() : 0;
-        const QSignalBlocker blocker(bar);
         bar->setRange(0, std::max(range, 0));
         bar->setPageStep(axis.FullyVisibleCount(extent));
         bar->setValue(axis.First() - axis.Fixed());
@@ -653,10 +652,13 @@ void TStyledGrid::resizeEvent(QResizeEvent *event)
     LayoutChanged();
 }
 
-void TStyledGrid::scrollContentsBy(int, int)
+// The bars count scrolled columns and rows, not pixels; only the bar that moved is read.
+void TStyledGrid::scrollContentsBy(int dx, int dy)
 {
-    m_cols.SetFirst(FixedCols() + horizontalScrollBar()->value());
-    m_rows.SetFirst(FixedRows() + verticalScrollBar()->value());
+    if (dx != 0)
+        m_cols.SetFirst(FixedCols() + horizontalScrollBar()->value());
+    if (dy != 0)
+        m_rows.SetFirst(FixedRows() + verticalScrollBar()->value());
     if (m_editor->isVisible())
         PlaceEditor();
     viewport()->update();
@@ -712,7 +714,7 @@ bool TStyledGrid::event(QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            RunGuarded([&] { HandleTabKey(key->key() == Qt::Key_Backtab); });
+            RunGuarded([&] { HandleTabKey(IsBackwardTab(key)); });
             return true;
         }
     }

@@ -7,6 +7,7 @@
 #include <QAbstractScrollArea>
 #include <QByteArray>
 #include <QFlags>
+#include <QKeyEvent>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -23,6 +24,11 @@ class TCellEditor;
 inline bool IsFocusExit(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+// Shift+Tab arrives as Backtab from the window system, as Tab with Shift from synthesized input.
+inline bool IsBackwardTab(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
 }
 // A message posted to the grid itself (PostMessage) is a queued call run by the event loop; the
 // show-hint handler is the viewport's QEvent::ToolTip shown with QToolTip; DrawFocusRect is a
