@@ -559,10 +559,9 @@ void TStyledGrid::PaintCells(QPainter &painter, const QRect &area)
                 state |= gdSelected;
             if (focused && m_current == GridCell{col, row})
                 state |= gdFocused;
-            painter.save();
             painter.setClipRect(rect);
             DrawCell(painter, col, row, rect, state);
-            painter.restore();
+            painter.setClipping(false);
             DrawGridLines(painter, col, row, rect);
         }
     }
@@ -597,40 +596,41 @@ void TStyledGrid::DrawStyledCell(QPainter &painter, int col, int row, const QRec
     }
     painter.fillRect(rect, brush);
 
-    painter.setFont(font.Font());
-    painter.setPen(fontColor);
-    const QFontMetrics metrics(font.Font());
-    const auto measure = [&metrics](const QString &line) {
-        return QSize(metrics.horizontalAdvance(line), metrics.height());
-    };
-    for (const CellTextLine &line : LayoutCellText(Cells(col, row), rect, CellAlignment(col, row), measure))
-        if (!line.Text.isEmpty())
-            painter.drawText(line.X, line.Y + metrics.ascent(), line.Text);
+    const QString text = Cells(col, row);
+    if (!text.isEmpty()) {
+        painter.setFont(font.Font());
+        painter.setPen(fontColor);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const auto measure = [&metrics](const QString &line) {
+            return QSize(metrics.horizontalAdvance(line), metrics.height());
+        };
+        for (const CellTextLine &line : LayoutCellText(text, rect, CellAlignment(col, row), measure))
+            if (!line.Text.isEmpty())
+                painter.drawText(line.X, line.Y + metrics.ascent(), line.Text);
+    }
 
     // Fixed cells stand out with a raised inner edge when the grid has its 3-D border.
     if (state.testFlag(gdFixed) && m_borderStyle == bsSingle) {
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(rect.topLeft(), rect.topRight());
-        painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-        painter.drawLine(rect.topRight(), rect.bottomRight());
+        const QColor light = palette().color(QPalette::Light);
+        const QColor shadow = palette().color(QPalette::Mid);
+        painter.fillRect(QRect(rect.x(), rect.y(), rect.width(), 1), light);
+        painter.fillRect(QRect(rect.x(), rect.y(), 1, rect.height()), light);
+        painter.fillRect(QRect(rect.x(), rect.bottom(), rect.width(), 1), shadow);
+        painter.fillRect(QRect(rect.right(), rect.y(), 1, rect.height()), shadow);
     }
 }
 
+// The grid lines right of and below a cell, one pixel wide (filled rectangles draw fastest).
 void TStyledGrid::DrawGridLines(QPainter &painter, int col, int row, const QRect &rect)
 {
     const bool fixed = IsFixed(col, row);
-    const QColor normalLine = Color() == clSilver ? clGray : clSilver;
-    painter.setPen(fixed ? clBlack : normalLine);
-    const bool vertical = m_options.testFlag(fixed ? goFixedVertLine : goVertLine);
-    const bool horizontal = m_options.testFlag(fixed ? goFixedHorzLine : goHorzLine);
+    const QColor color = fixed ? clBlack : (Color() == clSilver ? clGray : clSilver);
     const int right = rect.x() + rect.width();
     const int bottom = rect.y() + rect.height();
-    if (vertical)
-        painter.drawLine(right, rect.y(), right, bottom);
-    if (horizontal)
-        painter.drawLine(rect.x(), bottom, right, bottom);
+    if (m_options.testFlag(fixed ? goFixedVertLine : goVertLine) && m_cols.LineWidth() > 0)
+        painter.fillRect(QRect(right, rect.y(), 1, rect.height() + m_rows.LineWidth()), color);
+    if (m_options.testFlag(fixed ? goFixedHorzLine : goHorzLine) && m_rows.LineWidth() > 0)
+        painter.fillRect(QRect(rect.x(), bottom, rect.width(), 1), color);
 }
 
 void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
