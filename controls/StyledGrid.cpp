@@ -29,6 +29,12 @@ bool IsValid(GridCell cell)
     return cell.Col >= 0 && cell.Row >= 0;
 }
 
+t_relation CompareTexts(const QString &first, const QString &second)
+{
+    const int order = QString::compare(first, second);
+    return order < 0 ? rel_less : order > 0 ? rel_greater : rel_equal;
+}
+
 // Keeps a column or row index on its line while another line moves from `from` to `to`.
 void FollowMove(int &index, int from, int to)
 {
@@ -53,6 +59,12 @@ TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_optio
     m_attributes.Font().SetFont(font());
     m_attributes.OnChange = [this] { Changed(); };
 
+    OnCompareRow = [this](QObject *, int col, int row1, int row2) {
+        return CompareTexts(Cells(col, row1), Cells(col, row2));
+    };
+    OnCompareCol = [this](QObject *, int row, int col1, int col2) {
+        return CompareTexts(Cells(col1, row), Cells(col2, row));
+    };
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     SetBorderStyle(bsSingle);

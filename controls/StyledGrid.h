@@ -229,11 +229,13 @@ public:
     std::function<void(QObject *sender)> OnRowHeightsChanged;
     // A character typed on the grid that no editor took; clearing it consumes it.
     std::function<void(QObject *sender, QChar &key)> OnKeyPress;
-    // Held for sorting by the owner; the grid never calls them itself.
-    std::function<t_relation(QObject *sender, int colRow, const QString &compare1, const QString &compare2)>
-        OnCompareRow;
-    std::function<t_relation(QObject *sender, int colRow, const QString &compare1, const QString &compare2)>
-        OnCompareCol;
+    // Order two rows (by their texts in column colRow) or two columns (by their texts in row colRow).
+    // Held for an owner that sorts; the grid never calls them itself. Default: the grid's own
+    // comparison of the two texts.
+    using TCompareFunction =
+        std::function<t_relation(QObject *sender, int colRow, int compare1, int compare2)>;
+    TCompareFunction OnCompareRow;
+    TCompareFunction OnCompareCol;
 
 protected:
     bool event(QEvent *event) override;

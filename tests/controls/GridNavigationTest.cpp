@@ -13,7 +13,6 @@ namespace {
 // Five columns by four rows, one fixed of each: non-fixed columns 1..4, rows 1..3.
 constexpr GridExtent kGrid{5, 4, 1, 1};
 
-
 struct StepCase {
     const char *Name;
     T_nextcell Direction;

@@ -464,3 +464,17 @@ TEST(GridHints, HintShowsTheCellHintOnlyWhenEnabled)
     QToolTip::hideText();
 }
 } // namespace
+
+namespace {
+TEST(GridCompare, DefaultComparisonsOrderTheTexts)
+{
+    TStyledGrid grid;
+    grid.SetCells(2, 1, "apple");
+    grid.SetCells(2, 3, "pear");
+    grid.SetCells(4, 1, "apple");
+    EXPECT_EQ(grid.OnCompareRow(&grid, 2, 1, 3), rel_less);
+    EXPECT_EQ(grid.OnCompareRow(&grid, 2, 3, 1), rel_greater);
+    EXPECT_EQ(grid.OnCompareCol(&grid, 1, 2, 4), rel_equal);
+    EXPECT_EQ(grid.OnCompareCol(&grid, 1, 2, 3), rel_greater); // "apple" against an empty cell
+}
+} // namespace
