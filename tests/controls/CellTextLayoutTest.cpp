@@ -1,6 +1,7 @@
 #include "CellTextLayout.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 // Every character 7 pixels wide, lines 13 pixels high.
@@ -49,6 +50,11 @@ struct AlignCase {
     QString Text;
     int ExpectedX;
 };
+
+void PrintTo(const AlignCase &c, std::ostream *out)
+{
+    *out << c.Name;
+}
 
 class CellTextAlignment : public testing::TestWithParam<AlignCase> {};
 

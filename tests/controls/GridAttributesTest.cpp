@@ -3,6 +3,7 @@
 #include "ColorNames.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 // Which tables hold an entry for the probed cell (3, 2); each test row names the winner.
@@ -13,6 +14,11 @@ struct LookupCase {
     TCellAlign Expected;  // alignment that must win
     QColor ExpectedBrush; // brush colour that must win
 };
+
+void PrintTo(const LookupCase &c, std::ostream *out)
+{
+    *out << c.Name;
+}
 
 class AttributeLookup : public testing::TestWithParam<LookupCase> {
 protected:

@@ -20,6 +20,11 @@ struct StepCase {
     GridCell Expected;
 };
 
+void PrintTo(const StepCase &c, std::ostream *out)
+{
+    *out << c.Name;
+}
+
 class NextCellInside : public testing::TestWithParam<StepCase> {};
 
 TEST_P(NextCellInside, StepsAlongTheLineOrToTheNextLine)
@@ -61,6 +66,11 @@ struct PastEndCase {
     NextCellStep::Growth Grow;
     int InsertAt;
 };
+
+void PrintTo(const PastEndCase &c, std::ostream *out)
+{
+    *out << c.Name;
+}
 
 class NextCellPastEnd : public testing::TestWithParam<PastEndCase> {};
 

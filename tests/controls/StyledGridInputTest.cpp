@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -120,6 +121,11 @@ struct TabCase {
     GridCell From;
     GridCell Expected;
 };
+
+void PrintTo(const TabCase &c, std::ostream *out)
+{
+    *out << c.Name;
+}
 
 class TabKey : public testing::TestWithParam<TabCase> {};
 
