@@ -16,6 +16,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -851,25 +852,12 @@ void TStyledGrid::HandleMousePress(QMouseEvent *event)
     if (!IsValid(cell))
         return;
     if (IsFixed(cell.Col, cell.Row)) {
-        const int colEdge = m_cols.Start(cell.Col) + ColWidths(cell.Col);
-        const int rowEdge = m_rows.Start(cell.Row) + RowHeights(cell.Row);
-        if (m_options.testFlag(goColSizing) && cell.Row < FixedRows() &&
-            std::abs(pos.x() - colEdge) <= kSizingMargin) {
-            m_mouseState = MouseState::ColSizing;
-            m_mouseIndex = cell.Col;
-            m_sizingOrigin = m_cols.Start(cell.Col);
-        } else if (m_options.testFlag(goRowSizing) && cell.Col < FixedCols() &&
-                   std::abs(pos.y() - rowEdge) <= kSizingMargin) {
-            m_mouseState = MouseState::RowSizing;
-            m_mouseIndex = cell.Row;
-            m_sizingOrigin = m_rows.Start(cell.Row);
-        } else if (m_options.testFlag(goColMoving) && cell.Row < FixedRows() && cell.Col >= FixedCols()) {
-            m_mouseState = MouseState::ColMoving;
-            m_mouseIndex = cell.Col;
-        } else if (m_options.testFlag(goRowMoving) && cell.Col < FixedCols() && cell.Row >= FixedRows()) {
-            m_mouseState = MouseState::RowMoving;
-            m_mouseIndex = cell.Row;
-        }
+        std::tie(m_mouseState, m_mouseIndex) = DragAt(pos);
+        // The line then follows the mouse from where it was grabbed.
+        if (m_mouseState == MouseState::ColSizing)
+            m_sizingOrigin = pos.x() - ColWidths(m_mouseIndex);
+        else if (m_mouseState == MouseState::RowSizing)
+            m_sizingOrigin = pos.y() - RowHeights(m_mouseIndex);
         return;
     }
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && m_options.testFlag(goRangeSelect);
@@ -878,6 +866,35 @@ void TStyledGrid::HandleMousePress(QMouseEvent *event)
     if (again && m_options.testFlag(goEditing))
         SetEditorMode(true);
     m_mouseState = MouseState::Selecting;
+}
+
+std::pair<TStyledGrid::MouseState, int> TStyledGrid::DragAt(QPoint pos) const
+{
+    const GridCell cell = MouseCoord(pos);
+    if (!IsValid(cell) || !IsFixed(cell.Col, cell.Row))
+        return {MouseState::None, -1};
+    // The line after `index` or after the one before it, whichever lies within reach of p.
+    const auto lineNear = [](const GridAxis &axis, int index, int p) {
+        for (int i : {index - 1, index}) {
+            const int start = axis.Start(i);
+            if (start >= 0 && std::abs(p - (start + axis.Size(i))) <= kSizingMargin)
+                return i;
+        }
+        return -1;
+    };
+    const bool inHeadingRow = cell.Row < FixedRows();
+    const bool inHeadingCol = cell.Col < FixedCols();
+    if (const int col = lineNear(m_cols, cell.Col, pos.x());
+        m_options.testFlag(goColSizing) && inHeadingRow && col >= 0)
+        return {MouseState::ColSizing, col};
+    if (const int row = lineNear(m_rows, cell.Row, pos.y());
+        m_options.testFlag(goRowSizing) && inHeadingCol && row >= 0)
+        return {MouseState::RowSizing, row};
+    if (m_options.testFlag(goColMoving) && inHeadingRow && !inHeadingCol)
+        return {MouseState::ColMoving, cell.Col};
+    if (m_options.testFlag(goRowMoving) && inHeadingCol && !inHeadingRow)
+        return {MouseState::RowMoving, cell.Row};
+    return {MouseState::None, -1};
 }
 
 void TStyledGrid::mouseMoveEvent(QMouseEvent *event)
@@ -890,6 +907,14 @@ void TStyledGrid::mouseMoveEvent(QMouseEvent *event)
             m_hintCell = {};
         }
         switch (m_mouseState) {
+        case MouseState::None:
+            if (m_options & (goColSizing | goRowSizing)) {
+                const MouseState drag = DragAt(pos).first;
+                viewport()->setCursor(drag == MouseState::ColSizing   ? Qt::SplitHCursor
+                                      : drag == MouseState::RowSizing ? Qt::SplitVCursor
+                                                                      : Qt::ArrowCursor);
+            }
+            break;
         case MouseState::Selecting:
             if (m_options.testFlag(goRangeSelect) && IsValid(cell) && !IsFixed(cell.Col, cell.Row))
                 MoveCurrent(cell, false, false);

@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QHelpEvent;
@@ -276,6 +277,8 @@ private:
     void HandleCharacter(QChar character);
     void HandleMousePress(QMouseEvent *event);
     void HandleMouseRelease(QMouseEvent *event);
+    // The drag a press in the fixed area at `pos` starts, with the column or row it acts on.
+    std::pair<MouseState, int> DragAt(QPoint pos) const;
     void HandleToolTip(QHelpEvent *event);
 
     // The in-place editor (see TCellEditor).
@@ -324,5 +327,5 @@ private:
 
     MouseState m_mouseState = MouseState::None;
     int m_mouseIndex = -1; // the column or row being sized or moved
-    int m_sizingOrigin = 0;
+    int m_sizingOrigin = 0; // mouse position minus the size, while sizing
 };

@@ -294,17 +294,23 @@ TEST(GridSizes, WidthAndHeightChangesNotify)
     EXPECT_EQ(colNotices, 1);
     EXPECT_EQ(rowNotices, 1);
 
-    // Dragging the line right of column 1's heading 10 pixels to the right.
-    const QRect heading = grid.CellRect(1, 0);
-    const QPoint edge(heading.right() + 1, heading.center().y());
-    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, edge);
-    QMouseEvent move(QEvent::MouseMove, QPointF(edge + QPoint(10, 0)),
-                     grid.viewport()->mapToGlobal(QPointF(edge)), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(grid.viewport(), &move);
-    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, edge + QPoint(10, 0));
-    EXPECT_EQ(grid.ColWidths(1), 60);
-    EXPECT_EQ(colNotices, 2);
+    // Dragging the line right of column 1's heading 10 pixels to the right, grabbed on either side.
+    for (int grab : {-2, 0, 2}) {
+        SCOPED_TRACE(testing::Message() << "grabbed at " << grab);
+        grid.SetColWidths(1, 50);
+        const int before = colNotices; // counted after the reset
+        const QRect heading = grid.CellRect(1, 0);
+        const QPoint press(heading.right() + 1 + grab, heading.center().y());
+        const QPoint release = press + QPoint(10, 0);
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, press);
+        QMouseEvent move(QEvent::MouseMove, QPointF(release), grid.viewport()->mapToGlobal(QPointF(release)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid.viewport(), &move);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, release);
+        EXPECT_EQ(grid.ColWidths(1), 60);
+        EXPECT_EQ(grid.ColWidths(2), 69); // the neighbour keeps its width
+        EXPECT_EQ(colNotices, before + 1);
+    }
 }
 
 // ---- the in-place editor ----
