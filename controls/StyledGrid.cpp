@@ -611,7 +611,9 @@ void TStyledGrid::DrawStyledCell(QPainter &painter, int col, int row, const QRec
 
     const QString text = Cells(col, row);
     if (!text.isEmpty()) {
-        painter.setFont(font.Font());
+        // Setting an equal font again would make Qt look its glyph engine up once more.
+        if (painter.font() != font.Font())
+            painter.setFont(font.Font());
         painter.setPen(fontColor);
         const QFontMetrics metrics = painter.fontMetrics();
         const auto measure = [&metrics](const QString &line) {
