@@ -31,6 +31,8 @@ inline bool IsBackwardTab(const QKeyEvent *key)
 {
     return key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
 }
+// Characters (WM_CHAR) are the key event's text: Backspace arrives as character 8, Delete's
+// character 127 is no typed character (Windows sends none for it).
 // A message posted to the grid itself (PostMessage) is a queued call run by the event loop; the
 // show-hint handler is the viewport's QEvent::ToolTip shown with QToolTip; DrawFocusRect is a
 // dotted rectangle that inverts the pixels under it; clActiveCaption, clBtnFace, clWindow and
