@@ -661,6 +661,11 @@ void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
     painter.restore();
 }
 
+QSize TStyledGrid::viewportSizeHint() const
+{
+    return QSize(m_cols.TotalExtent(), m_rows.TotalExtent());
+}
+
 void TStyledGrid::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);

@@ -212,8 +212,9 @@ public:
     void MoveRow(int from, int to);
 
     // The persisted keys written to and read from a byte block of our own; loading replaces every
-    // cell's text (missing ones become empty) and hides the editor. Loading a malformed block raises
-    // ConversionError and leaves the tables read so far.
+    // cell's text (missing ones become empty) and hides the editor. A malformed block raises
+    // GridDescriptionError (GridPersistence.h): the tables keep what was read before the fault and the
+    // texts stay as they were.
     QByteArray SaveKeys() const;
     void LoadKeys(const QByteArray &block);
 
@@ -245,6 +246,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    QSize viewportSizeHint() const override; // all cells with their grid lines
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -328,6 +330,6 @@ private:
     int m_savedSelectionLength = 0;
 
     MouseState m_mouseState = MouseState::None;
-    int m_mouseIndex = -1; // the column or row being sized or moved
+    int m_mouseIndex = -1;  // the column or row being sized or moved
     int m_sizingOrigin = 0; // mouse position minus the size, while sizing
 };

@@ -174,3 +174,20 @@ INSTANTIATE_TEST_SUITE_P(Blocks, MalformedBlock,
                                                     "AlignCol\x0a\x03\x00\x00\x00\xff\xff\x01",
                                                     17)));
 } // namespace
+
+namespace {
+TEST(GridPersistence, MalformedBlockLeavesTheTextsAlone)
+{
+    TStyledGrid grid;
+    grid.SetCells(1, 1, "kept");
+    const QByteArray block = QByteArray("\x08"
+                                        "AlignCol\x0a\x03\x00\x00\x00\x02\x00\x00",
+                                        17) +
+                             QByteArray("\x05"
+                                        "Cells\x01\x04",
+                                        8);
+    EXPECT_THROW(grid.LoadKeys(block), GridDescriptionError);
+    EXPECT_EQ(grid.Cells(1, 1), "kept");
+    EXPECT_EQ(grid.CellAlignment(2, 1), alRight); // read before the fault
+}
+} // namespace
