@@ -15,3 +15,4 @@ inline constexpr QColor clPurple{128, 0, 128};
 inline constexpr QColor clFuchsia{255, 0, 255};
 inline constexpr QColor clAqua{0, 255, 255};
 inline constexpr QColor clRed{255, 0, 0};
+inline constexpr QColor clNavy{0, 0, 128};
