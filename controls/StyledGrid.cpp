@@ -734,7 +734,7 @@ bool TStyledGrid::event(QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            RunGuarded([&] { HandleTabKey(IsBackwardTab(key)); });
+            RunGuarded([&] { HandleTabKey(Win32::IsBackwardTab(key)); });
             return true;
         }
     }
@@ -1191,7 +1191,7 @@ void TStyledGrid::FocusLeaving(QFocusEvent *event)
 {
     viewport()->update();
     const QWidget *next = QApplication::focusWidget();
-    if (!IsFocusExit(event->reason()) || (next && (next == this || isAncestorOf(next))))
+    if (!Win32::ChangesActiveControl(event->reason()) || (next && (next == this || isAncestorOf(next))))
         return;
     if (m_editor->isVisible()) {
         m_editorSaved = true;

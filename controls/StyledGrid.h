@@ -3,6 +3,7 @@
 #include "GridAttributes.h"
 #include "GridAxis.h"
 #include "GridNavigation.h"
+#include "Win32Counterparts.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
@@ -18,25 +19,6 @@
 class QHelpEvent;
 class QPainter;
 class TCellEditor;
-
-// ---- Qt counterparts of the Win32 notions the grid relies on ----
-// Leaving the control (CM_EXIT): the focus went to another widget of the program. Losing it because
-// the window was deactivated or a popup opened is no exit: the grid stays the window's control.
-inline bool IsFocusExit(Qt::FocusReason reason)
-{
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-// Shift+Tab arrives as Backtab from the window system, as Tab with Shift from synthesized input.
-inline bool IsBackwardTab(const QKeyEvent *key)
-{
-    return key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
-}
-// Characters (WM_CHAR) are the key event's text: Backspace arrives as character 8, Delete's
-// character 127 is no typed character (Windows sends none for it).
-// A message posted to the grid itself (PostMessage) is a queued call run by the event loop; the
-// show-hint handler is the viewport's QEvent::ToolTip shown with QToolTip; DrawFocusRect is a
-// dotted rectangle that inverts the pixels under it; clActiveCaption, clBtnFace, clWindow and
-// clWindowText are the palette's Highlight, Button, Base and Text colours.
 
 // The standard string-grid options.
 enum TGridOption {
