@@ -137,16 +137,23 @@ void CalculatePaymentTable(ChartHost &host)
     for (int column = 1; column < columns; ++column)
         rates[column] = Neighbour(inputs.AnnualRate, rateStep, column, PaymentChart::EnteredColumn);
 
+    const LocaleValues &locale = CurrentLocaleValues();
     for (int column = 1; column < columns; ++column)
-        host.SetCellText(column, 0, "  " + FormatGeneral(rates[column].ToExtended(), 5) + "%");
-    for (int row = 1; row < rows; ++row)
-        host.SetCellText(0, row, " " + FormatCurrency(amounts[row].ToExtended()));
+        host.SetCellText(column, 0, "  " + FormatGeneral(rates[column].ToExtended(), 5, locale) + "%");
+    std::string text;
+    for (int row = 1; row < rows; ++row) {
+        text = " ";
+        AppendCurrency(text, amounts[row].ToExtended(), locale);
+        host.SetCellText(0, row, text);
+    }
     for (int column = 1; column < columns; ++column) {
         const Real6 monthlyRate =
             Real6::FromExtended(Extended::Multiply(rates[column].ToExtended(), MonthlyRateFactor));
         for (int row = 1; row < rows; ++row) {
             const Real6 payment = CalcPayment(amounts[row], monthlyRate, inputs.Months);
-            host.SetCellText(column, row, " " + FormatCurrency(payment.ToExtended()));
+            text = " ";
+            AppendCurrency(text, payment.ToExtended(), locale);
+            host.SetCellText(column, row, text);
         }
     }
 

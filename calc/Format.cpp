@@ -8,14 +8,15 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <optional>
 
 namespace {
 
 constexpr int SignificantDigits = 18;
-constexpr long double TenTo17 = 1e17L;
 constexpr long double TenTo18 = 1e18L;
+constexpr long long TenToThe18 = 1'000'000'000'000'000'000;
 
 // 10^0 .. 10^27 are exact in extended (5^27 < 2^64).
 constexpr int ExactPowerCount = 28;
@@ -49,6 +50,8 @@ const std::array<long double, BigPowerCount> &BigPowersOfTen()
 // x * 10^k in extended, with at most a few roundings (one for |k| <= 27).
 long double ScaleByPowerOfTen(long double x, int k)
 {
+    if (k >= 0 && k < ExactPowerCount)
+        return x * ExactPowersOfTen[static_cast<size_t>(k)];
     const auto &big = BigPowersOfTen();
     // Values near the bottom of the range need more than the largest power: lift them in two steps.
     constexpr int largestBig = (BigPowerCount - 1) * BigStep;
@@ -64,13 +67,47 @@ long double ScaleByPowerOfTen(long double x, int k)
     return x / small / large;
 }
 
-// The decimal exponent E with 10^(E-1) <= a < 10^E, up to one too small, for a > 0.
+// The decimal exponent E with 10^(E-1) <= a < 10^E, or one less, for a finite a > 0.
 int DecimalExponentEstimate(long double a)
 {
-    int binaryExponent = 0;
-    std::frexp(a, &binaryExponent); // a in [2^(e-1), 2^e)
-    constexpr double log10Of2 = 0.30102999566398119521;
-    return static_cast<int>(std::floor((binaryExponent - 1) * log10Of2)) + 1;
+    // The binary exponent e with a in [2^(e-1), 2^e), read from the extended layout's exponent field.
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&signAndExponent, reinterpret_cast<const char *>(&a) + sizeof(std::uint64_t),
+                sizeof signAndExponent);
+    int binaryExponent = (signAndExponent & 0x7FFF) - 16382;
+    if ((signAndExponent & 0x7FFF) == 0) // subnormal
+        std::frexp(a, &binaryExponent);
+    // floor((e - 1) log10 2) + 1 with log10 2 as a 32-bit binary fraction; checked exact for
+    // |e - 1| <= 20000, which covers the whole extended range.
+    constexpr std::int64_t log10Of2Scaled = 1292913986; // log10(2) x 2^32, rounded down
+    return static_cast<int>((static_cast<std::int64_t>(binaryExponent - 1) * log10Of2Scaled) >> 32) + 1;
+}
+
+constexpr std::array<std::uint64_t, SignificantDigits + 1> IntegerPowersOfTen = [] {
+    std::array<std::uint64_t, SignificantDigits + 1> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t &entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// Writes the `count` (0..18) decimal digits of n < 10^count, two at a time, leading zeros included.
+void WriteDigits(std::uint64_t n, size_t count, char *out)
+{
+    static constexpr std::array<char, 200> pairs = [] {
+        std::array<char, 200> table{};
+        for (int i = 0; i < 100; ++i) {
+            table[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+            table[static_cast<size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+        }
+        return table;
+    }();
+    for (; count >= 2; count -= 2, n /= 100)
+        std::memcpy(out + count - 2, &pairs[2 * (n % 100)], 2);
+    if (count == 1)
+        out[0] = static_cast<char>('0' + n);
 }
 
 std::optional<std::string> NonFiniteText(long double value)
@@ -101,31 +138,28 @@ std::string ScientificLayout(const DecimalDigitsResult &d, const LocaleValues &l
     return text;
 }
 
-// The unsigned "integer.decimals" part: at least one integer digit, grouped by `thousandSeparator`
-// unless it is empty, and exactly `decimals` decimals.
-std::string FixedNumberPart(const DecimalDigitsResult &d, int decimals, const std::string &thousandSeparator,
-                            const std::string &decimalSeparator)
+// Appends the unsigned "integer.decimals" part: at least one integer digit, grouped by
+// `thousandSeparator` unless it is empty, and exactly `decimals` decimals.
+void AppendFixedNumber(std::string &text, const DecimalDigitsResult &d, int decimals,
+                       const std::string &thousandSeparator, const std::string &decimalSeparator)
 {
-    std::string text;
-    if (d.Exponent <= 0) {
-        text = "0";
-    } else {
-        const std::string integer = ZeroPadded(d.Digits, 0, static_cast<size_t>(d.Exponent));
-        for (size_t i = 0; i < integer.size(); ++i) {
-            if (i > 0 && (integer.size() - i) % 3 == 0)
-                text += thousandSeparator;
-            text += integer[i];
-        }
+    const std::string &digits = d.Digits;
+    const auto digitAt = [&](int i) {
+        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<size_t>(i)] : '0';
+    };
+    if (d.Exponent <= 0)
+        text += '0';
+    for (int i = 0; i < d.Exponent; ++i) {
+        if (i > 0 && (d.Exponent - i) % 3 == 0)
+            text += thousandSeparator;
+        text += digitAt(i);
     }
     if (decimals > 0) {
-        std::string fraction;
-        if (d.Exponent < 0)
-            fraction.assign(static_cast<size_t>(std::min(-d.Exponent, decimals)), '0');
-        const size_t integerDigits = static_cast<size_t>(std::max(d.Exponent, 0));
-        fraction += ZeroPadded(d.Digits, integerDigits, static_cast<size_t>(decimals) - fraction.size());
-        text += decimalSeparator + fraction;
+        text += decimalSeparator;
+        // Decimal place k (1-based) holds digit E + k - 1 of the digits, a zero before the first.
+        for (int place = 1; place <= decimals; ++place)
+            text += digitAt(d.Exponent + place - 1);
     }
-    return text;
 }
 
 constexpr std::array<const char *, 4> PositivePatterns = {"CN", "NC", "C N", "N C"};
@@ -134,19 +168,18 @@ constexpr std::array<const char *, 16> NegativePatterns = {
     "-N C", "-C N", "N C-", "C N-", "C -N", "N- C", "(C N)", "(N C)",
 };
 
-// Sets symbol (C) and number (N) into a pattern whose other characters are literal.
-std::string ApplyPattern(const char *pattern, const std::string &symbol, const std::string &number)
+// Appends the pattern with the symbol for C and the fixed number for N; other characters are literal.
+void AppendCurrencyPattern(std::string &text, const char *pattern, const DecimalDigitsResult &d,
+                           const LocaleValues &locale)
 {
-    std::string text;
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
-            text += symbol;
+            text += locale.CurrencySymbol;
         else if (*p == 'N')
-            text += number;
+            AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
         else
             text += *p;
     }
-    return text;
 }
 
 [[noreturn]] void RaiseNotAFloat(const std::string &text)
@@ -176,55 +209,49 @@ long long DecimalPower(const std::string &integerDigits, const std::string &frac
 
 DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals)
 {
+    if (!std::isfinite(value))
+        throw InvalidOperationError();
     DecimalDigitsResult result;
     if (value == 0)
         return result;
+    precision = std::clamp(precision, 1, SignificantDigits);
 
     const long double magnitude = std::fabs(value);
     int exponent = DecimalExponentEstimate(magnitude);
     long double scaled = ScaleByPowerOfTen(magnitude, SignificantDigits - exponent);
     if (scaled >= TenTo18) { // the estimate was one too small
-        scaled /= 10;
+        ++exponent;
+        scaled = ScaleByPowerOfTen(magnitude, SignificantDigits - exponent);
+    }
+    long long rounded = std::llrint(scaled); // ties to even
+    if (rounded >= TenToThe18) {
+        rounded = std::llrint(static_cast<long double>(rounded) / 10);
         ++exponent;
     }
-    long double rounded = std::rint(scaled);
-    if (rounded >= TenTo18) {
-        rounded = std::rint(rounded / 10);
-        ++exponent;
-    }
-    if (rounded < TenTo17) { // a power of ten met only after the scaling's rounding
-        rounded *= 10;
-        --exponent;
-    }
-    std::string digits(SignificantDigits, '0');
-    auto integer = static_cast<std::uint64_t>(rounded);
-    for (int i = SignificantDigits - 1; i >= 0; --i, integer /= 10)
-        digits[static_cast<size_t>(i)] = static_cast<char>('0' + integer % 10);
+    const auto all = static_cast<std::uint64_t>(rounded); // d1..d18
 
     const long long wanted = static_cast<long long>(exponent) + decimals;
     if (wanted < 0)
         return result;
-    const auto count = static_cast<size_t>(std::min<long long>({wanted, precision, SignificantDigits}));
+    auto count = static_cast<size_t>(std::min<long long>({wanted, precision, SignificantDigits}));
 
     result.Negative = value < 0;
     result.Exponent = exponent;
-    if (count < digits.size() && digits[count] >= '5') {
-        size_t last = count;
-        while (last > 0 && digits[last - 1] == '9')
-            --last;
-        if (last == 0) {
-            digits = "1";
+    std::uint64_t kept = all; // d1..dN as a whole number
+    if (count < SignificantDigits) {
+        const std::uint64_t withNext = all / IntegerPowersOfTen[SignificantDigits - 1 - count];
+        kept = withNext / 10;
+        if (withNext % 10 >= 5 && ++kept == IntegerPowersOfTen[count]) { // carry past d1
+            kept = 1;
+            count = 1;
             ++result.Exponent;
-        } else {
-            ++digits[last - 1];
-            digits.resize(last);
         }
-    } else {
-        digits.resize(count);
     }
-    const size_t lastNonZero = digits.find_last_not_of('0');
-    digits.resize(lastNonZero == std::string::npos ? 0 : lastNonZero + 1);
-    result.Digits = std::move(digits);
+    char digits[SignificantDigits];
+    WriteDigits(kept, count, digits);
+    while (count > 0 && digits[count - 1] == '0')
+        --count;
+    result.Digits.assign(digits, count);
     return result;
 }
 
@@ -252,27 +279,38 @@ std::string FormatGeneral(long double value, int precision, const LocaleValues &
 
 std::string FormatCurrency(long double value, const LocaleValues &locale)
 {
-    if (auto text = NonFiniteText(value))
-        return *text;
+    std::string text;
+    AppendCurrency(text, value, locale);
+    return text;
+}
+
+void AppendCurrency(std::string &text, long double value, const LocaleValues &locale)
+{
+    if (auto nonFinite = NonFiniteText(value)) {
+        text += *nonFinite;
+        return;
+    }
     constexpr int currencyPrecision = 10;
     const DecimalDigitsResult d = DecimalDigits(value, currencyPrecision, 2);
     if (d.Exponent > currencyPrecision)
-        return ScientificLayout(d, locale);
-
-    const std::string number = FixedNumberPart(d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
-    if (d.Negative)
-        return ApplyPattern(NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))],
-                            locale.CurrencySymbol, number);
-    return ApplyPattern(PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))],
-                        locale.CurrencySymbol, number);
+        text += ScientificLayout(d, locale);
+    else if (d.Negative)
+        AppendCurrencyPattern(
+            text, NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))], d, locale);
+    else
+        AppendCurrencyPattern(
+            text, PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))], d, locale);
 }
 
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale)
 {
     if (!std::isfinite(value) || std::fabs(value) >= TenTo18)
         return FormatGeneral(value, 15, locale);
+    decimals = std::clamp(decimals, 0, SignificantDigits);
     const DecimalDigitsResult d = DecimalDigits(value, SignificantDigits, decimals);
-    return (d.Negative ? "-" : "") + FixedNumberPart(d, decimals, std::string(), locale.DecimalSeparator);
+    std::string text = d.Negative ? "-" : "";
+    AppendFixedNumber(text, d, decimals, std::string(), locale.DecimalSeparator);
+    return text;
 }
 
 double TextToFloat(const std::string &text, const LocaleValues &locale)

@@ -16,7 +16,8 @@ struct DecimalDigitsResult {
 
 constexpr int UnlimitedDecimals = 1 << 20;
 
-// `value` must be finite; `precision` is 1..18 significant digits, `decimals` 0 or more.
+// `precision` is 1..18 significant digits (others count as the nearest end), `decimals` any count.
+// Raises InvalidOperationError for an infinity or not-a-number.
 // The value's first 18 significant digits are found in extended (ties to even); the cut at
 // min(precision, exponent + decimals) digits rounds a following digit of 5 or more up in magnitude.
 // The sign stays negative for a negative value whose digits all round away, unless it is too small
@@ -32,10 +33,13 @@ std::string FormatGeneral(long double value, int precision,
 // Currency layout: ten significant digits, two decimals, grouping and the locale's patterns
 // ($100,000.00, ($4,000.00)); 10,000,000,000 and beyond in the bare scientific layout (1.23456789E10).
 std::string FormatCurrency(long double value, const LocaleValues &locale = CurrentLocaleValues());
+// The same, appended to `text` (saves a copy where the layout follows a prefix).
+void AppendCurrency(std::string &text, long double value, const LocaleValues &locale = CurrentLocaleValues());
 
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
-// (0..18), rounded half away from zero on 18 significant digits; 1E18 and beyond in the general
-// 15-digit layout. Like the currency layout, a negative value that rounds to zero keeps its sign
+// (0..18, others count as the nearest end), rounded half away from zero on 18 significant digits; 1E18 and
+// beyond in the general 15-digit layout. Like the currency layout, a negative value that rounds to zero keeps
+// its sign
 // ("-0.00" for -0.001) unless its magnitude is below a tenth of the last decimal's unit ("0.00" for
 // -0.0004).
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale = CurrentLocaleValues());

@@ -20,7 +20,7 @@ bool TCellEditor::event(QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
             m_grid->Options().testFlag(goTabs)) {
-            RunGuarded([&] { m_grid->HandleTabKey(key->key() == Qt::Key_Backtab); });
+            RunGuarded([&] { m_grid->HandleTabKey(Win32::IsBackwardTab(key)); });
             return true;
         }
     }

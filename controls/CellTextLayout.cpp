@@ -23,18 +23,21 @@ int LineX(const QRect &cell, TCellAlign alignment, int width)
 std::vector<CellTextLine> LayoutCellText(const QString &text, const QRect &cell, TCellAlign alignment,
                                          const std::function<QSize(const QString &line)> &measure)
 {
+    // The text is read as if one carriage return were appended: every line ends at one.
     std::vector<CellTextLine> lines;
-    const QString rest = text + kCarriageReturn;
     int y = cell.y() + kMargin;
     qsizetype start = 0;
-    for (qsizetype end = rest.indexOf(kCarriageReturn); end >= 0;
-         end = rest.indexOf(kCarriageReturn, start)) {
-        const QString line = rest.mid(start, end - start);
+    while (start <= text.size()) {
+        qsizetype end = text.indexOf(kCarriageReturn, start);
+        if (end < 0)
+            end = text.size();
+        // A one-line text is drawn as it is, without a copy.
+        const QString line = start == 0 && end == text.size() ? text : text.mid(start, end - start);
         const QSize size = measure(line);
         lines.push_back({line, LineX(cell, alignment, size.width()), y});
         y += size.height();
         start = end + 1;
-        if (start < rest.size() && rest[start] == kLineFeed)
+        if (start < text.size() && text[start] == kLineFeed)
             ++start;
     }
     return lines;

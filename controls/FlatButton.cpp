@@ -90,13 +90,6 @@ void TFlatButton::SetBitmap(const QImage &bitmap)
     update();
 }
 
-void TFlatButton::SetShadedBitmap(const QImage &shaded)
-{
-    m_shadedBitmap = shaded;
-    m_shadedDrawn = TransparentGlyph(shaded);
-    update();
-}
-
 void TFlatButton::SetCaption(const QString &caption)
 {
     if (caption == m_caption)
@@ -436,6 +429,13 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
+void TFlatButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        RecomputeShadedBitmap();
+    QWidget::changeEvent(event);
+}
+
 void TFlatButton::PointerEntered()
 {
     m_hot = true;
@@ -562,7 +562,7 @@ QList<TFlatButton *> TFlatButton::GroupMates() const
 
 void TFlatButton::RecomputeShadedBitmap()
 {
-    SetShadedBitmap(ShadedGlyph(m_bitmap, m_shadingType, Colors()));
+    m_shadedDrawn = TransparentGlyph(ShadedGlyph(m_bitmap, m_shadingType, Colors()));
 }
 
 void TFlatButton::UpdateAccelerator()

@@ -47,15 +47,11 @@ public:
     const QImage &NoFocusBitmap() const { return m_noFocusBitmap; }
     void SetNoFocusBitmap(const QImage &bitmap);
 
-    // The full-colour glyph; its top-left pixel's colour is transparent. The picture is copied, and the
-    // shaded glyph is computed from it with the current ShadingType and palette.
+    // The full-colour glyph; its top-left pixel's colour is transparent. The picture is copied. The grey
+    // glyph shown at rest under boMonoDisplay is computed from it (ShadedGlyph) once, and again only when
+    // ShadingType or the palette changes.
     const QImage &Bitmap() const { return m_bitmap; }
     void SetBitmap(const QImage &bitmap);
-
-    // The grey glyph shown at rest under boMonoDisplay; SetShadedBitmap replaces the computed one with a
-    // stored picture (it is computed again when Bitmap or ShadingType changes).
-    const QImage &ShadedBitmap() const { return m_shadedBitmap; }
-    void SetShadedBitmap(const QImage &shaded);
 
     // "&" marks the accelerator letter (Alt+letter in the button's window), "&&" stands for "&".
     const QString &Caption() const { return m_caption; }
@@ -124,6 +120,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override; // a new palette reshades the glyph
 
 private:
     FlatButtonLayout Geometry() const;
@@ -159,9 +156,9 @@ private:
     TBevelStyle m_bevelStyle = TBevelStyle::bsRaised;
     QImage m_noFocusBitmap;
     QImage m_bitmap;
-    QImage m_shadedBitmap;
     QImage m_disabledBitmap;
-    // The pictures above ready for transparent drawing (their top-left colour made transparent).
+    // The pictures above and the shaded glyph, ready for transparent drawing (their own top-left
+    // colour made transparent).
     QImage m_noFocusDrawn;
     QImage m_bitmapDrawn;
     QImage m_shadedDrawn;

@@ -323,22 +323,41 @@ TCellFont &GridAttributes::FontFixedRow(int row)
 template <class Visit> void GridAttributes::ForEachColumnTable(Visit &&visit)
 {
     GridTables &t = m_tables;
-    visit(t.AlignCol), visit(t.FixedAlignCol), visit(t.EditCol), visit(t.FontCol), visit(t.FontFixedCol);
-    visit(t.BrushCol), visit(t.BrushFixedCol), visit(t.SelectedColorCol), visit(t.SelectedFontColorCol);
+    visit(t.AlignCol);
+    visit(t.FixedAlignCol);
+    visit(t.EditCol);
+    visit(t.FontCol);
+    visit(t.FontFixedCol);
+    visit(t.BrushCol);
+    visit(t.BrushFixedCol);
+    visit(t.SelectedColorCol);
+    visit(t.SelectedFontColorCol);
 }
 
 template <class Visit> void GridAttributes::ForEachRowTable(Visit &&visit)
 {
     GridTables &t = m_tables;
-    visit(t.AlignRow), visit(t.FixedAlignRow), visit(t.EditRow), visit(t.FontRow), visit(t.FontFixedRow);
-    visit(t.BrushRow), visit(t.BrushFixedRow), visit(t.SelectedColorRow), visit(t.SelectedFontColorRow);
+    visit(t.AlignRow);
+    visit(t.FixedAlignRow);
+    visit(t.EditRow);
+    visit(t.FontRow);
+    visit(t.FontFixedRow);
+    visit(t.BrushRow);
+    visit(t.BrushFixedRow);
+    visit(t.SelectedColorRow);
+    visit(t.SelectedFontColorRow);
 }
 
 template <class Visit> void GridAttributes::ForEachCellTable(Visit &&visit)
 {
     GridTables &t = m_tables;
-    visit(t.AlignCell), visit(t.EditCell), visit(t.FontCell), visit(t.BrushCell);
-    visit(t.SelectedColorCell), visit(t.SelectedFontColorCell), visit(t.HintCell);
+    visit(t.AlignCell);
+    visit(t.EditCell);
+    visit(t.FontCell);
+    visit(t.BrushCell);
+    visit(t.SelectedColorCell);
+    visit(t.SelectedFontColorCell);
+    visit(t.HintCell);
 }
 
 void GridAttributes::InsertCol(int at)

@@ -16,6 +16,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -27,6 +28,12 @@ constexpr TGridOptions kDefaultOptions =
 bool IsValid(GridCell cell)
 {
     return cell.Col >= 0 && cell.Row >= 0;
+}
+
+t_relation CompareTexts(const QString &first, const QString &second)
+{
+    const int order = QString::compare(first, second);
+    return order < 0 ? rel_less : order > 0 ? rel_greater : rel_equal;
 }
 
 // Keeps a column or row index on its line while another line moves from `from` to `to`.
@@ -53,6 +60,12 @@ TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_optio
     m_attributes.Font().SetFont(font());
     m_attributes.OnChange = [this] { Changed(); };
 
+    OnCompareRow = [this](QObject *, int col, int row1, int row2) {
+        return CompareTexts(Cells(col, row1), Cells(col, row2));
+    };
+    OnCompareCol = [this](QObject *, int row, int col1, int col2) {
+        return CompareTexts(Cells(col1, row), Cells(col2, row));
+    };
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     SetBorderStyle(bsSingle);
@@ -94,7 +107,6 @@ void TStyledGrid::UpdateScrollBars()
     const auto update = [](QScrollBar *bar, const GridAxis &axis, int extent, bool wanted) {
         const bool fits = axis.TotalExtent() <= extent;
         const int range = wanted && !fits ? axis.MaxFirst(extent) - axis.Fixed() : 0;
-        const QSignalBlocker blocker(bar);
         bar->setRange(0, std::max(range, 0));
         bar->setPageStep(axis.FullyVisibleCount(extent));
         bar->setValue(axis.First() - axis.Fixed());
@@ -560,10 +572,9 @@ void TStyledGrid::PaintCells(QPainter &painter, const QRect &area)
                 state |= gdSelected;
             if (focused && m_current == GridCell{col, row})
                 state |= gdFocused;
-            painter.save();
             painter.setClipRect(rect);
             DrawCell(painter, col, row, rect, state);
-            painter.restore();
+            painter.setClipping(false);
             DrawGridLines(painter, col, row, rect);
         }
     }
@@ -598,40 +609,43 @@ void TStyledGrid::DrawStyledCell(QPainter &painter, int col, int row, const QRec
     }
     painter.fillRect(rect, brush);
 
-    painter.setFont(font.Font());
-    painter.setPen(fontColor);
-    const QFontMetrics metrics(font.Font());
-    const auto measure = [&metrics](const QString &line) {
-        return QSize(metrics.horizontalAdvance(line), metrics.height());
-    };
-    for (const CellTextLine &line : LayoutCellText(Cells(col, row), rect, CellAlignment(col, row), measure))
-        if (!line.Text.isEmpty())
-            painter.drawText(line.X, line.Y + metrics.ascent(), line.Text);
+    const QString text = Cells(col, row);
+    if (!text.isEmpty()) {
+        // Setting an equal font again would make Qt look its glyph engine up once more.
+        if (painter.font() != font.Font())
+            painter.setFont(font.Font());
+        painter.setPen(fontColor);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const auto measure = [&metrics](const QString &line) {
+            return QSize(metrics.horizontalAdvance(line), metrics.height());
+        };
+        for (const CellTextLine &line : LayoutCellText(text, rect, CellAlignment(col, row), measure))
+            if (!line.Text.isEmpty())
+                painter.drawText(line.X, line.Y + metrics.ascent(), line.Text);
+    }
 
     // Fixed cells stand out with a raised inner edge when the grid has its 3-D border.
     if (state.testFlag(gdFixed) && m_borderStyle == bsSingle) {
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawLine(rect.topLeft(), rect.topRight());
-        painter.drawLine(rect.topLeft(), rect.bottomLeft());
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-        painter.drawLine(rect.topRight(), rect.bottomRight());
+        const QColor light = palette().color(QPalette::Light);
+        const QColor shadow = palette().color(QPalette::Mid);
+        painter.fillRect(QRect(rect.x(), rect.y(), rect.width(), 1), light);
+        painter.fillRect(QRect(rect.x(), rect.y(), 1, rect.height()), light);
+        painter.fillRect(QRect(rect.x(), rect.bottom(), rect.width(), 1), shadow);
+        painter.fillRect(QRect(rect.right(), rect.y(), 1, rect.height()), shadow);
     }
 }
 
+// The grid lines right of and below a cell, one pixel wide (filled rectangles draw fastest).
 void TStyledGrid::DrawGridLines(QPainter &painter, int col, int row, const QRect &rect)
 {
     const bool fixed = IsFixed(col, row);
-    const QColor normalLine = Color() == clSilver ? clGray : clSilver;
-    painter.setPen(fixed ? clBlack : normalLine);
-    const bool vertical = m_options.testFlag(fixed ? goFixedVertLine : goVertLine);
-    const bool horizontal = m_options.testFlag(fixed ? goFixedHorzLine : goHorzLine);
+    const QColor color = fixed ? clBlack : (Color() == clSilver ? clGray : clSilver);
     const int right = rect.x() + rect.width();
     const int bottom = rect.y() + rect.height();
-    if (vertical)
-        painter.drawLine(right, rect.y(), right, bottom);
-    if (horizontal)
-        painter.drawLine(rect.x(), bottom, right, bottom);
+    if (m_options.testFlag(fixed ? goFixedVertLine : goVertLine) && m_cols.LineWidth() > 0)
+        painter.fillRect(QRect(right, rect.y(), 1, rect.height() + m_rows.LineWidth()), color);
+    if (m_options.testFlag(fixed ? goFixedHorzLine : goHorzLine) && m_rows.LineWidth() > 0)
+        painter.fillRect(QRect(rect.x(), bottom, rect.width(), 1), color);
 }
 
 void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
@@ -647,16 +661,24 @@ void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
     painter.restore();
 }
 
+QSize TStyledGrid::viewportSizeHint() const
+{
+    return QSize(m_cols.TotalExtent(), m_rows.TotalExtent());
+}
+
 void TStyledGrid::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     LayoutChanged();
 }
 
-void TStyledGrid::scrollContentsBy(int, int)
+// The bars count scrolled columns and rows, not pixels; only the bar that moved is read.
+void TStyledGrid::scrollContentsBy(int dx, int dy)
 {
-    m_cols.SetFirst(FixedCols() + horizontalScrollBar()->value());
-    m_rows.SetFirst(FixedRows() + verticalScrollBar()->value());
+    if (dx != 0)
+        m_cols.SetFirst(FixedCols() + horizontalScrollBar()->value());
+    if (dy != 0)
+        m_rows.SetFirst(FixedRows() + verticalScrollBar()->value());
     if (m_editor->isVisible())
         PlaceEditor();
     viewport()->update();
@@ -712,7 +734,7 @@ bool TStyledGrid::event(QEvent *event)
         auto *key = static_cast<QKeyEvent *>(event);
         const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
         if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            RunGuarded([&] { HandleTabKey(key->key() == Qt::Key_Backtab); });
+            RunGuarded([&] { HandleTabKey(Win32::IsBackwardTab(key)); });
             return true;
         }
     }
@@ -837,25 +859,12 @@ void TStyledGrid::HandleMousePress(QMouseEvent *event)
     if (!IsValid(cell))
         return;
     if (IsFixed(cell.Col, cell.Row)) {
-        const int colEdge = m_cols.Start(cell.Col) + ColWidths(cell.Col);
-        const int rowEdge = m_rows.Start(cell.Row) + RowHeights(cell.Row);
-        if (m_options.testFlag(goColSizing) && cell.Row < FixedRows() &&
-            std::abs(pos.x() - colEdge) <= kSizingMargin) {
-            m_mouseState = MouseState::ColSizing;
-            m_mouseIndex = cell.Col;
-            m_sizingOrigin = m_cols.Start(cell.Col);
-        } else if (m_options.testFlag(goRowSizing) && cell.Col < FixedCols() &&
-                   std::abs(pos.y() - rowEdge) <= kSizingMargin) {
-            m_mouseState = MouseState::RowSizing;
-            m_mouseIndex = cell.Row;
-            m_sizingOrigin = m_rows.Start(cell.Row);
-        } else if (m_options.testFlag(goColMoving) && cell.Row < FixedRows() && cell.Col >= FixedCols()) {
-            m_mouseState = MouseState::ColMoving;
-            m_mouseIndex = cell.Col;
-        } else if (m_options.testFlag(goRowMoving) && cell.Col < FixedCols() && cell.Row >= FixedRows()) {
-            m_mouseState = MouseState::RowMoving;
-            m_mouseIndex = cell.Row;
-        }
+        std::tie(m_mouseState, m_mouseIndex) = DragAt(pos);
+        // The line then follows the mouse from where it was grabbed.
+        if (m_mouseState == MouseState::ColSizing)
+            m_sizingOrigin = pos.x() - ColWidths(m_mouseIndex);
+        else if (m_mouseState == MouseState::RowSizing)
+            m_sizingOrigin = pos.y() - RowHeights(m_mouseIndex);
         return;
     }
     const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && m_options.testFlag(goRangeSelect);
@@ -864,6 +873,35 @@ void TStyledGrid::HandleMousePress(QMouseEvent *event)
     if (again && m_options.testFlag(goEditing))
         SetEditorMode(true);
     m_mouseState = MouseState::Selecting;
+}
+
+std::pair<TStyledGrid::MouseState, int> TStyledGrid::DragAt(QPoint pos) const
+{
+    const GridCell cell = MouseCoord(pos);
+    if (!IsValid(cell) || !IsFixed(cell.Col, cell.Row))
+        return {MouseState::None, -1};
+    // The line after `index` or after the one before it, whichever lies within reach of p.
+    const auto lineNear = [](const GridAxis &axis, int index, int p) {
+        for (int i : {index - 1, index}) {
+            const int start = axis.Start(i);
+            if (start >= 0 && std::abs(p - (start + axis.Size(i))) <= kSizingMargin)
+                return i;
+        }
+        return -1;
+    };
+    const bool inHeadingRow = cell.Row < FixedRows();
+    const bool inHeadingCol = cell.Col < FixedCols();
+    if (const int col = lineNear(m_cols, cell.Col, pos.x());
+        m_options.testFlag(goColSizing) && inHeadingRow && col >= 0)
+        return {MouseState::ColSizing, col};
+    if (const int row = lineNear(m_rows, cell.Row, pos.y());
+        m_options.testFlag(goRowSizing) && inHeadingCol && row >= 0)
+        return {MouseState::RowSizing, row};
+    if (m_options.testFlag(goColMoving) && inHeadingRow && !inHeadingCol)
+        return {MouseState::ColMoving, cell.Col};
+    if (m_options.testFlag(goRowMoving) && inHeadingCol && !inHeadingRow)
+        return {MouseState::RowMoving, cell.Row};
+    return {MouseState::None, -1};
 }
 
 void TStyledGrid::mouseMoveEvent(QMouseEvent *event)
@@ -876,6 +914,14 @@ void TStyledGrid::mouseMoveEvent(QMouseEvent *event)
             m_hintCell = {};
         }
         switch (m_mouseState) {
+        case MouseState::None:
+            if (m_options & (goColSizing | goRowSizing)) {
+                const MouseState drag = DragAt(pos).first;
+                viewport()->setCursor(drag == MouseState::ColSizing   ? Qt::SplitHCursor
+                                      : drag == MouseState::RowSizing ? Qt::SplitVCursor
+                                                                      : Qt::ArrowCursor);
+            }
+            break;
         case MouseState::Selecting:
             if (m_options.testFlag(goRangeSelect) && IsValid(cell) && !IsFixed(cell.Col, cell.Row))
                 MoveCurrent(cell, false, false);
@@ -1145,7 +1191,7 @@ void TStyledGrid::FocusLeaving(QFocusEvent *event)
 {
     viewport()->update();
     const QWidget *next = QApplication::focusWidget();
-    if (!IsFocusExit(event->reason()) || (next && (next == this || isAncestorOf(next))))
+    if (!Win32::ChangesActiveControl(event->reason()) || (next && (next == this || isAncestorOf(next))))
         return;
     if (m_editor->isVisible()) {
         m_editorSaved = true;

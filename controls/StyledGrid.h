@@ -3,31 +3,22 @@
 #include "GridAttributes.h"
 #include "GridAxis.h"
 #include "GridNavigation.h"
+#include "Win32Counterparts.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>
 #include <QFlags>
+#include <QKeyEvent>
 #include <QPoint>
 #include <QString>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QHelpEvent;
 class QPainter;
 class TCellEditor;
-
-// ---- Qt counterparts of the Win32 notions the grid relies on ----
-// Leaving the control (CM_EXIT): the focus went to another widget of the program. Losing it because
-// the window was deactivated or a popup opened is no exit: the grid stays the window's control.
-inline bool IsFocusExit(Qt::FocusReason reason)
-{
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-// A message posted to the grid itself (PostMessage) is a queued call run by the event loop; the
-// show-hint handler is the viewport's QEvent::ToolTip shown with QToolTip; DrawFocusRect is a
-// dotted rectangle that inverts the pixels under it; clActiveCaption, clBtnFace, clWindow and
-// clWindowText are the palette's Highlight, Button, Base and Text colours.
 
 // The standard string-grid options.
 enum TGridOption {
@@ -203,8 +194,9 @@ public:
     void MoveRow(int from, int to);
 
     // The persisted keys written to and read from a byte block of our own; loading replaces every
-    // cell's text (missing ones become empty) and hides the editor. Loading a malformed block raises
-    // ConversionError and leaves the tables read so far.
+    // cell's text (missing ones become empty) and hides the editor. A malformed block raises
+    // GridDescriptionError (GridPersistence.h): the tables keep what was read before the fault and the
+    // texts stay as they were.
     QByteArray SaveKeys() const;
     void LoadKeys(const QByteArray &block);
 
@@ -223,17 +215,20 @@ public:
     std::function<void(QObject *sender)> OnRowHeightsChanged;
     // A character typed on the grid that no editor took; clearing it consumes it.
     std::function<void(QObject *sender, QChar &key)> OnKeyPress;
-    // Held for sorting by the owner; the grid never calls them itself.
-    std::function<t_relation(QObject *sender, int colRow, const QString &compare1, const QString &compare2)>
-        OnCompareRow;
-    std::function<t_relation(QObject *sender, int colRow, const QString &compare1, const QString &compare2)>
-        OnCompareCol;
+    // Order two rows (by their texts in column colRow) or two columns (by their texts in row colRow).
+    // Held for an owner that sorts; the grid never calls them itself. Default: the grid's own
+    // comparison of the two texts.
+    using TCompareFunction =
+        std::function<t_relation(QObject *sender, int colRow, int compare1, int compare2)>;
+    TCompareFunction OnCompareRow;
+    TCompareFunction OnCompareCol;
 
 protected:
     bool event(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    QSize viewportSizeHint() const override; // all cells with their grid lines
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -268,6 +263,8 @@ private:
     void HandleCharacter(QChar character);
     void HandleMousePress(QMouseEvent *event);
     void HandleMouseRelease(QMouseEvent *event);
+    // The drag a press in the fixed area at `pos` starts, with the column or row it acts on.
+    std::pair<MouseState, int> DragAt(QPoint pos) const;
     void HandleToolTip(QHelpEvent *event);
 
     // The in-place editor (see TCellEditor).
@@ -315,6 +312,6 @@ private:
     int m_savedSelectionLength = 0;
 
     MouseState m_mouseState = MouseState::None;
-    int m_mouseIndex = -1; // the column or row being sized or moved
-    int m_sizingOrigin = 0;
+    int m_mouseIndex = -1;  // the column or row being sized or moved
+    int m_sizingOrigin = 0; // mouse position minus the size, while sizing
 };

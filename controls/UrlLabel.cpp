@@ -74,26 +74,21 @@ TUrlLabel::Opener TUrlLabel::SetOpener(Opener opener)
     return previous;
 }
 
+// Every button's events end at the label, so no window around it reacts to a click on the link.
 void TUrlLabel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QLabel::mousePressEvent(event);
-        return;
-    }
     event->accept();
-    PressLeft(true);
+    if (event->button() == Qt::LeftButton)
+        PressLeft(true);
 }
 
 void TUrlLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QLabel::mouseDoubleClickEvent(event);
-        return;
-    }
     // The second press of a double click shows the active colour but opens nothing: one double click
     // opens the target once.
     event->accept();
-    PressLeft(false);
+    if (event->button() == Qt::LeftButton)
+        PressLeft(false);
 }
 
 void TUrlLabel::PressLeft(bool clickOnRelease)
@@ -107,11 +102,9 @@ void TUrlLabel::PressLeft(bool clickOnRelease)
 
 void TUrlLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !m_leftDown) {
-        QLabel::mouseReleaseEvent(event);
-        return;
-    }
     event->accept();
+    if (event->button() != Qt::LeftButton || !m_leftDown)
+        return;
     m_leftDown = false;
     // The target opens while the text still shows the active colour; the colour comes back afterwards,
     // also when the click handler fails.

@@ -30,10 +30,6 @@ public:
     QColor FontColor() const;
     void SetFontColor(const QColor &color);
 
-    // What a click would open: URL when it is not blank, otherwise the caption, both untrimmed.
-    // Empty when that target is blank too. Blank means made only of characters of code 32 or less.
-    QString Target() const;
-
     // Replaces the route by which every label opens its target (tests watch it here); an empty
     // opener restores the desktop's default handler. Returns the opener in force before.
     static Opener SetOpener(Opener opener);
@@ -48,6 +44,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // What a click opens: URL when it is not blank, otherwise the caption, both untrimmed; empty when
+    // that is blank too. Blank means made only of characters of code 32 or less.
+    QString Target() const;
     void PressLeft(bool clickOnRelease);
     void Click();
     void CopyCaption() const;

@@ -60,12 +60,24 @@ inline bool IsFocusFromLeftMousePress(Qt::FocusReason reason)
     return reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
 }
 
-// OnEnter/OnExit follow the window's active control. Qt also moves the focus in and out when the
-// window is activated or deactivated and while a popup menu is open; those leave the active control as it
-// was.
+// Entering and leaving a control (OnEnter/OnExit, CM_EXIT) follow the window's active control. Qt
+// also moves the focus in and out when the window is activated or deactivated and while a popup menu
+// is open; those leave the active control as it was.
 inline bool ChangesActiveControl(Qt::FocusReason reason)
 {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
+
+// Shift+Tab arrives as Backtab from the window system, as Tab with Shift from synthesized input.
+inline bool IsBackwardTab(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Backtab || key->modifiers().testFlag(Qt::ShiftModifier);
+}
+
+// The grid's other Win32 notions: a message posted to the grid itself (PostMessage) is a queued
+// call run by the event loop; the show-hint handler is the viewport's QEvent::ToolTip shown with
+// QToolTip; DrawFocusRect is a dotted rectangle that inverts the pixels under it; clActiveCaption,
+// clBtnFace, clWindow and clWindowText are the palette's Highlight, Button, Base and Text colours.
+// Delete's character 127 is no typed character (Windows sends none for it).
 
 } // namespace Win32

@@ -217,6 +217,18 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatFixedOf,
                              return Printed(info.param.Value) + "_" + std::to_string(info.param.Decimals);
                          });
 
+TEST(DecimalDigits, RejectsValuesThatAreNotFinite)
+{
+    EXPECT_THROW(DecimalDigits(std::numeric_limits<long double>::infinity(), 5, 2), InvalidOperationError);
+    EXPECT_THROW(DecimalDigits(std::numeric_limits<long double>::quiet_NaN(), 5, 2), InvalidOperationError);
+}
+
+TEST(FormatFixed, DecimalsBeyondEighteenCountAsEighteen)
+{
+    EXPECT_EQ(FormatFixed(1.5L, 25, DollarLocale()), "1.500000000000000000");
+    EXPECT_EQ(FormatFixed(1.5L, -2, DollarLocale()), "2");
+}
+
 TEST(FormatFixed, UsesTheLocalesDecimalSeparatorWithoutGrouping)
 {
     EXPECT_EQ(FormatFixed(1234567.5L, 2, CommaDecimalLocale()), "1234567,50");

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -120,6 +121,15 @@ TEST_F(FlatButtonTest, ShadingTypeReshadesTheGlyphShownAtRest)
     TFlatButton *button = NewButton();
     button->SetShadingType(TFlatButtonShadingType::stLight);
     EXPECT_EQ(Render(button).pixelColor(17, 12), QColor(255, 255, 255));
+}
+
+TEST_F(FlatButtonTest, ANewPaletteReshadesTheGlyph)
+{
+    TFlatButton *button = NewButton();
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Light, Unselected);
+    button->setPalette(palette);
+    EXPECT_EQ(Render(button).pixelColor(17, 12), Unselected);
 }
 
 TEST_F(FlatButtonTest, WithoutMonoDisplayTheFullColourGlyphShowsAtRest)
@@ -644,5 +654,43 @@ TEST_F(FlatButtonAccelerator, ADisabledButtonIgnoresItsAccelerator)
     button->SetEnabled(false);
     QTest::keyClick(&m_window, Qt::Key_P, Qt::AltModifier);
     EXPECT_EQ(m_clicks, 0);
+}
+// Through the window, as the platform delivers them: Qt itself reports the entry and leaving.
+TEST_F(FlatButtonTest, PointerEventsThroughTheWindowEnterPressLeaveAndRelease)
+{
+    TFlatButton *button = NewButton({10, 10});
+    QList<QString> events;
+    button->OnEnter = [&](QObject *) { events.append("enter"); };
+    button->OnExit = [&](QObject *) { events.append("exit"); };
+    QWindow *window = m_window.windowHandle();
+    const QPoint inside = button->geometry().center();
+    const QPoint outside(200, 150);
+    QTest::mouseMove(window, outside);
+    QTest::mouseMove(window, inside);
+    EXPECT_EQ(Render(button).pixelColor(0, 0), Highlight);
+    QTest::mousePress(window, Qt::LeftButton, {}, inside);
+    QTest::mouseMove(window, outside);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, outside);
+    EXPECT_EQ(m_clicks, 0);
+    QTest::mouseMove(window, inside);
+    QTest::mouseClick(window, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(m_clicks, 1);
+    EXPECT_EQ(events, QList<QString>({"enter", "exit", "enter"}));
+}
+TEST_F(FlatButtonTest, TheSharedDownPatternFollowsEachButtonsColours)
+{
+    TFlatButton *first = NewButton({10, 10});
+    TFlatButton *second = NewButton({60, 10});
+    QPalette otherPalette = second->palette();
+    otherPalette.setColor(QPalette::Button, Unselected);
+    second->setPalette(otherPalette);
+    for (TFlatButton *button : {first, second}) {
+        button->SetGroupIndex(button == first ? 1 : 2);
+        button->SetDown(true);
+    }
+    EXPECT_EQ(Render(first).pixelColor(3, 2), Face);
+    EXPECT_EQ(Render(second).pixelColor(3, 2), Unselected);
+    delete second; // drops the shared pattern; the next paint makes it again
+    EXPECT_EQ(Render(first).pixelColor(3, 2), Face);
 }
 } // namespace

@@ -12,6 +12,7 @@
 
 namespace {
 // Puts a stand-in xdg-open first on PATH that records each of its arguments on a line of its own.
+// Qt prefers xdg-open to any browser named in the environment.
 // Qt finds the handler once per run and keeps it, so the stand-in lives as long as the suite.
 class UrlLabelDesktopTest : public testing::Test {
 protected:
@@ -27,9 +28,6 @@ protected:
         script.close();
         script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
         qputenv("PATH", s_dir->path().toUtf8() + ':' + qgetenv("PATH"));
-        // Qt asks these before xdg-open; the machine's own browser setting must not take the call.
-        qunsetenv("BROWSER");
-        qunsetenv("DEFAULT_BROWSER");
     }
 
     static void TearDownTestSuite() { s_dir.reset(); }

@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -31,8 +32,17 @@ bool ShowsColour(QWidget &widget, const QColor &colour)
     return false;
 }
 
-// A label in a window whose own context menu is watched; every target the label would open is recorded
-// together with the text colour at that moment.
+// A window that counts the mouse presses that reach it.
+class Window : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+// A label in a window whose presses and context menu are watched; every target the label would open is
+// recorded together with the text colour at that moment.
 class UrlLabelTest : public testing::Test {
 protected:
     void SetUp() override
@@ -68,7 +78,7 @@ protected:
         return opened;
     }
 
-    QWidget m_window;
+    Window m_window;
     TUrlLabel *m_label = nullptr;
     std::vector<std::string> m_events;
     TUrlLabel::Opener m_previousOpener;
@@ -119,7 +129,7 @@ TEST_F(UrlLabelTest, ReleaseOutsideOpensNothingAndRestoresTheColour)
     EXPECT_EQ(m_label->FontColor(), textColour);
 }
 
-TEST_F(UrlLabelTest, OtherButtonsNeitherColourNorOpen)
+TEST_F(UrlLabelTest, OtherButtonsNeitherColourNorOpenNorReachTheWindow)
 {
     m_label->SetFontColor(textColour);
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
@@ -128,6 +138,7 @@ TEST_F(UrlLabelTest, OtherButtonsNeitherColourNorOpen)
         QTest::mouseRelease(m_label, button);
     }
     EXPECT_TRUE(m_events.empty());
+    EXPECT_EQ(m_window.presses, 0);
 }
 
 TEST_F(UrlLabelTest, DoubleClickOpensOnce)
