@@ -2,20 +2,13 @@
 
 #include "AutoSizeLabel.h"
 #include "ColorNames.h"
+#include "DesignFont.h"
 #include "MakerDetails.h"
 #include "Pictures.h"
 
 #include <QPixmap>
 
 namespace {
-QFont Arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -72,8 +65,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.Panel1->SetBevelInner(TPanelBevel::bvRaised);
 
     QWidget *panel = c.Panel1;
-    c.Label8 = PanelLabel(panel, QString::fromLatin1(MakerName), {11, 6, 139, 16}, Arial(13, true),
-                          Qt::AlignHCenter);
+    c.Label8 = PanelLabel(panel, QString::fromLatin1(MakerName), {11, 6, 139, 16},
+                          Arial(13, TFontStyle::Bold), Qt::AlignHCenter);
     c.Label9 = PanelLabel(panel, QString::fromLatin1(MakerPostalAddress), {12, 23, 181, 14}, Arial(11),
                           Qt::AlignLeft);
     c.Shape1 = new QWidget(panel);
@@ -91,14 +84,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.Label3 = PanelLabel(panel, QStringLiteral("We invite you to visit our website at,"), {23, 113, 180, 14},
                           Arial(11), Qt::AlignRight);
 
-    c.UrlLabel1 = new TUrlLabel(panel);
-    QFont linkFont = Arial(11);
-    linkFont.setUnderline(true);
-    c.UrlLabel1->setFont(linkFont);
-    c.UrlLabel1->setText(QString::fromLatin1(MakerWebAddress));
-    c.UrlLabel1->SetURL(QString::fromLatin1(MakerWebAddress));
-    c.UrlLabel1->move(207, 113);
-    c.UrlLabel1->adjustSize();
+    c.UrlLabel1 = NewMakerWebAddressLabel(panel, {207, 113});
 
     c.Image1 = Picture(panel, LogoPicture(), {2, 129});
     c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));

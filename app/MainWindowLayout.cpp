@@ -4,6 +4,7 @@
 #include "AutoSizeLabel.h"
 #include "BevelPanel.h"
 #include "ColorNames.h"
+#include "DesignFont.h"
 #include "MakerDetails.h"
 #include "Pictures.h"
 
@@ -15,15 +16,6 @@
 
 namespace {
 constexpr QSize ClientSize{564, 386};
-
-// Arial of `pixels` character height (all design fonts are in pixels at 96 dpi).
-QFont Arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 void SetBackground(QWidget *widget, const QColor &color)
 {
@@ -72,7 +64,7 @@ TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, d
     palette.setColor(QPalette::Base, clWhite);
     palette.setColor(QPalette::Text, clBlack);
     field->setPalette(palette);
-    field->setFont(Arial(12, true));
+    field->setFont(Arial(12, TFontStyle::Bold));
     field->SetDecimals(decimals);
     field->SetValue(value);
     field->setAccessibleName(accessibleName);
@@ -202,19 +194,13 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
                                QStringLiteral("FlatButton"));
     c.btnPrint->SetEnabled(false);
     c.Label6 = new TClickLabel(QString::fromLatin1(MakerName), c.Panel2);
-    c.Label6->setFont(Arial(16, true));
+    c.Label6->setFont(Arial(16, TFontStyle::Bold));
     c.Label6->move(16, 7);
     c.Label6->adjustSize();
     c.Label6->setAccessibleName(QString::fromLatin1(MakerName));
     c.Label6->setAccessibleDescription(QStringLiteral("Opens the About box"));
-    c.UrlLabel1 = new TUrlLabel(c.Panel2);
-    QFont linkFont = Arial(11);
-    linkFont.setUnderline(true);
-    c.UrlLabel1->setFont(linkFont);
-    c.UrlLabel1->setText(QString::fromLatin1(MakerWebAddress));
-    c.UrlLabel1->SetURL(QString::fromLatin1(MakerWebAddress));
-    c.UrlLabel1->setGeometry(218, 9, 148, 14);
-    c.UrlLabel1->setAccessibleName(QStringLiteral("Web site"));
+    c.UrlLabel1 = NewMakerWebAddressLabel(c.Panel2, {218, 9});
+    c.UrlLabel1->resize(148, 14);
 
     c.grdPayment = ChartGrid(&window);
     dock->addStretch();

@@ -1,0 +1,15 @@
+#include "MakerDetails.h"
+
+#include "DesignFont.h"
+
+TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
+{
+    auto *label = new TUrlLabel(parent);
+    label->setFont(Arial(11, TFontStyle::Underlined));
+    label->setText(QString::fromLatin1(MakerWebAddress));
+    label->SetURL(QString::fromLatin1(MakerWebAddress));
+    label->move(position);
+    label->adjustSize();
+    label->setAccessibleName(QStringLiteral("Web site"));
+    return label;
+}
