@@ -136,7 +136,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
 {
     TMainWindowControls c;
     window.setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    window.setWindowIcon(QIcon(LogoPicture()));
+    const QPixmap logo(LogoPicture()); // decoded once for the window's icon and Image1
+    window.setWindowIcon(QIcon(logo));
     // A sizeable frame with system menu and minimise button, but no maximise button.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -166,7 +167,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.Label5 = NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Interest Rates By:"), {404, 7, 136, 14},
                                 Arial(11));
     c.Image1 = new QLabel(c.Panel1);
-    c.Image1->setPixmap(QPixmap(LogoPicture()));
+    c.Image1->setPixmap(logo);
     c.Image1->setGeometry(QRect(QPoint(2, 2), c.Image1->pixmap().size()));
     c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     // The tab order is the order of creation: the rate steps first although they stand to the right,
