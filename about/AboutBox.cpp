@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "AutoSizeLabel.h"
+#include "BuiltInPicture.h"
 #include "ColorNames.h"
 #include "DesignFont.h"
 #include "MakerDetails.h"
@@ -28,7 +29,7 @@ QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, 
 QLabel *Picture(QWidget *parent, const QString &path, QPoint position)
 {
     auto *picture = new QLabel(parent);
-    const QPixmap pixmap(path);
+    const QPixmap pixmap = QPixmap::fromImage(BuiltInPicture(path));
     picture->setPixmap(pixmap);
     picture->setGeometry(QRect(position, pixmap.size()));
     return picture;
@@ -49,7 +50,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     c.BtnClose = new TFlatButton(this);
     c.BtnClose->setGeometry(111, 238, 216, 29);
-    c.BtnClose->SetBitmap(QImage(ExitGlyph()));
+    c.BtnClose->SetBitmap(BuiltInPicture(ExitGlyph()));
     c.BtnClose->SetLayout(TFlatButtonLayout::blBitmapLeft);
     c.BtnClose->SetOptions(TFlatButtonOption::boPopupMark | TFlatButtonOption::boShowBevel);
     c.BtnClose->setFont(Arial(12));

@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "AutoSizeLabel.h"
 #include "BevelPanel.h"
+#include "BuiltInPicture.h"
 #include "ColorNames.h"
 #include "DesignFont.h"
 #include "MakerDetails.h"
@@ -81,7 +82,7 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
     button->SetHint(hint);
     button->SetShowHint(true);
     button->SetCaption(caption);
-    button->SetBitmap(QImage(glyph));
+    button->SetBitmap(BuiltInPicture(glyph));
     button->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
     button->setAccessibleName(hint);
     return button;
@@ -136,7 +137,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
 {
     TMainWindowControls c;
     window.setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    const QPixmap logo(LogoPicture()); // decoded once for the window's icon and Image1
+    const QPixmap logo =
+        QPixmap::fromImage(BuiltInPicture(LogoPicture())); // decoded once for the window's icon and Image1
     window.setWindowIcon(QIcon(logo));
     // A sizeable frame with system menu and minimise button, but no maximise button.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
