@@ -19,18 +19,28 @@ public:
 
     const TMainWindowControls &Controls() const { return m_controls; }
 
+    // Highlight, application-wide hooks, hint delay, column widths, initial headings, Num Lock.
     void FormCreate(QObject *sender);
+    // The first activation: the caret goes into the loan field.
     void FormActivate(QObject *sender);
+    // The program became the active application: its active window comes to the front.
     void ApplicationActivate(QObject *sender);
+    // Every failure that a guarded handler reports: the information box with the family's message.
     void AppOnException(QObject *sender, const std::exception &failure);
+    // About command (btnHelp, Label6, mnuPopAbout): a new modal About box centred over the window,
+    // destroyed when it closes.
     void btnHelpClick(QObject *sender);
+    // Exit command (btnExit, mnuPopExit): closes the window, which ends the program.
     void btnExitClick(QObject *sender);
+    // Print Preview command (btnPrint, mnuPopPrint), enabled by the first completed rebuild.
     void btnPrintClick(QObject *sender);
+    // The term field's invalid entry: the message, then the caret back into the field.
     void edtTermInvalidEntry(QObject *sender);
     // Rebuilds the chart from the fields and step groups (may raise what the builder raises).
     void CalculatePaymentTable(QObject *sender);
 
-    // ChartHost
+    // ChartHost: the fields' values, the step groups' indexes, the grid's cells and colours, the
+    // information box and the Print Preview entries. The reads may raise ConversionError.
     double ReadLoanValue() override;
     double ReadYearsValue() override;
     void WriteYearsValue(double years) override;
