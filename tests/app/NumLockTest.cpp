@@ -18,6 +18,14 @@ protected:
         display = x11->display();
         mask = XkbKeysymToModifiers(display, XK_Num_Lock);
         ASSERT_NE(mask, 0u) << "the X server's keymap has no Num Lock modifier";
+        wasOn = NumlockIsOn();
+    }
+
+    // The X server's keyboard is shared with every other program on it: leave it as it was.
+    void TearDown() override
+    {
+        if (display != nullptr && mask != 0)
+            SwitchNumLock(wasOn);
     }
 
     void SwitchNumLock(bool on)
@@ -40,6 +48,7 @@ protected:
 
     Display *display = nullptr;
     unsigned mask = 0;
+    bool wasOn = false;
 };
 
 TEST_F(NumLockOnX11, SwitchesNumLockOnWhenItIsOff)
