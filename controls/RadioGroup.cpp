@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QRadioButton>
@@ -56,6 +57,7 @@ void TRadioGroup::SetItems(const QStringList &items)
     for (int i = 0; i < m_items.size(); ++i) {
         auto *button = new QRadioButton(m_items[i], this);
         button->setStyle(m_itemStyle);
+        button->installEventFilter(this);
         button->setAccessibleName(m_items[i].trimmed());
         m_group->addButton(button, i);
         m_buttons.push_back(button);
@@ -118,6 +120,36 @@ void TRadioGroup::changeEvent(QEvent *event)
     if (event->type() == QEvent::FontChange)
         ArrangeButtons();
     QWidget::changeEvent(event);
+}
+
+bool TRadioGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto found = std::find(m_buttons.begin(), m_buttons.end(), watched);
+    if (found == m_buttons.end())
+        return QWidget::eventFilter(watched, event);
+    const int from = static_cast<int>(found - m_buttons.begin());
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        MoveSelection(from, 1);
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        MoveSelection(from, -1);
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void TRadioGroup::MoveSelection(int from, int step)
+{
+    const int count = static_cast<int>(m_buttons.size());
+    QRadioButton *next = m_buttons[(from + step + count) % count];
+    next->setFocus(Qt::TabFocusReason);
+    next->click(); // selects it and notifies like a click
 }
 
 void TRadioGroup::ArrangeButtons()

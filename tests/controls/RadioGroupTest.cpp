@@ -132,15 +132,36 @@ TEST_F(RadioGroupWidget, OnlyTheSelectedItemIsATabStop)
     EXPECT_EQ(tabStops(), std::vector<int>{0});
 }
 
-TEST_F(RadioGroupWidget, ArrowKeyMovesTheSelectionAndNotifies)
+struct ArrowCase {
+    const char *Name;
+    int From;
+    Qt::Key Key;
+    int To;
+};
+
+class RadioGroupArrows : public RadioGroupWidget, public testing::WithParamInterface<ArrowCase> {};
+
+TEST_P(RadioGroupArrows, MoveTheSelectionInItemOrderAndNotify)
 {
+    const ArrowCase &arrow = GetParam();
+    group.SetItemIndex(arrow.From);
     group.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&group));
-    group.Button(3)->setFocus();
-    QTest::keyClick(group.Button(3), Qt::Key_Down);
-    EXPECT_EQ(group.ItemIndex(), 4);
-    EXPECT_EQ(indexesSeen, std::vector<int>{4});
+    group.Button(arrow.From)->setFocus();
+    QTest::keyClick(group.Button(arrow.From), arrow.Key);
+    EXPECT_EQ(group.ItemIndex(), arrow.To);
+    EXPECT_EQ(indexesSeen, std::vector<int>{arrow.To});
+    EXPECT_TRUE(group.Button(arrow.To)->hasFocus());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RadioGroupArrows,
+    testing::Values(ArrowCase{"Down", 3, Qt::Key_Down, 4},
+                    // Right goes to the next item, not to the next column.
+                    ArrowCase{"Right", 3, Qt::Key_Right, 4}, ArrowCase{"Up", 3, Qt::Key_Up, 2},
+                    ArrowCase{"Left", 3, Qt::Key_Left, 2}, ArrowCase{"DownFromTheLast", 8, Qt::Key_Down, 0},
+                    ArrowCase{"UpFromTheFirst", 0, Qt::Key_Up, 8}),
+    [](const testing::TestParamInfo<ArrowCase> &info) { return std::string(info.param.Name); });
 
 TEST_F(RadioGroupWidget, ItemsTakeTheGroupsFontAndKeepTheirBlanks)
 {
