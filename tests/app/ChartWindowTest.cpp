@@ -136,6 +136,18 @@ TEST_F(ChartWindowTest, ChoosingAnotherStepRebuildsButChoosingTheSameOneDoesNot)
     EXPECT_EQ(Cell(1, 0), QStringLiteral("  5.75%"));
 }
 
+TEST_F(ChartWindowTest, ArrowKeyInAStepGroupChoosesTheNextStepAndRebuilds)
+{
+    for (int i = 0; i < 3; ++i)
+        Tab();
+    ASSERT_EQ(QApplication::focusWidget(), c().rgInterest->Button(3));
+    MarkChart();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(c().rgInterest->ItemIndex(), 4);
+    EXPECT_TRUE(Rebuilt());
+    EXPECT_EQ(Cell(1, 0), QStringLiteral("  7.751%"));
+}
+
 TEST_F(ChartWindowTest, ClickOnAPaymentCellRebuildsAndSnapsBackToTheEnteredCell)
 {
     Tab();
