@@ -67,10 +67,7 @@ void TfrmMain::FormCreate(QObject *)
     SetHintDelayZero();
     for (int column = 0; column < PaymentChart::ColumnCount; ++column)
         m_controls.grdPayment->SetColWidths(column, 69);
-    const PaymentChart &initial = InitialPaymentChart();
-    for (int column = 0; column < PaymentChart::ColumnCount; ++column)
-        for (int row = 0; row < PaymentChart::RowCount; ++row)
-            SetCellText(column, row, initial.Cell(column, row));
+    WriteInitialTexts(*this);
     SetNumlockTrue();
 }
 

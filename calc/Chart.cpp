@@ -62,13 +62,18 @@ void HighlightEnteredCell(ChartHost &host)
     host.SetRowColor(PaymentChart::EnteredRow, RgbYellow);
 }
 
-void ShowInitialChart(ChartHost &host)
+void WriteInitialTexts(ChartHost &host)
 {
     const PaymentChart &chart = InitialPaymentChart();
     for (int row = 0; row < PaymentChart::RowCount; ++row) {
         for (int column = 0; column < PaymentChart::ColumnCount; ++column)
             host.SetCellText(column, row, chart.Cell(column, row));
     }
+}
+
+void ShowInitialChart(ChartHost &host)
+{
+    WriteInitialTexts(host);
     HighlightEnteredCell(host);
 }
 

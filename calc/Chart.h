@@ -79,7 +79,10 @@ public:
     virtual void EnablePrintPreview() = 0;
 };
 
-// Writes the initial texts into every cell and applies the highlight, as the window's creation does.
+// Writes the initial texts (fixed headings, empty payments) into every cell.
+void WriteInitialTexts(ChartHost &host);
+
+// The initial texts and the highlight: the chart as the window shows it when created.
 void ShowInitialChart(ChartHost &host);
 
 // Selects the entered cell (4, 6) and paints its column and row yellow.
