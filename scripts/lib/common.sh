@@ -5,8 +5,7 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
 # Packages the program needs to build and run.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fontconfig)
-RUN_PACKAGES+=(libx11-dev) # Num Lock through XKB
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev fonts-liberation fontconfig)
 # Extra packages for the tests and benchmarks.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils)
 
