@@ -58,7 +58,8 @@ private:
 const PaymentChart &InitialPaymentChart();
 
 // What the chart builder asks of the window. Reads may raise ConversionError (a field's text
-// that is not a number); everything else is expected not to fail.
+// that is not a number) or OverflowError (a number beyond the double range); everything else is
+// expected not to fail.
 class ChartHost {
 public:
     virtual ~ChartHost() = default;

@@ -358,9 +358,10 @@ double TextToFloat(const std::string &text, const LocaleValues &locale)
     double value = 0;
     const auto [stop, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc::result_out_of_range) {
-        // Too small for a double reads as a signed zero; too large is not a number we can hold.
+        // Too small for a double reads as a signed zero. Too large is still a number, one beyond the
+        // range the chart computes in, so it fails like any other value that leaves that range.
         if (DecimalPower(integerDigits, fractionDigits, exponentText) >= 0)
-            RaiseNotAFloat(text);
+            throw OverflowError();
         return negative ? -0.0 : 0.0;
     }
     if (error != std::errc() || stop != plain.data() + plain.size())

@@ -47,6 +47,6 @@ std::string FormatFixed(long double value, int decimals, const LocaleValues &loc
 // The standard decimal text-to-number conversion: optional blanks around, a sign, digits with the
 // locale's decimal separator (no grouping; digits on at least one side of it), an optional exponent
 // (E or e, a sign, digits); rounded to the nearest double. A value too small for a double reads as
-// zero; one too large for it, or anything else, raises
+// zero; one too large for it raises OverflowError. Anything else raises
 // ConversionError("'<text>' is not a valid floating point value").
 double TextToFloat(const std::string &text, const LocaleValues &locale = CurrentLocaleValues());

@@ -16,7 +16,8 @@ public:
     const PaymentChart &Chart() const { return m_chart; }
     bool Completed() const { return m_completed; }
 
-    // Read with TextToFloat in the current locale values; raise ConversionError for a non-number.
+    // Read with TextToFloat in the current locale values; raise ConversionError for a non-number and
+    // OverflowError for a number beyond the double range.
     double ReadLoanValue() override;
     double ReadYearsValue() override;
     void WriteYearsValue(double years) override; // reports "Years: <value>"

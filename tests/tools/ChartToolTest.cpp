@@ -146,6 +146,14 @@ TEST(ChartTool, TextThatIsNotANumberIsAnUnidentifiedFailure)
     EXPECT_EQ(TsvCells(run.Out)[1][0], InitialPaymentChart().Cell(0, 1));
 }
 
+TEST(ChartTool, AmountBeyondTheDoubleRangeIsTooLargeToCalculate)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--tsv", "1" + std::string(400, '0'), "30", "8.75"}));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, std::string(ArithmeticFailureMessage) + "\n");
+    EXPECT_EQ(TsvCells(run.Out)[1][0], InitialPaymentChart().Cell(0, 1));
+}
+
 TEST(ChartTool, LocaleOverridesChangeTheTextsAndTheReading)
 {
     const ToolRun run = RunTool(With(Dollars, {"--tsv", "--decimal-separator", ",", "--thousands-separator=.",
