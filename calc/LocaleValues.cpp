@@ -47,8 +47,10 @@ int PositiveCurrencyPattern(const CurrencyPlacement &placement)
 {
     if (!Given(placement.CsPrecedes))
         return 0;
-    // The positive sign is empty in practice, so only a blank between symbol and number counts.
-    const bool blank = placement.SepBySpace == 1;
+    // The positive sign is empty in practice, so only a blank between symbol and number counts: always
+    // with 1; with 2 (a blank next to the sign) where the sign sits between them, as in da_DK's "kr. 1".
+    const bool signBetween = placement.CsPrecedes ? placement.SignPosn == 4 : placement.SignPosn == 3;
+    const bool blank = placement.SepBySpace == 1 || (placement.SepBySpace == 2 && signBetween);
     return (placement.CsPrecedes ? 0 : 1) + (blank ? 2 : 0);
 }
 

@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleValuesFromSystem,
                                          LocaleCase{"en_US.UTF-8", {"$", 0, 1, ",", "."}},
                                          LocaleCase{"de_DE.UTF-8", {"€", 3, 8, ".", ","}},
                                          LocaleCase{"fr_FR.UTF-8", {"€", 3, 8, "\u202f", ","}},
-                                         LocaleCase{"nl_NL.UTF-8", {"€", 2, 12, ".", ","}}),
+                                         LocaleCase{"nl_NL.UTF-8", {"€", 2, 12, ".", ","}},
+                                         LocaleCase{"da_DK.UTF-8", {"kr.", 2, 12, ".", ","}}),
                          [](const testing::TestParamInfo<LocaleCase> &info) {
                              std::string name = info.param.Name;
                              return name.substr(0, name.find('.'));
@@ -93,6 +94,16 @@ TEST(PositivePatternOfPlacement, SymbolSideAndBlankGiveTheFourCodes)
     EXPECT_EQ(PositiveCurrencyPattern({1, 1, 1}), 2);
     EXPECT_EQ(PositiveCurrencyPattern({0, 1, 1}), 3);
     EXPECT_EQ(PositiveCurrencyPattern({127, 127, 127}), 0);
+}
+
+// A blank next to the (empty) sign falls between symbol and number only where the sign sits there.
+TEST(PositivePatternOfPlacement, BlankNextToTheSignCountsWhereTheSignIsBetween)
+{
+    EXPECT_EQ(PositiveCurrencyPattern({1, 2, 4}), 2); // ¤ +N
+    EXPECT_EQ(PositiveCurrencyPattern({0, 2, 3}), 3); // N +¤
+    EXPECT_EQ(PositiveCurrencyPattern({1, 2, 1}), 0); // + ¤N
+    EXPECT_EQ(PositiveCurrencyPattern({0, 2, 1}), 1); // + N¤
+    EXPECT_EQ(PositiveCurrencyPattern({0, 2, 4}), 1); // N¤ +
 }
 
 } // namespace
