@@ -3,20 +3,6 @@
 #include <climits>
 #include <clocale>
 
-namespace {
-
-LocaleValues &MutableCurrentValues()
-{
-    static LocaleValues values;
-    return values;
-}
-
-bool Given(int field)
-{
-    return field != CHAR_MAX;
-}
-
-// True when `text` is exactly one UTF-8 encoded character.
 bool IsOneCharacter(const std::string &text)
 {
     if (text.empty())
@@ -30,6 +16,19 @@ bool IsOneCharacter(const std::string &text)
             return false;
     }
     return true;
+}
+
+namespace {
+
+LocaleValues &MutableCurrentValues()
+{
+    static LocaleValues values;
+    return values;
+}
+
+bool Given(int field)
+{
+    return field != CHAR_MAX;
 }
 
 std::string FirstOneCharacter(const char *preferred, const char *fallback, const std::string &byDefault)

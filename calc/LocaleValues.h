@@ -14,6 +14,9 @@ struct LocaleValues {
     bool operator==(const LocaleValues &) const = default;
 };
 
+// Whether the text is exactly one well-formed UTF-8 character, as a separator must be.
+bool IsOneCharacter(const std::string &text);
+
 // The raw monetary fields of a C locale (lconv) that decide the two currency patterns;
 // CHAR_MAX in a field means the locale does not say.
 struct CurrencyPlacement {

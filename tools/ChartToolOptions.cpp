@@ -20,9 +20,7 @@ int WholeNumberIn(const std::string &text, int lowest, int highest, const std::s
 
 std::string OneCharacter(const std::string &text, const std::string &what)
 {
-    const auto lead = text.empty() ? 0 : static_cast<unsigned char>(text[0]);
-    const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    if (text.empty() || text.size() != length)
+    if (!IsOneCharacter(text))
         throw UsageError(what + " must be one character, not '" + text + "'");
     return text;
 }

@@ -207,6 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"--bogus", "100000", "30", "8.75"},
                     std::vector<std::string>{"--currency-format", "4", "100000", "30", "8.75"},
                     std::vector<std::string>{"--decimal-separator", "ab", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--thousands-separator", "\x80\x80", "100000", "30", "8.75"},
                     std::vector<std::string>{"100000", "30", "8.75", "--currency-symbol"}),
     [](const testing::TestParamInfo<std::vector<std::string>> &info) {
         return "Case" + std::to_string(info.index);
