@@ -26,6 +26,13 @@ void SetBackground(QWidget *widget, const QColor &color)
     widget->setAutoFillBackground(true);
 }
 
+void SetTextColour(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+}
+
 TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleName)
 {
     auto *panel = new TBevelPanel(window);
@@ -42,9 +49,7 @@ TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList
 {
     auto *group = new TRadioGroup(parent);
     SetBackground(group, clSilver);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::WindowText, clBlack);
-    group->setPalette(palette);
+    SetTextColour(group, clBlack);
     group->setFont(Arial(11));
     group->setGeometry(geometry);
     group->SetColumns(3);
@@ -198,6 +203,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.btnPrint->SetEnabled(false);
     c.Label6 = new TClickLabel(QString::fromLatin1(MakerName), c.Panel2);
     c.Label6->setFont(Arial(16, TFontStyle::Bold));
+    SetTextColour(c.Label6, clBlack);
     c.Label6->move(16, 7);
     c.Label6->adjustSize();
     c.Label6->setAccessibleName(QString::fromLatin1(MakerName));

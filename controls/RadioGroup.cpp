@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QRadioButton>
@@ -124,11 +125,20 @@ void TRadioGroup::changeEvent(QEvent *event)
 
 bool TRadioGroup::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (event->type() != QEvent::KeyPress && !press)
         return QWidget::eventFilter(watched, event);
     const auto found = std::find(m_buttons.begin(), m_buttons.end(), watched);
     if (found == m_buttons.end())
         return QWidget::eventFilter(watched, event);
+    if (press) {
+        // Like a Win32 button, an item takes the focus from the left button only; Qt would hand it
+        // over on any button, so a right click for the popup menu would make a field lose the focus.
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            (*found)->setFocus(Qt::MouseFocusReason);
+        return QWidget::eventFilter(watched, event);
+    }
     const int from = static_cast<int>(found - m_buttons.begin());
     switch (static_cast<QKeyEvent *>(event)->key()) {
     case Qt::Key_Down:
@@ -164,7 +174,7 @@ void TRadioGroup::UpdateTabStop()
 {
     const int tabStop = std::max(m_itemIndex, 0);
     for (std::size_t i = 0; i < m_buttons.size(); ++i)
-        m_buttons[i]->setFocusPolicy(static_cast<int>(i) == tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        m_buttons[i]->setFocusPolicy(static_cast<int>(i) == tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void TRadioGroup::ButtonClicked(int index)

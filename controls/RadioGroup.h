@@ -17,8 +17,9 @@ class QStyle;
 std::vector<QRect> RadioGroupItemRects(QSize groupSize, int itemCount, int columns, int fontHeight);
 
 // A framed box of radio buttons of which at most one is selected. The box takes one stop in the
-// tab order (the selected item, or the first one while none is selected). Inside it the arrow keys
-// select the next item (Down, Right) or the previous one (Up, Left) in item order, wrapping around.
+// tab order (the selected item, or the first one while none is selected); an item takes the focus
+// from a left click only. Inside it the arrow keys select the next item (Down, Right) or the previous
+// one (Up, Left) in item order, wrapping around.
 class TRadioGroup : public QWidget {
     Q_OBJECT
 public:
@@ -44,7 +45,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override; // the items' arrow keys
+    bool eventFilter(QObject *watched, QEvent *event) override; // the items' focus and arrow keys
 
 private:
     void ArrangeButtons();

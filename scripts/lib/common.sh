@@ -34,18 +34,27 @@ build_all() {
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
 
-# Uses the current X display, or starts a private Xvfb (stopped when the calling script exits) when
-# there is none, and exports DISPLAY.
-ensure_x_display() {
-    [ -n "${DISPLAY:-}" ] && return 0
-    local number=99
-    while [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Starts a private Xvfb, stopped when the calling script exits, and exports its DISPLAY. Xvfb picks
+# a free display number itself and reports it once it accepts connections, so runs side by side or a
+# stale lock file cannot make two scripts share one server.
+start_private_xvfb() {
+    local fifo_dir number=""
+    fifo_dir=$(mktemp -d)
+    mkfifo "$fifo_dir/ready"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo_dir/ready" >/dev/null 2>&1 &
     XVFB_PID=$!
     trap 'kill $XVFB_PID 2>/dev/null || true' EXIT
-    for _ in $(seq 100); do
-        [ -e "/tmp/.X11-unix/X$number" ] && break
-        sleep 0.1
-    done
+    read -r -t 60 number <"$fifo_dir/ready" || true
+    rm -rf "$fifo_dir"
+    if [ -z "$number" ]; then
+        echo "$(basename "$0"): the private X server (Xvfb) did not start." >&2
+        return 1
+    fi
     export DISPLAY=":$number"
+}
+
+# Uses the current X display, or starts a private Xvfb when there is none.
+ensure_x_display() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    start_private_xvfb
 }

@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QImage>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -202,6 +203,26 @@ TEST_F(ChartWindowTest, ToolbarButtonMakersNameAndMenuItemTakeNoFocusAndSoDoNotR
     EXPECT_EQ(Cell(0, 6), QStringLiteral(" $100,000.00"));
     EXPECT_TRUE(Cell(4, 6).isEmpty());
     EXPECT_FALSE(c().btnPrint->Enabled());
+}
+
+TEST_F(ChartWindowTest, RightClickOnAStepItemLeavesTheFocusInTheFieldAndDoesNotRebuild)
+{
+    QTest::keyClicks(c().edtLoan, QStringLiteral("5"));
+    QRadioButton *item = c().rgLoan->Button(2);
+    QTest::mousePress(item, Qt::RightButton, {}, QPoint(5, 7));
+    QTest::mouseRelease(item, Qt::RightButton, {}, QPoint(5, 7));
+    RightClick(item, QPoint(5, 7));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return c().mnuPop->isVisible(); }));
+    c().mnuPop->close();
+    EXPECT_EQ(QApplication::focusWidget(), c().edtLoan);
+    EXPECT_EQ(c().rgLoan->ItemIndex(), 3);
+    EXPECT_TRUE(Cell(4, 6).isEmpty());
+
+    // A left click takes the focus (the field's loss rebuilds) and chooses the step.
+    QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(5, 7));
+    EXPECT_EQ(QApplication::focusWidget(), item);
+    EXPECT_EQ(c().rgLoan->ItemIndex(), 2);
+    EXPECT_EQ(Cell(4, 6), QStringLiteral(" $0.04"));
 }
 
 TEST_F(ChartWindowTest, RightClickOnTheGridOpensTheWindowMenu)

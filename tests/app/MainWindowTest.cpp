@@ -88,6 +88,24 @@ TEST_F(MainWindowTest, FieldLabelsEndFourPixelsLeftOfTheFieldsAndSitFourPixelsLo
     EXPECT_TRUE(c().Label6->font().bold());
 }
 
+TEST_F(MainWindowTest, MakersNameAndStepsStayBlackWhileFieldLabelsFollowTheDesktopsTextColour)
+{
+    const QPalette before = QApplication::palette();
+    QPalette desktop = before;
+    const QColor desktopText(200, 0, 0);
+    desktop.setColor(QPalette::WindowText, desktopText);
+    QApplication::setPalette(desktop);
+    QCoreApplication::sendPostedEvents(); // the widgets learn of the change
+    const QColor makersName = c().Label6->palette().color(QPalette::WindowText);
+    const QColor stepItem = c().rgLoan->Button(0)->palette().color(QPalette::WindowText);
+    const QColor fieldLabel = c().Label1->palette().color(QPalette::WindowText);
+    QApplication::setPalette(before);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(makersName, clBlack);
+    EXPECT_EQ(stepItem, clBlack);
+    EXPECT_EQ(fieldLabel, desktopText);
+}
+
 TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
 {
     EXPECT_EQ(c().rgLoan->Items(),

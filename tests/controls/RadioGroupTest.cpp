@@ -132,6 +132,21 @@ TEST_F(RadioGroupWidget, OnlyTheSelectedItemIsATabStop)
     EXPECT_EQ(tabStops(), std::vector<int>{0});
 }
 
+TEST_F(RadioGroupWidget, OnlyALeftPressGivesAnItemTheFocus)
+{
+    group.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&group));
+    group.Button(3)->setFocus();
+    QTest::mousePress(group.Button(6), Qt::RightButton, {}, QPoint(5, 7));
+    QTest::mouseRelease(group.Button(6), Qt::RightButton, {}, QPoint(5, 7));
+    QTest::mousePress(group.Button(7), Qt::MiddleButton, {}, QPoint(5, 7));
+    QTest::mouseRelease(group.Button(7), Qt::MiddleButton, {}, QPoint(5, 7));
+    EXPECT_TRUE(group.Button(3)->hasFocus());
+    EXPECT_EQ(group.ItemIndex(), 3);
+    QTest::mousePress(group.Button(6), Qt::LeftButton, {}, QPoint(5, 7));
+    EXPECT_TRUE(group.Button(6)->hasFocus());
+}
+
 struct ArrowCase {
     const char *Name;
     int From;
