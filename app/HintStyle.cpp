@@ -12,6 +12,7 @@ int TZeroHintDelayStyle::styleHint(StyleHint hint, const QStyleOption *option, c
 
 void SetHintDelayZero()
 {
+    // Built on the style in use, so a style the user chose (-style, QT_STYLE_OVERRIDE) stays.
     if (qobject_cast<TZeroHintDelayStyle *>(QApplication::style()) == nullptr)
-        QApplication::setStyle(new TZeroHintDelayStyle);
+        QApplication::setStyle(new TZeroHintDelayStyle(QApplication::style()->name()));
 }

@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-// The desktop's own style with one change: a hint shows as soon as the mouse comes to rest on a
+// The style in use with one change: a hint shows as soon as the mouse comes to rest on a
 // control (wake-up delay 0 ms instead of the toolkit's 700 ms).
 class TZeroHintDelayStyle : public QProxyStyle {
     Q_OBJECT
@@ -13,5 +13,5 @@ public:
                   QStyleHintReturn *returnData = nullptr) const override;
 };
 
-// Installs TZeroHintDelayStyle as the application's style (the application owns it).
+// Installs TZeroHintDelayStyle over the application's current style (the application owns it).
 void SetHintDelayZero();

@@ -2,6 +2,7 @@
 #include "ColorNames.h"
 #include "Errors.h"
 #include "FailureGuard.h"
+#include "HintStyle.h"
 #include "InformationBox.h"
 #include "MainWindowFixture.h"
 #include "RadioGroup.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -260,6 +262,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, HintsShowWithoutDelay)
 {
     EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
+}
+
+TEST_F(MainWindowTest, ZeroHintDelayKeepsTheStyleTheUserChose)
+{
+    const auto *installed = qobject_cast<const QProxyStyle *>(QApplication::style());
+    ASSERT_NE(installed, nullptr);
+    const QString original = installed->baseStyle()->name();
+
+    QApplication::setStyle(QStringLiteral("Windows"));
+    SetHintDelayZero();
+    const auto *proxy = qobject_cast<const QProxyStyle *>(QApplication::style());
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(proxy->baseStyle()->name().toLower(), QStringLiteral("windows"));
+    EXPECT_EQ(proxy->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 0);
+
+    QApplication::setStyle(original);
+    SetHintDelayZero();
 }
 
 TEST_F(MainWindowTest, FailureInAHandlerShowsTheMessageOfItsFamily)
