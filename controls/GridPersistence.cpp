@@ -1,6 +1,7 @@
 #include "GridPersistence.h"
 
 #include <QtEndian>
+#include <limits>
 #include <map>
 
 namespace {
@@ -369,13 +370,24 @@ void ReadLineRecords(DescriptionReader &in, const LineSetter &set)
         set(ReadInt16(records, at), static_cast<quint8>(records[at + 2]));
 }
 
+// A column or row index of a list entry. The record blocks address at most 16 bits of them, and a
+// table grows up to its largest index, so a larger one is malformed rather than a reason to take
+// gigabytes.
+int ReadIndex(DescriptionReader &in)
+{
+    const int index = in.ReadInteger();
+    if (index < 0 || index > std::numeric_limits<qint16>::max())
+        throw GridDescriptionError("Grid description: index out of range");
+    return index;
+}
+
 // Reads list entries of (column, row, ...) or (index, ...) until the list ends.
 void ReadCellList(DescriptionReader &in, const std::function<void(int col, int row)> &readEntry)
 {
     in.BeginList();
     while (!in.EndOfList()) {
-        const int col = in.ReadInteger();
-        readEntry(col, in.ReadInteger());
+        const int col = ReadIndex(in);
+        readEntry(col, ReadIndex(in));
     }
 }
 
@@ -383,7 +395,7 @@ void ReadLineList(DescriptionReader &in, const std::function<void(int index)> &r
 {
     in.BeginList();
     while (!in.EndOfList())
-        readEntry(in.ReadInteger());
+        readEntry(ReadIndex(in));
 }
 
 void ReadBrush(DescriptionReader &in, TCellBrush &brush)

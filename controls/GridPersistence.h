@@ -73,5 +73,6 @@ QByteArray WriteGridKeys(const GridAttributes &attributes,
 
 // Reads a block written by WriteGridKeys (plus the read-only colour keys) into the tables, setting
 // each key's flag; the "Cells" entries are handed back for the grid to apply when loading ends.
-// Unknown keys are skipped. Raises GridDescriptionError on malformed data.
+// Unknown keys are skipped. Raises GridDescriptionError on malformed data, a list index outside
+// 0..32767 (the reach of the 16-bit records) included.
 void ReadGridKeys(const QByteArray &block, GridAttributes &attributes, std::vector<StoredCellText> &cells);

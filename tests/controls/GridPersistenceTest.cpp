@@ -172,7 +172,18 @@ INSTANTIATE_TEST_SUITE_P(Blocks, MalformedBlock,
                                                     16),
                                          QByteArray("\x08"
                                                     "AlignCol\x0a\x03\x00\x00\x00\xff\xff\x01",
-                                                    17)));
+                                                    17),
+                                         // a column index far beyond any grid, which would take gigabytes
+                                         QByteArray("\x08"
+                                                    "HintCell\x01\x04\xff\xff\xff\x7f\x04\x00\x00\x00\x00"
+                                                    "\x06\x00\x00\x00\x00\x00",
+                                                    26),
+                                         // a complete entry one row past the 16-bit reach
+                                         QByteArray("\x07"
+                                                    "FontRow\x01\x04\x00\x80\x00\x00\x04\x00\x00\x00\x00"
+                                                    "\x04\xf5\xff\xff\xff\x06\x05\x00\x00\x00"
+                                                    "Arial\x04\x00\x00\x00\x00\x04\x00\x00\x00\x00\x00",
+                                                    45)));
 } // namespace
 
 namespace {
