@@ -44,7 +44,7 @@ public:
 
     // The text read with the locale's decimal separator, rounded to the nearest double. Raises
     // ConversionError("'<text>' is not a valid floating point value") for text set with setText
-    // that is not a number.
+    // that is not a number, OverflowError for one beyond the double range.
     double Value() const;
     // Shows the value with Decimals decimals (rounded half away from zero); no range check.
     void SetValue(double value);

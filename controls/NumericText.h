@@ -13,7 +13,8 @@
 QString FormatCanonical(double value, int decimals, const LocaleValues &locale);
 
 // The standard decimal conversion with the locale's separator, rounded to the nearest double.
-// Raises ConversionError("'<text>' is not a valid floating point value") for a text that is not a number.
+// Raises ConversionError("'<text>' is not a valid floating point value") for a text that is not a number,
+// OverflowError for a number beyond the double range.
 double ReadNumber(const QString &text, const LocaleValues &locale);
 
 // Whether ReadNumber reads the text as a finite number.
