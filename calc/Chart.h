@@ -33,6 +33,16 @@ struct ChartInputs {
     std::int32_t Months = 0; // Years x 12
 };
 
+// The values a chart was built from, as the entry fields held them (the years after the
+// correction of a count of 0 or below to 30): what a printed chart's page header shows.
+struct ChartHeader {
+    double LoanAmount = 0;  // currency units
+    double AnnualRate = 0;  // percent per year
+    std::int32_t Years = 0;
+
+    bool operator==(const ChartHeader &) const = default;
+};
+
 // The chart's cell texts, addressed (column, row) like the grid: row 0 holds the rate headings,
 // column 0 the amount headings, cell (4, 6) the entered amount and rate.
 class PaymentChart {
@@ -46,11 +56,15 @@ public:
     const std::string &Cell(int column, int row) const;
     void SetCell(int column, int row, std::string text);
 
+    const ChartHeader &Header() const { return m_header; }
+    void SetHeader(const ChartHeader &header) { m_header = header; }
+
     bool operator==(const PaymentChart &) const = default;
 
 private:
     static size_t Index(int column, int row);
     std::array<std::string, ColumnCount * RowCount> m_cells;
+    ChartHeader m_header;
 };
 
 // The fixed texts the window starts with (the corner heading, the default amounts and rates, empty
