@@ -1,0 +1,126 @@
+#include "Schedule.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+__extension__ typedef __int128 Int128;
+
+const char *const RefusalMessages[] = {
+    "This cell holds no payment, so there is no schedule to show.",
+    "A payment schedule needs a loan amount above 0.",
+    "The payment does not exceed the first month's interest, so the loan would never be repaid.",
+    "A payment schedule needs a term of 1 to 999 years.",
+    "The amount or the payment is too large to be scheduled in whole cents.",
+    "The rate is not a plain decimal number, so it cannot be taken exactly.",
+};
+
+std::int64_t InCents(Int128 value)
+{
+    if (value < std::numeric_limits<std::int64_t>::min() || value > std::numeric_limits<std::int64_t>::max())
+        throw ScheduleRefused(ScheduleRefusal::NotInCents);
+    return static_cast<std::int64_t>(value);
+}
+
+// balance x rate rounded to the cent, halves away from zero. Most products fit 64 bits, and a
+// 64-bit division is several times faster than a 128-bit one.
+std::int64_t Interest(std::int64_t balance, const MonthlyRate &rate)
+{
+    const std::int64_t divisor = rate.Denominator;
+    std::int64_t product = 0;
+    if (!__builtin_mul_overflow(balance, rate.Numerator, &product)) {
+        const std::int64_t quotient = product / divisor;
+        const std::int64_t remainder = product % divisor;
+        const std::int64_t magnitude = remainder < 0 ? -remainder : remainder;
+        if (magnitude >= divisor - magnitude)
+            return quotient + (product < 0 ? -1 : 1);
+        return quotient;
+    }
+    const Int128 wide = Int128{balance} * rate.Numerator;
+    Int128 quotient = wide / divisor;
+    const Int128 remainder = wide % divisor;
+    const Int128 magnitude = remainder < 0 ? -remainder : remainder;
+    if (magnitude >= divisor - magnitude)
+        quotient += wide < 0 ? -1 : 1;
+    return InCents(quotient);
+}
+
+} // namespace
+
+const char *ScheduleRefusalMessage(ScheduleRefusal reason)
+{
+    return RefusalMessages[static_cast<int>(reason)];
+}
+
+ScheduleRefused::ScheduleRefused(ScheduleRefusal reason)
+    : std::runtime_error(ScheduleRefusalMessage(reason)), m_reason(reason)
+{
+}
+
+std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate,
+                                         std::int32_t months)
+{
+    if (months < 1 || months > MaximumScheduleMonths)
+        throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
+    if (loanCents <= 0)
+        throw ScheduleRefused(ScheduleRefusal::NoLoan);
+    if (paymentCents <= Interest(loanCents, rate))
+        throw ScheduleRefused(ScheduleRefusal::NeverRepaid);
+
+    std::vector<ScheduleRow> rows;
+    rows.reserve(static_cast<size_t>(months));
+    // Running sums, checked so that every total and yearly sum of the rows fits 64 bits.
+    Int128 paid = 0;
+    Int128 interestPaid = 0;
+    std::int64_t balance = loanCents;
+    for (std::int32_t month = 1;; ++month) {
+        const std::int64_t interest = Interest(balance, rate);
+        const Int128 principal = Int128{paymentCents} - interest;
+        const bool last = month == months || principal >= balance;
+        ScheduleRow row{month, paymentCents, interest, 0, 0};
+        if (last) {
+            row.Payment = InCents(Int128{balance} + interest);
+            row.Principal = balance;
+        } else {
+            row.Principal = InCents(principal);
+            row.Balance = InCents(balance - principal);
+        }
+        paid += row.Payment;
+        interestPaid += interest;
+        InCents(paid);
+        InCents(interestPaid);
+        rows.push_back(row);
+        if (last)
+            return rows;
+        balance = row.Balance;
+    }
+}
+
+std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly)
+{
+    std::vector<ScheduleRow> years;
+    years.reserve(monthly.size() / 12 + 1);
+    for (size_t first = 0; first < monthly.size(); first += 12) {
+        const size_t end = std::min(first + 12, monthly.size());
+        ScheduleRow year{static_cast<std::int32_t>(first / 12 + 1), 0, 0, 0, monthly[end - 1].Balance};
+        for (size_t month = first; month < end; ++month) {
+            year.Payment += monthly[month].Payment;
+            year.Interest += monthly[month].Interest;
+            year.Principal += monthly[month].Principal;
+        }
+        years.push_back(year);
+    }
+    return years;
+}
+
+ScheduleTotals TotalsOf(const std::vector<ScheduleRow> &rows)
+{
+    ScheduleTotals totals;
+    for (const ScheduleRow &row : rows) {
+        totals.Payments += row.Payment;
+        totals.Interest += row.Interest;
+        totals.Principal += row.Principal;
+    }
+    return totals;
+}

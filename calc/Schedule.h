@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+// The repayment schedule of a level-payment loan, in whole cents and exact fractions: no floating
+// point takes part, so every row is reproducible to the cent.
+
+// Why no schedule can be made for a loan.
+enum class ScheduleRefusal {
+    EmptyCell,      // the cell holds no payment
+    NoLoan,         // the amount is 0 or less
+    NeverRepaid,    // the payment does not exceed the first month's interest
+    TermOutOfRange, // the term is not 1 to 999 years
+    NotInCents,     // an amount or payment that 64-bit cents cannot hold, or a text that is no amount
+    RateNotPlain,   // the rate text is not a plain decimal number
+};
+
+// The message that tells the user why.
+const char *ScheduleRefusalMessage(ScheduleRefusal reason);
+
+// Raised instead of a schedule; what() is the refusal's message.
+class ScheduleRefused : public std::runtime_error {
+public:
+    explicit ScheduleRefused(ScheduleRefusal reason);
+    ScheduleRefusal Reason() const { return m_reason; }
+
+private:
+    ScheduleRefusal m_reason;
+};
+
+// An exact monthly interest rate Numerator / Denominator, in lowest terms, Denominator > 0.
+struct MonthlyRate {
+    std::int64_t Numerator = 0;
+    std::int64_t Denominator = 1;
+
+    bool operator==(const MonthlyRate &) const = default;
+};
+
+// The longest term: 999 years of monthly payments.
+inline constexpr std::int32_t MaximumScheduleMonths = 999 * 12;
+
+// One row of a schedule, money in cents: a month (Number 1, 2, ...) or a year (its months summed).
+struct ScheduleRow {
+    std::int32_t Number = 0;
+    std::int64_t Payment = 0;
+    std::int64_t Interest = 0;
+    std::int64_t Principal = 0;
+    std::int64_t Balance = 0; // what is still owed after the row
+
+    bool operator==(const ScheduleRow &) const = default;
+};
+
+// The month-by-month schedule of `loanCents` repaid by `paymentCents` a month at `rate` over at most
+// `months` payments. Each month's interest is balance x rate rounded to the cent, halves away from
+// zero; the principal is the payment less the interest. The last month, or the first one whose
+// principal would reach the balance, pays off the balance with its interest and ends the schedule,
+// so the balance ends at exactly 0. Raises ScheduleRefused: TermOutOfRange for months outside
+// 1..MaximumScheduleMonths, NoLoan for a loan of 0 or less, NeverRepaid when the payment does not
+// exceed the first month's interest, NotInCents when a figure leaves the 64-bit range.
+std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate,
+                                         std::int32_t months);
+
+// One row per year (Number 1, 2, ...): the sums of its months and the balance after its last month.
+std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly);
+
+// The sums of the payment, interest and principal columns, in cents.
+struct ScheduleTotals {
+    std::int64_t Payments = 0;
+    std::int64_t Interest = 0;
+    std::int64_t Principal = 0;
+
+    bool operator==(const ScheduleTotals &) const = default;
+};
+ScheduleTotals TotalsOf(const std::vector<ScheduleRow> &rows);

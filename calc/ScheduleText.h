@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CellSchedule.h"
+#include "LocaleValues.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The texts of a payment schedule, shared by the window, its copy, its printout and the tool.
+
+enum class ScheduleView { Monthly, Yearly };
+
+inline const std::vector<ScheduleRow> &RowsOf(const PaymentSchedule &schedule, ScheduleView view)
+{
+    return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
+}
+
+// An amount in cents in the chart's currency layout (FormatCurrency: ten significant digits).
+std::string CentsText(std::int64_t cents, const LocaleValues &locale);
+
+inline constexpr int ScheduleColumnCount = 5;
+
+// The column headings: number, payment, interest, principal, balance.
+const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view);
+
+// Column 0..4 of a row: its number, then its money columns in the currency layout.
+std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleValues &locale);
+
+// A caption and its value, such as "Total interest" and "$183,212.95".
+struct ScheduleFigure {
+    std::string Caption;
+    std::string Value;
+
+    bool operator==(const ScheduleFigure &) const = default;
+};
+
+// Loan, rate and term as the chart shows them, the monthly payment and the number of payments.
+std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const LocaleValues &locale);
+// The totals of the rows shown: all payments and all interest.
+std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow> &rows,
+                                                  const LocaleValues &locale);
+
+// The heading line and one line per row, cells separated by a tab, each line ended by a line feed.
+std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale);
