@@ -1,0 +1,164 @@
+#include "ScheduleWindow.h"
+
+#include "BuiltInPicture.h"
+#include "ColorNames.h"
+#include "DesignFont.h"
+#include "FailureGuard.h"
+#include "Pictures.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+constexpr QSize ClientSize{600, 480};
+constexpr int RowHeight = 20;
+constexpr int CellPadding = 16;
+
+TBevelPanel *Panel(QWidget *window, const QString &accessibleName)
+{
+    auto *panel = new TBevelPanel(window);
+    panel->SetColor(clSilver);
+    panel->SetBevelOuter(TPanelBevel::bvRaised);
+    panel->setAccessibleName(accessibleName);
+    window->layout()->addWidget(panel);
+    return panel;
+}
+
+// A caption and its value in row `row`, column pair `pair` of the figures grid.
+QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figure)
+{
+    auto *caption = new QLabel(QString::fromStdString(figure.Caption) + QLatin1Char(':'));
+    caption->setFont(Arial(11));
+    auto *value = new QLabel(QString::fromStdString(figure.Value));
+    value->setFont(Arial(12, TFontStyle::Bold));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(caption, row, 2 * pair, Qt::AlignRight);
+    grid->addWidget(value, row, 2 * pair + 1, Qt::AlignLeft);
+    return value;
+}
+
+// Wide enough for the headings and for the first row's texts, which hold the largest balance.
+void SizeColumns(QTableView &view, const TScheduleModel &model)
+{
+    const QFontMetrics metrics(view.font());
+    const QFontMetrics headingMetrics(view.horizontalHeader()->font());
+    for (int column = 0; column < ScheduleColumnCount; ++column) {
+        int width = headingMetrics.horizontalAdvance(model.headerData(column, Qt::Horizontal).toString());
+        if (model.rowCount() > 0)
+            width = std::max(width, metrics.horizontalAdvance(model.index(0, column).data().toString()));
+        view.setColumnWidth(column, width + CellPadding);
+    }
+}
+
+} // namespace
+
+TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Payment Schedule"));
+    resize(ClientSize);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, clSilver);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    auto *dock = new QVBoxLayout(this);
+    dock->setContentsMargins(0, 0, 0, 0);
+    dock->setSpacing(0);
+
+    TScheduleControls &c = m_controls;
+    c.pnlToolbar = Panel(this, QStringLiteral("Toolbar"));
+    c.pnlToolbar->setFixedHeight(32);
+    auto *tools = new QHBoxLayout(c.pnlToolbar);
+    tools->setContentsMargins(8, 4, 8, 4);
+    c.chkByYear = new QCheckBox(QStringLiteral("By year"), c.pnlToolbar);
+    c.chkByYear->setFont(Arial(11));
+    tools->addWidget(c.chkByYear);
+    tools->addStretch();
+    c.btnClose = new TFlatButton(c.pnlToolbar);
+    c.btnClose->setFixedSize(25, 24);
+    c.btnClose->SetBitmap(BuiltInPicture(ExitGlyph()));
+    c.btnClose->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
+    c.btnClose->SetHint(QStringLiteral("Close"));
+    c.btnClose->SetShowHint(true);
+    c.btnClose->setAccessibleName(QStringLiteral("Close"));
+    tools->addWidget(c.btnClose);
+
+    c.pnlFigures = Panel(this, QStringLiteral("Loan terms and totals"));
+    auto *figures = new QGridLayout(c.pnlFigures);
+    figures->setContentsMargins(12, 8, 12, 8);
+    figures->setHorizontalSpacing(8);
+    const std::vector<ScheduleFigure> terms = ScheduleTerms(m_model.Schedule(), locale);
+    for (size_t i = 0; i < terms.size(); ++i)
+        c.TermValues << Figure(figures, static_cast<int>(i % 3), static_cast<int>(i / 3), terms[i]);
+    for (const ScheduleFigure &total : ScheduleTotalsFigures(m_model.Rows(), locale))
+        c.TotalValues << Figure(figures, 2 + c.TotalValues.size(), 1, total);
+    figures->setColumnStretch(4, 1);
+
+    c.grdSchedule = new QTableView(this);
+    c.grdSchedule->setModel(&m_model);
+    c.grdSchedule->setFont(Arial(11));
+    c.grdSchedule->verticalHeader()->hide();
+    // Fixed row heights let the view place any row without measuring the ones before it.
+    c.grdSchedule->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    c.grdSchedule->verticalHeader()->setDefaultSectionSize(RowHeight);
+    c.grdSchedule->horizontalHeader()->setStretchLastSection(true);
+    c.grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c.grdSchedule->setSelectionMode(QAbstractItemView::NoSelection);
+    c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
+    SizeColumns(*c.grdSchedule, m_model);
+    dock->addWidget(c.grdSchedule, 1);
+    c.grdSchedule->setFocus(Qt::OtherFocusReason);
+
+    BindHandlers();
+}
+
+void TfrmSchedule::BindHandlers()
+{
+    const auto bindShortcut = [this](const QList<QKeySequence> &keys,
+                                     void (TfrmSchedule::*handler)(QObject *)) {
+        auto *action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, action, handler] { RunGuarded([&] { (this->*handler)(action); }); });
+    };
+    bindShortcut(QKeySequence::keyBindings(QKeySequence::Copy), &TfrmSchedule::CopySchedule);
+    bindShortcut({QKeySequence(Qt::Key_Escape)}, &TfrmSchedule::btnCloseClick);
+    connect(m_controls.chkByYear, &QCheckBox::toggled, this,
+            [this] { RunGuarded([this] { chkByYearClick(m_controls.chkByYear); }); });
+    // The flat button raises its notification guarded itself.
+    m_controls.btnClose->OnClick = [this](QObject *sender) { btnCloseClick(sender); };
+}
+
+void TfrmSchedule::chkByYearClick(QObject *)
+{
+    m_model.SetView(m_controls.chkByYear->isChecked() ? ScheduleView::Yearly : ScheduleView::Monthly);
+    SizeColumns(*m_controls.grdSchedule, m_model);
+    ShowTotals();
+}
+
+void TfrmSchedule::ShowTotals()
+{
+    const std::vector<ScheduleFigure> totals = ScheduleTotalsFigures(m_model.Rows(), m_model.Locale());
+    for (qsizetype i = 0; i < m_controls.TotalValues.size(); ++i)
+        m_controls.TotalValues[i]->setText(QString::fromStdString(totals[static_cast<size_t>(i)].Value));
+}
+
+void TfrmSchedule::btnCloseClick(QObject *)
+{
+    close();
+}
+
+void TfrmSchedule::CopySchedule(QObject *)
+{
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(ScheduleTsv(m_model.Rows(), m_model.View(), m_model.Locale())));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "BevelPanel.h"
+#include "FlatButton.h"
+#include "ScheduleModel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QList>
+#include <QTableView>
+#include <QWidget>
+
+// The schedule window's controls. The window owns them all.
+struct TScheduleControls {
+    TBevelPanel *pnlToolbar = nullptr;
+    TFlatButton *btnClose = nullptr;
+    QCheckBox *chkByYear = nullptr;
+    TBevelPanel *pnlFigures = nullptr;
+    QList<QLabel *> TermValues;  // loan, rate, term, monthly payment, number of payments
+    QList<QLabel *> TotalValues; // total of payments, total interest
+    QTableView *grdSchedule = nullptr;
+};
+
+// "Payment Schedule": the terms and totals of one chart cell's loan above its schedule, a month or a
+// year a row. Not modal, so several can stand side by side; it deletes itself when closed. Escape
+// and the Close button close it; Ctrl+C copies the rows shown. Every handler runs guarded.
+class TfrmSchedule : public QWidget {
+    Q_OBJECT
+public:
+    // A window of its own over `owner`, which owns it; the texts follow `locale`.
+    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, QWidget *owner);
+
+    const TScheduleControls &Controls() const { return m_controls; }
+    const TScheduleModel &Model() const { return m_model; }
+
+    // "By year" switched: the table and the totals change to the yearly or the monthly rows.
+    void chkByYearClick(QObject *sender);
+    void btnCloseClick(QObject *sender);
+    // The rows shown, as tab-separated text with a heading line, to the clipboard.
+    void CopySchedule(QObject *sender);
+
+private:
+    void BindHandlers();
+    void ShowTotals();
+
+    TScheduleModel m_model;
+    TScheduleControls m_controls;
+};

@@ -1,0 +1,97 @@
+// The schedule window: its figures, the switch to yearly rows, the copy and closing by Escape.
+#include "ScheduleWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const LocaleValues Dollars{"$", 0, 0, ",", "."};
+
+// 1,200.00 at 12 % (1 % a month) repaid by 100.00 a month over two years.
+PaymentSchedule TwoYearSchedule()
+{
+    PaymentSchedule schedule;
+    schedule.LoanText = "$1,200.00";
+    schedule.RateText = "12%";
+    schedule.Years = 2;
+    schedule.PaymentCents = 10000;
+    schedule.Monthly = MonthlySchedule(120000, 10000, {1, 100}, 24);
+    schedule.Yearly = YearlyRows(schedule.Monthly);
+    return schedule;
+}
+
+QStringList Texts(const QList<QLabel *> &labels)
+{
+    QStringList texts;
+    for (const QLabel *label : labels)
+        texts << label->text();
+    return texts;
+}
+
+class ScheduleWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = new TfrmSchedule(TwoYearSchedule(), Dollars, nullptr);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+    void TearDown() override { delete window.data(); }
+
+    const TScheduleControls &c() const { return window->Controls(); }
+    QString Shown(int row, int column) const
+    {
+        return c().grdSchedule->model()->index(row, column).data().toString();
+    }
+
+    QPointer<TfrmSchedule> window;
+};
+
+TEST_F(ScheduleWindowTest, ShowsTheTermsTheTotalsAndAMonthARow)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Payment Schedule"));
+    EXPECT_EQ(Texts(c().TermValues), (QStringList{"$1,200.00", "12%", "2 years", "$100.00",
+                                                  QString::number(window->Model().Rows().size())}));
+    const ScheduleTotals totals = TotalsOf(window->Model().Rows());
+    EXPECT_EQ(Texts(c().TotalValues),
+              (QStringList{QString::fromStdString(CentsText(totals.Payments, Dollars)),
+                           QString::fromStdString(CentsText(totals.Interest, Dollars))}));
+    EXPECT_EQ(QStringList({Shown(0, 0), Shown(0, 1), Shown(0, 2), Shown(0, 3), Shown(0, 4)}),
+              (QStringList{"1", "$100.00", "$12.00", "$88.00", "$1,112.00"}));
+}
+
+TEST_F(ScheduleWindowTest, ByYearShowsAYearARowWithTheSameTotals)
+{
+    const QStringList monthlyTotals = Texts(c().TotalValues);
+    QTest::mouseClick(c().chkByYear, Qt::LeftButton);
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
+    EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(),
+              QStringLiteral("Total paid"));
+    EXPECT_EQ(Shown(0, 1), QStringLiteral("$1,200.00"));
+    EXPECT_EQ(Texts(c().TotalValues), monthlyTotals);
+}
+
+TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
+{
+    QTest::mouseClick(c().chkByYear, Qt::LeftButton);
+    QTest::keyClick(c().grdSchedule, Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines =
+        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Year\tTotal paid\tInterest\tPrincipal\tBalance"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
+}
+
+TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)
+{
+    QTest::keyClick(c().grdSchedule, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+} // namespace
