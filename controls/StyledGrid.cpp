@@ -978,8 +978,14 @@ void TStyledGrid::HandleMouseRelease(QMouseEvent *event)
 void TStyledGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     RunGuarded([&] {
-        if (event->button() == Qt::LeftButton && m_options.testFlag(goEditing))
+        if (event->button() != Qt::LeftButton)
+            return;
+        if (m_options.testFlag(goEditing))
             SetEditorMode(true);
+        if (OnDblClick) {
+            const GridCell cell = MouseCoord(event->position().toPoint());
+            OnDblClick(this, cell.Col, cell.Row);
+        }
     });
 }
 

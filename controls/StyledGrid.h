@@ -205,6 +205,8 @@ public:
 
     // ---- notifications, each with the sender first ----
     std::function<void(QObject *sender)> OnClick;
+    // A left double-click, with the cell under the pointer ((-1, -1) when it is off the cells).
+    std::function<void(QObject *sender, int col, int row)> OnDblClick;
     std::function<void(QObject *sender, int col, int row, const QRect &rect, TGridDrawState state,
                        QPainter &painter)>
         OnDrawCell;
