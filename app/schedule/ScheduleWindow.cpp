@@ -1,10 +1,10 @@
-#include "ScheduleWindow.h"
+#include "schedule/ScheduleWindow.h"
 
-#include "BuiltInPicture.h"
-#include "ColorNames.h"
-#include "DesignFont.h"
-#include "FailureGuard.h"
 #include "Pictures.h"
+#include "common/BuiltInPicture.h"
+#include "common/ColorNames.h"
+#include "common/DesignFont.h"
+#include "common/FailureGuard.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BevelPanel.h"
-#include "FlatButton.h"
-#include "ScheduleModel.h"
+#include "flatbutton/FlatButton.h"
+#include "schedule/ScheduleModel.h"
 
 #include <QCheckBox>
 #include <QLabel>

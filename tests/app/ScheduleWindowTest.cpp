@@ -1,5 +1,5 @@
 // The schedule window: its figures, the switch to yearly rows, the copy and closing by Escape.
-#include "ScheduleWindow.h"
+#include "schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
