@@ -270,10 +270,14 @@ void TNumericEdit::focusInEvent(QFocusEvent *event)
     QFocusEvent neutral(event->type(), event->reason() == Qt::MouseFocusReason ? Qt::MouseFocusReason
                                                                                : Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&neutral);
+    // Also when the focus comes back as a modal box closes (the window's activation): a message
+    // shown while Tab left the previous field must not leave the caret at the end of this one,
+    // where typing would extend the old value. A closing popup menu never took the field's place.
+    if (m_autoSelect && event->reason() != Qt::PopupFocusReason &&
+        !Win32::IsFocusFromLeftMousePress(event->reason()))
+        selectAll();
     if (!Win32::ChangesActiveControl(event->reason()))
         return;
-    if (m_autoSelect && !Win32::IsFocusFromLeftMousePress(event->reason()))
-        selectAll();
     RunGuarded([&] {
         if (OnEnter)
             OnEnter(this);
