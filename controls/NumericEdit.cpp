@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -90,6 +91,8 @@ TNumericEdit::TNumericEdit(QWidget *parent) : QLineEdit(parent)
     resize(DefaultWidth, sizeHint().height());
     setAlignment(HorizontalAlignment(m_alignment) | Qt::AlignVCenter);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    // The line edit would cut every text at 32,767 characters, the separator and decimals first.
+    setMaxLength(std::numeric_limits<int>::max());
     SetValue(0);
 }
 
@@ -115,6 +118,11 @@ void TNumericEdit::SetMinValue(double minValue)
 void TNumericEdit::SetMaxValue(double maxValue)
 {
     m_maxValue = maxValue;
+}
+
+void TNumericEdit::SetMaxLength(int maxLength)
+{
+    m_maxLength = std::max(maxLength, 0);
 }
 
 double TNumericEdit::Value() const
@@ -152,6 +160,9 @@ template <class Change> void TNumericEdit::Edit(Change change)
 {
     NumericText model = Model();
     change(model);
+    const qsizetype length = model.Text().size();
+    if (m_maxLength > 0 && length > m_maxLength && length > text().size())
+        return;
     Show(model);
 }
 

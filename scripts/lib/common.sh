@@ -6,8 +6,7 @@ BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
 # Packages the program needs to build and run.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev fonts-liberation fontconfig)
-# Extra packages for the tests and benchmarks.
-# openbox: the small window manager that the focus tests start for the route through a window manager.
+# Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox)
 
 as_root() {
