@@ -29,8 +29,18 @@ protected:
     void SetUp() override
     {
         if (WithWindowManager()) {
-            windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+            // Openbox runs the startup command once it manages the screen, and quits at once when
+            // another window manager does; either way the frame below shows the window managed.
+            windowManager.start(QStringLiteral("openbox"),
+                                {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
+                                 QStringLiteral("echo managing")});
             ASSERT_TRUE(windowManager.waitForStarted()) << "openbox is not installed";
+            QByteArray output;
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                windowManager.waitForReadyRead(10);
+                output += windowManager.readAllStandardOutput();
+                return output.contains("managing") || windowManager.state() == QProcess::NotRunning;
+            }));
         }
         MainWindowTest::SetUp();
         // Managed once the window manager has put its frame around the window.
