@@ -160,6 +160,7 @@ template <class Change> void TNumericEdit::Edit(Change change)
 {
     NumericText model = Model();
     change(model);
+    // Refused whole, with what it would have deleted: an edit that lengthens the text beyond MaxLength.
     const qsizetype length = model.Text().size();
     if (m_maxLength > 0 && length > m_maxLength && length > text().size())
         return;
