@@ -156,14 +156,21 @@ void TNumericEdit::Show(const NumericText &model)
         setCursorPosition(model.SelStart());
 }
 
+template <class Change> void TNumericEdit::EditModel(NumericText &model, Change change) const
+{
+    NumericText edited = model;
+    change(edited);
+    // Refused whole, with what it would have deleted: an edit that lengthens the text beyond MaxLength.
+    const qsizetype length = edited.Text().size();
+    if (m_maxLength > 0 && length > m_maxLength && length > model.Text().size())
+        return;
+    model = std::move(edited);
+}
+
 template <class Change> void TNumericEdit::Edit(Change change)
 {
     NumericText model = Model();
-    change(model);
-    // Refused whole, with what it would have deleted: an edit that lengthens the text beyond MaxLength.
-    const qsizetype length = model.Text().size();
-    if (m_maxLength > 0 && length > m_maxLength && length > text().size())
-        return;
+    EditModel(model, change);
     Show(model);
 }
 
@@ -195,6 +202,15 @@ void TNumericEdit::PasteFrom(QClipboard::Mode mode)
 void TNumericEdit::PasteText(const QString &text)
 {
     DeleteSelectedText();
+    if (!OnKeyPress) {
+        // No hook sees the text between two characters: type them all, then lay the line out once
+        // instead of once per character, which takes minutes for tens of thousands of them.
+        NumericText model = Model();
+        for (QChar character : text)
+            EditModel(model, [character](NumericText &edited) { edited.TypeCharacter(character); });
+        Show(model);
+        return;
+    }
     for (QChar character : text)
         if (!DeliverCharacter(character, CharacterOrigin::Text))
             return;

@@ -96,6 +96,7 @@ private:
     void CheckRange();
     NumericText Model() const;
     void Show(const NumericText &model);
+    template <class Change> void EditModel(NumericText &model, Change change) const;
     template <class Change> void Edit(Change change);
 
     TAlignment m_alignment = TAlignment::taRightJustify;

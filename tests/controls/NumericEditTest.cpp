@@ -453,6 +453,9 @@ TEST(NumericEdit, MaxLengthRefusesOnlyWhatLengthensTheTextBeyondIt)
     Place(edit, 1, 0);
     Press(edit, "5");
     EXPECT_EQ(edit.text(), "150.00");
+    SetClipboard("77"); // the first overwrites, the second would be inserted
+    edit.PasteFromClipboard();
+    EXPECT_EQ(edit.text(), "157.00");
     edit.SetValue(123456.78);
     EXPECT_EQ(edit.text(), "123456.78");
 }
