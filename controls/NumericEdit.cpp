@@ -204,7 +204,7 @@ void TNumericEdit::PasteText(const QString &text)
     DeleteSelectedText();
     if (!OnKeyPress) {
         // No hook sees the text between two characters: type them all, then lay the line out once
-        // instead of once per character, which takes minutes for tens of thousands of them.
+        // instead of once per character (over a minute for a paste of 32,800 characters).
         NumericText model = Model();
         for (QChar character : text)
             EditModel(model, [character](NumericText &edited) { edited.TypeCharacter(character); });
