@@ -45,14 +45,12 @@ QSize FlatButtonCaption::Size() const
     return {width, static_cast<int>(m_lines.size()) * m_lineHeight};
 }
 
-void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TFlatButtonAlignment alignment) const
+void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TAlignment alignment) const
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
     const QFontMetrics metrics(m_font);
-    const Qt::Alignment horizontal = alignment == TFlatButtonAlignment::taLeftJustify    ? Qt::AlignLeft
-                                     : alignment == TFlatButtonAlignment::taRightJustify ? Qt::AlignRight
-                                                                                         : Qt::AlignHCenter;
+    const Qt::Alignment horizontal = QtAlignment(alignment);
     painter.save();
     painter.setFont(m_font);
     painter.setClipRect(rect, Qt::IntersectClip);

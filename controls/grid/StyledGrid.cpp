@@ -1,5 +1,7 @@
 #include "grid/StyledGrid.h"
 
+#include "common/Bevel.h"
+#include "common/ClassicColours.h"
 #include "common/ColorNames.h"
 #include "common/FailureGuard.h"
 #include "grid/CellEditor.h"
@@ -20,9 +22,9 @@
 #include <utility>
 
 namespace {
-constexpr int kSizingMargin = 2;  // pixels either side of a grid line that start sizing
-constexpr int kHintDropBelow = 6; // a cell hint shows this far below the cell
-constexpr TGridOptions kDefaultOptions =
+constexpr int SizingMargin = 2;  // pixels either side of a grid line that start sizing
+constexpr int HintDropBelow = 6; // a cell hint shows this far below the cell
+constexpr TGridOptions DefaultOptions =
     TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
 
 bool IsValid(GridCell cell)
@@ -48,7 +50,7 @@ void FollowMove(int &index, int from, int to)
 }
 } // namespace
 
-TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_options(kDefaultOptions)
+TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_options(DefaultOptions)
 {
     m_editor = new TCellEditor(this);
     m_editor->installEventFilter(this);
@@ -69,6 +71,8 @@ TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_optio
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     SetBorderStyle(bsSingle);
+    // The 3-D border and the raised heading cells in the classic colours, not the style's shades.
+    setPalette(ClassicPalette(QWidget::palette()));
     m_cols.SetCount(5, m_defaultColWidth);
     m_rows.SetCount(5, m_defaultRowHeight);
     m_cols.SetFixed(1);
@@ -626,12 +630,7 @@ void TStyledGrid::DrawStyledCell(QPainter &painter, int col, int row, const QRec
 
     // Fixed cells stand out with a raised inner edge when the grid has its 3-D border.
     if (state.testFlag(gdFixed) && m_borderStyle == bsSingle) {
-        const QColor light = palette().color(QPalette::Light);
-        const QColor shadow = palette().color(QPalette::Mid);
-        painter.fillRect(QRect(rect.x(), rect.y(), rect.width(), 1), light);
-        painter.fillRect(QRect(rect.x(), rect.y(), 1, rect.height()), light);
-        painter.fillRect(QRect(rect.x(), rect.bottom(), rect.width(), 1), shadow);
-        painter.fillRect(QRect(rect.right(), rect.y(), 1, rect.height()), shadow);
+        DrawClassicBevel(painter, rect, true);
     }
 }
 
@@ -884,7 +883,7 @@ std::pair<TStyledGrid::MouseState, int> TStyledGrid::DragAt(QPoint pos) const
     const auto lineNear = [](const GridAxis &axis, int index, int p) {
         for (int i : {index - 1, index}) {
             const int start = axis.Start(i);
-            if (start >= 0 && std::abs(p - (start + axis.Size(i))) <= kSizingMargin)
+            if (start >= 0 && std::abs(p - (start + axis.Size(i))) <= SizingMargin)
                 return i;
         }
         return -1;
@@ -1001,7 +1000,7 @@ void TStyledGrid::HandleToolTip(QHelpEvent *event)
         return;
     m_hintCell = cell;
     const QRect rect = CellRect(cell.Col, cell.Row);
-    const QPoint at = viewport()->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height() + kHintDropBelow));
+    const QPoint at = viewport()->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height() + HintDropBelow));
     const QString hint = CellHint(cell.Col, cell.Row);
     if (hint.isEmpty())
         QToolTip::hideText();

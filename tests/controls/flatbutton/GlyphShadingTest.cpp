@@ -1,6 +1,5 @@
 #include "flatbutton/GlyphShading.h"
 
-#include <QPalette>
 #include <gtest/gtest.h>
 
 namespace {
@@ -108,29 +107,5 @@ TEST(DownPattern, IsAHighlightAndFaceCheckerboard)
     EXPECT_EQ(pattern.pixelColor(7, 5), Highlight);
     EXPECT_EQ(pattern.pixelColor(1, 0), Face);
     EXPECT_EQ(pattern.pixelColor(6, 7), Face);
-}
-
-TEST(ButtonColorsOf, TakesButtonLightAndDarkFromThePalette)
-{
-    QPalette palette;
-    palette.setColor(QPalette::Button, Face);
-    palette.setColor(QPalette::Light, Highlight);
-    palette.setColor(QPalette::Dark, Shadow);
-    const ButtonColors colors = ButtonColorsOf(palette);
-    EXPECT_EQ(colors.face, Face);
-    EXPECT_EQ(colors.highlight, Highlight);
-    EXPECT_EQ(colors.shadow, Shadow);
-}
-
-TEST(ButtonColorsOf, FallsBackToTheClassicColoursWhereThePaletteHasNone)
-{
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor());
-    palette.setColor(QPalette::Light, QColor());
-    palette.setColor(QPalette::Dark, QColor());
-    const ButtonColors colors = ButtonColorsOf(palette);
-    EXPECT_EQ(colors.face, QColor(192, 192, 192));
-    EXPECT_EQ(colors.highlight, White);
-    EXPECT_EQ(colors.shadow, QColor(128, 128, 128));
 }
 } // namespace

@@ -1,31 +1,31 @@
-#include "flatbutton/FlatButtonLayout.h"
+#include "flatbutton/FlatButtonGeometry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 using L = TFlatButtonLayout;
-using A = TFlatButtonAlignment;
+using A = TAlignment;
 
 struct LayoutCase {
     const char *name;
-    FlatButtonLayoutInput input;
+    FlatButtonGeometryInput input;
     QPoint glyph;
     QRect text;
     QPoint popupMark;
 };
 
-FlatButtonLayoutInput Input(QSize button, QSize glyph, QSize caption, L layout, A alignment,
-                            bool popupMark = false, bool wordWrap = false)
+FlatButtonGeometryInput Input(QSize button, QSize glyph, QSize caption, L layout, A alignment,
+                              bool popupMark = false, bool wordWrap = false)
 {
-    FlatButtonLayoutInput input;
-    input.button = button;
-    input.glyph = glyph;
-    input.captionShown = caption.isValid();
-    input.caption = caption;
-    input.layout = layout;
-    input.alignment = alignment;
-    input.popupMark = popupMark;
-    input.wordWrap = wordWrap;
+    FlatButtonGeometryInput input;
+    input.Button = button;
+    input.Glyph = glyph;
+    input.CaptionShown = caption.isValid();
+    input.Caption = caption;
+    input.Layout = layout;
+    input.Alignment = alignment;
+    input.PopupMark = popupMark;
+    input.WordWrap = wordWrap;
     return input;
 }
 
@@ -34,12 +34,12 @@ class FlatButtonLayoutTable : public testing::TestWithParam<LayoutCase> {};
 TEST_P(FlatButtonLayoutTable, PlacesGlyphCaptionAndMark)
 {
     const LayoutCase &c = GetParam();
-    const FlatButtonLayout layout = LayOutFlatButton(c.input);
-    EXPECT_EQ(layout.glyph, c.glyph);
-    EXPECT_EQ(layout.text.topLeft(), c.text.topLeft());
-    EXPECT_EQ(layout.text.width(), c.text.width());
-    EXPECT_EQ(layout.text.height(), c.text.height());
-    EXPECT_EQ(layout.popupMark, c.popupMark);
+    const FlatButtonGeometry layout = LayOutFlatButton(c.input);
+    EXPECT_EQ(layout.Glyph, c.glyph);
+    EXPECT_EQ(layout.Text.topLeft(), c.text.topLeft());
+    EXPECT_EQ(layout.Text.width(), c.text.width());
+    EXPECT_EQ(layout.Text.height(), c.text.height());
+    EXPECT_EQ(layout.PopupMark, c.popupMark);
 }
 
 const QSize Button(50, 40);
