@@ -1,9 +1,8 @@
 #include "InformationBox.h"
 
-#include <QGuiApplication>
+#include "common/WindowLook.h"
+
 #include <QMessageBox>
-#include <QScreen>
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -23,13 +22,7 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event);
-        const QScreen *screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-        if (screen == nullptr)
-            return;
-        const QRect area = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(area.left() + std::max((area.width() - outer.width()) / 2, 0),
-             area.top() + std::max((area.height() - outer.height()) / 2, 0));
+        CentreOnScreen(*this);
     }
 };
 } // namespace
