@@ -13,7 +13,7 @@ constexpr int CaptionInset = 4;
 // Gap between glyph and caption.
 constexpr int CaptionSpacing = 2;
 
-// Glyph left and top, caption left, top and width, as the placement rules produce them.
+// Glyph left and top, caption left, top and width of one layout.
 struct Placement {
     int GX = 0;
     int GY = 0;

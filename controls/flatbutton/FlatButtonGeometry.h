@@ -30,8 +30,8 @@ struct FlatButtonGeometry {
     QPoint PopupMark; // anchor of the drop-down arrow (see PopupMarkPixels)
 };
 
-// Lays out glyph, caption and drop-down mark. Halving truncates toward zero, as in the original
-// arithmetic, so odd free space leaves the extra pixel on the right or at the bottom.
+// Lays out glyph, caption and drop-down mark. Halving truncates toward zero, so odd free space leaves
+// the extra pixel on the right or at the bottom.
 FlatButtonGeometry LayOutFlatButton(const FlatButtonGeometryInput &input);
 
 // The pixels of the drop-down arrow anchored at `anchor`: rows anchor.y - 1 to anchor.y + 2,
