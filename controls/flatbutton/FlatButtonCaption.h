@@ -25,9 +25,9 @@ public:
 
 private:
     struct Line {
-        QString text;          // plain text of the line
-        qsizetype accelerator; // index of the underlined letter within the line, or -1
-        int width;             // natural width in pixels
+        QString Text;          // plain text of the line
+        qsizetype Accelerator; // index of the underlined letter within the line, or -1
+        int Width;             // natural width in pixels
     };
 
     QFont m_font;

@@ -166,11 +166,11 @@ TEST_F(FlatButtonTest, PressingMovesTheGlyphOnePixelDownRight)
 }
 
 struct BevelCase {
-    const char *name;
-    TBevelStyle style;
-    bool pressed;
-    QColor topLeft;
-    QColor bottomRight;
+    const char *Name;
+    TBevelStyle Style;
+    bool Pressed;
+    QColor TopLeft;
+    QColor BottomRight;
 };
 
 class FlatButtonBevel : public FlatButtonTest, public testing::WithParamInterface<BevelCase> {};
@@ -179,21 +179,21 @@ TEST_P(FlatButtonBevel, DrawsBothPolylinesInTheColoursOfTheLook)
 {
     const BevelCase &c = GetParam();
     TFlatButton *button = NewButton();
-    button->SetBevelStyle(c.style);
+    button->SetBevelStyle(c.Style);
     Enter(button);
-    if (c.pressed)
+    if (c.Pressed)
         QTest::mousePress(button, Qt::LeftButton, {}, Centre(button));
     const QImage image = Render(button);
     const int right = button->width() - 1;
     const int bottom = button->height() - 1;
-    EXPECT_EQ(image.pixelColor(0, 0), c.topLeft);
-    EXPECT_EQ(image.pixelColor(0, bottom), c.topLeft); // the left column runs to the bottom
-    EXPECT_EQ(image.pixelColor(right - 1, 0), c.topLeft);
-    EXPECT_EQ(image.pixelColor(right, 0), c.bottomRight); // the top row stops one short
-    EXPECT_EQ(image.pixelColor(right, bottom), c.bottomRight);
-    EXPECT_EQ(image.pixelColor(1, bottom), c.bottomRight);
+    EXPECT_EQ(image.pixelColor(0, 0), c.TopLeft);
+    EXPECT_EQ(image.pixelColor(0, bottom), c.TopLeft); // the left column runs to the bottom
+    EXPECT_EQ(image.pixelColor(right - 1, 0), c.TopLeft);
+    EXPECT_EQ(image.pixelColor(right, 0), c.BottomRight); // the top row stops one short
+    EXPECT_EQ(image.pixelColor(right, bottom), c.BottomRight);
+    EXPECT_EQ(image.pixelColor(1, bottom), c.BottomRight);
     EXPECT_EQ(image.pixelColor(1, 1), Background);
-    if (c.pressed)
+    if (c.Pressed)
         QTest::mouseRelease(button, Qt::LeftButton, {}, Centre(button));
 }
 
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BevelCase{"RaisedStylePressed", TBevelStyle::bsRaised, true, Shadow, Highlight},
                     BevelCase{"LoweredStyleHot", TBevelStyle::bsLowered, false, Shadow, Highlight},
                     BevelCase{"LoweredStylePressed", TBevelStyle::bsLowered, true, Highlight, Shadow}),
-    [](const testing::TestParamInfo<BevelCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BevelCase> &info) { return std::string(info.param.Name); });
 
 TEST_F(FlatButtonTest, WithoutShowBevelNoBevelIsDrawn)
 {
@@ -338,9 +338,9 @@ TEST_F(FlatButtonTest, DisabledCaptionIsEngraved)
 }
 
 struct CaptionOffsetCase {
-    const char *name;
-    TBevelStyle style;
-    QPoint pressedMinusHot;
+    const char *Name;
+    TBevelStyle Style;
+    QPoint PressedMinusHot;
 };
 
 class FlatButtonCaptionOffset : public FlatButtonTest,
@@ -351,21 +351,21 @@ TEST_P(FlatButtonCaptionOffset, MovesOnePixelInTheLookOfTheBevelStyle)
     TFlatButton *button = NewButton();
     button->SetBitmap({});
     button->SetCaption(QStringLiteral("Go"));
-    button->SetBevelStyle(GetParam().style);
+    button->SetBevelStyle(GetParam().Style);
     Enter(button);
     const QRect hot = InkOf(Render(button), TextColor);
     QTest::mousePress(button, Qt::LeftButton, {}, Centre(button));
     const QRect pressed = InkOf(Render(button), TextColor);
     QTest::mouseRelease(button, Qt::LeftButton, {}, Centre(button));
     ASSERT_FALSE(hot.isNull());
-    EXPECT_EQ(pressed.topLeft() - hot.topLeft(), GetParam().pressedMinusHot);
+    EXPECT_EQ(pressed.topLeft() - hot.topLeft(), GetParam().PressedMinusHot);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, FlatButtonCaptionOffset,
                          testing::Values(CaptionOffsetCase{"Raised", TBevelStyle::bsRaised, {1, 1}},
                                          CaptionOffsetCase{"Lowered", TBevelStyle::bsLowered, {-1, -1}}),
                          [](const testing::TestParamInfo<CaptionOffsetCase> &info) {
-                             return std::string(info.param.name);
+                             return std::string(info.param.Name);
                          });
 
 TEST_F(FlatButtonTest, ClickRaisesOnClickWithTheButtonAsSender)

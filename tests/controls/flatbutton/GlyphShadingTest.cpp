@@ -21,10 +21,10 @@ QImage GlyphWith(const QColor &pixel)
 }
 
 struct ShadingCase {
-    const char *name;
-    TFlatButtonShadingType shading;
-    QColor pixel;
-    QColor shaded;
+    const char *Name;
+    TFlatButtonShadingType Shading;
+    QColor Pixel;
+    QColor Shaded;
 };
 
 class ShadedPixel : public testing::TestWithParam<ShadingCase> {};
@@ -32,8 +32,8 @@ class ShadedPixel : public testing::TestWithParam<ShadingCase> {};
 TEST_P(ShadedPixel, FollowsTheThresholdsOfTheShadingType)
 {
     const ShadingCase &c = GetParam();
-    const QImage shaded = ShadedGlyph(GlyphWith(c.pixel), c.shading, Colors);
-    EXPECT_EQ(shaded.pixelColor(1, 0), c.shaded);
+    const QImage shaded = ShadedGlyph(GlyphWith(c.Pixel), c.Shading, Colors);
+    EXPECT_EQ(shaded.pixelColor(1, 0), c.Shaded);
     EXPECT_EQ(shaded.pixelColor(0, 0), Olive);
 }
 
@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ShadingCase{"Sum275Dark", S::stDark, QColor(255, 20, 0), Highlight},
                     ShadingCase{"WhiteMedium", S::stMedium, White, White},
                     ShadingCase{"BlackLight", S::stLight, Black, Black}),
-    [](const testing::TestParamInfo<ShadingCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ShadingCase> &info) { return std::string(info.param.Name); });
 
 TEST(ShadedGlyph, NeverChangesAPixelOfTheTransparentColour)
 {
