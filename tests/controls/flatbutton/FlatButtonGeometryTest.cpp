@@ -29,9 +29,9 @@ FlatButtonGeometryInput Input(QSize button, QSize glyph, QSize caption, L layout
     return input;
 }
 
-class FlatButtonLayoutTable : public testing::TestWithParam<LayoutCase> {};
+class FlatButtonGeometryTable : public testing::TestWithParam<LayoutCase> {};
 
-TEST_P(FlatButtonLayoutTable, PlacesGlyphCaptionAndMark)
+TEST_P(FlatButtonGeometryTable, PlacesGlyphCaptionAndMark)
 {
     const LayoutCase &c = GetParam();
     const FlatButtonGeometry layout = LayOutFlatButton(c.Input);
@@ -47,7 +47,7 @@ const QSize Glyph(20, 20);
 const QSize NoCaption;
 
 INSTANTIATE_TEST_SUITE_P(
-    Layouts, FlatButtonLayoutTable,
+    Layouts, FlatButtonGeometryTable,
     testing::Values(LayoutCase{"TopCentred",
                                Input(Button, Glyph, {30, 14}, L::blBitmapTop, A::taCenter),
                                {15, 2},
