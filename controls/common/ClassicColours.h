@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ColorNames.h"
+
 #include <QColor>
 
 class QPalette;
@@ -8,10 +10,10 @@ class QPalette;
 // button face (192, 192, 192), button highlight white, button shadow (128, 128, 128), the light
 // inner 3-D edge (192, 192, 192) and the dark inner 3-D edge (64, 64, 64).
 namespace Classic {
-inline constexpr QColor Face{192, 192, 192};
-inline constexpr QColor Highlight{255, 255, 255};
-inline constexpr QColor Shadow{128, 128, 128};
-inline constexpr QColor Light3D{192, 192, 192};
+inline constexpr QColor Face = clSilver;
+inline constexpr QColor Highlight = clWhite;
+inline constexpr QColor Shadow = clGray;
+inline constexpr QColor Light3D = clSilver;
 inline constexpr QColor DarkShadow3D{64, 64, 64};
 } // namespace Classic
 
