@@ -1,5 +1,7 @@
 #include "InformationBox.h"
 
+#include "Errors.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -36,11 +38,7 @@ protected:
 
 QString InformationDisplayText(const QString &text)
 {
-    QString shown = text;
-    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return QString::fromStdString(WithPlainLineFeeds(text.toStdString()));
 }
 
 std::unique_ptr<QMessageBox> CreateInformationBox(const QString &text)
@@ -51,7 +49,7 @@ std::unique_ptr<QMessageBox> CreateInformationBox(const QString &text)
     return box;
 }
 
-void ShowInformation(const QString &text)
+void ShowInformationBox(const QString &text)
 {
     if (const InformationShower &shower = InstalledShower()) {
         shower(text);

@@ -20,12 +20,6 @@ bool IsOneCharacter(const std::string &text)
 
 namespace {
 
-LocaleValues &MutableCurrentValues()
-{
-    static LocaleValues values;
-    return values;
-}
-
 bool Given(int field)
 {
     return field != CHAR_MAX;
@@ -94,14 +88,4 @@ LocaleValues ReadSystemLocaleValues()
     if (values.ThousandSeparator == values.DecimalSeparator)
         values.ThousandSeparator = values.DecimalSeparator == "," ? "." : ",";
     return values;
-}
-
-const LocaleValues &CurrentLocaleValues()
-{
-    return MutableCurrentValues();
-}
-
-void SetCurrentLocaleValues(const LocaleValues &values)
-{
-    MutableCurrentValues() = values;
 }
