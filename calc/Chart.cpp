@@ -32,6 +32,11 @@ const std::string &PaymentChart::Cell(int column, int row) const
     return m_cells[Index(column, row)];
 }
 
+std::string &PaymentChart::Cell(int column, int row)
+{
+    return m_cells[Index(column, row)];
+}
+
 void PaymentChart::SetCell(int column, int row, std::string text)
 {
     m_cells[Index(column, row)] = std::move(text);
@@ -87,12 +92,11 @@ Real6 Neighbour(Real6 centre, Real6 step, int position, int middle)
     return Real6::FromExtended(value);
 }
 
-// An amount or payment as the chart shows it: one blank, then the currency layout.
-std::string CellText(Real6 value, const LocaleValues &locale)
+// Lays an amount or payment out as the chart shows it: one blank, then the currency layout.
+void SetCurrencyText(std::string &cell, Real6 value, const LocaleValues &locale)
 {
-    std::string text = " ";
-    AppendCurrency(text, value.ToExtended(), locale);
-    return text;
+    cell = ' ';
+    AppendCurrency(cell, value.ToExtended(), locale);
 }
 
 } // namespace
@@ -135,12 +139,14 @@ void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, Pa
     for (int column = 1; column < PaymentChart::ColumnCount; ++column)
         chart.SetCell(column, 0, "  " + FormatGeneral(axes.Rates[column].ToExtended(), 5, locale) + "%");
     for (int row = 1; row < PaymentChart::RowCount; ++row)
-        chart.SetCell(0, row, CellText(axes.Amounts[row], locale));
+        SetCurrencyText(chart.Cell(0, row), axes.Amounts[row], locale);
     // The discount factor depends on the column's rate and the months only: formed once per column,
     // it gives each cell the bits, and each failure the cell, of a payment computed by itself.
     for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
         const PaymentFactors factors(MonthlyRate(axes.Rates[column]), inputs.Months());
-        for (int row = 1; row < PaymentChart::RowCount; ++row)
-            chart.SetCell(column, row, CellText(factors.Payment(axes.Amounts[row]), locale));
+        for (int row = 1; row < PaymentChart::RowCount; ++row) {
+            const Real6 payment = factors.Payment(axes.Amounts[row]);
+            SetCurrencyText(chart.Cell(column, row), payment, locale);
+        }
     }
 }

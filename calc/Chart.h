@@ -45,6 +45,7 @@ public:
 
     // Column 0..7, row 0..11; anything else raises std::out_of_range.
     const std::string &Cell(int column, int row) const;
+    std::string &Cell(int column, int row); // lets the builder lay a text out in place
     void SetCell(int column, int row, std::string text);
 
     const ChartHeader &Header() const { return m_header; }
