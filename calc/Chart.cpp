@@ -95,7 +95,8 @@ Real6 Neighbour(Real6 centre, Real6 step, int position, int middle)
 // Lays an amount or payment out as the chart shows it: one blank, then the currency layout.
 void SetCurrencyText(std::string &cell, Real6 value, const LocaleValues &locale)
 {
-    cell = ' ';
+    cell.clear(); // keeps the cell's storage
+    cell += ' ';
     AppendCurrency(cell, value.ToExtended(), locale);
 }
 

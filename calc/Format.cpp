@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -18,7 +19,7 @@ namespace {
 
 constexpr int SignificantDigits = 18;
 constexpr long double TenTo18 = 1e18L;
-constexpr long long TenToThe18 = 1'000'000'000'000'000'000;
+constexpr long long IntegerTenTo18 = 1'000'000'000'000'000'000;
 
 // 10^0 .. 10^27 are exact in extended (5^27 < 2^64).
 constexpr int ExactPowerCount = 28;
@@ -56,10 +57,10 @@ const std::array<long double, BigPowerCount> &BigPowersOfTen()
         return x * ExactPowersOfTen[static_cast<size_t>(k)];
     const auto &big = BigPowersOfTen();
     // Values near the bottom of the range need more than the largest power: lift them in two steps.
-    constexpr int largestBig = (BigPowerCount - 1) * BigStep;
-    while (k > largestBig) {
+    constexpr int LargestBig = (BigPowerCount - 1) * BigStep;
+    while (k > LargestBig) {
         x *= big[BigPowerCount - 1];
-        k -= largestBig;
+        k -= LargestBig;
     }
     const int magnitude = std::abs(k);
     const long double small = ExactPowersOfTen[magnitude % BigStep];
@@ -89,8 +90,8 @@ const std::array<long double, BigPowerCount> &BigPowersOfTen()
         std::frexp(a, &binaryExponent);
     // floor((e - 1) log10 2) + 1 with log10 2 as a 32-bit binary fraction; checked exact for
     // |e - 1| <= 20000, which covers the whole extended range.
-    constexpr std::int64_t log10Of2Scaled = 1292913986; // log10(2) x 2^32, rounded down
-    return static_cast<int>((static_cast<std::int64_t>(binaryExponent - 1) * log10Of2Scaled) >> 32) + 1;
+    constexpr std::int64_t Log10Of2Scaled = 1292913986; // log10(2) x 2^32, rounded down
+    return static_cast<int>((static_cast<std::int64_t>(binaryExponent - 1) * Log10Of2Scaled) >> 32) + 1;
 }
 
 constexpr std::array<std::uint64_t, SignificantDigits + 1> IntegerPowersOfTen = [] {
@@ -113,9 +114,9 @@ template <size_t... K> constexpr auto PowerOfTenDividers(std::index_sequence<K..
 constexpr auto DivideByPowerOfTen = PowerOfTenDividers(std::make_index_sequence<SignificantDigits + 1>());
 
 // Writes the `count` (0..18) decimal digits of n < 10^count, two at a time, leading zeros included.
-void WriteDigits(std::uint64_t n, size_t count, char *out)
+template <class Unsigned> void WriteDigitPairs(Unsigned n, size_t count, char *out)
 {
-    static constexpr std::array<char, 200> pairs = [] {
+    static constexpr std::array<char, 200> DigitPairs = [] {
         std::array<char, 200> table{};
         for (int i = 0; i < 100; ++i) {
             table[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
@@ -124,9 +125,18 @@ void WriteDigits(std::uint64_t n, size_t count, char *out)
         return table;
     }();
     for (; count >= 2; count -= 2, n /= 100)
-        std::memcpy(out + count - 2, &pairs[2 * (n % 100)], 2);
+        std::memcpy(out + count - 2, &DigitPairs[2 * (n % 100)], 2);
     if (count == 1)
         out[0] = static_cast<char>('0' + n);
+}
+
+void WriteDigits(std::uint64_t n, size_t count, char *out)
+{
+    // Up to nine digits in 32 bits, whose divisions by 100 are cheaper.
+    if (n <= UINT32_MAX)
+        WriteDigitPairs(static_cast<std::uint32_t>(n), count, out);
+    else
+        WriteDigitPairs(n, count, out);
 }
 
 std::optional<std::string> NonFiniteText(long double value)
@@ -143,7 +153,7 @@ struct RoundedDigits {
     int Exponent = 0;
     bool Negative = false;
     size_t Count = 0;
-    std::array<char, SignificantDigits> Buffer{};
+    std::array<char, SignificantDigits> Buffer; // the first Count are set
 
     std::string_view Digits() const { return {Buffer.data(), Count}; }
     // Digit i (0-based), or '0' beyond the digits on either side.
@@ -229,12 +239,12 @@ void AppendCurrencyPattern(std::string &text, const char *pattern, const Rounded
 long long DecimalPower(const std::string &integerDigits, const std::string &fractionDigits,
                        const std::string &exponentText)
 {
-    constexpr long long huge = std::numeric_limits<long long>::max() / 4;
+    constexpr long long Huge = std::numeric_limits<long long>::max() / 4;
     long long exponent = 0;
     if (!exponentText.empty()) {
         const char *first = exponentText.data() + (exponentText[0] == '+' ? 1 : 0);
         if (std::from_chars(first, exponentText.data() + exponentText.size(), exponent).ec != std::errc())
-            exponent = exponentText[0] == '-' ? -huge : huge;
+            exponent = exponentText[0] == '-' ? -Huge : Huge;
     }
     const size_t firstNonZero = integerDigits.find_first_not_of('0');
     if (firstNonZero != std::string::npos)
@@ -263,7 +273,7 @@ namespace {
         scaled = ScaleByPowerOfTen(magnitude, SignificantDigits - exponent);
     }
     long long rounded = std::llrint(scaled); // ties to even
-    if (rounded >= TenToThe18) {
+    if (rounded >= IntegerTenTo18) {
         rounded = std::llrint(static_cast<long double>(rounded) / 10);
         ++exponent;
     }
@@ -340,13 +350,13 @@ std::string FormatCurrency(long double value, const LocaleValues &locale)
 
 void AppendCurrency(std::string &text, long double value, const LocaleValues &locale)
 {
-    if (auto nonFinite = NonFiniteText(value)) {
-        text += *nonFinite;
+    if (!std::isfinite(value)) {
+        text += *NonFiniteText(value);
         return;
     }
-    constexpr int currencyPrecision = 10;
-    const RoundedDigits d = Round(value, currencyPrecision, 2);
-    if (d.Exponent > currencyPrecision)
+    constexpr int CurrencyPrecision = 10;
+    const RoundedDigits d = Round(value, CurrencyPrecision, 2);
+    if (d.Exponent > CurrencyPrecision)
         AppendScientific(text, d, locale);
     else if (d.Negative)
         AppendCurrencyPattern(

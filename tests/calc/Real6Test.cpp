@@ -91,9 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Real6, ToExtendedIsExactAndConvertsBackUnchanged)
 {
-    constexpr unsigned seed = 6;
-    std::mt19937_64 random(seed);
-    SCOPED_TRACE("seed " + std::to_string(seed));
+    constexpr unsigned Seed = 6;
+    std::mt19937_64 random(Seed);
+    SCOPED_TRACE("seed " + std::to_string(Seed));
     for (int i = 0; i < 10000; ++i) {
         const std::uint64_t bits = random();
         const auto exponent = static_cast<std::uint8_t>(1 + bits % 255);
