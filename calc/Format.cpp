@@ -177,18 +177,21 @@ void AppendScientific(std::string &text, const RoundedDigits &d, const LocaleVal
     text += std::to_string(d.Exponent - 1);
 }
 
+// Appends a separator or symbol; the common single character without a call into the library.
+inline void AppendPiece(std::string &text, const std::string &piece)
+{
+    if (piece.size() == 1)
+        text += piece[0];
+    else
+        text += piece;
+}
+
 // Appends the unsigned "integer.decimals" part: at least one integer digit, grouped by
 // `thousandSeparator` unless it is empty, and exactly `decimals` decimals. Character by character:
 // the chart lays out a hundred short numbers per run, and a call to copy each piece costs more.
 void AppendFixedNumber(std::string &text, const RoundedDigits &d, int decimals,
                        const std::string &thousandSeparator, const std::string &decimalSeparator)
 {
-    const auto appendSeparator = [&text](const std::string &separator) {
-        if (separator.size() == 1)
-            text += separator[0];
-        else
-            text += separator;
-    };
     if (d.Exponent <= 0)
         text += '0';
     // The leading group holds 1 to 3 digits, the others 3.
@@ -196,13 +199,13 @@ void AppendFixedNumber(std::string &text, const RoundedDigits &d, int decimals,
     for (int i = 0; i < d.Exponent; ++i) {
         if (groupLeft-- == 0) {
             if (!thousandSeparator.empty())
-                appendSeparator(thousandSeparator);
+                AppendPiece(text, thousandSeparator);
             groupLeft = 2;
         }
         text += d.DigitAt(i);
     }
     if (decimals > 0) {
-        appendSeparator(decimalSeparator);
+        AppendPiece(text, decimalSeparator);
         // Decimal place k (1-based) holds digit E + k - 1 of the digits, a zero before the first.
         for (int place = 1; place <= decimals; ++place)
             text += d.DigitAt(d.Exponent + place - 1);
@@ -221,7 +224,7 @@ void AppendCurrencyPattern(std::string &text, const char *pattern, const Rounded
 {
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
-            text += locale.CurrencySymbol;
+            AppendPiece(text, locale.CurrencySymbol);
         else if (*p == 'N')
             AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
         else
