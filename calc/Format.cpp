@@ -189,8 +189,9 @@ inline void AppendPiece(std::string &text, const std::string &piece)
 // Appends the unsigned "integer.decimals" part: at least one integer digit, grouped by
 // `thousandSeparator` unless it is empty, and exactly `decimals` decimals. Character by character:
 // the chart lays out a hundred short numbers per run, and a call to copy each piece costs more.
-void AppendFixedNumber(std::string &text, const RoundedDigits &d, int decimals,
-                       const std::string &thousandSeparator, const std::string &decimalSeparator)
+[[gnu::always_inline]] inline void AppendFixedNumber(std::string &text, const RoundedDigits &d, int decimals,
+                                                     const std::string &thousandSeparator,
+                                                     const std::string &decimalSeparator)
 {
     if (d.Exponent <= 0)
         text += '0';
@@ -219,8 +220,8 @@ constexpr std::array<const char *, 16> NegativePatterns = {
 };
 
 // Appends the pattern with the symbol for C and the fixed number for N; other characters are literal.
-void AppendCurrencyPattern(std::string &text, const char *pattern, const RoundedDigits &d,
-                           const LocaleValues &locale)
+[[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const char *pattern,
+                                                         const RoundedDigits &d, const LocaleValues &locale)
 {
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
