@@ -92,7 +92,8 @@ Real6 Neighbour(Real6 centre, Real6 step, int position, int middle)
     return Real6::FromExtended(value);
 }
 
-// Lays an amount or payment out as the chart shows it: one blank, then the currency layout.
+// Lays an amount or payment out in its cell as the chart shows it: one blank, then the currency
+// layout. In place: the cell's storage serves again.
 void SetCurrencyText(std::string &cell, Real6 value, const LocaleValues &locale)
 {
     cell.clear(); // keeps the cell's storage
@@ -137,8 +138,12 @@ void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, Pa
 {
     const ChartAxes axes = ChartAxesOf(inputs);
     chart.SetHeader(inputs.Header);
-    for (int column = 1; column < PaymentChart::ColumnCount; ++column)
-        chart.SetCell(column, 0, "  " + FormatGeneral(axes.Rates[column].ToExtended(), 5, locale) + "%");
+    for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
+        std::string &heading = chart.Cell(column, 0);
+        heading = "  ";
+        AppendGeneral(heading, axes.Rates[column].ToExtended(), 5, locale);
+        heading += '%';
+    }
     for (int row = 1; row < PaymentChart::RowCount; ++row)
         SetCurrencyText(chart.Cell(0, row), axes.Amounts[row], locale);
     // The discount factor depends on the column's rate and the months only: formed once per column,

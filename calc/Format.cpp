@@ -317,32 +317,40 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
 
 std::string FormatGeneral(long double value, int precision, const LocaleValues &locale)
 {
-    if (auto text = NonFiniteText(value))
-        return *text;
-    const RoundedDigits d = Round(value, precision, UnlimitedDecimals);
     std::string text;
+    AppendGeneral(text, value, precision, locale);
+    return text;
+}
+
+void AppendGeneral(std::string &text, long double value, int precision, const LocaleValues &locale)
+{
+    if (!std::isfinite(value)) {
+        text += *NonFiniteText(value);
+        return;
+    }
+    const RoundedDigits d = Round(value, precision, UnlimitedDecimals);
     if (d.Exponent > precision || d.Exponent < -3) {
         AppendScientific(text, d, locale);
-        return text;
+        return;
     }
     if (d.Negative)
         text += '-';
     if (d.Exponent <= 0) {
         text += '0';
         if (d.Count > 0) {
-            text += locale.DecimalSeparator;
+            AppendPiece(text, locale.DecimalSeparator);
             text.append(static_cast<size_t>(-d.Exponent), '0');
             text += d.Digits();
         }
-        return text;
+        return;
     }
     for (int i = 0; i < d.Exponent; ++i)
         text += d.DigitAt(i);
     if (d.Count > static_cast<size_t>(d.Exponent)) {
-        text += locale.DecimalSeparator;
-        text += d.Digits().substr(static_cast<size_t>(d.Exponent));
+        AppendPiece(text, locale.DecimalSeparator);
+        for (size_t i = static_cast<size_t>(d.Exponent); i < d.Count; ++i)
+            text += d.Buffer[i];
     }
-    return text;
 }
 
 std::string FormatCurrency(long double value, const LocaleValues &locale)

@@ -28,6 +28,8 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
 // when the decimal exponent exceeds `precision` or the value is below 0.0001. Infinities and
 // not-a-number values read "INF", "-INF" and "NAN".
 std::string FormatGeneral(long double value, int precision, const LocaleValues &locale);
+// The same, appended to `text` (saves a copy where the layout follows a prefix).
+void AppendGeneral(std::string &text, long double value, int precision, const LocaleValues &locale);
 
 // Currency layout: ten significant digits, two decimals, grouping and the locale's patterns
 // ($100,000.00, ($4,000.00)); 10,000,000,000 and beyond in the bare scientific layout (1.23456789E10).
