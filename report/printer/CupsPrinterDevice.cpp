@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cups/cups.h>
 
 namespace {
 
@@ -86,12 +87,19 @@ std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &sett
                         PrinterFacts::SheetFacts{sheet.size(), page.topLeft() - sheet.topLeft()}};
 }
 
+void CupsPrinterDevice::ReadSettings()
+{
+    const QPrinterInfo info = CurrentPrinter();
+    if (!info.isNull())
+        ConfiguredPrinter(info, PaperSettings{});
+}
+
 bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)
 {
     const QPrinterInfo info = CurrentPrinter();
     if (info.isNull())
         return false;
-    ConfiguredPrinter(info, PaperSettings{}); // the printer's settings must be readable
+    ConfiguredPrinter(info, PaperSettings{});
     if (paper == TRPPaperSize::rppDefault)
         return true;
     if (paper == TRPPaperSize::rppCustom)
@@ -108,5 +116,7 @@ std::unique_ptr<PrintJob> CupsPrinterDevice::StartJob(const QString &title, cons
         throw PrinterError("No printer is installed");
     std::unique_ptr<QPrinter> printer = ConfiguredPrinter(info, settings);
     printer->setDocName(title);
-    return StartQPrinterJob(std::move(printer));
+    // Qt submits the job to CUPS when painting ends and drops the answer; CUPS keeps it per thread.
+    return StartQPrinterJob(std::move(printer),
+                            [] { return cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE; });
 }

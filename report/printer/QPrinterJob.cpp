@@ -12,7 +12,8 @@ namespace {
 
 class QPrinterJob final : public PrintJob {
 public:
-    explicit QPrinterJob(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
+    QPrinterJob(std::unique_ptr<QPrinter> printer, std::function<bool()> handedOver)
+        : m_printer(std::move(printer)), m_handedOver(std::move(handedOver))
     {
         if (!m_painter.begin(m_printer.get()))
             throw PrinterError("The print job could not be started");
@@ -31,7 +32,8 @@ public:
     }
     void Finish() override
     {
-        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
+        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error ||
+            (m_handedOver && !m_handedOver()))
             throw PrinterError("The print job could not be completed");
     }
     void Abort() noexcept override
@@ -44,14 +46,16 @@ public:
 
 private:
     std::unique_ptr<QPrinter> m_printer;
+    std::function<bool()> m_handedOver;
     QPainter m_painter;
 };
 
 } // namespace
 
-std::unique_ptr<PrintJob> StartQPrinterJob(std::unique_ptr<QPrinter> printer)
+std::unique_ptr<PrintJob> StartQPrinterJob(std::unique_ptr<QPrinter> printer,
+                                           std::function<bool()> handedOver)
 {
-    return std::make_unique<QPrinterJob>(std::move(printer));
+    return std::make_unique<QPrinterJob>(std::move(printer), std::move(handedOver));
 }
 
 std::unique_ptr<PrintJob> StartPdfFileJob(const QString &fileName, const QString &title, QSizeF sheet,

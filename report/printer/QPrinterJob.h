@@ -4,12 +4,15 @@
 
 #include <QMarginsF>
 #include <QSizeF>
+#include <functional>
 
 class QPrinter;
 
 // Starts a job on a configured QPrinter (the system's printer or PDF output); owns the printer.
-// Throws PrinterError when painting on it cannot begin.
-std::unique_ptr<PrintJob> StartQPrinterJob(std::unique_ptr<QPrinter> printer);
+// Throws PrinterError when painting on it cannot begin. Finish asks handedOver, when given, whether the
+// finished job really reached its destination, since Qt does not tell.
+std::unique_ptr<PrintJob> StartQPrinterJob(std::unique_ptr<QPrinter> printer,
+                                           std::function<bool()> handedOver = {});
 
 // A PDF file of sheets sized sheet (inches) with the printable area inside margins (inches); the job's
 // painter draws in the file's dots, origin at the printable area. Throws PrinterError when the file

@@ -242,8 +242,10 @@ void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJ
 
 void TRPPrinter::SetLandscape(bool landscape)
 {
-    if (m_printerAvailable)
-        m_settings.Landscape = landscape;
+    if (!m_printerAvailable)
+        return;
+    m_device->ReadSettings();
+    m_settings.Landscape = landscape;
 }
 
 void TRPPrinter::SetPaperSize(TRPPaperSize paper)
