@@ -4,37 +4,11 @@
 #include "support/PdfTools.h"
 #include "support/RuledDocument.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QTemporaryDir>
-#include <QThread>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The PDF files in folder, newest first.
-QStringList PdfFiles(const QString &folder)
-{
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-}
-
-// Waits until the queue has no job left and a PDF file that was not there before has appeared.
-QString NewPdfAfterJobs(const QString &folder, const QStringList &before, const QString &queue)
-{
-    const QDeadlineTimer deadline(120000);
-    while (!deadline.hasExpired()) {
-        const bool jobsLeft = ToolOutput(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue})
-                                  .value_or(QStringLiteral("?"))
-                                  .trimmed() != QString();
-        for (const QString &file : PdfFiles(folder)) {
-            if (!jobsLeft && !before.contains(file))
-                return QDir(folder).filePath(file);
-        }
-        QThread::msleep(100);
-    }
-    return {};
-}
 
 // The document goes through the system's print service: scripts/test starts a CUPS scheduler and a
 // cups-pdf queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.
@@ -88,7 +62,7 @@ TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
 // The print system out of reach: CUPS is asked at an address where no scheduler listens.
 TEST(NoPrintSystem, NoPrinterIsAvailableAndNoJobStarts)
 {
-    cupsSetServer("/nonexistent/cups.sock");
+    cupsSetServer(NowhereServer.constData());
     TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
     RecordRuledDocument(printer, {100});
     EXPECT_FALSE(printer.PrinterAvailable());
