@@ -3,6 +3,8 @@
 #include "support/FakePrinterDevice.h"
 #include "support/RuledDocument.h"
 
+#include <QPushButton>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -146,6 +148,19 @@ TEST(ProgressSteps, MovesInAtMostTwentyJumps)
     EXPECT_TRUE(steps.MovesTo(1)) << "a step of at least 1";
     steps.SetMaximum(0);
     EXPECT_FALSE(steps.MovesTo(5));
+}
+
+TEST_F(PageRecording, TheProgressWindowsCancelButtonCancelsAndHiddenItStaysHidden)
+{
+    m_printer.SetProgressTitle(QStringLiteral("Progress"));
+    const std::unique_ptr<TRPProgressForm> shown =
+        m_printer.CreateProgressForm(QStringLiteral("Printing"), 10);
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(shown->windowTitle(), QStringLiteral("Progress"));
+    QTest::mouseClick(shown->findChild<QPushButton *>(), Qt::LeftButton);
+    EXPECT_TRUE(m_printer.Cancelled());
+    m_printer.SetShowProgress(false);
+    EXPECT_FALSE(m_printer.CreateProgressForm(QStringLiteral("Printing"), 10)->isVisible());
 }
 
 TEST_F(PageRecording, PaperIsSelectedOnlyWhenThePrinterListsIt)
