@@ -9,6 +9,7 @@
 #include "NumLock.h"
 #include "PaymentChartGrid.h"
 #include "common/FailureGuard.h"
+#include "schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,6 +58,16 @@ void TfrmMain::BindHandlers()
     copy->setShortcutContext(Qt::WidgetShortcut);
     m_controls.grdPayment->addAction(copy);
     connect(copy, &QAction::triggered, this, [this] { RunGuarded([this] { CopyChart(); }); });
+
+    m_controls.grdPayment->OnDblClick = [this](QObject *sender, int col, int row) {
+        grdPaymentDblClick(sender, col, row);
+    };
+    auto *open = new QAction(m_controls.grdPayment);
+    open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    open->setShortcutContext(Qt::WidgetShortcut);
+    m_controls.grdPayment->addAction(open);
+    connect(open, &QAction::triggered, this,
+            [this, open] { RunGuarded([this, open] { grdPaymentReturn(open); }); });
 }
 
 void TfrmMain::FormCreate(QObject *)
@@ -134,6 +145,34 @@ void TfrmMain::CalculatePaymentTable(QObject *)
     HighlightEnteredCell(*m_controls.grdPayment);
     EnablePrintPreview();
     m_lastChart = std::move(chart);
+}
+
+void TfrmMain::grdPaymentDblClick(QObject *, int col, int row)
+{
+    if (col >= 1 && row >= 1)
+        ShowPaymentSchedule(col, row);
+}
+
+void TfrmMain::grdPaymentReturn(QObject *)
+{
+    ShowPaymentSchedule(m_controls.grdPayment->Col(), m_controls.grdPayment->Row());
+}
+
+void TfrmMain::ShowPaymentSchedule(int column, int row)
+{
+    PaymentSchedule schedule;
+    try {
+        schedule = ScheduleOfCell(m_lastChart, column, row, m_locale);
+    } catch (const ScheduleRefused &refused) {
+        ShowInformationBox(QString::fromUtf8(refused.what()));
+        return;
+    }
+    auto *window = new TfrmSchedule(std::move(schedule), m_locale, this);
+    // Each further window a step down and to the right, so that none hides the one before.
+    const int step =
+        24 * static_cast<int>(findChildren<TfrmSchedule *>(Qt::FindDirectChildrenOnly).size() % 8);
+    window->move(frameGeometry().topLeft() + QPoint(step, step));
+    window->show();
 }
 
 double TfrmMain::ReadLoanValue()

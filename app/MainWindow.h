@@ -45,6 +45,13 @@ public:
     // highlights the entered cell, enables Print Preview and becomes LastChart. A failure (what
     // ReadChartInputs and BuildPaymentChart raise) leaves the cells written before it in the grid.
     void CalculatePaymentTable(QObject *sender);
+    // A double-click on the chart (after the click's rebuild): a payment cell opens its schedule.
+    void grdPaymentDblClick(QObject *sender, int col, int row);
+    // Return or Enter on the chart: the current cell opens its schedule.
+    void grdPaymentReturn(QObject *sender);
+    // A new Payment Schedule window for payment cell (column 1..7, row 1..11) of LastChart, not
+    // modal; when the cell has no schedule, the information box says why instead.
+    void ShowPaymentSchedule(int column, int row);
 
     // ChartHost: the fields' values, the step groups' indexes and the information box. The reads
     // may raise ConversionError.

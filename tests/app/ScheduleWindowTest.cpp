@@ -1,6 +1,8 @@
 // The schedule window: its figures, the switch to yearly rows, the copy and closing by Escape.
 #include "schedule/ScheduleWindow.h"
 
+#include "MainWindowFixture.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPointer>
@@ -92,6 +94,47 @@ TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)
     QTest::keyClick(c().grdSchedule, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+// The chart's payment cells open their schedules in the running program.
+class ChartScheduleTest : public MainWindowTest {
+protected:
+    void DoubleClickCell(int col, int row) const
+    {
+        TStyledGrid *grid = c().grdPayment;
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(col, row).center());
+    }
+    QList<TfrmSchedule *> Schedules() const { return window->findChildren<TfrmSchedule *>(); }
+};
+
+TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesSideBySide)
+{
+    DoubleClickCell(4, 6);
+    ASSERT_EQ(Schedules().size(), 1);
+    EXPECT_EQ(Texts(Schedules()[0]->Controls().TermValues),
+              (QStringList{"$100,000.00", "8.75%", "30 years", "$786.70", "360"}));
+    EXPECT_FALSE(Schedules()[0]->isModal());
+    DoubleClickCell(1, 1);
+    ASSERT_EQ(Schedules().size(), 2);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ChartScheduleTest, ReturnOpensTheCurrentCellsSchedule)
+{
+    // The click's rebuild makes the entered cell (4, 6) the current one.
+    QTest::mouseClick(c().grdPayment->viewport(), Qt::LeftButton, {},
+                      c().grdPayment->CellRect(2, 2).center());
+    QTest::keyClick(c().grdPayment, Qt::Key_Return);
+    ASSERT_EQ(Schedules().size(), 1);
+    EXPECT_EQ(Schedules()[0]->Controls().TermValues[3]->text(), QStringLiteral("$786.70"));
+}
+
+TEST_F(ChartScheduleTest, ALoanOfZeroOpensNoScheduleButSaysWhy)
+{
+    c().edtLoan->SetValue(0);
+    DoubleClickCell(4, 6);
+    EXPECT_TRUE(Schedules().isEmpty());
+    EXPECT_EQ(messages, QStringList{ScheduleRefusalMessage(ScheduleRefusal::NoLoan)});
 }
 
 } // namespace
