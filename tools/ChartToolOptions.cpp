@@ -1,5 +1,7 @@
 #include "ChartToolOptions.h"
 
+#include "Chart.h"
+
 #include <charconv>
 #include <functional>
 #include <map>
@@ -82,6 +84,10 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
             options.Help = true;
         } else if (argument == "--tsv") {
             options.Tsv = true;
+        } else if (argument == "--schedule") {
+            options.Schedule = true;
+        } else if (argument == "--yearly") {
+            options.Yearly = true;
         } else {
             const size_t equals = argument.find('=');
             const auto setter = valued.find(argument.substr(0, equals));
@@ -97,8 +103,19 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
     }
     if (options.Help)
         return options;
-    if (positional.size() != 3 && positional.size() != 5)
-        throw UsageError("expected LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX");
+    if (options.Yearly && !options.Schedule)
+        throw UsageError("--yearly needs --schedule");
+    // The schedule's cell comes first: COLUMN ROW LOAN YEARS RATE ...
+    const size_t cellArguments = options.Schedule ? 2 : 0;
+    if (positional.size() != cellArguments + 3 && positional.size() != cellArguments + 5) {
+        throw UsageError(std::string("expected ") + (options.Schedule ? "COLUMN ROW " : "") +
+                         "LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX");
+    }
+    if (options.Schedule) {
+        options.ScheduleColumn = WholeNumberIn(positional[0], 1, PaymentChart::ColumnCount - 1, "COLUMN");
+        options.ScheduleRow = WholeNumberIn(positional[1], 1, PaymentChart::RowCount - 1, "ROW");
+        positional.erase(positional.begin(), positional.begin() + 2);
+    }
     options.Loan = positional[0];
     options.Years = positional[1];
     options.Rate = positional[2];
@@ -112,6 +129,7 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
 std::string ChartToolUsage()
 {
     return R"(Usage: quillmere-chart [OPTIONS] LOAN YEARS RATE [LOAN_STEP_INDEX RATE_STEP_INDEX]
+       quillmere-chart --schedule [OPTIONS] COLUMN ROW LOAN YEARS RATE [LOAN_STEP_INDEX RATE_STEP_INDEX]
 
 Prints the monthly payment chart of Quillmere 32: eleven loan amounts around LOAN (rows) by seven
 annual interest rates around RATE percent (columns), each cell the level monthly payment over
@@ -121,8 +139,16 @@ YEARS years. The chart starts from the window's initial chart and shows what the
   LOAN_STEP_INDEX     0..8 for steps of 100, 250, 500, 1000, 2000, 2500, 3000, 4000, 5000 (default 3)
   RATE_STEP_INDEX     0..8 for steps of .10, .125, .20, .25, .333, .375, .5, .75, 1.0 (default 3)
 
+With --schedule it prints the payment schedule of the chart's cell in column COLUMN (1..7, the
+rates) and row ROW (1..11, the amounts) instead: the loan, rate and term as the chart shows them,
+one row per month (--yearly: per year) with the payment, interest, principal and balance in whole
+cents, and the totals. A cell without a schedule is a failure that says why.
+
 Options (the locale values default to the system's, from LANG and LC_*):
-  --tsv                            the 12 rows as lines of 8 tab-separated cell texts, unpadded
+  --tsv                            the 12 rows as lines of 8 tab-separated cell texts, unpadded;
+                                   with --schedule a heading line and the schedule's rows
+  --schedule                       the schedule of one cell (see above)
+  --yearly                         with --schedule, one row per year
   --currency-symbol S              currency symbol text
   --currency-format N              positive currency pattern 0..3 (0 $1, 1 1$, 2 $ 1, 3 1 $)
   --negative-currency-format N     negative currency pattern 0..15 (0 ($1), 1 -$1, 5 -1$, 8 -1 $, ...)

@@ -17,6 +17,12 @@ public:
 struct ChartToolOptions {
     bool Help = false;
     bool Tsv = false;
+    // --schedule: the payment schedule of chart cell (ScheduleColumn 1..7, ScheduleRow 1..11)
+    // instead of the chart, a month a row, or a year a row with --yearly.
+    bool Schedule = false;
+    bool Yearly = false;
+    int ScheduleColumn = 0;
+    int ScheduleRow = 0;
     std::string Loan;
     std::string Years;
     std::string Rate;

@@ -1,4 +1,5 @@
-// quillmere-chart: builds the chart from the command line's values and prints it.
+// quillmere-chart: builds the chart from the command line's values and prints it, or the payment
+// schedule of one of its cells.
 #include "ChartText.h"
 #include "ChartToolOptions.h"
 #include "ConsoleChartHost.h"
@@ -7,6 +8,27 @@
 #include <clocale>
 #include <exception>
 #include <iostream>
+
+namespace {
+
+// The schedule of the cell the options name, or why it has none (status 1).
+int PrintSchedule(const ChartToolOptions &options, const PaymentChart &chart, const LocaleValues &locale)
+{
+    const ScheduleView view = options.Yearly ? ScheduleView::Yearly : ScheduleView::Monthly;
+    try {
+        const PaymentSchedule schedule =
+            ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow, locale);
+        std::cout << (options.Tsv ? ScheduleTsv(RowsOf(schedule, view), view, locale)
+                                  : AlignedScheduleText(schedule, view, locale))
+                  << std::flush;
+        return 0;
+    } catch (const ScheduleRefused &refused) {
+        std::cerr << "quillmere-chart: " << refused.what() << '\n';
+        return 1;
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -41,6 +63,8 @@ int main(int argc, char *argv[])
             std::cerr << "quillmere-chart: " << host.ArgumentFailure(failure) << '\n';
         status = 1;
     }
+    if (options.Schedule)
+        return status != 0 ? status : PrintSchedule(options, chart, locale);
     std::cout << (options.Tsv ? TsvText(chart) : AlignedText(chart)) << std::flush;
     return status;
 }

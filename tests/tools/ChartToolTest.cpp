@@ -248,10 +248,37 @@ INSTANTIATE_TEST_SUITE_P(
                                              "8"},
                     std::vector<std::string>{"--decimal-separator", ",", "100000", "30", "8,75"},
                     std::vector<std::string>{"--thousands-separator", ".", "100000", "30", "8.75"},
-                    std::vector<std::string>{"100000", "30", "8.75", "--currency-symbol"}),
+                    std::vector<std::string>{"100000", "30", "8.75", "--currency-symbol"},
+                    std::vector<std::string>{"--yearly", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--schedule", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--schedule", "0", "6", "100000", "30", "8.75"}),
     [](const testing::TestParamInfo<std::vector<std::string>> &info) {
         return "Case" + std::to_string(info.index);
     });
+
+TEST(ChartTool, ScheduleOfACellPrintsItsRowsDownToAZeroBalance)
+{
+    // The cell of 96,000.00 at 9.25 % (column 6, row 2), a year a row.
+    const ToolRun run =
+        RunTool(With(Dollars, {"--schedule", "--yearly", "--tsv", "6", "2", "100000", "30", "8.75"}));
+    EXPECT_EQ(run.Status, 0);
+    const auto cells = TsvCells(run.Out);
+    ASSERT_EQ(cells.size(), 31u);
+    EXPECT_EQ(cells[0], (std::vector<std::string>{"Year", "Total paid", "Interest", "Principal", "Balance"}));
+    EXPECT_EQ(cells[30][0], "30");
+    EXPECT_EQ(cells[30][4], "$0.00");
+
+    const ToolRun aligned = RunTool(With(Dollars, {"--schedule", "6", "2", "100000", "30", "8.75"}));
+    EXPECT_TRUE(aligned.Out.starts_with("Loan: $96,000.00\nRate: 9.25%\nTerm: 30 years\n")) << aligned.Out;
+}
+
+TEST(ChartTool, CellWithoutAScheduleSaysWhyAndExitsWithOne)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--schedule", "4", "6", "0", "30", "8.75"}));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err.find("loan amount above 0"), std::string::npos) << run.Err;
+}
 
 TEST(ChartTool, NegativeNumbersAreNotOptions)
 {
