@@ -3,6 +3,7 @@
 #include "engine/Margin.h"
 #include "engine/RPFrame.h"
 #include "engine/ReportForm.h"
+#include "printer/PrinterDevice.h"
 
 #include <QString>
 #include <chrono>
@@ -32,8 +33,9 @@ public:
     // built it does nothing; a finished one that is being shown is shown again, not replaced.
     void PreviewReport();
 
-    // Records the document: the printer ends `Finished` with the pages, or, when a handler fails,
-    // back at `Idle` with the failure passed on.
+    // Records the document: the printer ends `Finished` with the pages, or, when a handler or the
+    // printer fails, back at `Idle` with the failure passed on. Raises PrinterError("Printer driver
+    // error") when the printer's settings cannot be read for the paper.
     void CreateReport();
 
     // The gap between columns and the left margin, in inches with tenth-inch and millimetre views.
@@ -54,6 +56,16 @@ public:
 
     TPrinterOrientation Orientation() const { return m_orientation; }
     void SetOrientation(TPrinterOrientation orientation) { m_orientation = orientation; }
+
+    // The paper the report selects for its run and sets back to the printer's default afterwards;
+    // rppDefault leaves the printer's paper alone. A custom paper's width and length are in tenths
+    // of a millimetre.
+    TRPPaperSize PaperSize() const { return m_paperSize; }
+    void SetPaperSize(TRPPaperSize paperSize) { m_paperSize = paperSize; }
+    int PaperWidth() const { return m_paperWidth; }
+    void SetPaperWidth(int width) { m_paperWidth = width; }
+    int PaperLength() const { return m_paperLength; }
+    void SetPaperLength(int length) { m_paperLength = length; }
 
     // Edges drawn around the printable area of every page; none at creation.
     const TRPFrame &PageFrame() const { return m_pageFrame; }
@@ -91,12 +103,18 @@ public:
     std::function<void(TRPComponent *sender)> OnEndPage;
 
 private:
+    void SendOrientation();
+    void SelectPaper();
+
     const TReportForm &m_owner;
     TRPPrinter &m_printer;
     TRPMargin m_columnMargin;
     int m_columns = 1;
     TRPMargin m_leftMargin;
     TPrinterOrientation m_orientation = TPrinterOrientation::poPortrait;
+    TRPPaperSize m_paperSize = TRPPaperSize::rppDefault;
+    int m_paperWidth = 0;
+    int m_paperLength = 0;
     TRPFrame m_pageFrame;
     QString m_reportTitle;
     bool m_showProgress = true;

@@ -125,7 +125,14 @@ private:
     QString m_text;
 };
 
-enum class TRPShapeType { rpsRectangle, rpsCircle, rpsVertLine, rpsHorLine, rpsTopAndBottom, rpsRightAndLeft };
+enum class TRPShapeType {
+    rpsRectangle,
+    rpsCircle,
+    rpsVertLine,
+    rpsHorLine,
+    rpsTopAndBottom,
+    rpsRightAndLeft
+};
 
 // Lines, boxes and ellipses drawn with a pen (width in design pixels) and a brush. A new shape is a
 // 65 x 65 rectangle with a black pen of width 1 and a white brush. The lines lie along the shape's

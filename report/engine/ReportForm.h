@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/PaperColors.h"
+
 #include <QColor>
 #include <QFont>
 #include <memory>
@@ -51,6 +53,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<TRPBand>> m_bands;
-    TRPFont m_font;
+    TRPFont m_font{QFont(), clWindowText};
     std::optional<int> m_pixelsPerInch;
 };
