@@ -139,7 +139,7 @@ void TRPReportRun::BreakIfNeeded(const TRPBand &band)
     } else {
         m_currentX +=
             RoundHalfEven(static_cast<long double>(DesignPixelsPerInch) / m_pixelsPerInch * m_columnWidth) +
-            RoundHalfEven(m_report.ColumnMargin().InchesValue() * DesignPixelsPerInch);
+            m_report.ColumnMargin().DesignPixels();
         m_currentY = m_columnTop;
         ++m_currentColumn;
     }

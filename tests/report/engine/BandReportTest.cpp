@@ -104,6 +104,26 @@ TEST_F(BandReportTest, SummaryFollowsTheLastDetailAndFooterEndsThePage)
     EXPECT_EQ(TextsOf(pages[0], QStringLiteral("footer")).at(0).Origin.y(), (1008 - 50 + 2) * 4);
 }
 
+TEST_F(BandReportTest, ColumnsFillAcrossBeforeANewPage)
+{
+    report.SetColumns(2);
+    report.SetColumnMarginInches(2); // 19 pixels
+    AddLabel(AddBand(TBandType::rbColumnHeader, 30), QStringLiteral("column"), 0);
+    AddLabel(AddBand(TBandType::rbDetail, 500), QStringLiteral("row"), 0);
+    FeedRecords(3);
+
+    const auto &pages = Record();
+
+    // Each column Round((768 - 19.2) / 2) = 374 wide; the second starts 374 + 19 across.
+    ASSERT_EQ(pages.size(), 2u);
+    const auto rows = TextsOf(pages[0], QStringLiteral("row"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Origin, QPoint(0, 32 * 4));
+    EXPECT_EQ(rows[1].Origin, QPoint(393 * 4, 32 * 4));
+    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("column")).size(), 2u);
+    EXPECT_EQ(TextsOf(pages[1], QStringLiteral("row")).at(0).Origin, QPoint(0, 32 * 4));
+}
+
 TEST_F(BandReportTest, PageNumberCountsThePages)
 {
     AddBand(TBandType::rbDetail, 600);
