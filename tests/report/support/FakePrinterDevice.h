@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,6 +41,7 @@ struct FakePrinter {
     bool FailJob = false;              // a job cannot start
     bool FailSheet = false;            // a new sheet cannot be fed
     bool FailSettings = false;         // the printer's settings cannot be read
+    std::function<void()> OnNewSheet;  // called as each new sheet is fed
     std::vector<TRPPaperSize> Papers{TRPPaperSize::rppLetter, TRPPaperSize::rppA4};
 
     int Measurements = 0;
@@ -65,6 +67,8 @@ public:
     {
         if (m_printer->FailSheet)
             throw PrinterError("no paper");
+        if (m_printer->OnNewSheet)
+            m_printer->OnNewSheet();
         m_painter.end();
         OpenSheet();
     }
@@ -108,10 +112,14 @@ public:
             throw PrinterError("no answer");
         return m_printer->Facts;
     }
-    bool SupportsPaper(TRPPaperSize paper) override
+    void ReadSettings() override
     {
         if (m_printer->FailSettings)
             throw PrinterError(PrinterDriverErrorMessage);
+    }
+    bool SupportsPaper(TRPPaperSize paper) override
+    {
+        ReadSettings();
         return std::find(m_printer->Papers.begin(), m_printer->Papers.end(), paper) !=
                m_printer->Papers.end();
     }
