@@ -17,6 +17,7 @@ public:
     {
         return PrinterFacts{{4800, 6300}, {600, 600}, PrinterFacts::SheetFacts{{5100, 6600}, {150, 150}}};
     }
+    void ReadSettings() override {}
     bool SupportsPaper(TRPPaperSize) override { return false; }
     std::unique_ptr<PrintJob> StartJob(const QString &, const PaperSettings &) override
     {
