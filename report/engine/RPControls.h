@@ -15,8 +15,6 @@ class TRPCustomControl : public TRPComponent {
 public:
     explicit TRPCustomControl(TRPBand &band) : m_band(band) {}
 
-    TRPBand &Band() const { return m_band; }
-
     int Left() const { return m_left; }
     void SetLeft(int left) { m_left = left; }
     int Top() const { return m_top; }

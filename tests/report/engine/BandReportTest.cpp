@@ -189,6 +189,20 @@ TEST_F(BandReportTest, LabelsPlaceTheirTextByAlignment)
     EXPECT_EQ(OperationsOf<TextOp>(page).size(), 4u);
 }
 
+TEST_F(BandReportTest, FormAtAnotherResolutionScalesPositionsAndFonts)
+{
+    form.SetPixelsPerInch(120); // scale 1.25
+    TRPFont font{QFont(QStringLiteral("Arial")), Qt::black};
+    font.Font.setPointSize(9);
+    AddLabel(AddBand(TBandType::rbDetail, 20), QStringLiteral("row"), 10)->SetFont(font);
+
+    const TextOp row = TextsOf(Record().at(0), QStringLiteral("row")).at(0);
+
+    // 12.5 and 2.5 pixels round half to even; 9 points become 11.25, rounded to 11.
+    EXPECT_EQ(row.Origin, QPoint(12 * 4, 2 * 4));
+    EXPECT_EQ(row.Font.pointSize(), 11 * 4);
+}
+
 TEST_F(BandReportTest, PreviewShowsTheFinishedDocumentThenDiscardsIt)
 {
     AddLabel(AddBand(TBandType::rbDetail, 20), QStringLiteral("row"));
