@@ -3,10 +3,11 @@
 #include "AboutBox.h"
 #include "ChartCopy.h"
 #include "Errors.h"
-#include "FailureGuard.h"
 #include "HintStyle.h"
 #include "InformationBox.h"
+#include "ModalWindow.h"
 #include "NumLock.h"
+#include "common/FailureGuard.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -95,7 +96,7 @@ void TfrmMain::btnHelpClick(QObject *)
     // One box per showing, destroyed when it closes, also when showing it fails.
     const auto aboutBox = std::make_unique<TAboutBox>(this);
     aboutBox->PlaceCentredOver(outer);
-    aboutBox->exec();
+    ExecModal(*aboutBox);
 }
 
 void TfrmMain::btnExitClick(QObject *)

@@ -1,7 +1,7 @@
 #include "chart/PaymentChartReport.h"
 
-#include "ColorNames.h"
-#include "DesignFont.h"
+#include "common/ColorNames.h"
+#include "common/DesignFont.h"
 #include "Format.h"
 #include "MakerDetails.h"
 #include "engine/PaperColors.h"
