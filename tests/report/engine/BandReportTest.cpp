@@ -124,6 +124,28 @@ TEST_F(BandReportTest, ColumnsFillAcrossBeforeANewPage)
     EXPECT_EQ(TextsOf(pages[1], QStringLiteral("row")).at(0).Origin, QPoint(0, 32 * 4));
 }
 
+TEST_F(BandReportTest, FramesDrawTheirEdgesOnly)
+{
+    TRPFrame edges;
+    edges.DrawTop = true;
+    edges.DrawRight = true;
+    AddBand(TBandType::rbTitle, 100)->SetFrame(edges);
+    TRPFrame none;
+    none.Pen.setWidth(0);
+    none.DrawBottom = true;
+    report.SetPageFrame(none);
+
+    const auto lines = OperationsOf<LineOp>(Record().at(0));
+
+    // Along the band's column, 768 wide: its top, then its right edge; the page frame's pen draws none.
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].From, QPoint(0, 0));
+    EXPECT_EQ(lines[0].To, QPoint(768 * 4, 0));
+    EXPECT_EQ(lines[1].From, QPoint(768 * 4, 0));
+    EXPECT_EQ(lines[1].To, QPoint(768 * 4, 100 * 4));
+    EXPECT_EQ(lines[0].Pen.width(), 4);
+}
+
 TEST_F(BandReportTest, PageNumberCountsThePages)
 {
     AddBand(TBandType::rbDetail, 600);
