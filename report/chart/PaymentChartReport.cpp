@@ -1,65 +1,10 @@
 #include "chart/PaymentChartReport.h"
 
-#include "common/ColorNames.h"
-#include "common/DesignFont.h"
 #include "Format.h"
 #include "MakerDetails.h"
+#include "common/ColorNames.h"
+#include "engine/FormBuilding.h"
 #include "engine/PaperColors.h"
-#include "printer/Rounding.h"
-
-namespace {
-// Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
-TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
-{
-    QFont font = Arial(pixels, style);
-    font.setPointSize(RoundHalfEven(pixels * 72.0L / 96));
-    return {font, color};
-}
-
-void Place(TRPCustomControl *control, int left, int top, int width, int height)
-{
-    control->SetLeft(left);
-    control->SetTop(top);
-    control->SetWidth(width);
-    control->SetHeight(height);
-}
-
-// An auto-sized, left-justified label in the band's font.
-TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption)
-{
-    auto *label = band->Create<TRPLabel>();
-    Place(label, left, top, width, height);
-    label->SetCaption(caption);
-    return label;
-}
-
-TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption,
-                const TRPFont &font)
-{
-    TRPLabel *label = Label(band, left, top, width, height, caption);
-    label->SetFont(font);
-    return label;
-}
-
-// A rule along the top of a 735 x 4 line shape with the default pen.
-void Rule(TRPBand *band, int left, int top)
-{
-    auto *shape = band->Create<TRPShape>();
-    Place(shape, left, top, 735, 4);
-    shape->SetShape(TRPShapeType::rpsHorLine);
-}
-
-TRPBand *Band(TReportForm &form, TBandType type, int height)
-{
-    TRPBand *band = form.CreateBand(type);
-    band->SetHeight(height);
-    band->SetColor(clWhite);
-    TRPFrame frame;
-    frame.Pen.setWidth(0);
-    band->SetFrame(frame);
-    return band;
-}
-} // namespace
 
 TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &printer)
     : m_host(host), m_rep(*this, printer)

@@ -1,0 +1,53 @@
+#include "engine/FormBuilding.h"
+
+#include "common/ColorNames.h"
+#include "printer/Rounding.h"
+
+TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
+{
+    QFont font = Arial(pixels, style);
+    font.setPointSize(RoundHalfEven(pixels * 72.0L / 96));
+    return {font, color};
+}
+
+void Place(TRPCustomControl *control, int left, int top, int width, int height)
+{
+    control->SetLeft(left);
+    control->SetTop(top);
+    control->SetWidth(width);
+    control->SetHeight(height);
+}
+
+TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption)
+{
+    auto *label = band->Create<TRPLabel>();
+    Place(label, left, top, width, height);
+    label->SetCaption(caption);
+    return label;
+}
+
+TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption,
+                const TRPFont &font)
+{
+    TRPLabel *label = Label(band, left, top, width, height, caption);
+    label->SetFont(font);
+    return label;
+}
+
+void Rule(TRPBand *band, int left, int top, int width)
+{
+    auto *shape = band->Create<TRPShape>();
+    Place(shape, left, top, width, 4);
+    shape->SetShape(TRPShapeType::rpsHorLine);
+}
+
+TRPBand *Band(TReportForm &form, TBandType type, int height)
+{
+    TRPBand *band = form.CreateBand(type);
+    band->SetHeight(height);
+    band->SetColor(clWhite);
+    TRPFrame frame;
+    frame.Pen.setWidth(0);
+    band->SetFrame(frame);
+    return band;
+}

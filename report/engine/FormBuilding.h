@@ -1,0 +1,27 @@
+#pragma once
+
+#include "common/DesignFont.h"
+#include "engine/RPBand.h"
+#include "engine/RPControls.h"
+#include "engine/ReportForm.h"
+
+#include <QColor>
+#include <QString>
+
+// Building blocks of the report forms. Positions and sizes are design pixels.
+
+// Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
+TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
+
+void Place(TRPCustomControl *control, int left, int top, int width, int height);
+
+// An auto-sized, left-justified label in the band's font, or in `font`.
+TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption);
+TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption,
+                const TRPFont &font);
+
+// A rule along the top of a `width` x 4 line shape with the default pen.
+void Rule(TRPBand *band, int left, int top, int width = 735);
+
+// A white band of the type and height, without frame edges.
+TRPBand *Band(TReportForm &form, TBandType type, int height);
