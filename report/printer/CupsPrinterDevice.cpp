@@ -1,0 +1,112 @@
+#include "printer/CupsPrinterDevice.h"
+
+#include "printer/PrinterError.h"
+#include "printer/QPrinterJob.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+QPrinterInfo CurrentPrinter()
+{
+    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (!printers.isEmpty())
+            printer = printers.first();
+    }
+    return printer;
+}
+
+QPageSize::PageSizeId PageSizeOf(TRPPaperSize paper)
+{
+    switch (paper) {
+    case TRPPaperSize::rppLetter:
+        return QPageSize::Letter;
+    case TRPPaperSize::rppLegal:
+        return QPageSize::Legal;
+    case TRPPaperSize::rppA3:
+        return QPageSize::A3;
+    case TRPPaperSize::rppA4:
+        return QPageSize::A4;
+    case TRPPaperSize::rppA5:
+        return QPageSize::A5;
+    case TRPPaperSize::rppDefault:
+    case TRPPaperSize::rppCustom:
+        break;
+    }
+    return QPageSize::Custom;
+}
+
+// The paper the settings ask for; the printer's own default paper for rppDefault and for a custom
+// paper without both dimensions (Qt would otherwise fall back to A4 whatever the queue says).
+QPageSize PaperOf(const QPrinterInfo &info, const PaperSettings &settings)
+{
+    if (settings.Paper == TRPPaperSize::rppCustom && settings.CustomWidth > 0 && settings.CustomLength > 0)
+        return QPageSize(QSizeF(settings.CustomWidth / 10.0, settings.CustomLength / 10.0),
+                         QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    const QPageSize::PageSizeId id = PageSizeOf(settings.Paper);
+    return id == QPageSize::Custom ? info.defaultPageSize() : QPageSize(id);
+}
+
+// A printer configured for the settings: paper, orientation, its minimum margins, one copy. Throws
+// PrinterError when Qt cannot drive the printer natively: without a printer a QPrinter quietly becomes
+// a PDF writer without a file, and nothing must ever be printed through that.
+std::unique_ptr<QPrinter> ConfiguredPrinter(const QPrinterInfo &info, const PaperSettings &settings)
+{
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!printer->isValid() || printer->outputFormat() != QPrinter::NativeFormat)
+        throw PrinterError(PrinterDriverErrorMessage);
+    const QPageSize paper = PaperOf(info, settings);
+    if (paper.isValid())
+        printer->setPageSize(paper);
+    printer->setPageOrientation(settings.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setFullPage(false);
+    printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
+    printer->setCopyCount(1);
+    return printer;
+}
+
+} // namespace
+
+std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &settings)
+{
+    const QPrinterInfo info = CurrentPrinter();
+    if (info.isNull())
+        return std::nullopt;
+    const std::unique_ptr<QPrinter> printer = ConfiguredPrinter(info, settings);
+    const QRect page = printer->pageRect(QPrinter::DevicePixel).toRect();
+    const QRect sheet = printer->paperRect(QPrinter::DevicePixel).toRect();
+    if (page.isEmpty() || sheet.isEmpty())
+        throw PrinterError("The printer reports no page");
+    return PrinterFacts{page.size(), QSize(printer->logicalDpiX(), printer->logicalDpiY()),
+                        PrinterFacts::SheetFacts{sheet.size(), page.topLeft() - sheet.topLeft()}};
+}
+
+bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)
+{
+    const QPrinterInfo info = CurrentPrinter();
+    if (info.isNull())
+        return false;
+    ConfiguredPrinter(info, PaperSettings{}); // the printer's settings must be readable
+    if (paper == TRPPaperSize::rppDefault)
+        return true;
+    if (paper == TRPPaperSize::rppCustom)
+        return info.supportsCustomPageSizes();
+    const QPageSize::PageSizeId id = PageSizeOf(paper);
+    const QList<QPageSize> sizes = info.supportedPageSizes();
+    return std::any_of(sizes.begin(), sizes.end(), [id](const QPageSize &size) { return size.id() == id; });
+}
+
+std::unique_ptr<PrintJob> CupsPrinterDevice::StartJob(const QString &title, const PaperSettings &settings)
+{
+    const QPrinterInfo info = CurrentPrinter();
+    if (info.isNull())
+        throw PrinterError("No printer is installed");
+    std::unique_ptr<QPrinter> printer = ConfiguredPrinter(info, settings);
+    printer->setDocName(title);
+    return StartQPrinterJob(std::move(printer));
+}

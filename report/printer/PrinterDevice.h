@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QPoint>
+#include <QRectF>
+#include <QSize>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QPainter;
+
+// Paper sizes and their codes in the printer settings.
+enum class TRPPaperSize {
+    rppDefault = 0,
+    rppLetter = 1,
+    rppLegal = 5,
+    rppA3 = 8,
+    rppA4 = 9,
+    rppA5 = 11,
+    rppCustom = 256
+};
+
+// What the report asks of the printer's settings: orientation and paper. A custom paper's width and
+// length are in tenths of a millimetre; both 0 unless the paper is rppCustom.
+struct PaperSettings {
+    bool Landscape = false;
+    TRPPaperSize Paper = TRPPaperSize::rppDefault;
+    int CustomWidth = 0;
+    int CustomLength = 0;
+    friend bool operator==(const PaperSettings &, const PaperSettings &) = default;
+};
+
+// A printer's own facts, in printer dots. A printer that does not tell its sheet leaves Sheet empty.
+struct PrinterFacts {
+    QSize PrintableDots;
+    QSize DotsPerInch; // horizontal, vertical
+    struct SheetFacts {
+        QSize SheetDots;
+        QPoint OffsetDots; // top-left of the printable area on the sheet
+    };
+    std::optional<SheetFacts> Sheet;
+};
+
+// One open print job (or PDF file). Sheets are drawn through Painter() in device dots with the origin
+// at the top-left of the printable area; the first sheet is open when the job starts.
+class PrintJob {
+public:
+    virtual ~PrintJob() = default;
+    virtual QPainter &Painter() = 0;
+    // The printable area in the painter's coordinates.
+    virtual QRectF PrintableArea() const = 0;
+    // Throws PrinterError when the sheet cannot be fed.
+    virtual void NewSheet() = 0;
+    // Ends the job and hands it to the print system; throws PrinterError when that fails.
+    virtual void Finish() = 0;
+    // Drops the job; never throws. A job destroyed without Finish is aborted.
+    virtual void Abort() noexcept = 0;
+};
+
+// The printer that is current for the process, behind an interface so that tests can give a sheet of
+// their own. Calls may block on the print system; none is made while the program starts.
+class PrinterDevice {
+public:
+    virtual ~PrinterDevice() = default;
+    // The current printer's facts under these settings; std::nullopt when no printer is installed.
+    // Throws PrinterError when the printer cannot be measured.
+    virtual std::optional<PrinterFacts> Measure(const PaperSettings &settings) = 0;
+    // Whether the current printer lists this paper. Throws PrinterError(PrinterDriverErrorMessage) when
+    // the printer's settings cannot be read; false when no printer is installed.
+    virtual bool SupportsPaper(TRPPaperSize paper) = 0;
+    // Begins a job titled title under these settings, one copy; throws PrinterError when it cannot.
+    virtual std::unique_ptr<PrintJob> StartJob(const QString &title, const PaperSettings &settings) = 0;
+};

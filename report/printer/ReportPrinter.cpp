@@ -1,0 +1,272 @@
+#include "printer/ReportPrinter.h"
+
+#include "printer/PrinterError.h"
+#include "printer/QPrinterJob.h"
+#include "printer/Rounding.h"
+
+#include <QPainter>
+
+namespace {
+
+// Screen pixels per inch: Qt's device-independent pixel, so a design pixel is 1/96 inch on paper.
+constexpr long double ScreenDpi = 96;
+
+// Sets a flag for the lifetime of a scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = false; }
+    FlagScope(const FlagScope &) = delete;
+    FlagScope &operator=(const FlagScope &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+TRPPrinter::TRPPrinter(std::unique_ptr<PrinterDevice> device) : m_device(std::move(device))
+{
+    AssumePage(5);
+    m_printerAvailable = true;
+}
+
+TRPPrinter::~TRPPrinter() = default;
+
+// The page of a sheet of 4672 x 6752 dots at 600 dots per inch.
+void TRPPrinter::AssumePage(int offset)
+{
+    m_pageWidth = RoundHalfEven(4672.0L / 600 * ScreenDpi);
+    m_pageHeight = RoundHalfEven(6752.0L / 600 * ScreenDpi);
+    m_physicalWidth = RoundHalfEven(m_pageWidth * 1.05L);
+    m_physicalHeight = RoundHalfEven(m_pageHeight * 1.05L);
+    m_printOffsetX = m_printOffsetY = offset;
+    m_printerAvailable = false;
+}
+
+void TRPPrinter::ComputePageSize()
+{
+    std::optional<PrinterFacts> facts;
+    try {
+        facts = m_device->Measure(m_settings);
+        if (!facts) {
+            AssumePage(5);
+            return;
+        }
+        const long double dpiX = facts->DotsPerInch.width();
+        const long double dpiY = facts->DotsPerInch.height();
+        if (dpiX <= 0 || dpiY <= 0 || facts->PrintableDots.isEmpty())
+            throw PrinterError("The printer reports no resolution");
+        const auto across = [dpiX](int dots) { return RoundHalfEven(dots / dpiX * ScreenDpi); };
+        const auto down = [dpiY](int dots) { return RoundHalfEven(dots / dpiY * ScreenDpi); };
+        const int pageWidth = across(facts->PrintableDots.width());
+        const int pageHeight = down(facts->PrintableDots.height());
+        // A printer that does not tell its sheet: the printable area is taken as the whole sheet, so
+        // the preview still has a sheet to scale to.
+        const PrinterFacts::SheetFacts sheet =
+            facts->Sheet.value_or(PrinterFacts::SheetFacts{facts->PrintableDots, QPoint(0, 0)});
+        const int physicalWidth = across(sheet.SheetDots.width());
+        const int physicalHeight = down(sheet.SheetDots.height());
+        const int offsetX = across(sheet.OffsetDots.x());
+        const int offsetY = down(sheet.OffsetDots.y());
+        m_pageWidth = pageWidth;
+        m_pageHeight = pageHeight;
+        m_physicalWidth = physicalWidth;
+        m_physicalHeight = physicalHeight;
+        m_printOffsetX = offsetX;
+        m_printOffsetY = offsetY;
+        m_printerAvailable = true;
+    } catch (const std::exception &) {
+        // A printer that cannot be measured must not stop the report: it runs on the assumed page.
+        AssumePage(20);
+    }
+}
+
+void TRPPrinter::StartPage()
+{
+    m_canvas.StartPage(QSize(4 * m_pageWidth, 4 * m_pageHeight));
+}
+
+void TRPPrinter::ClosePage()
+{
+    m_pages.push_back(m_canvas.FinishPage());
+}
+
+void TRPPrinter::BeginDocument()
+{
+    if (m_printing)
+        return;
+    if (m_state == TRPPrinterState::Finished)
+        DiscardPages();
+    if (m_state != TRPPrinterState::Idle)
+        return;
+    ComputePageSize();
+    m_pages.clear();
+    StartPage();
+    m_state = TRPPrinterState::Building;
+    m_currentPage = 1;
+    m_pageCount = 1;
+    m_documentTitle.clear();
+}
+
+void TRPPrinter::AddPage()
+{
+    if (m_state != TRPPrinterState::Building)
+        return;
+    ClosePage();
+    ComputePageSize();
+    StartPage();
+    ++m_pageCount;
+}
+
+void TRPPrinter::EndDocument()
+{
+    if (m_state != TRPPrinterState::Building)
+        return;
+    ClosePage();
+    m_state = TRPPrinterState::Finished;
+    SelectPage(1);
+}
+
+void TRPPrinter::DiscardPages()
+{
+    if (m_state != TRPPrinterState::Finished || m_printing)
+        return;
+    AbandonDocument();
+}
+
+void TRPPrinter::AbandonDocument()
+{
+    if (m_printing)
+        return;
+    m_canvas.FinishPage();
+    m_pages.clear();
+    m_state = TRPPrinterState::Idle;
+    m_firstPage = m_lastPage = 0;
+}
+
+void TRPPrinter::SelectPage(int n)
+{
+    if (m_state == TRPPrinterState::Finished && n >= 1 && n <= m_pageCount)
+        m_currentPage = n;
+}
+
+const RecordedPage *TRPPrinter::CurrentPageImage() const
+{
+    return m_state == TRPPrinterState::Finished ? &m_pages[m_currentPage - 1] : nullptr;
+}
+
+std::unique_ptr<TRPProgressForm> TRPPrinter::CreateProgressForm(const QString &text, int maximum)
+{
+    auto form = std::make_unique<TRPProgressForm>(m_progressTitle);
+    form->OnCancel = [this] { Cancel(); };
+    form->SetMaximum(maximum);
+    if (m_showProgress)
+        form->show();
+    form->SetText(text);
+    return form;
+}
+
+void TRPPrinter::ShowPreview()
+{
+    if (m_previewHook)
+        m_previewHook();
+}
+
+bool TRPPrinter::InPrintRange(int n) const
+{
+    return m_lastPage == 0 || (m_firstPage <= n && n <= m_lastPage);
+}
+
+int TRPPrinter::LastPageToPrint() const
+{
+    for (int n = m_pageCount; n >= 1; --n) {
+        if (InPrintRange(n))
+            return n;
+    }
+    return 0;
+}
+
+void TRPPrinter::PrintDocument()
+{
+    if (!m_printerAvailable)
+        return;
+    RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
+}
+
+void TRPPrinter::WritePdf(const QString &fileName)
+{
+    const auto inches = [](int pixels) { return pixels / static_cast<qreal>(ScreenDpi); };
+    const QSizeF sheet(inches(m_physicalWidth), inches(m_physicalHeight));
+    const QMarginsF margins(inches(m_printOffsetX), inches(m_printOffsetY),
+                            inches(std::max(0, m_physicalWidth - m_pageWidth - m_printOffsetX)),
+                            inches(std::max(0, m_physicalHeight - m_pageHeight - m_printOffsetY)));
+    RunJob([&] { return StartPdfFileJob(fileName, m_documentTitle, sheet, margins); }, false);
+}
+
+void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJob, bool withProgress)
+{
+    if (m_printing || m_state != TRPPrinterState::Finished)
+        return;
+    const int last = LastPageToPrint();
+    if (last == 0)
+        return;
+    const FlagScope printing(m_printing);
+    const int remembered = m_currentPage;
+    try {
+        std::unique_ptr<TRPProgressForm> progress;
+        if (withProgress)
+            progress = CreateProgressForm(QStringLiteral("Printing report ") + m_documentTitle, m_pageCount);
+        m_cancelled = false;
+        const std::unique_ptr<PrintJob> job = startJob();
+        for (int n = 1; n <= last && !m_cancelled; ++n) {
+            if (!InPrintRange(n))
+                continue;
+            if (progress)
+                progress->SetPosition(n);
+            SelectPage(n);
+            m_pages[n - 1].Replay(job->Painter(), job->PrintableArea());
+            if (n < last)
+                job->NewSheet();
+        }
+        if (m_cancelled)
+            job->Abort();
+        else
+            job->Finish();
+    } catch (...) {
+        SelectPage(remembered);
+        throw;
+    }
+    SelectPage(remembered);
+}
+
+void TRPPrinter::SetLandscape(bool landscape)
+{
+    if (m_printerAvailable)
+        m_settings.Landscape = landscape;
+}
+
+void TRPPrinter::SetPaperSize(TRPPaperSize paper)
+{
+    if (paper == TRPPaperSize::rppDefault || m_device->SupportsPaper(paper))
+        m_settings.Paper = paper;
+    ComputePageSize();
+}
+
+void TRPPrinter::SetPaperWidth(int width)
+{
+    if (width != 0)
+        SetPaperSize(TRPPaperSize::rppCustom);
+    if (m_settings.Paper == TRPPaperSize::rppCustom)
+        m_settings.CustomWidth = width;
+    ComputePageSize();
+}
+
+void TRPPrinter::SetPaperLength(int length)
+{
+    if (length != 0)
+        SetPaperSize(TRPPaperSize::rppCustom);
+    if (m_settings.Paper == TRPPaperSize::rppCustom)
+        m_settings.CustomLength = length;
+    ComputePageSize();
+}

@@ -1,0 +1,183 @@
+#include "printer/ProgressForm.h"
+#include "printer/ReportPrinter.h"
+#include "support/FakePrinterDevice.h"
+#include "support/RuledDocument.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PageRecording : public testing::Test {
+protected:
+    std::shared_ptr<FakePrinter> m_fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
+    TRPPrinter m_printer{std::make_unique<FakePrinterDevice>(m_fake)};
+};
+
+TEST_F(PageRecording, GoesFromIdleThroughBuildingToFinishedAndBack)
+{
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Idle);
+    m_printer.BeginDocument();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Building);
+    EXPECT_EQ(m_printer.PageCount(), 1);
+    m_printer.AddPage();
+    m_printer.AddPage();
+    EXPECT_EQ(m_printer.PageCount(), 3);
+    EXPECT_EQ(m_fake->Measurements, 3) << "measured at the start and at every new page";
+    m_printer.EndDocument();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Finished);
+    EXPECT_EQ(m_printer.Pages().size(), 3u);
+    EXPECT_EQ(m_printer.CurrentPageImage(), &m_printer.Pages()[0]);
+    m_printer.SetFirstPage(2);
+    m_printer.SetLastPage(3);
+    m_printer.DiscardPages();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Idle);
+    EXPECT_TRUE(m_printer.Pages().empty());
+    EXPECT_EQ(m_printer.CurrentPageImage(), nullptr);
+    EXPECT_EQ(m_printer.FirstPage(), 0);
+    EXPECT_EQ(m_printer.LastPage(), 0);
+}
+
+TEST_F(PageRecording, CallsOutOfTheirStateDoNothing)
+{
+    m_printer.AddPage();
+    m_printer.EndDocument();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Idle);
+    m_printer.BeginDocument();
+    m_printer.Canvas().FillRect({0, 0, 4, 4});
+    m_printer.BeginDocument();
+    m_printer.DiscardPages();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Building);
+    EXPECT_EQ(m_printer.Canvas().Page().Operations().size(), 1u) << "a second begin must not restart";
+}
+
+TEST_F(PageRecording, BeginningOnAFinishedDocumentDiscardsItFirst)
+{
+    RecordRuledDocument(m_printer, {10, 20});
+    m_printer.SetDocumentTitle(QStringLiteral("Chart"));
+    m_printer.BeginDocument();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Building);
+    EXPECT_EQ(m_printer.PageCount(), 1);
+    EXPECT_TRUE(m_printer.Pages().empty());
+    EXPECT_TRUE(m_printer.DocumentTitle().isEmpty());
+}
+
+TEST_F(PageRecording, SelectPageTakesOnlyPagesOfAFinishedDocument)
+{
+    m_printer.BeginDocument();
+    m_printer.AddPage();
+    m_printer.SelectPage(2);
+    EXPECT_EQ(m_printer.CurrentPage(), 1) << "not while building";
+    m_printer.EndDocument();
+    for (int outside : {0, 3, -1})
+        m_printer.SelectPage(outside);
+    EXPECT_EQ(m_printer.CurrentPage(), 1);
+    m_printer.SelectPage(2);
+    EXPECT_EQ(m_printer.CurrentPage(), 2);
+    EXPECT_EQ(m_printer.CurrentPageImage(), &m_printer.Pages()[1]);
+}
+
+// A failure in the middle of building used to leave the printer Building for good.
+TEST_F(PageRecording, AbandoningADocumentBeingBuiltReturnsToIdle)
+{
+    m_printer.BeginDocument();
+    m_printer.AddPage();
+    EXPECT_TRUE(m_printer.Busy());
+    m_printer.AbandonDocument();
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Idle);
+    EXPECT_FALSE(m_printer.Busy());
+    RecordRuledDocument(m_printer, {5});
+    EXPECT_EQ(m_printer.Pages().size(), 1u);
+}
+
+TEST_F(PageRecording, EachOperationKeepsThePenBrushAndFontOfItsMoment)
+{
+    m_printer.BeginDocument();
+    PageCanvas &canvas = m_printer.Canvas();
+    EXPECT_EQ(canvas.PenPos(), QPoint(0, 0));
+    canvas.SetPen(QPen(Qt::red, 8));
+    canvas.SetBrush(QBrush(Qt::yellow));
+    canvas.Rectangle({4, 8, 40, 80});
+    canvas.MoveTo(QPoint(10, 20));
+    canvas.LineTo(QPoint(30, 20));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(40);
+    canvas.SetFont(font);
+    canvas.SetTextColor(Qt::blue);
+    canvas.TextRect({0, 0, 100, 60}, QPoint(50, 4), QStringLiteral("Rate"), Qt::AlignHCenter);
+    canvas.SetPen(QPen(Qt::green, 1));
+    canvas.SetBrush(Qt::NoBrush);
+    canvas.Ellipse({1, 2, 3, 4});
+
+    const auto &ops = canvas.Page().Operations();
+    ASSERT_EQ(ops.size(), 4u);
+    const auto &rectangle = std::get<RectangleOp>(ops[0]);
+    EXPECT_EQ(rectangle.Rect, (PageRect{4, 8, 40, 80}));
+    EXPECT_EQ(rectangle.Pen, QPen(Qt::red, 8));
+    EXPECT_EQ(rectangle.Brush, QBrush(Qt::yellow));
+    const auto &line = std::get<LineOp>(ops[1]);
+    EXPECT_EQ(line.From, QPoint(10, 20));
+    EXPECT_EQ(line.To, QPoint(30, 20));
+    EXPECT_EQ(canvas.PenPos(), QPoint(30, 20));
+    const auto &text = std::get<TextOp>(ops[2]);
+    EXPECT_EQ(text.Origin, QPoint(50, 4));
+    EXPECT_EQ(text.Font.pointSize(), 40);
+    EXPECT_EQ(text.Color, QColor(Qt::blue));
+    EXPECT_EQ(text.Alignment, Qt::AlignHCenter);
+    EXPECT_EQ(text.Clip, (PageRect{0, 0, 100, 60}));
+    const auto &ellipse = std::get<EllipseOp>(ops[3]);
+    EXPECT_EQ(ellipse.Pen, QPen(Qt::green, 1));
+    EXPECT_EQ(ellipse.Brush.style(), Qt::NoBrush);
+}
+
+TEST_F(PageRecording, ANewPageStartsWithTheDefaultsAndThePenAtTheOrigin)
+{
+    m_printer.BeginDocument();
+    m_printer.Canvas().SetPen(QPen(Qt::red, 8));
+    m_printer.Canvas().MoveTo(QPoint(100, 100));
+    m_printer.AddPage();
+    EXPECT_EQ(m_printer.Canvas().PenPos(), QPoint(0, 0));
+    EXPECT_EQ(m_printer.Canvas().Pen(), QPen(Qt::black, 0));
+}
+
+TEST(ProgressSteps, MovesInAtMostTwentyJumps)
+{
+    ProgressSteps steps;
+    steps.SetMaximum(100);
+    int jumps = 0;
+    for (int n = 1; n <= 100; ++n)
+        jumps += steps.MovesTo(n);
+    EXPECT_EQ(jumps, 20);
+    steps.SetMaximum(7);
+    EXPECT_TRUE(steps.MovesTo(1)) << "a step of at least 1";
+    steps.SetMaximum(0);
+    EXPECT_FALSE(steps.MovesTo(5));
+}
+
+TEST_F(PageRecording, PaperIsSelectedOnlyWhenThePrinterListsIt)
+{
+    m_printer.SetPaperSize(TRPPaperSize::rppA4);
+    EXPECT_EQ(m_fake->LastSettings.Paper, TRPPaperSize::rppA4) << "measured again with the new paper";
+    m_printer.SetPaperSize(TRPPaperSize::rppA3);
+    EXPECT_EQ(m_printer.Settings().Paper, TRPPaperSize::rppA4);
+    m_printer.SetPaperWidth(1000);
+    EXPECT_EQ(m_printer.Settings().CustomWidth, 0) << "the printer takes no custom paper";
+    m_fake->Papers.push_back(TRPPaperSize::rppCustom);
+    m_printer.SetPaperWidth(1000);
+    m_printer.SetPaperLength(2000);
+    EXPECT_EQ(m_fake->LastSettings, (PaperSettings{false, TRPPaperSize::rppCustom, 1000, 2000}));
+    m_printer.SetPaperSize(TRPPaperSize::rppDefault);
+    EXPECT_EQ(m_printer.Settings().Paper, TRPPaperSize::rppDefault);
+}
+
+TEST_F(PageRecording, UnreadablePrinterSettingsAreAPrinterDriverError)
+{
+    m_fake->FailSettings = true;
+    try {
+        m_printer.SetPaperSize(TRPPaperSize::rppA4);
+        FAIL() << "no error";
+    } catch (const PrinterError &error) {
+        EXPECT_STREQ(error.what(), "Printer driver error");
+    }
+}
+
+} // namespace

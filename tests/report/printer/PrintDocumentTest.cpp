@@ -1,0 +1,113 @@
+#include "Errors.h"
+#include "printer/ReportPrinter.h"
+#include "support/FakePrinterDevice.h"
+#include "support/RuledDocument.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PrintDocument : public testing::Test {
+protected:
+    // The dark rows of every sheet printed, one entry per sheet.
+    std::vector<std::vector<int>> PrintedRules() const
+    {
+        std::vector<std::vector<int>> rules;
+        for (const QImage &sheet : m_fake->Sheets)
+            rules.push_back(DarkRows(sheet, 100));
+        return rules;
+    }
+
+    std::shared_ptr<FakePrinter> m_fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
+    TRPPrinter m_printer{std::make_unique<FakePrinterDevice>(m_fake)};
+};
+
+TEST_F(PrintDocument, PrintsEveryPageOnItsOwnSheetInOneJob)
+{
+    RecordRuledDocument(m_printer, {10, 20, 30});
+    m_printer.SetShowProgress(false);
+    m_printer.SetDocumentTitle(QStringLiteral("Payment chart"));
+    m_printer.SelectPage(2);
+    m_printer.PrintDocument();
+    EXPECT_EQ(m_fake->JobsStarted, 1);
+    EXPECT_EQ(m_fake->JobTitle, QStringLiteral("Payment chart"));
+    EXPECT_EQ(PrintedRules(), (std::vector<std::vector<int>>{{10}, {20}, {30}})) << "no sheet after the last";
+    EXPECT_TRUE(m_fake->Finished);
+    EXPECT_EQ(m_printer.CurrentPage(), 2);
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Finished);
+}
+
+TEST_F(PrintDocument, PrintsOnlyThePageRange)
+{
+    RecordRuledDocument(m_printer, {10, 20, 30, 40, 50});
+    m_printer.SetFirstPage(2);
+    m_printer.SetLastPage(3);
+    m_printer.PrintDocument();
+    EXPECT_EQ(PrintedRules(), (std::vector<std::vector<int>>{{20}, {30}}));
+}
+
+TEST_F(PrintDocument, StartsNoJobWithoutAPrinterOrADocument)
+{
+    m_printer.PrintDocument();
+    EXPECT_EQ(m_fake->JobsStarted, 0) << "no document";
+    m_fake->Facts.reset();
+    RecordRuledDocument(m_printer, {10});
+    EXPECT_FALSE(m_printer.PrinterAvailable());
+    m_printer.PrintDocument();
+    EXPECT_EQ(m_fake->JobsStarted, 0);
+}
+
+TEST_F(PrintDocument, AJobThatCannotStartReachesTheCallerAsAnUnidentifiedError)
+{
+    RecordRuledDocument(m_printer, {10, 20});
+    m_printer.SelectPage(2);
+    m_fake->FailJob = true;
+    try {
+        m_printer.PrintDocument();
+        FAIL() << "reported as printed";
+    } catch (const PrinterError &error) {
+        EXPECT_STREQ(FailureMessage(error), "An unidentified error has occurred.");
+    }
+    EXPECT_EQ(m_printer.CurrentPage(), 2);
+    EXPECT_FALSE(m_printer.Busy());
+}
+
+TEST_F(PrintDocument, ASheetThatCannotBeFedAbortsTheJob)
+{
+    RecordRuledDocument(m_printer, {10, 20});
+    m_fake->FailSheet = true;
+    EXPECT_THROW(m_printer.PrintDocument(), PrinterError);
+    EXPECT_TRUE(m_fake->Aborted);
+    EXPECT_FALSE(m_fake->Finished);
+    m_fake->FailSheet = false;
+    m_printer.PrintDocument();
+    EXPECT_TRUE(m_fake->Finished) << "the printer is free again";
+}
+
+// While a job prints, a second command must neither start another job nor free the pages in use.
+TEST_F(PrintDocument, CommandsDuringAJobDoNotInterfere)
+{
+    RecordRuledDocument(m_printer, {10, 20});
+    m_fake->OnNewSheet = [this] {
+        EXPECT_TRUE(m_printer.Busy());
+        m_printer.PrintDocument();
+        m_printer.DiscardPages();
+        m_printer.BeginDocument();
+        m_printer.AbandonDocument();
+    };
+    m_printer.PrintDocument();
+    EXPECT_EQ(m_fake->JobsStarted, 1);
+    EXPECT_EQ(PrintedRules(), (std::vector<std::vector<int>>{{10}, {20}}));
+    EXPECT_EQ(m_printer.PrinterState(), TRPPrinterState::Finished);
+}
+
+TEST_F(PrintDocument, CancelSkipsTheRemainingPagesAndAbortsTheJob)
+{
+    RecordRuledDocument(m_printer, {10, 20, 30});
+    m_fake->OnNewSheet = [this] { m_printer.Cancel(); };
+    m_printer.PrintDocument();
+    EXPECT_EQ(m_fake->Sheets.size(), 2u);
+    EXPECT_TRUE(m_fake->Aborted);
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "printer/RecordedPage.h"
+#include "support/RuledDocument.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A page of 100 x 50 pixels.
+const QSize PageUnits(400, 200);
+
+QImage WhiteImage(QSize size, int dotsPerInch = 96)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+    image.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+    return image;
+}
+
+QImage Replayed(const RecordedPage &page, QImage image, const QRectF &target)
+{
+    QPainter painter(&image);
+    page.Replay(painter, target);
+    return image;
+}
+
+// The smallest rectangle holding every pixel that is not white.
+QRect InkBox(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TextOp Text(const QString &text, QPoint origin, int points, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(points);
+    return TextOp{origin, text, font, Qt::black, alignment, std::nullopt};
+}
+
+class ReplayAtZoom : public testing::TestWithParam<double> {};
+
+TEST_P(ReplayAtZoom, RulesAndFillsLandOnTheScaledPixels)
+{
+    const double zoom = GetParam();
+    RecordedPage page(PageUnits);
+    page.Append(LineOp{QPoint(0, 80), QPoint(400, 80), QPen(Qt::black, 4)}); // pixel row 20
+    page.Append(FillRectOp{PageRect{40, 40, 80, 60}, QBrush(Qt::black)});    // pixels 10..19 x 10..14
+    const QImage image =
+        Replayed(page, WhiteImage(QSize(120, 120) * zoom), QRectF(QPointF(10, 10), QSizeF(100, 50) * zoom));
+
+    const int column = qRound(10 + 60 * zoom);
+    const int row = qRound(10 + 20 * zoom);
+    const std::vector<int> expected = zoom == 2 ? std::vector<int>{row - 1, row} : std::vector<int>{row};
+    EXPECT_EQ(DarkRows(image, column), expected);
+    const QRect fill(QPoint(qRound(10 + 10 * zoom), qRound(10 + 10 * zoom)),
+                     QPoint(qRound(10 + 20 * zoom) - 1, qRound(10 + 15 * zoom) - 1));
+    EXPECT_EQ(InkBox(image.copy(0, 0, qRound(10 + 40 * zoom), qRound(10 + 18 * zoom))), fill);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, ReplayAtZoom, testing::Values(0.5, 1.0, 2.0));
+
+// Recorded pages once came out 12.5 times too large on a 1200-dpi printer.
+TEST(Replay, AFontIsItsPointSizeAt96PixelsPerInchOnAnyDevice)
+{
+    RecordedPage page(PageUnits);
+    page.Append(Text(QStringLiteral("HH"), QPoint(40, 40), 72)); // 18 points on paper, 24 pixels at zoom 1
+    const QRectF target(0, 0, 200, 100);
+    const QRect screen = InkBox(Replayed(page, WhiteImage(QSize(200, 100)), target));
+    const QRect printer = InkBox(Replayed(page, WhiteImage(QSize(200, 100), 1200), target));
+    // A capital H is about 0.72 em high: 0.72 x 48 pixels at zoom 2.
+    EXPECT_NEAR(screen.height(), 34.5, 2.5);
+    EXPECT_NEAR(printer.height(), screen.height(), 1);
+    EXPECT_NEAR(printer.width(), screen.width(), 2);
+    EXPECT_NEAR(screen.top(), 20 + 48 * 0.2, 4) << "the origin is the top of the line, not the baseline";
+}
+
+TEST(Replay, TextAlignsOnItsOrigin)
+{
+    RecordedPage page(PageUnits);
+    page.Append(Text(QStringLiteral("Left"), QPoint(200, 0), 40));
+    page.Append(Text(QStringLiteral("Right"), QPoint(200, 60), 40, Qt::AlignRight));
+    page.Append(Text(QStringLiteral("Centre"), QPoint(200, 120), 40, Qt::AlignHCenter));
+    const QImage image = Replayed(page, WhiteImage(QSize(100, 50)), QRectF(0, 0, 100, 50));
+    const QRect left = InkBox(image.copy(0, 0, 100, 15));
+    const QRect right = InkBox(image.copy(0, 15, 100, 15));
+    const QRect centre = InkBox(image.copy(0, 30, 100, 20));
+    EXPECT_NEAR(left.left(), 50, 2);
+    EXPECT_NEAR(right.right(), 49, 2);
+    EXPECT_NEAR(centre.center().x(), 50, 2);
+}
+
+TEST(Replay, AClipOfThePageStaysInsideTheReplay)
+{
+    RecordedPage page(PageUnits);
+    TextOp text = Text(QStringLiteral("WWWWWWWW"), QPoint(0, 0), 80);
+    text.Clip = PageRect{0, 0, 100, 200};
+    page.Append(text);
+    QImage image = WhiteImage(QSize(100, 50));
+    QPainter painter(&image);
+    page.Replay(painter, QRectF(0, 0, 100, 50));
+    EXPECT_FALSE(painter.hasClipping());
+    EXPECT_LE(InkBox(image).right(), 24) << "the text is clipped to its rectangle";
+    painter.fillRect(image.rect(), Qt::black);
+    painter.end();
+    EXPECT_EQ(image.pixel(99, 49), qRgb(0, 0, 0));
+}
+
+} // namespace
