@@ -1,11 +1,11 @@
 #include "AboutBox.h"
 
 #include "AutoSizeLabel.h"
-#include "BuiltInPicture.h"
-#include "ColorNames.h"
-#include "DesignFont.h"
 #include "MakerDetails.h"
 #include "Pictures.h"
+#include "common/BuiltInPicture.h"
+#include "common/ColorNames.h"
+#include "common/DesignFont.h"
 
 #include <QPixmap>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "BevelPanel.h"
-#include "FlatButton.h"
 #include "UrlLabel.h"
+#include "flatbutton/FlatButton.h"
 
 #include <QDialog>
 #include <QLabel>

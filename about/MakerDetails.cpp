@@ -1,6 +1,6 @@
 #include "MakerDetails.h"
 
-#include "DesignFont.h"
+#include "common/DesignFont.h"
 
 TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
 {

@@ -3,10 +3,10 @@
 #include "AboutBox.h"
 #include "ChartCopy.h"
 #include "Errors.h"
-#include "FailureGuard.h"
 #include "HintStyle.h"
 #include "InformationBox.h"
 #include "NumLock.h"
+#include "common/FailureGuard.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,11 +3,11 @@
 #include "Application.h"
 #include "AutoSizeLabel.h"
 #include "BevelPanel.h"
-#include "BuiltInPicture.h"
-#include "ColorNames.h"
-#include "DesignFont.h"
 #include "MakerDetails.h"
 #include "Pictures.h"
+#include "common/BuiltInPicture.h"
+#include "common/ColorNames.h"
+#include "common/DesignFont.h"
 
 #include <QGuiApplication>
 #include <QResizeEvent>

@@ -2,11 +2,11 @@
 
 #include "BevelPanel.h"
 #include "ClickLabel.h"
-#include "FlatButton.h"
-#include "NumericEdit.h"
 #include "RadioGroup.h"
-#include "StyledGrid.h"
 #include "UrlLabel.h"
+#include "flatbutton/FlatButton.h"
+#include "grid/StyledGrid.h"
+#include "numeric/NumericEdit.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "ColorNames.h"
-#include "StyledGrid.h"
+#include "common/ColorNames.h"
+#include "grid/StyledGrid.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "BevelPanel.h"
 
-#include "ColorNames.h"
+#include "common/ColorNames.h"
 
 #include <QPainter>
 

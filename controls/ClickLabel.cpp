@@ -1,6 +1,6 @@
 #include "ClickLabel.h"
 
-#include "FailureGuard.h"
+#include "common/FailureGuard.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
 #include "RadioGroup.h"
 
-#include "ColorNames.h"
-#include "FailureGuard.h"
+#include "common/ColorNames.h"
+#include "common/FailureGuard.h"
 
 #include <QButtonGroup>
 #include <QEvent>

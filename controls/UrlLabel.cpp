@@ -1,7 +1,7 @@
 #include "UrlLabel.h"
 
-#include "ColorNames.h"
-#include "FailureGuard.h"
+#include "common/ColorNames.h"
+#include "common/FailureGuard.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -4,8 +4,8 @@
 // Usage: quillmere-screenshots <folder>
 #include "AboutBox.h"
 #include "Application.h"
-#include "FailureGuard.h"
 #include "MainWindow.h"
+#include "common/FailureGuard.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "AboutBox.h"
 
-#include "ColorNames.h"
 #include "MakerDetails.h"
+#include "common/ColorNames.h"
 
 #include <QImage>
 #include <QTest>

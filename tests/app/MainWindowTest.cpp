@@ -1,11 +1,11 @@
 #include "AboutBox.h"
-#include "ColorNames.h"
 #include "Errors.h"
-#include "FailureGuard.h"
 #include "HintStyle.h"
 #include "InformationBox.h"
 #include "MainWindowFixture.h"
 #include "RadioGroup.h"
+#include "common/ColorNames.h"
+#include "common/FailureGuard.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "RadioGroup.h"
 
-#include "ColorNames.h"
+#include "common/ColorNames.h"
 
 #include <QImage>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "UrlLabel.h"
 
-#include "FailureGuard.h"
+#include "common/FailureGuard.h"
 
 #include <QApplication>
 #include <QClipboard>

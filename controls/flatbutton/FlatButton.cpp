@@ -1,0 +1,590 @@
+#include "flatbutton/FlatButton.h"
+
+#include "common/FailureGuard.h"
+#include "flatbutton/FlatButtonCaption.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEnterEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+
+namespace {
+// One checker pattern for all buttons, made on first use. Destroying any button drops it; the next
+// paint that needs it makes it again (also when the palette's colours have changed).
+struct SharedDownPattern {
+    QImage image;
+    ButtonColors colors;
+};
+
+SharedDownPattern &DownPatternCache()
+{
+    static SharedDownPattern cache;
+    return cache;
+}
+
+const QImage &DownPatternFor(const ButtonColors &colors)
+{
+    SharedDownPattern &cache = DownPatternCache();
+    const bool sameColors = cache.colors.face == colors.face && cache.colors.highlight == colors.highlight;
+    if (cache.image.isNull() || !sameColors)
+        cache = {DownPattern(colors), colors};
+    return cache.image;
+}
+
+// The caption may take the button's width less 2 pixels each side.
+constexpr int CaptionInset = 4;
+} // namespace
+
+TFlatButton::TFlatButton(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    resize(50, 40);
+}
+
+TFlatButton::~TFlatButton()
+{
+    DownPatternCache().image = QImage();
+}
+
+void TFlatButton::SetAlignment(TFlatButtonAlignment alignment)
+{
+    if (alignment == m_alignment)
+        return;
+    m_alignment = alignment;
+    update();
+}
+
+void TFlatButton::SetAllowAllUp(bool allowAllUp)
+{
+    m_allowAllUp = allowAllUp;
+    if (m_groupIndex == 0)
+        return;
+    for (TFlatButton *mate : GroupMates())
+        mate->m_allowAllUp = allowAllUp;
+}
+
+void TFlatButton::SetBevelStyle(TBevelStyle bevelStyle)
+{
+    if (bevelStyle == m_bevelStyle)
+        return;
+    m_bevelStyle = bevelStyle;
+    update();
+}
+
+void TFlatButton::SetNoFocusBitmap(const QImage &bitmap)
+{
+    m_noFocusBitmap = bitmap;
+    m_noFocusDrawn = TransparentGlyph(bitmap);
+    update();
+}
+
+void TFlatButton::SetBitmap(const QImage &bitmap)
+{
+    m_bitmap = bitmap;
+    m_bitmapDrawn = TransparentGlyph(bitmap);
+    RecomputeShadedBitmap();
+    update();
+}
+
+void TFlatButton::SetCaption(const QString &caption)
+{
+    if (caption == m_caption)
+        return;
+    m_caption = caption;
+    UpdateAccelerator();
+    if (m_options.testFlag(TFlatButtonOption::boIconOnly)) {
+        // The caption is not drawn; it serves as the hint instead.
+        m_hint = StripAcceleratorMarks(caption);
+        UpdateToolTip();
+        return;
+    }
+    update();
+}
+
+void TFlatButton::SetGroupIndex(int groupIndex)
+{
+    if (groupIndex == m_groupIndex)
+        return;
+    m_groupIndex = groupIndex;
+    if (groupIndex == 0 && m_down) {
+        m_down = false;
+        update();
+    }
+}
+
+void TFlatButton::SetDisabledBitmap(const QImage &bitmap)
+{
+    m_disabledBitmap = bitmap;
+    m_disabledDrawn = TransparentGlyph(bitmap);
+    update();
+}
+
+void TFlatButton::SetDown(bool down)
+{
+    if (down == m_down || m_groupIndex == 0)
+        return;
+    m_down = down;
+    update();
+    if (!down)
+        return;
+    for (TFlatButton *mate : GroupMates())
+        mate->SetDown(false);
+}
+
+void TFlatButton::SetDropDownMenu(QMenu *menu)
+{
+    if (menu == m_dropDownMenu)
+        return;
+    m_dropDownMenu = menu;
+    if (m_options.testFlag(TFlatButtonOption::boPopupMark))
+        update();
+}
+
+void TFlatButton::SetEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    // The hot look comes back only when the pointer leaves and enters again.
+    m_pressed = false;
+    m_hot = false;
+    if (m_groupIndex == 0)
+        m_down = false;
+    update();
+}
+
+void TFlatButton::SetLayout(TFlatButtonLayout layout)
+{
+    if (layout == m_layout)
+        return;
+    m_layout = layout;
+    update();
+}
+
+void TFlatButton::SetOptions(TFlatButtonOptions options)
+{
+    if (options == m_options)
+        return;
+    const bool wasIconOnly = m_options.testFlag(TFlatButtonOption::boIconOnly);
+    const bool iconOnly = options.testFlag(TFlatButtonOption::boIconOnly);
+    m_options = options;
+    const QString strippedCaption = StripAcceleratorMarks(m_caption);
+    if (iconOnly && !wasIconOnly && m_hint.isEmpty()) {
+        m_hint = strippedCaption;
+        m_showHint = true;
+        UpdateToolTip();
+    } else if (!iconOnly && wasIconOnly && m_hint == strippedCaption) {
+        m_hint.clear();
+        m_showHint = false;
+        UpdateToolTip();
+    }
+    update();
+}
+
+void TFlatButton::SetShadingType(TFlatButtonShadingType shadingType)
+{
+    if (shadingType == m_shadingType)
+        return;
+    m_shadingType = shadingType;
+    RecomputeShadedBitmap();
+    update();
+}
+
+void TFlatButton::SetShowDownPattern(bool show)
+{
+    if (show == m_showDownPattern)
+        return;
+    m_showDownPattern = show;
+    update();
+}
+
+QColor TFlatButton::UnselectedFontColor() const
+{
+    return m_unselectedFontColor.isValid() ? m_unselectedFontColor : FontColor();
+}
+
+void TFlatButton::SetUnselectedFontColor(const QColor &color)
+{
+    if (color == m_unselectedFontColor)
+        return;
+    m_unselectedFontColor = color;
+    update();
+}
+
+QColor TFlatButton::FontColor() const
+{
+    return palette().color(QPalette::WindowText);
+}
+
+void TFlatButton::SetFontColor(const QColor &color)
+{
+    QPalette changed = palette();
+    changed.setColor(QPalette::WindowText, color);
+    setPalette(changed);
+}
+
+void TFlatButton::SetWordWrap(bool wordWrap)
+{
+    if (wordWrap == m_wordWrap)
+        return;
+    m_wordWrap = wordWrap;
+    update();
+}
+
+void TFlatButton::SetHint(const QString &hint)
+{
+    m_hint = hint;
+    UpdateToolTip();
+}
+
+void TFlatButton::SetShowHint(bool showHint)
+{
+    m_showHint = showHint;
+    UpdateToolTip();
+}
+
+bool TFlatButton::CaptionShown() const
+{
+    return !m_options.testFlag(TFlatButtonOption::boIconOnly) && !m_caption.isEmpty();
+}
+
+bool TFlatButton::PopupMarkShown() const
+{
+    return m_options.testFlag(TFlatButtonOption::boPopupMark) && m_dropDownMenu;
+}
+
+bool TFlatButton::PointerOver() const
+{
+    return rect().contains(mapFromGlobal(QCursor::pos()));
+}
+
+FlatButtonLayout TFlatButton::Geometry() const
+{
+    FlatButtonLayoutInput input;
+    input.button = size();
+    input.glyph = m_bitmap.size();
+    input.captionShown = CaptionShown();
+    if (input.captionShown)
+        input.caption = FlatButtonCaption(m_caption, font(), m_wordWrap ? width() - CaptionInset : -1).Size();
+    input.popupMark = PopupMarkShown();
+    input.layout = m_layout;
+    input.alignment = m_alignment;
+    input.wordWrap = m_wordWrap;
+    return LayOutFlatButton(input);
+}
+
+void TFlatButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_down && m_showDownPattern)
+        painter.fillRect(rect(), QBrush(DownPatternFor(Colors())));
+    const FlatButtonLayout geometry = Geometry();
+    if (!m_enabled)
+        PaintDisabled(painter, geometry);
+    else if ((m_pressed && m_hot) || m_down)
+        PaintPressed(painter, geometry);
+    else
+        PaintNormal(painter, geometry);
+}
+
+void TFlatButton::PaintBevel(QPainter &painter, bool sunken) const
+{
+    if (!m_options.testFlag(TFlatButtonOption::boShowBevel))
+        return;
+    const ButtonColors colors = Colors();
+    const bool lightTopLeft = (m_bevelStyle == TBevelStyle::bsRaised) != sunken;
+    const QColor &topLeft = lightTopLeft ? colors.highlight : colors.shadow;
+    const QColor &bottomRight = lightTopLeft ? colors.shadow : colors.highlight;
+    const int w = width();
+    const int h = height();
+    // Two polylines whose segments leave out their end points: the left column and the top row but its
+    // last pixel, then the right column and the bottom row but its first pixel.
+    painter.fillRect(QRect(0, 0, 1, h), topLeft);
+    painter.fillRect(QRect(0, 0, w - 1, 1), topLeft);
+    painter.fillRect(QRect(w - 1, 0, 1, h), bottomRight);
+    painter.fillRect(QRect(1, h - 1, w - 1, 1), bottomRight);
+}
+
+void TFlatButton::PaintPressed(QPainter &painter, const FlatButtonLayout &geometry) const
+{
+    PaintBevel(painter, true);
+    const QPoint offset(1, 1);
+    const bool captionMoves = m_bevelStyle == TBevelStyle::bsRaised;
+    PaintCaption(painter, captionMoves ? geometry.text.translated(offset) : geometry.text, FontColor());
+    if (!m_bitmap.isNull())
+        painter.drawImage(geometry.glyph + offset, m_bitmapDrawn);
+    if (PopupMarkShown())
+        PaintPopupMark(painter, geometry.popupMark + offset, FontColor());
+}
+
+void TFlatButton::PaintNormal(QPainter &painter, const FlatButtonLayout &geometry) const
+{
+    QColor color = FontColor();
+    if (m_hot)
+        PaintBevel(painter, false);
+    else
+        color = UnselectedFontColor();
+    const bool captionMoves = m_bevelStyle == TBevelStyle::bsLowered;
+    PaintCaption(painter, captionMoves ? geometry.text.translated(1, 1) : geometry.text, color);
+    if (!m_bitmap.isNull()) {
+        const bool mono = !m_hot && m_options.testFlag(TFlatButtonOption::boMonoDisplay);
+        const QImage &atRest = m_noFocusDrawn.isNull() ? m_shadedDrawn : m_noFocusDrawn;
+        painter.drawImage(geometry.glyph, mono ? atRest : m_bitmapDrawn);
+    }
+    if (PopupMarkShown())
+        PaintPopupMark(painter, geometry.popupMark, color);
+}
+
+void TFlatButton::PaintDisabled(QPainter &painter, const FlatButtonLayout &geometry) const
+{
+    if (m_down)
+        PaintBevel(painter, true);
+    const ButtonColors colors = Colors();
+    if (!m_bitmap.isNull()) {
+        if (!m_disabledDrawn.isNull()) {
+            painter.drawImage(geometry.glyph, m_disabledDrawn);
+        } else {
+            painter.drawImage(geometry.glyph + QPoint(1, 1), BlackPixelsIn(m_bitmap, colors.highlight));
+            painter.drawImage(geometry.glyph, BlackPixelsIn(m_bitmap, colors.shadow));
+        }
+    }
+    PaintCaption(painter, geometry.text.translated(1, 1), colors.highlight);
+    PaintCaption(painter, geometry.text, colors.shadow);
+}
+
+void TFlatButton::PaintCaption(QPainter &painter, const QRect &rect, const QColor &color) const
+{
+    if (!CaptionShown())
+        return;
+    painter.setPen(color);
+    FlatButtonCaption(m_caption, font(), m_wordWrap ? rect.width() : -1).Draw(painter, rect, m_alignment);
+}
+
+void TFlatButton::PaintPopupMark(QPainter &painter, QPoint anchor, const QColor &color) const
+{
+    for (const QRect &row : PopupMarkRows(anchor))
+        painter.fillRect(row, color);
+}
+
+bool TFlatButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut && m_acceleratorId != 0 &&
+        static_cast<QShortcutEvent *>(event)->shortcutId() == m_acceleratorId) {
+        if (m_enabled && isVisible())
+            RunAccelerator();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TFlatButton::enterEvent(QEnterEvent *)
+{
+    // Moves during a press may have reported the entry already.
+    if (m_pointerInside)
+        return;
+    m_pointerInside = true;
+    PointerEntered();
+}
+
+void TFlatButton::leaveEvent(QEvent *)
+{
+    if (!m_pointerInside)
+        return;
+    m_pointerInside = false;
+    PointerLeft();
+}
+
+void TFlatButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    TrackPointer(event->position().toPoint());
+    LeftPress();
+}
+
+void TFlatButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // Without mouse tracking moves arrive only while a button is held, when Qt reports no
+    // enter or leave: the button follows the pointer itself.
+    TrackPointer(event->position().toPoint());
+}
+
+void TFlatButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        TrackPointer(event->position().toPoint());
+        LeftRelease();
+    } else if (event->button() == Qt::RightButton) {
+        QWidget::mouseReleaseEvent(event);
+        // A context menu may have taken the mouse in the meantime: start afresh.
+        ResetAfterPopup();
+    } else {
+        QWidget::mouseReleaseEvent(event);
+    }
+}
+
+void TFlatButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        RecomputeShadedBitmap();
+    QWidget::changeEvent(event);
+}
+
+void TFlatButton::PointerEntered()
+{
+    m_hot = true;
+    if (m_enabled && !m_down)
+        update();
+    RaiseEvent(OnEnter);
+}
+
+void TFlatButton::PointerLeft()
+{
+    m_hot = false;
+    if (m_enabled && !m_down)
+        update();
+    RaiseEvent(OnExit);
+}
+
+void TFlatButton::TrackPointer(QPoint position)
+{
+    const bool inside = rect().contains(position);
+    if (inside == m_pointerInside)
+        return;
+    m_pointerInside = inside;
+    if (inside)
+        PointerEntered();
+    else
+        PointerLeft();
+}
+
+void TFlatButton::ForgetPointerIfAway()
+{
+    if (PointerOver())
+        return;
+    if (m_pointerInside) {
+        m_pointerInside = false;
+        PointerLeft();
+    } else {
+        m_hot = false;
+    }
+}
+
+void TFlatButton::LeftPress()
+{
+    QWidget *form = window();
+    if (form != QApplication::activeWindow()) {
+        form->raise();
+        form->activateWindow();
+    }
+    if (!m_enabled || !isVisible())
+        return;
+    m_pressed = true;
+    m_hot = true;
+    update();
+    // Without a menu Qt's implicit grab holds the mouse until the release.
+    if (!m_dropDownMenu)
+        return;
+    const QPointer<TFlatButton> self(this);
+    m_dropDownMenu->exec(mapToGlobal(QPoint(0, height())));
+    if (self)
+        ResetAfterPopup();
+}
+
+void TFlatButton::LeftRelease()
+{
+    if (!m_enabled || !isVisible() || !m_pressed)
+        return;
+    m_pressed = false;
+    if (m_hot && m_groupIndex != 0) {
+        if (!m_down)
+            SetDown(true);
+        else if (m_allowAllUp)
+            SetDown(false);
+    }
+    if (mouseGrabber() == this)
+        releaseMouse();
+    if (!m_hot)
+        return;
+    update();
+    if (!m_dropDownMenu)
+        RaiseEvent(OnClick);
+}
+
+void TFlatButton::ResetAfterPopup()
+{
+    if (mouseGrabber() == this)
+        releaseMouse();
+    ForgetPointerIfAway();
+    m_pressed = false;
+    update();
+}
+
+void TFlatButton::RunAccelerator()
+{
+    const QPointer<TFlatButton> self(this);
+    m_hot = true;
+    m_pressed = false;
+    update();
+    // The same path as a click, with the pending paints shown between the steps.
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    LeftPress();
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    LeftRelease();
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
+    ForgetPointerIfAway();
+    update();
+}
+
+QList<TFlatButton *> TFlatButton::GroupMates() const
+{
+    QList<TFlatButton *> mates;
+    if (!parentWidget())
+        return mates;
+    for (TFlatButton *button : parentWidget()->findChildren<TFlatButton *>(Qt::FindDirectChildrenOnly)) {
+        if (button != this && button->m_groupIndex == m_groupIndex)
+            mates.append(button);
+    }
+    return mates;
+}
+
+void TFlatButton::RecomputeShadedBitmap()
+{
+    m_shadedDrawn = TransparentGlyph(ShadedGlyph(m_bitmap, m_shadingType, Colors()));
+}
+
+void TFlatButton::UpdateAccelerator()
+{
+    if (m_acceleratorId != 0) {
+        releaseShortcut(m_acceleratorId);
+        m_acceleratorId = 0;
+    }
+    const QKeySequence accelerator = QKeySequence::mnemonic(m_caption);
+    if (!accelerator.isEmpty())
+        m_acceleratorId = grabShortcut(accelerator);
+}
+
+void TFlatButton::UpdateToolTip()
+{
+    setToolTip(m_showHint ? m_hint : QString());
+}
+
+void TFlatButton::RaiseEvent(const std::function<void(QObject *)> &handler)
+{
+    // A copy, so that a handler may replace itself while it runs.
+    const std::function<void(QObject *)> call = handler;
+    if (call)
+        RunGuarded([&] { call(this); });
+}

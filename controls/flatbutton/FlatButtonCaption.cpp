@@ -1,0 +1,76 @@
+#include "flatbutton/FlatButtonCaption.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+FlatButtonCaption::FlatButtonCaption(const QString &caption, const QFont &font, int wrapWidth) : m_font(font)
+{
+    const QFontMetrics metrics(font);
+    m_lineHeight = metrics.height();
+    const QString plain = StripAcceleratorMarks(caption);
+    const qsizetype accelerator = AcceleratorIndex(caption);
+    if (plain.isEmpty())
+        return;
+
+    qsizetype paragraphStart = 0;
+    for (const QString &paragraph : plain.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font);
+        QTextOption option;
+        option.setWrapMode(wrapWidth >= 0 ? QTextOption::WordWrap : QTextOption::NoWrap);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(wrapWidth >= 0 ? wrapWidth : 1e6);
+            const qsizetype start = line.textStart();
+            // Blanks at a break end the line before it and are not part of its visible text.
+            QString text = paragraph.mid(start, line.textLength());
+            while (!text.isEmpty() && text.back().isSpace())
+                text.chop(1);
+            const qsizetype inLine = accelerator - paragraphStart - start;
+            const bool ownsAccelerator = inLine >= 0 && inLine < text.size();
+            m_lines.append({text, ownsAccelerator ? inLine : -1, metrics.horizontalAdvance(text)});
+        }
+        layout.endLayout();
+        paragraphStart += paragraph.size() + 1;
+    }
+}
+
+QSize FlatButtonCaption::Size() const
+{
+    int width = 0;
+    for (const Line &line : m_lines)
+        width = std::max(width, line.width);
+    return {width, static_cast<int>(m_lines.size()) * m_lineHeight};
+}
+
+void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TFlatButtonAlignment alignment) const
+{
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const QFontMetrics metrics(m_font);
+    const Qt::Alignment horizontal = alignment == TFlatButtonAlignment::taLeftJustify    ? Qt::AlignLeft
+                                     : alignment == TFlatButtonAlignment::taRightJustify ? Qt::AlignRight
+                                                                                         : Qt::AlignHCenter;
+    painter.save();
+    painter.setFont(m_font);
+    painter.setClipRect(rect, Qt::IntersectClip);
+    int top = rect.top();
+    for (const Line &line : m_lines) {
+        // Re-mark the line for Qt's mnemonic drawing: "&" doubled, the accelerator letter prefixed.
+        QString marked;
+        for (qsizetype i = 0; i < line.text.size(); ++i) {
+            if (i == line.accelerator)
+                marked.append(QLatin1Char('&'));
+            marked.append(line.text.at(i));
+            if (line.text.at(i) == QLatin1Char('&'))
+                marked.append(QLatin1Char('&'));
+        }
+        const QString shown = metrics.elidedText(marked, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);
+        const QRect lineRect(rect.left(), top, rect.width(), m_lineHeight);
+        painter.drawText(lineRect, int(horizontal | Qt::AlignTop) | Qt::TextShowMnemonic, shown);
+        top += m_lineHeight;
+    }
+    painter.restore();
+}

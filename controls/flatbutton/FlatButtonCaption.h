@@ -1,0 +1,36 @@
+#pragma once
+
+#include "flatbutton/FlatButtonLayout.h"
+
+#include <QFont>
+#include <QList>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+// A caption formatted for drawing: accelerator marks processed, broken into lines at "\n" and, when a
+// wrap width is given, at word boundaries. A word longer than the wrap width stays on its own line.
+class FlatButtonCaption {
+public:
+    // wrapWidth: pixels a line may take, or -1 for no word breaking.
+    FlatButtonCaption(const QString &caption, const QFont &font, int wrapWidth);
+
+    // Widest line (TW) by all lines' height (TH), in pixels; 0 x 0 for an empty caption.
+    QSize Size() const;
+
+    // Draws the lines from the top of `rect` in the painter's pen, aligned by `alignment`, clipped to
+    // `rect`; a line wider than `rect` ends in an ellipsis. The accelerator letter is underlined.
+    void Draw(QPainter &painter, const QRect &rect, TFlatButtonAlignment alignment) const;
+
+private:
+    struct Line {
+        QString text;          // plain text of the line
+        qsizetype accelerator; // index of the underlined letter within the line, or -1
+        int width;             // natural width in pixels
+    };
+
+    QFont m_font;
+    QList<Line> m_lines;
+    int m_lineHeight = 0;
+};

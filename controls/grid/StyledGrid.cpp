@@ -1,0 +1,1213 @@
+#include "grid/StyledGrid.h"
+
+#include "common/ColorNames.h"
+#include "common/FailureGuard.h"
+#include "grid/CellEditor.h"
+#include "grid/CellTextLayout.h"
+#include "grid/GridPersistence.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QToolTip>
+#include <algorithm>
+#include <cstdlib>
+#include <tuple>
+#include <utility>
+
+namespace {
+constexpr int kSizingMargin = 2;  // pixels either side of a grid line that start sizing
+constexpr int kHintDropBelow = 6; // a cell hint shows this far below the cell
+constexpr TGridOptions kDefaultOptions =
+    TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
+
+bool IsValid(GridCell cell)
+{
+    return cell.Col >= 0 && cell.Row >= 0;
+}
+
+t_relation CompareTexts(const QString &first, const QString &second)
+{
+    const int order = QString::compare(first, second);
+    return order < 0 ? rel_less : order > 0 ? rel_greater : rel_equal;
+}
+
+// Keeps a column or row index on its line while another line moves from `from` to `to`.
+void FollowMove(int &index, int from, int to)
+{
+    if (index == from)
+        index = to;
+    else if (from < to && index > from && index <= to)
+        --index;
+    else if (from > to && index >= to && index < from)
+        ++index;
+}
+} // namespace
+
+TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_options(kDefaultOptions)
+{
+    m_editor = new TCellEditor(this);
+    m_editor->installEventFilter(this);
+    const QPalette palette = QApplication::palette();
+    m_attributes.SetSelectedCellColor(palette.color(QPalette::Highlight));
+    m_attributes.Font().SetColor(palette.color(QPalette::Text));
+    m_attributes.GridBrush().SetColor(palette.color(QPalette::Base));
+    m_attributes.FixedBrush().SetColor(palette.color(QPalette::Button));
+    m_attributes.Font().SetFont(font());
+    m_attributes.OnChange = [this] { Changed(); };
+
+    OnCompareRow = [this](QObject *, int col, int row1, int row2) {
+        return CompareTexts(Cells(col, row1), Cells(col, row2));
+    };
+    OnCompareCol = [this](QObject *, int row, int col1, int col2) {
+        return CompareTexts(Cells(col1, row), Cells(col2, row));
+    };
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    SetBorderStyle(bsSingle);
+    m_cols.SetCount(5, m_defaultColWidth);
+    m_rows.SetCount(5, m_defaultRowHeight);
+    m_cols.SetFixed(1);
+    m_rows.SetFixed(1);
+    ResizeTexts();
+    m_current = m_anchor = {1, 1};
+    LayoutChanged();
+}
+
+TStyledGrid::~TStyledGrid() = default;
+
+GridExtent TStyledGrid::Extent() const
+{
+    return {ColCount(), RowCount(), FixedCols(), FixedRows()};
+}
+
+void TStyledGrid::Changed()
+{
+    viewport()->update();
+}
+
+void TStyledGrid::LayoutChanged()
+{
+    const bool vertical = m_options & (goFixedVertLine | goVertLine);
+    const bool horizontal = m_options & (goFixedHorzLine | goHorzLine);
+    m_cols.SetLineWidth(vertical ? 1 : 0);
+    m_rows.SetLineWidth(horizontal ? 1 : 0);
+    UpdateScrollBars();
+    if (m_editor->isVisible())
+        PlaceEditor();
+    viewport()->update();
+}
+
+void TStyledGrid::UpdateScrollBars()
+{
+    const auto update = [](QScrollBar *bar, const GridAxis &axis, int extent, bool wanted) {
+        const bool fits = axis.TotalExtent() <= extent;
+        const int range = wanted && !fits ? axis.MaxFirst(extent) - axis.Fixed() : 0;
+        bar->setRange(0, std::max(range, 0));
+        bar->setPageStep(axis.FullyVisibleCount(extent));
+        bar->setValue(axis.First() - axis.Fixed());
+    };
+    const bool horizontal = m_scrollBars == ssHorizontal || m_scrollBars == ssBoth;
+    const bool vertical = m_scrollBars == ssVertical || m_scrollBars == ssBoth;
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    update(horizontalScrollBar(), m_cols, viewport()->width(), horizontal);
+    update(verticalScrollBar(), m_rows, viewport()->height(), vertical);
+}
+
+void TStyledGrid::ResizeTexts()
+{
+    m_texts.resize(static_cast<size_t>(ColCount()));
+    for (auto &column : m_texts)
+        column.resize(static_cast<size_t>(RowCount()));
+    m_tabStops.resize(static_cast<size_t>(ColCount()), true);
+}
+
+void TStyledGrid::ClampCurrent()
+{
+    const auto clampCell = [this](GridCell &cell) {
+        cell.Col = std::clamp(cell.Col, FixedCols(), std::max(FixedCols(), ColCount() - 1));
+        cell.Row = std::clamp(cell.Row, FixedRows(), std::max(FixedRows(), RowCount() - 1));
+    };
+    clampCell(m_current);
+    clampCell(m_anchor);
+}
+
+// ---- the standard string grid ----
+
+void TStyledGrid::SetColCount(int count)
+{
+    count = std::max(count, 1);
+    if (count == ColCount())
+        return;
+    m_cols.SetCount(count, m_defaultColWidth);
+    m_cols.SetFixed(std::min(FixedCols(), count - 1));
+    ResizeTexts();
+    ClampCurrent();
+    LayoutChanged();
+}
+
+void TStyledGrid::SetRowCount(int count)
+{
+    count = std::max(count, 1);
+    if (count == RowCount())
+        return;
+    m_rows.SetCount(count, m_defaultRowHeight);
+    m_rows.SetFixed(std::min(FixedRows(), count - 1));
+    ResizeTexts();
+    ClampCurrent();
+    LayoutChanged();
+}
+
+void TStyledGrid::SetFixedCols(int count)
+{
+    m_cols.SetFixed(std::clamp(count, 0, ColCount() - 1));
+    ClampCurrent();
+    LayoutChanged();
+}
+
+void TStyledGrid::SetFixedRows(int count)
+{
+    m_rows.SetFixed(std::clamp(count, 0, RowCount() - 1));
+    ClampCurrent();
+    LayoutChanged();
+}
+
+void TStyledGrid::SetDefaultColWidth(int width)
+{
+    m_defaultColWidth = std::max(width, 0);
+    m_cols.SetAllSizes(m_defaultColWidth);
+    LayoutChanged();
+    if (OnColWidthsChanged)
+        OnColWidthsChanged(this);
+}
+
+void TStyledGrid::SetDefaultRowHeight(int height)
+{
+    m_defaultRowHeight = std::max(height, 0);
+    m_rows.SetAllSizes(m_defaultRowHeight);
+    LayoutChanged();
+    if (OnRowHeightsChanged)
+        OnRowHeightsChanged(this);
+}
+
+void TStyledGrid::SetColWidths(int col, int width)
+{
+    if (col < 0 || col >= ColCount() || ColWidths(col) == width)
+        return;
+    m_cols.SetSize(col, width);
+    LayoutChanged();
+    if (OnColWidthsChanged)
+        OnColWidthsChanged(this);
+}
+
+void TStyledGrid::SetRowHeights(int row, int height)
+{
+    if (row < 0 || row >= RowCount() || RowHeights(row) == height)
+        return;
+    m_rows.SetSize(row, height);
+    LayoutChanged();
+    if (OnRowHeightsChanged)
+        OnRowHeightsChanged(this);
+}
+
+QString TStyledGrid::Cells(int col, int row) const
+{
+    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount())
+        return {};
+    return m_texts[col][row];
+}
+
+void TStyledGrid::SetCells(int col, int row, const QString &text)
+{
+    if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount() || m_texts[col][row] == text)
+        return;
+    m_texts[col][row] = text;
+    m_attributes.MarkHasData("Cells");
+    if (m_editor->isVisible() && m_editor->Cell() == GridCell{col, row} && m_editor->text() != text)
+        m_editor->setText(text);
+    viewport()->update(CellRect(col, row));
+}
+
+void TStyledGrid::SetCol(int col)
+{
+    if (col != Col())
+        MoveCurrent({col, Row()}, true, false);
+}
+
+void TStyledGrid::SetRow(int row)
+{
+    if (row != Row())
+        MoveCurrent({Col(), row}, true, false);
+}
+
+void TStyledGrid::SelectCell(int col, int row)
+{
+    SetSelection({col, row, col, row});
+}
+
+TGridRect TStyledGrid::Selection() const
+{
+    return {std::min(m_anchor.Col, m_current.Col), std::min(m_anchor.Row, m_current.Row),
+            std::max(m_anchor.Col, m_current.Col), std::max(m_anchor.Row, m_current.Row)};
+}
+
+void TStyledGrid::SetSelection(const TGridRect &selection)
+{
+    const GridCell anchor{selection.Left, selection.Top};
+    const GridCell current{selection.Right, selection.Bottom};
+    m_anchor = anchor;
+    m_current = current;
+    ClampCurrent();
+    ClampInView(m_current);
+    UpdateEdit();
+    viewport()->update();
+}
+
+void TStyledGrid::SetLeftCol(int col)
+{
+    m_cols.SetFirst(std::min(col, m_cols.MaxFirst(viewport()->width())));
+    LayoutChanged();
+}
+
+void TStyledGrid::SetTopRow(int row)
+{
+    m_rows.SetFirst(std::min(row, m_rows.MaxFirst(viewport()->height())));
+    LayoutChanged();
+}
+
+void TStyledGrid::SetOptions(TGridOptions options)
+{
+    if (options == m_options)
+        return;
+    m_options = options;
+    if (m_options.testFlag(goRowSelect)) {
+        m_anchor.Col = ColCount() - 1;
+        m_current.Col = FixedCols();
+    }
+    if (m_options.testFlag(goEditing) && m_options.testFlag(goAlwaysShowEditor))
+        SetEditorMode(true);
+    else if (!m_options.testFlag(goEditing))
+        SetEditorMode(false);
+    LayoutChanged();
+}
+
+bool TStyledGrid::TabStops(int col) const
+{
+    return col >= 0 && col < ColCount() ? m_tabStops[col] : true;
+}
+
+void TStyledGrid::SetTabStops(int col, bool tabStop)
+{
+    if (col >= 0 && col < ColCount())
+        m_tabStops[col] = tabStop;
+}
+
+void TStyledGrid::SetDefaultDrawing(bool on)
+{
+    m_defaultDrawing = on;
+    viewport()->update();
+}
+
+void TStyledGrid::SetScrollBars(TScrollStyle style)
+{
+    m_scrollBars = style;
+    LayoutChanged();
+}
+
+void TStyledGrid::SetBorderStyle(TBorderStyle style)
+{
+    m_borderStyle = style;
+    setFrameStyle(style == bsSingle ? QFrame::WinPanel | QFrame::Sunken : QFrame::NoFrame);
+    LayoutChanged();
+}
+
+void TStyledGrid::SetColor(QColor color)
+{
+    m_attributes.GridBrush().SetColor(color);
+}
+
+void TStyledGrid::SetFontColor(QColor color)
+{
+    m_attributes.Font().SetColor(color);
+}
+
+QRect TStyledGrid::CellRect(int col, int row) const
+{
+    const int x = m_cols.Start(col);
+    const int y = m_rows.Start(row);
+    if (x < 0 || y < 0)
+        return {};
+    return QRect(x, y, ColWidths(col), RowHeights(row));
+}
+
+GridCell TStyledGrid::MouseCoord(QPoint point) const
+{
+    const int col = m_cols.IndexAt(point.x());
+    const int row = m_rows.IndexAt(point.y());
+    if (col < 0 || row < 0)
+        return {};
+    return {col, row};
+}
+
+bool TStyledGrid::IsActiveControl() const
+{
+    const QWidget *focus = window()->focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
+}
+
+// ---- what the styled grid adds ----
+
+void TStyledGrid::SetAlignment(TCellAlign alignment)
+{
+    m_attributes.SetAlignment(alignment);
+}
+
+void TStyledGrid::SetEditable(bool editable)
+{
+    m_attributes.SetEditable(editable);
+}
+
+void TStyledGrid::SetFixedColor(QColor color)
+{
+    m_attributes.FixedBrush().SetColor(color);
+}
+
+void TStyledGrid::SetShowCellHints(bool on)
+{
+    m_showCellHints = on;
+    m_hintCell = {};
+}
+
+void TStyledGrid::SetSelectedCellColor(QColor color)
+{
+    m_attributes.SetSelectedCellColor(color);
+}
+
+void TStyledGrid::SetSelectedFontColor(QColor color)
+{
+    m_attributes.SetSelectedFontColor(color);
+}
+
+void TStyledGrid::SetDrawSelection(bool on)
+{
+    m_drawSelection = on;
+    viewport()->update();
+}
+
+void TStyledGrid::SetColorCol(int col, QColor color)
+{
+    m_attributes.BrushCol(col).SetColor(color);
+}
+
+void TStyledGrid::SetColorRow(int row, QColor color)
+{
+    m_attributes.BrushRow(row).SetColor(color);
+}
+
+void TStyledGrid::SetColorFixedCol(int col, QColor color)
+{
+    m_attributes.BrushFixedCol(col).SetColor(color);
+}
+
+void TStyledGrid::SetColorFixedRow(int row, QColor color)
+{
+    m_attributes.BrushFixedRow(row).SetColor(color);
+}
+
+void TStyledGrid::SetColorCell(int col, int row, QColor color)
+{
+    m_attributes.BrushCell(col, row).SetColor(color);
+}
+
+TCellAlign TStyledGrid::CellAlignment(int col, int row) const
+{
+    return m_attributes.CellAlignment(col, row, IsFixed(col, row));
+}
+
+bool TStyledGrid::CellEditable(int col, int row) const
+{
+    return m_attributes.CellEditable(col, row);
+}
+
+const TCellFont &TStyledGrid::CellFont(int col, int row) const
+{
+    return m_attributes.CellFont(col, row, IsFixed(col, row));
+}
+
+const TCellBrush &TStyledGrid::CellBrush(int col, int row) const
+{
+    return m_attributes.CellBrush(col, row, IsFixed(col, row));
+}
+
+QColor TStyledGrid::SelectedCellColorAt(int col, int row) const
+{
+    return m_attributes.SelectedCellColorAt(col, row);
+}
+
+QColor TStyledGrid::SelectedFontColorAt(int col, int row) const
+{
+    return m_attributes.SelectedFontColorAt(col, row);
+}
+
+QString TStyledGrid::CellHint(int col, int row) const
+{
+    return m_attributes.CellHint(col, row);
+}
+
+std::optional<GridCell> TStyledGrid::NextCell(T_nextcell direction, t_lastcell afterLast, int col, int row)
+{
+    const std::optional<NextCellStep> step = NextCellOf(Extent(), direction, afterLast, {col, row});
+    if (!step)
+        return std::nullopt;
+    if (step->Grow == NextCellStep::Growth::Row)
+        InsertRow(step->InsertAt);
+    else if (step->Grow == NextCellStep::Growth::Column)
+        InsertCol(step->InsertAt);
+    return step->Cell;
+}
+
+void TStyledGrid::InsertCol(int at)
+{
+    at = std::clamp(at, FixedCols(), ColCount());
+    SetColCount(ColCount() + 1);
+    m_attributes.InsertCol(at);
+    m_texts.pop_back();
+    m_texts.insert(m_texts.begin() + at, std::vector<QString>(static_cast<size_t>(RowCount())));
+    viewport()->update();
+}
+
+void TStyledGrid::InsertRow(int at)
+{
+    at = std::clamp(at, FixedRows(), RowCount());
+    SetRowCount(RowCount() + 1);
+    m_attributes.InsertRow(at);
+    for (auto &column : m_texts) {
+        column.pop_back();
+        column.insert(column.begin() + at, QString());
+    }
+    viewport()->update();
+}
+
+void TStyledGrid::MoveColumn(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= ColCount() || to >= ColCount())
+        return;
+    m_attributes.MoveCol(from, to);
+    auto column = std::move(m_texts[from]);
+    m_texts.erase(m_texts.begin() + from);
+    m_texts.insert(m_texts.begin() + to, std::move(column));
+    const bool tabStop = m_tabStops[from];
+    m_tabStops.erase(m_tabStops.begin() + from);
+    m_tabStops.insert(m_tabStops.begin() + to, tabStop);
+    m_cols.Move(from, to);
+    FollowMove(m_current.Col, from, to);
+    FollowMove(m_anchor.Col, from, to);
+    LayoutChanged();
+}
+
+void TStyledGrid::MoveRow(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= RowCount() || to >= RowCount())
+        return;
+    m_attributes.MoveRow(from, to);
+    for (auto &column : m_texts) {
+        QString text = std::move(column[from]);
+        column.erase(column.begin() + from);
+        column.insert(column.begin() + to, std::move(text));
+    }
+    m_rows.Move(from, to);
+    FollowMove(m_current.Row, from, to);
+    FollowMove(m_anchor.Row, from, to);
+    LayoutChanged();
+}
+
+QByteArray TStyledGrid::SaveKeys() const
+{
+    return WriteGridKeys(
+        m_attributes, [this](int col, int row) { return Cells(col, row); }, ColCount(), RowCount());
+}
+
+void TStyledGrid::LoadKeys(const QByteArray &block)
+{
+    std::vector<StoredCellText> cells;
+    ReadGridKeys(block, m_attributes, cells);
+    for (auto &column : m_texts)
+        std::fill(column.begin(), column.end(), QString());
+    for (const StoredCellText &cell : cells)
+        if (cell.Col >= 0 && cell.Row >= 0 && cell.Col < ColCount() && cell.Row < RowCount())
+            m_texts[cell.Col][cell.Row] = cell.Text;
+    m_editorSaved = m_options.testFlag(goAlwaysShowEditor);
+    HideEdit();
+    viewport()->update();
+}
+
+// ---- drawing ----
+
+void TStyledGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    RunGuarded([&] { PaintCells(painter, event->rect()); });
+}
+
+void TStyledGrid::PaintCells(QPainter &painter, const QRect &area)
+{
+    const int lastCol = m_cols.LastVisible(viewport()->width());
+    const int lastRow = m_rows.LastVisible(viewport()->height());
+    const bool focused = IsActiveControl();
+    const TGridRect selection = Selection();
+    for (int row = 0; row <= lastRow; ++row) {
+        for (int col = 0; col <= lastCol; ++col) {
+            const QRect rect = CellRect(col, row);
+            if (rect.isNull() || !rect.adjusted(0, 0, 1, 1).intersects(area))
+                continue;
+            TGridDrawState state;
+            if (IsFixed(col, row))
+                state |= gdFixed;
+            else if (selection.Contains(col, row))
+                state |= gdSelected;
+            if (focused && m_current == GridCell{col, row})
+                state |= gdFocused;
+            painter.setClipRect(rect);
+            DrawCell(painter, col, row, rect, state);
+            painter.setClipping(false);
+            DrawGridLines(painter, col, row, rect);
+        }
+    }
+    // What lies beyond the last column and row shows the grid's background.
+    const int right = lastCol >= 0 ? m_cols.Start(lastCol) + ColWidths(lastCol) + m_cols.LineWidth() : 0;
+    const int bottom = lastRow >= 0 ? m_rows.Start(lastRow) + RowHeights(lastRow) + m_rows.LineWidth() : 0;
+    painter.fillRect(QRect(right, 0, viewport()->width() - right, viewport()->height()), Color());
+    painter.fillRect(QRect(0, bottom, right, viewport()->height() - bottom), Color());
+
+    const bool editorOwnsFocus = m_options.testFlag(goEditing) && m_options.testFlag(goAlwaysShowEditor);
+    if (m_defaultDrawing && focused && !m_options.testFlag(goRowSelect) && !editorOwnsFocus)
+        DrawFocusRect(painter, CellRect(m_current.Col, m_current.Row));
+}
+
+void TStyledGrid::DrawCell(QPainter &painter, int col, int row, const QRect &rect, TGridDrawState state)
+{
+    if (m_defaultDrawing)
+        DrawStyledCell(painter, col, row, rect, state);
+    if (OnDrawCell)
+        OnDrawCell(this, col, row, rect, state, painter);
+}
+
+void TStyledGrid::DrawStyledCell(QPainter &painter, int col, int row, const QRect &rect, TGridDrawState state)
+{
+    const TCellFont &font = CellFont(col, row);
+    QBrush brush = CellBrush(col, row).Brush();
+    QColor fontColor = font.Color();
+    const bool showSelected = !state.testFlag(gdFocused) || (m_options & (goDrawFocusSelected | goRowSelect));
+    if (m_drawSelection && state.testFlag(gdSelected) && showSelected) {
+        brush.setColor(SelectedCellColorAt(col, row));
+        fontColor = SelectedFontColorAt(col, row);
+    }
+    painter.fillRect(rect, brush);
+
+    const QString text = Cells(col, row);
+    if (!text.isEmpty()) {
+        // Setting an equal font again would make Qt look its glyph engine up once more.
+        if (painter.font() != font.Font())
+            painter.setFont(font.Font());
+        painter.setPen(fontColor);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const auto measure = [&metrics](const QString &line) {
+            return QSize(metrics.horizontalAdvance(line), metrics.height());
+        };
+        for (const CellTextLine &line : LayoutCellText(text, rect, CellAlignment(col, row), measure))
+            if (!line.Text.isEmpty())
+                painter.drawText(line.X, line.Y + metrics.ascent(), line.Text);
+    }
+
+    // Fixed cells stand out with a raised inner edge when the grid has its 3-D border.
+    if (state.testFlag(gdFixed) && m_borderStyle == bsSingle) {
+        const QColor light = palette().color(QPalette::Light);
+        const QColor shadow = palette().color(QPalette::Mid);
+        painter.fillRect(QRect(rect.x(), rect.y(), rect.width(), 1), light);
+        painter.fillRect(QRect(rect.x(), rect.y(), 1, rect.height()), light);
+        painter.fillRect(QRect(rect.x(), rect.bottom(), rect.width(), 1), shadow);
+        painter.fillRect(QRect(rect.right(), rect.y(), 1, rect.height()), shadow);
+    }
+}
+
+// The grid lines right of and below a cell, one pixel wide (filled rectangles draw fastest).
+void TStyledGrid::DrawGridLines(QPainter &painter, int col, int row, const QRect &rect)
+{
+    const bool fixed = IsFixed(col, row);
+    const QColor color = fixed ? clBlack : (Color() == clSilver ? clGray : clSilver);
+    const int right = rect.x() + rect.width();
+    const int bottom = rect.y() + rect.height();
+    if (m_options.testFlag(fixed ? goFixedVertLine : goVertLine) && m_cols.LineWidth() > 0)
+        painter.fillRect(QRect(right, rect.y(), 1, rect.height() + m_rows.LineWidth()), color);
+    if (m_options.testFlag(fixed ? goFixedHorzLine : goHorzLine) && m_rows.LineWidth() > 0)
+        painter.fillRect(QRect(rect.x(), bottom, rect.width(), 1), color);
+}
+
+void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
+{
+    if (rect.isNull())
+        return;
+    painter.save();
+    QPen dotted(clWhite);
+    dotted.setDashPattern({1, 1});
+    painter.setPen(dotted);
+    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
+
+QSize TStyledGrid::viewportSizeHint() const
+{
+    return QSize(m_cols.TotalExtent(), m_rows.TotalExtent());
+}
+
+void TStyledGrid::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    LayoutChanged();
+}
+
+// The bars count scrolled columns and rows, not pixels; only the bar that moved is read.
+void TStyledGrid::scrollContentsBy(int dx, int dy)
+{
+    if (dx != 0)
+        m_cols.SetFirst(FixedCols() + horizontalScrollBar()->value());
+    if (dy != 0)
+        m_rows.SetFirst(FixedRows() + verticalScrollBar()->value());
+    if (m_editor->isVisible())
+        PlaceEditor();
+    viewport()->update();
+}
+
+// ---- the current cell and the keyboard ----
+
+void TStyledGrid::MoveCurrent(GridCell cell, bool moveAnchor, bool click)
+{
+    if (cell.Col < FixedCols() || cell.Row < FixedRows() || cell.Col >= ColCount() || cell.Row >= RowCount())
+        return;
+    const GridCell old = m_current;
+    m_current = cell;
+    if (!m_options.testFlag(goAlwaysShowEditor))
+        HideEdit();
+    if (moveAnchor || !m_options.testFlag(goRangeSelect))
+        m_anchor = m_current;
+    if (m_options.testFlag(goRowSelect)) {
+        m_anchor.Col = ColCount() - 1;
+        m_current.Col = FixedCols();
+    }
+    ClampInView(m_current);
+    viewport()->update();
+    UpdateEdit();
+    if (click && m_current != old && OnClick)
+        OnClick(this);
+}
+
+void TStyledGrid::ClampInView(GridCell cell)
+{
+    const auto clampAxis = [](GridAxis &axis, int index, int extent) {
+        if (index < axis.Fixed())
+            return;
+        if (index < axis.First())
+            axis.SetFirst(index);
+        while (axis.First() < index && index >= axis.First() + axis.FullyVisibleCount(extent))
+            axis.SetFirst(axis.First() + 1);
+    };
+    const int oldLeft = LeftCol();
+    const int oldTop = TopRow();
+    clampAxis(m_cols, cell.Col, viewport()->width());
+    clampAxis(m_rows, cell.Row, viewport()->height());
+    if (oldLeft != LeftCol() || oldTop != TopRow())
+        LayoutChanged();
+}
+
+bool TStyledGrid::event(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_attributes.Font().SetFont(font());
+    // With goTabs the Tab key moves between cells instead of leaving the grid.
+    if (event->type() == QEvent::KeyPress && m_options.testFlag(goTabs)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            RunGuarded([&] { HandleTabKey(Win32::IsBackwardTab(key)); });
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void TStyledGrid::keyPressEvent(QKeyEvent *event)
+{
+    bool handled = false;
+    RunGuarded([&] {
+        handled = HandleNavigationKey(event);
+        if (handled)
+            return;
+        const int key = event->key();
+        if (m_options.testFlag(goEditing) && key == Qt::Key_F2) {
+            SetEditorMode(true);
+            handled = true;
+        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_options.testFlag(goEditing) && !m_options.testFlag(goAlwaysShowEditor))
+                SetEditorMode(!m_editorMode);
+            handled = true;
+        } else if (!event->text().isEmpty() &&
+                   !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            for (QChar character : event->text())
+                HandleCharacter(character);
+            handled = true;
+        }
+    });
+    if (!handled)
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+bool TStyledGrid::HandleNavigationKey(QKeyEvent *event)
+{
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    GridCell cell = m_current;
+    switch (event->key()) {
+    case Qt::Key_Up:
+        --cell.Row;
+        break;
+    case Qt::Key_Down:
+        ++cell.Row;
+        break;
+    case Qt::Key_Left:
+        --cell.Col;
+        break;
+    case Qt::Key_Right:
+        ++cell.Col;
+        break;
+    case Qt::Key_PageUp:
+        cell.Row -= m_rows.FullyVisibleCount(viewport()->height());
+        break;
+    case Qt::Key_PageDown:
+        cell.Row += m_rows.FullyVisibleCount(viewport()->height());
+        break;
+    case Qt::Key_Home:
+        cell.Col = FixedCols();
+        if (control)
+            cell.Row = FixedRows();
+        break;
+    case Qt::Key_End:
+        cell.Col = ColCount() - 1;
+        if (control)
+            cell.Row = RowCount() - 1;
+        break;
+    default:
+        return false;
+    }
+    cell.Col = std::clamp(cell.Col, FixedCols(), ColCount() - 1);
+    cell.Row = std::clamp(cell.Row, FixedRows(), RowCount() - 1);
+    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && m_options.testFlag(goRangeSelect);
+    if (cell != m_current)
+        MoveCurrent(cell, !extend, true);
+    return true;
+}
+
+void TStyledGrid::HandleTabKey(bool backwards)
+{
+    const T_nextcell direction = backwards ? Reversed(m_nextCellTab) : m_nextCellTab;
+    const auto step = [this, direction](GridCell from) {
+        return NextCell(direction, m_afterLastCellTab, from.Col, from.Row);
+    };
+    const auto isTabStop = [this](GridCell cell) { return TabStops(cell.Col); };
+    const int maxSteps = (ColCount() + 1) * (RowCount() + 1);
+    if (const std::optional<GridCell> found = WalkToCell(m_current, step, isTabStop, maxSteps))
+        MoveCurrent(*found, true, true);
+}
+
+void TStyledGrid::HandleCharacter(QChar character)
+{
+    const bool editing = m_options.testFlag(goEditing);
+    const bool typed = character == QChar(8) || (character.unicode() >= 32 && character.unicode() != 127);
+    if (editing && typed) {
+        SetEditorMode(true);
+        if (m_editorMode && m_editor->isVisible() && m_editor->HasCell()) {
+            // The editor opened with all its text selected: the character replaces it.
+            if (character == QChar(8))
+                m_editor->backspace();
+            else
+                m_editor->insert(character);
+            return;
+        }
+    }
+    QChar key = character;
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+// ---- the mouse ----
+
+void TStyledGrid::mousePressEvent(QMouseEvent *event)
+{
+    RunGuarded([&] { HandleMousePress(event); });
+}
+
+void TStyledGrid::HandleMousePress(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint pos = event->position().toPoint();
+    const GridCell cell = MouseCoord(pos);
+    if (!IsValid(cell))
+        return;
+    if (IsFixed(cell.Col, cell.Row)) {
+        std::tie(m_mouseState, m_mouseIndex) = DragAt(pos);
+        // The line then follows the mouse from where it was grabbed.
+        if (m_mouseState == MouseState::ColSizing)
+            m_sizingOrigin = pos.x() - ColWidths(m_mouseIndex);
+        else if (m_mouseState == MouseState::RowSizing)
+            m_sizingOrigin = pos.y() - RowHeights(m_mouseIndex);
+        return;
+    }
+    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && m_options.testFlag(goRangeSelect);
+    const bool again = cell == m_current && !extend;
+    MoveCurrent(cell, !extend, false);
+    if (again && m_options.testFlag(goEditing))
+        SetEditorMode(true);
+    m_mouseState = MouseState::Selecting;
+}
+
+std::pair<TStyledGrid::MouseState, int> TStyledGrid::DragAt(QPoint pos) const
+{
+    const GridCell cell = MouseCoord(pos);
+    if (!IsValid(cell) || !IsFixed(cell.Col, cell.Row))
+        return {MouseState::None, -1};
+    // The line after `index` or after the one before it, whichever lies within reach of p.
+    const auto lineNear = [](const GridAxis &axis, int index, int p) {
+        for (int i : {index - 1, index}) {
+            const int start = axis.Start(i);
+            if (start >= 0 && std::abs(p - (start + axis.Size(i))) <= kSizingMargin)
+                return i;
+        }
+        return -1;
+    };
+    const bool inHeadingRow = cell.Row < FixedRows();
+    const bool inHeadingCol = cell.Col < FixedCols();
+    if (const int col = lineNear(m_cols, cell.Col, pos.x());
+        m_options.testFlag(goColSizing) && inHeadingRow && col >= 0)
+        return {MouseState::ColSizing, col};
+    if (const int row = lineNear(m_rows, cell.Row, pos.y());
+        m_options.testFlag(goRowSizing) && inHeadingCol && row >= 0)
+        return {MouseState::RowSizing, row};
+    if (m_options.testFlag(goColMoving) && inHeadingRow && !inHeadingCol)
+        return {MouseState::ColMoving, cell.Col};
+    if (m_options.testFlag(goRowMoving) && inHeadingCol && !inHeadingRow)
+        return {MouseState::RowMoving, cell.Row};
+    return {MouseState::None, -1};
+}
+
+void TStyledGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    RunGuarded([&] {
+        const QPoint pos = event->position().toPoint();
+        const GridCell cell = MouseCoord(pos);
+        if (IsValid(m_hintCell) && cell != m_hintCell) {
+            QToolTip::hideText();
+            m_hintCell = {};
+        }
+        switch (m_mouseState) {
+        case MouseState::None:
+            if (m_options & (goColSizing | goRowSizing)) {
+                const MouseState drag = DragAt(pos).first;
+                viewport()->setCursor(drag == MouseState::ColSizing   ? Qt::SplitHCursor
+                                      : drag == MouseState::RowSizing ? Qt::SplitVCursor
+                                                                      : Qt::ArrowCursor);
+            }
+            break;
+        case MouseState::Selecting:
+            if (m_options.testFlag(goRangeSelect) && IsValid(cell) && !IsFixed(cell.Col, cell.Row))
+                MoveCurrent(cell, false, false);
+            break;
+        case MouseState::ColSizing:
+            m_cols.SetSize(m_mouseIndex, pos.x() - m_sizingOrigin);
+            LayoutChanged();
+            break;
+        case MouseState::RowSizing:
+            m_rows.SetSize(m_mouseIndex, pos.y() - m_sizingOrigin);
+            LayoutChanged();
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void TStyledGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    RunGuarded([&] { HandleMouseRelease(event); });
+}
+
+void TStyledGrid::HandleMouseRelease(QMouseEvent *event)
+{
+    const MouseState state = std::exchange(m_mouseState, MouseState::None);
+    const GridCell cell = MouseCoord(event->position().toPoint());
+    switch (state) {
+    case MouseState::Selecting:
+        if (OnClick)
+            OnClick(this);
+        break;
+    case MouseState::ColSizing:
+        if (OnColWidthsChanged)
+            OnColWidthsChanged(this);
+        break;
+    case MouseState::RowSizing:
+        if (OnRowHeightsChanged)
+            OnRowHeightsChanged(this);
+        break;
+    case MouseState::ColMoving:
+        if (IsValid(cell) && cell.Col >= FixedCols())
+            MoveColumn(m_mouseIndex, cell.Col);
+        break;
+    case MouseState::RowMoving:
+        if (IsValid(cell) && cell.Row >= FixedRows())
+            MoveRow(m_mouseIndex, cell.Row);
+        break;
+    case MouseState::None:
+        break;
+    }
+}
+
+void TStyledGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    RunGuarded([&] {
+        if (event->button() == Qt::LeftButton && m_options.testFlag(goEditing))
+            SetEditorMode(true);
+    });
+}
+
+bool TStyledGrid::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        RunGuarded([&] { HandleToolTip(static_cast<QHelpEvent *>(event)); });
+        return true;
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TStyledGrid::HandleToolTip(QHelpEvent *event)
+{
+    if (!m_showCellHints)
+        return;
+    const GridCell cell = MouseCoord(event->pos());
+    if (!IsValid(cell))
+        return;
+    m_hintCell = cell;
+    const QRect rect = CellRect(cell.Col, cell.Row);
+    const QPoint at = viewport()->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height() + kHintDropBelow));
+    const QString hint = CellHint(cell.Col, cell.Row);
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(at, hint, viewport(), rect);
+}
+
+// ---- the in-place editor and the focus ----
+
+void TStyledGrid::SetEditorMode(bool on)
+{
+    if (on) {
+        if (!m_options.testFlag(goEditing))
+            return;
+        m_editorMode = true;
+        UpdateEdit();
+    } else {
+        HideEdit();
+    }
+}
+
+bool TStyledGrid::StandardCanEditShow() const
+{
+    return m_options.testFlag(goEditing) && !m_options.testFlag(goRowSelect) && m_editorMode &&
+           (m_options.testFlag(goAlwaysShowEditor) || IsActiveControl());
+}
+
+void TStyledGrid::UpdateEdit()
+{
+    if (!StandardCanEditShow() || !CellEditable(m_current.Col, m_current.Row)) {
+        // An edit left without Enter still gets its after-edit notice.
+        if (m_editOpen && m_editor->HasCell())
+            QueueAfterEdit(m_editor->Cell());
+        m_editor->ForgetCell();
+        m_editorMode = false;
+        HideEdit();
+        return;
+    }
+    if (m_editOpen && m_editor->HasCell() && m_editor->Cell() != m_current)
+        QueueAfterEdit(m_editor->Cell());
+    const bool newEdit = m_editor->Cell() != m_current || !m_editOpen;
+    PlaceEditor();
+    if (newEdit) {
+        m_editor->SetCell(m_current);
+        m_editOpen = true;
+        if (OnBeforeEdit)
+            OnBeforeEdit(this, m_current.Col, m_current.Row);
+        m_editing = true;
+        m_editor->SetSavedText(Cells(m_current.Col, m_current.Row));
+        m_editor->setText(Cells(m_current.Col, m_current.Row));
+        m_editor->selectAll();
+    }
+    m_editor->show();
+    if (IsActiveControl())
+        m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+void TStyledGrid::HideEdit()
+{
+    m_editorMode = false;
+    if (!m_editor->isVisible())
+        return;
+    if (m_editor->hasFocus())
+        setFocus(Qt::OtherFocusReason);
+    m_editor->hide();
+}
+
+void TStyledGrid::PlaceEditor()
+{
+    const QRect rect = CellRect(m_current.Col, m_current.Row);
+    m_editor->setGeometry(rect);
+    const TCellAlign alignment = CellAlignment(m_current.Col, m_current.Row);
+    m_editor->setAlignment(alignment == alRight    ? Qt::AlignRight
+                           : alignment == alCenter ? Qt::AlignHCenter
+                                                   : Qt::AlignLeft);
+    const TCellFont &font = CellFont(m_current.Col, m_current.Row);
+    m_editor->setFont(font.Font());
+    QPalette palette = m_editor->palette();
+    palette.setColor(QPalette::Base, CellBrushColor(m_current.Col, m_current.Row));
+    palette.setColor(QPalette::Text, font.Color());
+    m_editor->setPalette(palette);
+}
+
+void TStyledGrid::QueueAfterEdit(GridCell cell)
+{
+    m_editOpen = false;
+    QMetaObject::invokeMethod(
+        this, [this, cell] { RunGuarded([&] { HandleAfterEdit(cell); }); }, Qt::QueuedConnection);
+}
+
+void TStyledGrid::QueueCancelEdit(GridCell cell)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, cell] {
+            RunGuarded([&] {
+                m_editing = false;
+                if (OnCancelEdit)
+                    OnCancelEdit(this, cell.Col, cell.Row);
+            });
+        },
+        Qt::QueuedConnection);
+}
+
+void TStyledGrid::HandleAfterEdit(GridCell cell)
+{
+    m_editing = false;
+    if (OnAfterEdit)
+        OnAfterEdit(this, cell.Col, cell.Row);
+}
+
+void TStyledGrid::EditorReturn()
+{
+    if (m_editOpen && m_editor->HasCell()) {
+        const GridCell cell = m_editor->Cell();
+        m_editOpen = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this, cell] {
+                RunGuarded([&] {
+                    HandleAfterEdit(cell);
+                    if (!m_autoEditNextCell)
+                        return;
+                    const auto step = [this](GridCell from) {
+                        return NextCell(m_nextCellEdit, m_afterLastCellEdit, from.Col, from.Row);
+                    };
+                    const auto editable = [this](GridCell at) { return CellEditable(at.Col, at.Row); };
+                    const int maxSteps = (ColCount() + 1) * (RowCount() + 1);
+                    if (const std::optional<GridCell> next = WalkToCell(cell, step, editable, maxSteps)) {
+                        MoveCurrent(*next, true, false);
+                        SetEditorMode(true);
+                    }
+                });
+            },
+            Qt::QueuedConnection);
+    }
+    // The standard editor: Enter closes it, or with goAlwaysShowEditor toggles the selection.
+    if (!m_options.testFlag(goAlwaysShowEditor))
+        HideEdit();
+    else if (m_editor->selectedText().size() == m_editor->text().size())
+        m_editor->deselect();
+    else
+        m_editor->selectAll();
+}
+
+void TStyledGrid::EditorTextChanged(const QString &text)
+{
+    if (m_editor->HasCell())
+        SetCells(m_editor->Cell().Col, m_editor->Cell().Row, text);
+}
+
+void TStyledGrid::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+    if (m_editorSaved && m_options.testFlag(goAlwaysShowEditor))
+        QMetaObject::invokeMethod(
+            this, [this] { RunGuarded([&] { RestoreEditor(); }); }, Qt::QueuedConnection);
+}
+
+void TStyledGrid::RestoreEditor()
+{
+    m_editorSaved = false;
+    SetEditorMode(true);
+    if (!m_editor->isVisible())
+        return;
+    if (m_savedSelectionLength > 0)
+        m_editor->setSelection(m_savedCaret, m_savedSelectionLength);
+    else
+        m_editor->setCursorPosition(m_savedCaret);
+}
+
+void TStyledGrid::focusOutEvent(QFocusEvent *event)
+{
+    RunGuarded([&] { FocusLeaving(event); });
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
+bool TStyledGrid::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor && event->type() == QEvent::FocusOut)
+        RunGuarded([&] { FocusLeaving(static_cast<QFocusEvent *>(event)); });
+    return QAbstractScrollArea::eventFilter(watched, event);
+}
+
+void TStyledGrid::FocusLeaving(QFocusEvent *event)
+{
+    viewport()->update();
+    const QWidget *next = QApplication::focusWidget();
+    if (!Win32::ChangesActiveControl(event->reason()) || (next && (next == this || isAncestorOf(next))))
+        return;
+    if (m_editor->isVisible()) {
+        m_editorSaved = true;
+        m_savedCaret = m_editor->hasSelectedText() ? m_editor->selectionStart() : m_editor->cursorPosition();
+        m_savedSelectionLength = m_editor->selectionLength();
+        m_editing = false;
+        m_editor->hide();
+        if (m_editOpen) {
+            m_editOpen = false;
+            if (OnAfterEdit)
+                OnAfterEdit(this, m_editor->Cell().Col, m_editor->Cell().Row);
+        }
+    }
+    if (m_editing) {
+        setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    m_editorMode = false;
+}

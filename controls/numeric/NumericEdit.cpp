@@ -1,0 +1,372 @@
+#include "numeric/NumericEdit.h"
+
+#include "LocaleValues.h"
+#include "common/FailureGuard.h"
+#include "common/Win32Counterparts.h"
+#include "numeric/NumericText.h"
+
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int DefaultWidth = 73;
+constexpr int MaxDecimals = 9;
+
+// Runs a hook under the failure guard; false when it failed (the failure is reported), so that the
+// caller abandons the rest of the key or text, as an exception would have.
+template <class Hook> bool RunHook(Hook &&hook)
+{
+    bool completed = false;
+    RunGuarded([&] {
+        hook();
+        completed = true;
+    });
+    return completed;
+}
+
+Qt::Alignment HorizontalAlignment(TAlignment alignment)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return Qt::AlignLeft;
+    case TAlignment::taCenter:
+        return Qt::AlignHCenter;
+    case TAlignment::taRightJustify:
+        break;
+    }
+    return Qt::AlignRight;
+}
+
+// Keys that only move the caret or the selection: the line edit may handle them itself.
+bool MovesCaretOnly(const QKeyEvent &event)
+{
+    static constexpr QKeySequence::StandardKey movements[] = {
+        QKeySequence::MoveToNextChar,
+        QKeySequence::MoveToPreviousChar,
+        QKeySequence::MoveToNextWord,
+        QKeySequence::MoveToPreviousWord,
+        QKeySequence::MoveToStartOfLine,
+        QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToStartOfBlock,
+        QKeySequence::MoveToEndOfBlock,
+        QKeySequence::MoveToStartOfDocument,
+        QKeySequence::MoveToEndOfDocument,
+        QKeySequence::SelectNextChar,
+        QKeySequence::SelectPreviousChar,
+        QKeySequence::SelectNextWord,
+        QKeySequence::SelectPreviousWord,
+        QKeySequence::SelectStartOfLine,
+        QKeySequence::SelectEndOfLine,
+        QKeySequence::SelectStartOfBlock,
+        QKeySequence::SelectEndOfBlock,
+        QKeySequence::SelectStartOfDocument,
+        QKeySequence::SelectEndOfDocument,
+        QKeySequence::SelectAll,
+        QKeySequence::Deselect,
+    };
+    return std::any_of(std::begin(movements), std::end(movements),
+                       [&](QKeySequence::StandardKey movement) { return event.matches(movement); });
+}
+
+QString MenuCaption(const QString &caption, QKeySequence::StandardKey keys)
+{
+    return caption + u'\t' + QKeySequence(keys).toString(QKeySequence::NativeText);
+}
+
+} // namespace
+
+TNumericEdit::TNumericEdit(QWidget *parent) : QLineEdit(parent)
+{
+    resize(DefaultWidth, sizeHint().height());
+    setAlignment(HorizontalAlignment(m_alignment) | Qt::AlignVCenter);
+    setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    SetValue(0);
+}
+
+void TNumericEdit::SetAlignment(TAlignment alignment)
+{
+    if (alignment == m_alignment)
+        return;
+    m_alignment = alignment;
+    setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
+}
+
+void TNumericEdit::SetDecimals(int decimals)
+{
+    m_decimals = std::clamp(decimals, 0, MaxDecimals);
+    ApplyDecimals();
+}
+
+void TNumericEdit::SetMinValue(double minValue)
+{
+    m_minValue = minValue;
+}
+
+void TNumericEdit::SetMaxValue(double maxValue)
+{
+    m_maxValue = maxValue;
+}
+
+double TNumericEdit::Value() const
+{
+    return ReadNumber(text(), CurrentLocaleValues());
+}
+
+void TNumericEdit::SetValue(double value)
+{
+    setText(FormatCanonical(value, m_decimals, CurrentLocaleValues()));
+}
+
+void TNumericEdit::ApplyDecimals()
+{
+    SetValue(Value());
+}
+
+NumericText TNumericEdit::Model() const
+{
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    return NumericText(text(), start, selectionLength(), m_decimals, CurrentLocaleValues());
+}
+
+void TNumericEdit::Show(const NumericText &model)
+{
+    if (model.Text() != text())
+        setText(model.Text());
+    if (model.SelLength() > 0)
+        setSelection(model.SelStart(), model.SelLength());
+    else
+        setCursorPosition(model.SelStart());
+}
+
+template <class Change> void TNumericEdit::Edit(Change change)
+{
+    NumericText model = Model();
+    change(model);
+    Show(model);
+}
+
+void TNumericEdit::DeleteSelectedText()
+{
+    Edit([](NumericText &model) { model.DeleteSelection(); });
+}
+
+void TNumericEdit::CutToClipboard()
+{
+    if (isReadOnly() || !hasSelectedText())
+        return;
+    QGuiApplication::clipboard()->setText(selectedText(), Win32::ClipboardMode);
+    DeleteSelectedText();
+}
+
+void TNumericEdit::PasteFromClipboard()
+{
+    PasteFrom(Win32::ClipboardMode);
+}
+
+void TNumericEdit::PasteFrom(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    PasteText(QGuiApplication::clipboard()->text(mode));
+}
+
+void TNumericEdit::PasteText(const QString &text)
+{
+    DeleteSelectedText();
+    for (QChar character : text)
+        if (!DeliverCharacter(character, CharacterOrigin::Text))
+            return;
+}
+
+bool TNumericEdit::DeliverCharacter(QChar character, CharacterOrigin origin)
+{
+    if (OnKeyPress && !RunHook([&] { OnKeyPress(this, character); }))
+        return false;
+    if (character.isNull())
+        return true;
+    if (origin == CharacterOrigin::Keyboard) {
+        switch (character.unicode()) {
+        case Win32::CtrlCCharacter:
+            copy();
+            return true;
+        case Win32::CtrlVCharacter:
+            PasteFromClipboard();
+            return true;
+        case Win32::CtrlXCharacter:
+            CutToClipboard();
+            return true;
+        default:
+            break;
+        }
+    }
+    if (!isReadOnly())
+        Edit([character](NumericText &model) { model.TypeCharacter(character); });
+    return true;
+}
+
+void TNumericEdit::keyPressEvent(QKeyEvent *event)
+{
+    int key = event->key();
+    // Shift+Delete is the platform's cut, not a deletion.
+    if (key == Qt::Key_Delete && !isReadOnly() && !event->matches(QKeySequence::Cut)) {
+        Edit([](NumericText &model) { model.DeleteKey(); });
+        key = Win32::NoKey;
+    }
+    if (OnKeyDown && !RunHook([&] { OnKeyDown(this, key, event->modifiers()); }))
+        key = Win32::NoKey;
+    if (key == Win32::NoKey) {
+        event->accept();
+        return;
+    }
+    if (key == event->key()) {
+        DispatchKey(event);
+        return;
+    }
+    QKeyEvent changed(event->type(), key, event->modifiers());
+    DispatchKey(&changed);
+    event->setAccepted(changed.isAccepted());
+}
+
+void TNumericEdit::DispatchKey(QKeyEvent *event)
+{
+    const QString typed = Win32::TypedCharacters(*event);
+    if (!typed.isEmpty()) {
+        for (QChar character : typed)
+            if (!DeliverCharacter(character, CharacterOrigin::Keyboard))
+                break;
+        event->accept();
+    } else if (event->matches(QKeySequence::Cut)) {
+        CutToClipboard();
+        event->accept();
+    } else if (event->matches(QKeySequence::Paste)) {
+        PasteFromClipboard();
+        event->accept();
+    } else if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
+               event->key() == Qt::Key_Delete) {
+        // No undo history; a Delete that reaches here was handled above or meets a read-only field.
+        event->accept();
+    } else if (event->matches(QKeySequence::Copy) || MovesCaretOnly(*event) ||
+               event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QLineEdit::keyPressEvent(event);
+    } else {
+        // Anything else the line edit would do changes the text behind the rules' back.
+        event->ignore();
+    }
+}
+
+void TNumericEdit::focusInEvent(QFocusEvent *event)
+{
+    // The line edit would select all on Tab only; the selection rule is ours.
+    QFocusEvent neutral(event->type(), event->reason() == Qt::MouseFocusReason ? Qt::MouseFocusReason
+                                                                               : Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&neutral);
+    if (!Win32::ChangesActiveControl(event->reason()))
+        return;
+    if (m_autoSelect && !Win32::IsFocusFromLeftMousePress(event->reason()))
+        selectAll();
+    RunGuarded([&] {
+        if (OnEnter)
+            OnEnter(this);
+    });
+}
+
+void TNumericEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!Win32::ChangesActiveControl(event->reason()))
+        return;
+    // A text that is not a number fails the range check and so skips OnExit.
+    RunGuarded([&] {
+        CheckRange();
+        if (OnExit)
+            OnExit(this);
+    });
+}
+
+void TNumericEdit::CheckRange()
+{
+    if (m_minValue == m_maxValue)
+        return;
+    const double value = Value();
+    if ((value < m_minValue || value > m_maxValue) && OnInvalidEntry)
+        OnInvalidEntry(this);
+}
+
+void TNumericEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Our own menu: every command goes through the rules, and there is no Undo or Redo.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const bool editable = !isReadOnly();
+    const bool selected = hasSelectedText();
+    const auto add = [menu](const QString &caption, bool enabled, auto &&command) {
+        menu->addAction(caption, command)->setEnabled(enabled);
+    };
+    add(MenuCaption(tr("Cu&t"), QKeySequence::Cut), editable && selected, [this] { CutToClipboard(); });
+    add(MenuCaption(tr("&Copy"), QKeySequence::Copy), selected, [this] { copy(); });
+    add(MenuCaption(tr("&Paste"), QKeySequence::Paste),
+        editable && !QGuiApplication::clipboard()->text(Win32::ClipboardMode).isEmpty(),
+        [this] { PasteFromClipboard(); });
+    add(tr("Delete"), editable && selected, [this] { DeleteSelectedText(); });
+    menu->addSeparator();
+    add(MenuCaption(tr("Select All"), QKeySequence::SelectAll), !text().isEmpty(), [this] { selectAll(); });
+    menu->popup(event->globalPos());
+    event->accept();
+}
+
+void TNumericEdit::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void TNumericEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::MiddleButton) {
+        QLineEdit::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    if (!QGuiApplication::clipboard()->supportsSelection() || isReadOnly())
+        return;
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteFrom(Win32::MiddleClickPasteMode);
+}
+
+void TNumericEdit::dropEvent(QDropEvent *event)
+{
+    // Ends the drop caret the line edit shows while dragging over it.
+    QDragLeaveEvent leave;
+    QLineEdit::dragLeaveEvent(&leave);
+    if (isReadOnly() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteText(event->mimeData()->text());
+    // Always a copy: the source keeps its text, whatever part of it the rules took in.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void TNumericEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Composition text is never shown; only committed characters count, each typed through the filter.
+    for (QChar character : event->commitString())
+        if (!DeliverCharacter(character, CharacterOrigin::Text))
+            break;
+    event->accept();
+}
