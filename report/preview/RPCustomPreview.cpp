@@ -1,6 +1,6 @@
 #include "preview/RPCustomPreview.h"
 
-#include "ColorNames.h"
+#include "common/ColorNames.h"
 #include "preview/PreviewGeometry.h"
 #include "printer/ReportPrinter.h"
 

@@ -1,6 +1,6 @@
 #include "printer/ProgressForm.h"
 
-#include "FailureGuard.h"
+#include "common/FailureGuard.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

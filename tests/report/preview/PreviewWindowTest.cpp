@@ -1,5 +1,5 @@
-#include "FailureGuard.h"
-#include "FlatButton.h"
+#include "common/FailureGuard.h"
+#include "flatbutton/FlatButton.h"
 #include "preview/FmPreview.h"
 #include "preview/PdfFileDialog.h"
 #include "preview/RPCustomPreview.h"
