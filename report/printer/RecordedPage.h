@@ -8,6 +8,8 @@
 #include <QSize>
 #include <QString>
 #include <optional>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -74,7 +76,12 @@ public:
     // 4 x PageWidth by 4 x PageHeight at the time the page was started.
     QSize Size() const { return m_size; }
     const std::vector<PageOperation> &Operations() const { return m_operations; }
-    void Append(PageOperation operation) { m_operations.push_back(std::move(operation)); }
+    // Built in place: moving a variant through a temporary upsets GCC's uninitialised-use analysis.
+    template <class Operation> void Append(Operation &&operation)
+    {
+        m_operations.emplace_back(std::in_place_type<std::decay_t<Operation>>,
+                                  std::forward<Operation>(operation));
+    }
 
     // Draws the page stretched to target (in the painter's coordinates), whatever the device: the same
     // page looks the same on the screen at any zoom, on a printer and in a PDF file. Coordinates are

@@ -7,7 +7,8 @@ BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 # Packages the program needs to build and run.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev fonts-liberation fontconfig)
 # Extra packages for the tests and benchmarks.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils)
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils
+               cups printer-driver-cups-pdf poppler-utils)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -57,4 +58,34 @@ start_private_xvfb() {
 ensure_x_display() {
     [ -n "${DISPLAY:-}" ] && return 0
     start_private_xvfb
+}
+
+# The CUPS queue that the printing tests print to (a cups-pdf printer) and the folder its PDF files
+# land in; the tests find both in PRINTER and QUILLMERE_TEST_PDF_OUT.
+TEST_PRINT_QUEUE=QuillmereTest
+TEST_PDF_OUT=/var/spool/cups-pdf/quillmere-test
+
+# Starts the CUPS scheduler when none runs (a container has no service manager to start it), adds the
+# test queue when it is missing and points its output at $TEST_PDF_OUT.
+ensure_test_print_queue() {
+    if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+        as_root cupsd
+        local tries=0
+        until lpstat -r 2>/dev/null | grep -q "is running"; do
+            tries=$((tries + 1))
+            if [ "$tries" -gt 100 ]; then
+                echo "$(basename "$0"): the CUPS scheduler did not start." >&2
+                return 1
+            fi
+            sleep 0.1
+        done
+    fi
+    # A device cups-pdf:/NAME reads /etc/cups/cups-pdf-NAME.conf instead of the general configuration.
+    printf 'Out %s\nGrp lpadmin\n' "$TEST_PDF_OUT" | as_root tee "/etc/cups/cups-pdf-$TEST_PRINT_QUEUE.conf" >/dev/null
+    as_root mkdir -p "$TEST_PDF_OUT"
+    if ! lpstat -v "$TEST_PRINT_QUEUE" 2>/dev/null | grep -q "cups-pdf:/$TEST_PRINT_QUEUE\$"; then
+        as_root lpadmin -p "$TEST_PRINT_QUEUE" -E -v "cups-pdf:/$TEST_PRINT_QUEUE" \
+            -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+    fi
+    export PRINTER=$TEST_PRINT_QUEUE QUILLMERE_TEST_PDF_OUT=$TEST_PDF_OUT
 }

@@ -1,0 +1,90 @@
+#include "printer/CupsPrinterDevice.h"
+#include "printer/PrinterError.h"
+#include "printer/ReportPrinter.h"
+#include "support/PdfTools.h"
+#include "support/RuledDocument.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The CUPS server address of the run without a print system (see CMakeLists.txt).
+const QByteArray NowhereServer = "/nonexistent/cups.sock";
+
+// The PDF files in folder, newest first.
+QStringList PdfFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+}
+
+// Waits until the queue has no job left and a PDF file that was not there before has appeared.
+QString NewPdfAfterJobs(const QString &folder, const QStringList &before, const QString &queue)
+{
+    const QDeadlineTimer deadline(120000);
+    while (!deadline.hasExpired()) {
+        const bool jobsLeft = ToolOutput(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue})
+                                  .value_or(QStringLiteral("?"))
+                                  .trimmed() != QString();
+        for (const QString &file : PdfFiles(folder)) {
+            if (!jobsLeft && !before.contains(file))
+                return QDir(folder).filePath(file);
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+// The document goes through the system's print service: scripts/test starts a CUPS scheduler and a
+// cups-pdf queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.
+TEST(CupsPrinting, ATwoPageDocumentComesOutAsOnePdfOfTwoSheets)
+{
+    const QString queue = qEnvironmentVariable("PRINTER");
+    const QString out = qEnvironmentVariable("QUILLMERE_TEST_PDF_OUT");
+    if (queue.isEmpty() || out.isEmpty() || qgetenv("CUPS_SERVER") == NowhereServer)
+        GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
+    TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
+    printer.SetShowProgress(false);
+    const std::vector<int> rules{100, 300};
+    RecordRuledDocument(printer, rules);
+    ASSERT_TRUE(printer.PrinterAvailable());
+    printer.SetDocumentTitle(QStringLiteral("Quillmere printing test"));
+    const QStringList before = PdfFiles(out);
+    printer.PrintDocument();
+
+    const QString pdf = NewPdfAfterJobs(out, before, queue);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << out.toStdString();
+    ASSERT_EQ(PdfPageCount(pdf), 2);
+    QTemporaryDir scratch;
+    for (int page = 1; page <= 2; ++page) {
+        const QImage sheet = RasterisedPdfPage(pdf, page, 96, scratch.filePath(QStringLiteral("sheet")));
+        ASSERT_FALSE(sheet.isNull());
+        EXPECT_NEAR(sheet.width(), printer.PhysicalWidth(), 1);
+        const std::vector<int> dark = DarkRows(sheet, sheet.width() / 2);
+        ASSERT_FALSE(dark.empty()) << "no rule on sheet " << page;
+        const int expected = printer.PrintOffsetY() + rules[page - 1];
+        EXPECT_GE(dark.front(), expected - 1) << "sheet " << page;
+        EXPECT_LE(dark.back(), expected + 1) << "sheet " << page;
+    }
+}
+
+// Registered a second time with CUPS_SERVER pointing nowhere.
+TEST(NoPrintSystem, NoPrinterIsAvailableAndNoJobStarts)
+{
+    if (qgetenv("CUPS_SERVER") != NowhereServer)
+        GTEST_SKIP() << "runs as report_no_print_system";
+    TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
+    RecordRuledDocument(printer, {100});
+    EXPECT_FALSE(printer.PrinterAvailable());
+    EXPECT_EQ(printer.PhysicalWidth(), 785);
+    EXPECT_EQ(printer.PrintOffsetX(), 5);
+    printer.PrintDocument(); // returns at once
+    CupsPrinterDevice device;
+    EXPECT_THROW(device.StartJob(QStringLiteral("nothing"), PaperSettings{}), PrinterError)
+        << "never Qt's PDF writer without a file";
+}
+
+} // namespace
