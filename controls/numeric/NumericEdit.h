@@ -1,12 +1,12 @@
 #pragma once
 
+#include "Alignment.h"
+
 #include <QClipboard>
 #include <QLineEdit>
 #include <functional>
 
 class NumericText;
-
-enum class TAlignment { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 
 // A one-line entry field for one decimal number with a fixed count of decimals. Whatever the user
 // does (typing, Backspace and Delete, cut and paste by keys, context menu, middle click, drag and

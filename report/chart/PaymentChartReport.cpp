@@ -1,0 +1,187 @@
+#include "chart/PaymentChartReport.h"
+
+#include "ColorNames.h"
+#include "DesignFont.h"
+#include "Format.h"
+#include "MakerDetails.h"
+#include "engine/PaperColors.h"
+#include "printer/Rounding.h"
+
+namespace {
+// Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
+TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
+{
+    QFont font = Arial(pixels, style);
+    font.setPointSize(RoundHalfEven(pixels * 72.0L / 96));
+    return {font, color};
+}
+
+void Place(TRPCustomControl *control, int left, int top, int width, int height)
+{
+    control->SetLeft(left);
+    control->SetTop(top);
+    control->SetWidth(width);
+    control->SetHeight(height);
+}
+
+// An auto-sized, left-justified label in the band's font.
+TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption)
+{
+    auto *label = band->Create<TRPLabel>();
+    Place(label, left, top, width, height);
+    label->SetCaption(caption);
+    return label;
+}
+
+TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const QString &caption,
+                const TRPFont &font)
+{
+    TRPLabel *label = Label(band, left, top, width, height, caption);
+    label->SetFont(font);
+    return label;
+}
+
+// A rule along the top of a 735 x 4 line shape with the default pen.
+void Rule(TRPBand *band, int left, int top)
+{
+    auto *shape = band->Create<TRPShape>();
+    Place(shape, left, top, 735, 4);
+    shape->SetShape(TRPShapeType::rpsHorLine);
+}
+
+TRPBand *Band(TReportForm &form, TBandType type, int height)
+{
+    TRPBand *band = form.CreateBand(type);
+    band->SetHeight(height);
+    band->SetColor(clWhite);
+    TRPFrame frame;
+    frame.Pen.setWidth(0);
+    band->SetFrame(frame);
+    return band;
+}
+} // namespace
+
+TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &printer)
+    : m_host(host), m_rep(*this, printer)
+{
+    SetFont(ReportArial(13, TFontStyle::Regular, clWindowText));
+    m_rep.OnNeedData = [this](TRPComponent *sender, bool &moreData) { RepNeedData(sender, moreData); };
+    m_rep.BeforePrint = [this](TRPComponent *sender, bool &printReport) {
+        RepBeforePrint(sender, printReport);
+    };
+    m_rep.SetShowProgress(false);
+    m_rep.SetTitleBeforeHeader(true);
+
+    TRPBand *title = Band(*this, TBandType::rbTitle, 316);
+    const TRPFont heading = ReportArial(27, TFontStyle::Bold, clBlack);
+    const TRPFont bold16 = ReportArial(16, TFontStyle::Bold, clBlack);
+    const TRPFont bold12 = ReportArial(12, TFontStyle::Bold, clBlack);
+    const TRPFont text12 = ReportArial(12, TFontStyle::Regular, clWindowText);
+    Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading); // RPLabel13
+    Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);   // RPLabel5
+    Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);                    // RPLabel6
+    Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);            // RPLabel7
+    Label(title, 80, 160, 603, 15,
+          "Halvorn Software creates highly customized financial calculators which enhance the visibility "
+          "of our clients ",
+          text12); // RPLabel2
+    Label(title, 80, 238, 590, 15,
+          "In addition to downloading other free financial calculators like this one, you can visit our "
+          "\"Gallery of Clients\" to",
+          text12); // RPLabel8
+    Label(title, 80, 206, 482, 15,
+          "For more information about Halvorn Software's products, please visit our website at ",
+          text12); // RPLabel9
+    Label(
+        title, 80, 253, 574, 15,
+        "learn how others are using custom-designed financial calculators from Halvorn Software to promote ",
+        text12); // RPLabel10
+    Label(title, 80, 175, 386, 15,
+          "in the banking, real estate, mortgage and financial services industries. ",
+          text12);                                                  // RPLabel11
+    Label(title, 80, 268, 118, 15, "their own companies.", text12); // RPLabel12
+
+    TRPBand *pageHeader = Band(*this, TBandType::rbPageHeader, 75);
+    pageHeader->BeforePrint = [this](TRPComponent *sender, bool &printBand) {
+        PageHeaderBeforePrint(sender, printBand);
+    };
+    const TRPFont value = ReportArial(13, TFontStyle::Bold, clBlack);
+    Rule(pageHeader, 15, 3);                              // RPShape3
+    Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");    // RPLabel1
+    Label(pageHeader, 325, 17, 78, 16, "Interest Rate:"); // RPLabel3
+    Label(pageHeader, 585, 17, 33, 16, "Term:");          // RPLabel4
+    lblMortgageAmt = Label(pageHeader, 153, 17, 85, 16, "MortgageAmt", value);
+    lblIRate = Label(pageHeader, 409, 17, 47, 16, "Interest", value);
+    lblNumPmts = Label(pageHeader, 628, 17, 90, 16, "numPayments", value);
+    Rule(pageHeader, 15, 46); // RPShape4
+
+    TRPBand *detail = Band(*this, TBandType::rbDetail, 24);
+    detail->SetFont(ReportArial(12, TFontStyle::Regular, clBlack));
+    detail->SetFrame(TRPFrame{});
+    // The eight cells of a table row (RPShape11, 10, 9, 8, 7, 6, 5, 1), 22 pixels high.
+    for (const auto &[left, width] :
+         {std::pair{469, 85}, {383, 85}, {641, 86}, {555, 85}, {297, 85}, {211, 85}, {125, 85}, {34, 90}}) {
+        auto *cell = detail->Create<TRPShape>();
+        Place(cell, left, 0, width, 22);
+        cell->SetBrush(Qt::NoBrush);
+    }
+    // Each column's text centred in its cell and clipped to it, on a white box, in the band's font.
+    const std::array<int, PaymentChart::ColumnCount> columnLefts{38, 126, 212, 298, 385, 471, 557, 643};
+    for (size_t c = 0; c < columnLefts.size(); ++c) {
+        lblColumn[c] = Label(detail, columnLefts[c], 3, 82, 15, QStringLiteral("lblColumn%1").arg(c + 1));
+        lblColumn[c]->SetAlignment(TAlignment::taCenter);
+        lblColumn[c]->SetAutoSize(false);
+    }
+
+    TRPBand *pageFooter = Band(*this, TBandType::rbPageFooter, 109);
+    const TRPFont small = ReportArial(11, TFontStyle::Regular, clBlack);
+    auto *printedAt = pageFooter->Create<TRPSysData>(); // RPDateTime
+    Place(printedAt, 310, 79, 142, 14);
+    printedAt->SetData(TRPSysDataType::rpsDateTime);
+    printedAt->SetText(QStringLiteral("Printed at "));
+    printedAt->SetAlignment(TAlignment::taCenter);
+    printedAt->SetAutoSize(true);
+    printedAt->SetFont(ReportArial(11, TFontStyle::Regular, clWindowText));
+    Rule(pageFooter, 15, 2); // RPShape2
+    Label(pageFooter, 71, 9, 619, 14,
+          "NOTE:  The calculations performed by The Quillmere are approximate and provided solely for your "
+          "interactive",
+          small); // RPLabel34
+    Label(pageFooter, 71, 24, 636, 14,
+          "entertainment.  While effort was made to ensure the accuracy of these calculations, there is NO "
+          "WARRANTY, expressed or implied,",
+          small); // RPLabel41
+    Label(pageFooter, 71, 38, 603, 14,
+          "for the accuracy or applicability of this information to your particular financial question.  "
+          "Please check with your own financial",
+          small);                                                                          // RPLabel36
+    Label(pageFooter, 71, 53, 197, 14, "advisor before making any loan decision.", small); // RPLabel40
+}
+
+void TRPPaymentChart::RepBeforePrint(TRPComponent *, bool &)
+{
+    m_row = 0;
+}
+
+void TRPPaymentChart::RepNeedData(TRPComponent *, bool &moreData)
+{
+    const PaymentChart &chart = m_host.ChartToPrint();
+    for (int c = 0; c < PaymentChart::ColumnCount; ++c) {
+        lblColumn[static_cast<size_t>(c)]->SetCaption(
+            m_row < PaymentChart::RowCount ? QString::fromStdString(chart.Cell(c, m_row)) : QString());
+    }
+    ++m_row;
+    moreData = PaymentChart::RowCount >= m_row;
+}
+
+void TRPPaymentChart::PageHeaderBeforePrint(TRPComponent *, bool &)
+{
+    const ChartHeader &header = m_host.ChartToPrint().Header();
+    const LocaleValues locale = m_host.PrintLocale();
+    lblMortgageAmt->SetCaption(QLatin1Char('$') +
+                               QString::fromStdString(FormatGeneral(header.LoanAmount, 15, locale)));
+    lblIRate->SetCaption(QString::fromStdString(FormatGeneral(header.AnnualRate, 15, locale)) +
+                         QLatin1Char('%'));
+    lblNumPmts->SetCaption(QString::fromStdString(FormatGeneral(header.Years, 15, locale)) +
+                           QStringLiteral(" years"));
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Chart.h"
+#include "LocaleValues.h"
+#include "engine/BandReport.h"
+#include "engine/RPBand.h"
+#include "engine/RPControls.h"
+#include "engine/ReportForm.h"
+
+#include <array>
+
+// What the printed chart reads from the main window: the chart of its last completed rebuild, whose
+// twelve rows print as they are and whose header values print in the page header, and the locale to
+// write those values in.
+class PrintedChartHost {
+public:
+    virtual ~PrintedChartHost() = default;
+    virtual const PaymentChart &ChartToPrint() const = 0;
+    virtual LocaleValues PrintLocale() const = 0;
+};
+
+// The report form of the payment chart: a title block about the maker on the first page, a page
+// header with the loan amount, rate and term, one framed table row per chart row and a page footer
+// with a disclaimer and the time of printing. Positions are design pixels at 96 per inch; fonts are
+// Arial in points. Run it with Rep().PreviewReport().
+class TRPPaymentChart : public TReportForm {
+public:
+    // The host and the printer must outlive the form.
+    TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &printer);
+
+    TBandReport &Rep() { return m_rep; }
+
+    // Starts the rows at the chart's heading row.
+    void RepBeforePrint(TRPComponent *sender, bool &printReport);
+    // Puts the next chart row into the eight column labels; answers whether that row exists.
+    void RepNeedData(TRPComponent *sender, bool &moreData);
+    // Writes the chart's loan amount, rate and term into the header's value labels.
+    void PageHeaderBeforePrint(TRPComponent *sender, bool &printBand);
+
+private:
+    const PrintedChartHost &m_host;
+    TBandReport m_rep;
+    int m_row = 0; // the chart row the next RepNeedData reads
+    TRPLabel *lblMortgageAmt = nullptr;
+    TRPLabel *lblIRate = nullptr;
+    TRPLabel *lblNumPmts = nullptr;
+    std::array<TRPLabel *, PaymentChart::ColumnCount> lblColumn{}; // lblColumn1 .. lblColumn8
+};

@@ -1,0 +1,75 @@
+#include "engine/BandReport.h"
+
+#include "engine/PrintContext.h"
+#include "engine/ReportRun.h"
+#include "printer/ReportPrinter.h"
+
+TBandReport::TBandReport(const TReportForm &owner, TRPPrinter &printer) : m_owner(owner), m_printer(printer)
+{
+}
+
+void TBandReport::SetColumns(int columns)
+{
+    if (columns >= 1)
+        m_columns = columns;
+}
+
+void TBandReport::PreviewReport()
+{
+    if (m_printer.Busy())
+        return;
+    // A document already finished is someone's preview: show it again and leave it to its owner.
+    const bool created = m_printer.PrinterState() == TRPPrinterState::Idle;
+    if (created)
+        CreateReport();
+    try {
+        if (!m_printer.Cancelled())
+            m_printer.ShowPreview();
+    } catch (...) {
+        if (created)
+            m_printer.DiscardPages();
+        throw;
+    }
+    if (created)
+        m_printer.DiscardPages();
+}
+
+void TBandReport::CreateReport()
+{
+    SendOrientation();
+    if (m_paperSize != TRPPaperSize::rppDefault)
+        SelectPaper();
+    m_printer.BeginDocument();
+    if (m_printer.PrinterState() != TRPPrinterState::Building)
+        return;
+    try {
+        m_printer.SetDocumentTitle(m_reportTitle);
+        SendOrientation();
+        m_printer.ComputePageSize();
+        const int pixelsPerInch = m_owner.PixelsPerInch().value_or(DesignPixelsPerInch);
+        const Real6 scaleFactor =
+            Real6::FromExtended(static_cast<long double>(pixelsPerInch) / DesignPixelsPerInch);
+        TRPReportRun(*this, pixelsPerInch, scaleFactor, m_printer.PageWidth(), m_printer.PageHeight())
+            .Generate();
+    } catch (...) {
+        m_printer.AbandonDocument();
+        throw;
+    }
+    m_printer.EndDocument();
+    if (m_paperSize != TRPPaperSize::rppDefault)
+        m_printer.SetPaperSize(TRPPaperSize::rppDefault);
+}
+
+void TBandReport::SendOrientation()
+{
+    m_printer.SetLandscape(m_orientation == TPrinterOrientation::poLandscape);
+}
+
+void TBandReport::SelectPaper()
+{
+    m_printer.SetPaperSize(m_paperSize);
+    if (m_paperSize == TRPPaperSize::rppCustom) {
+        m_printer.SetPaperWidth(m_paperWidth);
+        m_printer.SetPaperLength(m_paperLength);
+    }
+}

@@ -1,0 +1,34 @@
+#include "engine/PrintContext.h"
+
+#include "printer/Rounding.h"
+
+int TRPPrintContext::Unit(int designPixels) const
+{
+    return RoundHalfEven(m_scaleFactor.ToExtended() * designPixels) * 4;
+}
+
+PageRect TRPPrintContext::UnitRect(int left, int top, int right, int bottom) const
+{
+    return {Unit(left), Unit(top), Unit(right), Unit(bottom)};
+}
+
+std::tm TRPPrintContext::LocalNow() const
+{
+    const std::time_t now = std::chrono::system_clock::to_time_t(m_clock());
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+QPen PagePen(const QPen &designPen)
+{
+    QPen pen = designPen;
+    pen.setWidth(designPen.width() * 4);
+    return pen;
+}
+
+void DrawLine(PageCanvas &canvas, QPoint from, QPoint to)
+{
+    canvas.MoveTo(from);
+    canvas.LineTo(to);
+}

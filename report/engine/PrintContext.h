@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Real6.h"
+#include "engine/BandReport.h"
+#include "printer/PageCanvas.h"
+
+#include <ctime>
+
+// The resolution report forms are designed at; a form that holds none is taken at the screen's,
+// which the printer measures pages at (96 pixels per inch).
+inline constexpr int DesignPixelsPerInch = 96;
+
+// A pen of a width in design pixels as the page draws it, in page units.
+QPen PagePen(const QPen &designPen);
+// A line from `from` to `to`; the canvas's pen position ends at `to`.
+void DrawLine(PageCanvas &canvas, QPoint from, QPoint to);
+
+// What the controls of a printing band draw with: the canvas of the page being recorded, the mapping
+// from design pixels to page units and the facts of the run.
+class TRPPrintContext {
+public:
+    TRPPrintContext(PageCanvas &canvas, Real6 scaleFactor, int pageNumber, const TRPClock &clock)
+        : m_canvas(canvas), m_scaleFactor(scaleFactor), m_pageNumber(pageNumber), m_clock(clock)
+    {
+    }
+
+    PageCanvas &Canvas() const { return m_canvas; }
+    // The form's pixels per inch / 96.
+    long double ScaleFactor() const { return m_scaleFactor.ToExtended(); }
+    // Page units of a design-pixel position or length: Round(ScaleFactor x v) x 4.
+    int Unit(int designPixels) const;
+    PageRect UnitRect(int left, int top, int right, int bottom) const;
+
+    // The page being recorded, from 1.
+    int PageNumber() const { return m_pageNumber; }
+    // The clock's time in the process's time zone.
+    std::tm LocalNow() const;
+
+private:
+    PageCanvas &m_canvas;
+    Real6 m_scaleFactor;
+    int m_pageNumber;
+    const TRPClock &m_clock;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "engine/PaperColors.h"
+
+#include <QColor>
+#include <QFont>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The base of everything a report form holds: the report components, the bands and their controls.
+// Handlers receive the component that raised the event as the sender.
+class TRPComponent {
+public:
+    virtual ~TRPComponent() = default;
+
+protected:
+    TRPComponent() = default;
+    TRPComponent(const TRPComponent &) = delete;
+    TRPComponent &operator=(const TRPComponent &) = delete;
+};
+
+// A font as a report control prints it: a family, a size in points, a style and a text colour.
+struct TRPFont {
+    QFont Font;
+    QColor Color;
+};
+
+class TRPBand;
+enum class TBandType;
+
+// A report form: data that is never shown. It owns its bands and keeps them in creation order, the
+// order in which a report finds them at every run; each band owns its controls in the same way.
+class TReportForm {
+public:
+    TReportForm();
+    TReportForm(const TReportForm &) = delete;
+    TReportForm &operator=(const TReportForm &) = delete;
+    virtual ~TReportForm();
+
+    // A new band of the type with the band defaults, appended to the creation order.
+    TRPBand *CreateBand(TBandType type);
+    const std::vector<std::unique_ptr<TRPBand>> &Bands() const { return m_bands; }
+
+    // The font of the form, which bands and controls with ParentFont take.
+    const TRPFont &Font() const { return m_font; }
+    void SetFont(const TRPFont &font) { m_font = font; }
+
+    // The resolution the form was designed at; none for a form that is not scaled, which then
+    // takes the screen's.
+    std::optional<int> PixelsPerInch() const { return m_pixelsPerInch; }
+    void SetPixelsPerInch(std::optional<int> pixelsPerInch) { m_pixelsPerInch = pixelsPerInch; }
+
+private:
+    std::vector<std::unique_ptr<TRPBand>> m_bands;
+    TRPFont m_font{QFont(), clWindowText};
+    std::optional<int> m_pixelsPerInch;
+};

@@ -1,0 +1,211 @@
+#include "engine/ReportRun.h"
+
+#include "engine/BandReport.h"
+#include "engine/PrintContext.h"
+#include "engine/RPControls.h"
+#include "printer/ReportPrinter.h"
+#include "printer/Rounding.h"
+
+namespace {
+std::vector<TRPBand *> &ListOf(std::array<std::vector<TRPBand *>, BandListCount> &lists, TBandType type)
+{
+    return lists[static_cast<size_t>(type)];
+}
+
+// Bands that make up a page's content, as opposed to the headings and the footer every page gets.
+bool IsBody(TBandType type)
+{
+    return type == TBandType::rbDetail || type == TBandType::rbSummary;
+}
+} // namespace
+
+TRPReportRun::TRPReportRun(TBandReport &report, int pixelsPerInch, Real6 scaleFactor, int pageWidth,
+                           int pageHeight)
+    : m_report(report), m_printer(report.Printer()), m_pixelsPerInch(pixelsPerInch),
+      m_scaleFactor(scaleFactor), m_pageWidth(pageWidth),
+      m_pageHeight(RoundHalfEven(static_cast<long double>(pageHeight) * DesignPixelsPerInch / pixelsPerInch))
+{
+}
+
+void TRPReportRun::Generate()
+{
+    m_printer.SetShowProgress(m_report.ShowProgress());
+    m_printer.ClearCancelled();
+    bool printReport = true;
+    if (m_report.BeforePrint)
+        m_report.BeforePrint(&m_report, printReport);
+    if (!printReport) {
+        m_printer.Cancel();
+        return;
+    }
+    // The form's bands as they are now, in creation order, so that bands of one type print in that order.
+    for (const auto &band : m_report.Owner().Bands())
+        ListOf(m_bands, band->BandType()).push_back(band.get());
+    for (const TRPBand *footer : ListOf(m_bands, TBandType::rbPageFooter))
+        m_footerHeight += footer->Height();
+
+    m_currentX = m_report.LeftMargin().DesignPixels();
+    const int columns = m_report.Columns();
+    const long double gaps = m_report.ColumnMargin().InchesValue() * DesignPixelsPerInch * (columns - 1);
+    m_columnWidth = RoundHalfEven((m_pageWidth - m_currentX - gaps) / columns);
+
+    Raise(m_report.OnStartPage);
+    if (m_report.TitleBeforeHeader()) {
+        PrintBands(TBandType::rbTitle);
+        PrintBands(TBandType::rbPageHeader);
+    } else {
+        PrintBands(TBandType::rbPageHeader);
+        PrintBands(TBandType::rbTitle);
+    }
+    PrintBands(TBandType::rbColumnHeader);
+    DataLoop();
+    PrintBands(TBandType::rbSummary);
+    PrintBands(TBandType::rbPageFooter);
+    DrawPageFrame();
+    Raise(m_report.OnEndPage);
+    Raise(m_report.AfterPrint);
+}
+
+void TRPReportRun::DataLoop()
+{
+    for (bool more = Fetch(true); more && !m_printer.Cancelled(); more = Fetch(false))
+        PrintBands(TBandType::rbDetail);
+}
+
+bool TRPReportRun::Fetch(bool moreData)
+{
+    if (m_report.OnNeedData)
+        m_report.OnNeedData(&m_report, moreData);
+    if (m_report.OnFilter && moreData)
+        m_report.OnFilter(&m_report, moreData);
+    return moreData;
+}
+
+void TRPReportRun::PrintBands(TBandType type)
+{
+    if (type == TBandType::rbDetail)
+        Raise(m_report.BeforeDetail);
+    for (TRPBand *band : ListOf(m_bands, type))
+        PrintBand(*band);
+    if (type == TBandType::rbDetail)
+        Raise(m_report.AfterDetail);
+    if (type == TBandType::rbTitle || type == TBandType::rbPageHeader)
+        m_columnTop = m_currentY;
+}
+
+void TRPReportRun::PrintBand(TRPBand &band)
+{
+    if (!band.Enabled())
+        return;
+    switch (band.BandType()) {
+    case TBandType::rbPageHeader:
+        break;
+    case TBandType::rbPageFooter:
+        // Every footer starts at the top of the space reserved at the page bottom.
+        m_currentY = m_pageHeight - m_footerHeight;
+        m_currentX = m_report.LeftMargin().DesignPixels();
+        break;
+    default:
+        BreakIfNeeded(band);
+        if (band.BandType() == TBandType::rbDetail)
+            m_detailPrinted = true;
+    }
+    if (RenderBand(band, m_currentX, m_currentY)) {
+        m_currentY += band.Height();
+        if (IsBody(band.BandType()))
+            m_columnHasBody = true;
+    }
+}
+
+void TRPReportRun::BreakIfNeeded(const TRPBand &band)
+{
+    // A band ending exactly at the top of the footer area breaks too.
+    const bool full = m_currentY + band.Height() >= m_pageHeight - m_footerHeight && m_columnHasBody;
+    if (!full && !(band.ForceNewPage() && m_detailPrinted))
+        return;
+    if (m_currentColumn == m_report.Columns()) {
+        m_currentColumn = 1;
+        m_currentX = m_report.LeftMargin().DesignPixels();
+        StartNewPage();
+    } else {
+        m_currentX +=
+            RoundHalfEven(static_cast<long double>(DesignPixelsPerInch) / m_pixelsPerInch * m_columnWidth) +
+            RoundHalfEven(m_report.ColumnMargin().InchesValue() * DesignPixelsPerInch);
+        m_currentY = m_columnTop;
+        ++m_currentColumn;
+        m_columnHasBody = false;
+    }
+    PrintBands(TBandType::rbColumnHeader);
+}
+
+void TRPReportRun::StartNewPage()
+{
+    PrintBands(TBandType::rbPageFooter);
+    Raise(m_report.OnEndPage);
+    m_currentY = 0;
+    DrawPageFrame();
+    m_printer.AddPage();
+    ++m_pageNumber;
+    m_detailPrinted = false;
+    m_columnHasBody = false;
+    Raise(m_report.OnStartPage);
+    PrintBands(TBandType::rbPageHeader);
+}
+
+bool TRPReportRun::RenderBand(TRPBand &band, int x, int y)
+{
+    bool printBand = true;
+    if (band.BeforePrint)
+        band.BeforePrint(&band, printBand);
+    if (printBand) {
+        const TRPPrintContext context = Context();
+        PageRect area = context.UnitRect(x, y, x + m_columnWidth, y + band.Height());
+        PageCanvas &canvas = m_printer.Canvas();
+        canvas.SetBrush(QBrush(band.Color()));
+        canvas.FillRect({area.Left, area.Top, area.Right, area.Bottom - 1});
+        for (const auto &control : band.Controls()) {
+            if (control->Visible())
+                control->PrintAt(context, x, y);
+        }
+        DrawFrame(band.Frame(), area);
+    }
+    if (band.AfterPrint)
+        band.AfterPrint(&band, printBand);
+    return printBand;
+}
+
+void TRPReportRun::DrawPageFrame()
+{
+    DrawFrame(m_report.PageFrame(), Context().UnitRect(0, 0, m_pageWidth - 1, m_pageHeight - 1));
+}
+
+void TRPReportRun::DrawFrame(const TRPFrame &frame, const PageRect &rect)
+{
+    if (frame.Pen.width() <= 0)
+        return;
+    PageCanvas &canvas = m_printer.Canvas();
+    canvas.SetPen(PagePen(frame.Pen));
+    const QPoint topLeft(rect.Left, rect.Top);
+    const QPoint topRight(rect.Right, rect.Top);
+    const QPoint bottomLeft(rect.Left, rect.Bottom);
+    const QPoint bottomRight(rect.Right, rect.Bottom);
+    if (frame.DrawTop)
+        DrawLine(canvas, topLeft, topRight);
+    if (frame.DrawBottom)
+        DrawLine(canvas, bottomLeft, bottomRight);
+    if (frame.DrawLeft)
+        DrawLine(canvas, topLeft, bottomLeft);
+    if (frame.DrawRight)
+        DrawLine(canvas, topRight, bottomRight);
+}
+
+TRPPrintContext TRPReportRun::Context() const
+{
+    return TRPPrintContext(m_printer.Canvas(), m_scaleFactor, m_pageNumber, m_report.Clock());
+}
+
+void TRPReportRun::Raise(const std::function<void(TRPComponent *sender)> &handler)
+{
+    if (handler)
+        handler(&m_report);
+}

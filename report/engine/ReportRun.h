@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Real6.h"
+#include "engine/RPBand.h"
+#include "printer/PageCanvas.h"
+
+#include <array>
+#include <functional>
+#include <vector>
+
+class TBandReport;
+class TRPPrinter;
+class TRPPrintContext;
+struct TRPFrame;
+
+// One pass of a report over its form while the printer builds a document: the run-time state from
+// the first band to the last page. Vertical positions are design pixels from the top of the
+// printable area.
+class TRPReportRun {
+public:
+    // `pageWidth` and `pageHeight` are the printer's printable area in screen pixels;
+    // `pixelsPerInch` is the form's resolution, `scaleFactor` that resolution / 96.
+    TRPReportRun(TBandReport &report, int pixelsPerInch, Real6 scaleFactor, int pageWidth, int pageHeight);
+
+    // Prints the report from its BeforePrint to its AfterPrint. A BeforePrint that refuses the run
+    // cancels the printer and prints nothing.
+    void Generate();
+
+private:
+    void DataLoop();
+    bool Fetch(bool moreData);
+    void PrintBands(TBandType type);
+    void PrintBand(TRPBand &band);
+    void BreakIfNeeded(const TRPBand &band);
+    void StartNewPage();
+    bool RenderBand(TRPBand &band, int x, int y);
+    void DrawPageFrame();
+    void DrawFrame(const TRPFrame &frame, const PageRect &rect);
+    TRPPrintContext Context() const;
+    void Raise(const std::function<void(TRPComponent *sender)> &handler);
+
+    TBandReport &m_report;
+    TRPPrinter &m_printer;
+    const int m_pixelsPerInch;
+    const Real6 m_scaleFactor;
+    const int m_pageWidth; // screen pixels
+    std::array<std::vector<TRPBand *>, BandListCount> m_bands;
+
+    int m_pageHeight = 0; // design pixels
+    int m_currentX = 0;
+    int m_currentY = 0;
+    int m_columnTop = 0; // where a new column starts, below the title and page header
+    int m_currentColumn = 1;
+    int m_columnWidth = 0;
+    int m_footerHeight = 0;
+    int m_pageNumber = 1;
+    bool m_detailPrinted = false;
+    // Whether the column holds more than its page header, title and column headers: a band that
+    // does not fit an otherwise empty column prints there anyway, since no other column offers more.
+    bool m_columnHasBody = false;
+};
