@@ -1,9 +1,9 @@
 #include "chart/PaymentChartReport.h"
 
-#include "ColorNames.h"
-#include "DesignFont.h"
 #include "Format.h"
 #include "MakerDetails.h"
+#include "common/ColorNames.h"
+#include "common/DesignFont.h"
 #include "engine/PaperColors.h"
 #include "printer/Rounding.h"
 
