@@ -1,12 +1,15 @@
 #include "printer/CupsPrinterDevice.h"
 
+#include "printer/PdfFileJob.h"
 #include "printer/PrinterError.h"
-#include "printer/QPrinterJob.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <cups/cups.h>
 
 namespace {
 
@@ -70,6 +73,47 @@ std::unique_ptr<QPrinter> ConfiguredPrinter(const QPrinterInfo &info, const Pape
     return printer;
 }
 
+// A job for a CUPS queue. It is drawn into a PDF file of the printer's page layout that goes to the
+// queue only when the job finishes, so an aborted job prints nothing, and CUPS's answer is checked, so
+// a refused job is a failure. (Qt's own CUPS output hands even an aborted job to the queue and drops
+// the answer.)
+class CupsJob final : public PrintJob {
+public:
+    CupsJob(const QString &printerName, const QString &title, const QPageLayout &layout)
+        : m_printerName(printerName.toLocal8Bit()), m_title(title.toLocal8Bit()),
+          m_media(layout.pageSize().key().toLatin1())
+    {
+        m_file.setFileTemplate(QDir::tempPath() + QStringLiteral("/quillmere-XXXXXX.pdf"));
+        if (!m_file.open())
+            throw PrinterError("The print job could not be started");
+        m_pdf = StartPdfFileJob(m_file.fileName(), title, layout);
+    }
+
+    QPainter &Painter() override { return m_pdf->Painter(); }
+    QRectF PrintableArea() const override { return m_pdf->PrintableArea(); }
+    void NewSheet() override { m_pdf->NewSheet(); }
+    void Finish() override
+    {
+        m_pdf->Finish();
+        cups_option_t *options = nullptr;
+        const int count = cupsAddOption("media", m_media.constData(), 0, &options);
+        const QByteArray file = QFile::encodeName(m_file.fileName());
+        const int job =
+            cupsPrintFile(m_printerName.constData(), file.constData(), m_title.constData(), count, options);
+        cupsFreeOptions(count, options);
+        if (job == 0)
+            throw PrinterError(cupsLastErrorString());
+    }
+    void Abort() noexcept override { m_pdf->Abort(); }
+
+private:
+    QByteArray m_printerName;
+    QByteArray m_title;
+    QByteArray m_media;
+    QTemporaryFile m_file;
+    std::unique_ptr<PrintJob> m_pdf;
+};
+
 } // namespace
 
 std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &settings)
@@ -86,12 +130,19 @@ std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &sett
                         PrinterFacts::SheetFacts{sheet.size(), page.topLeft() - sheet.topLeft()}};
 }
 
+void CupsPrinterDevice::ReadSettings()
+{
+    const QPrinterInfo info = CurrentPrinter();
+    if (!info.isNull())
+        ConfiguredPrinter(info, PaperSettings{});
+}
+
 bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)
 {
     const QPrinterInfo info = CurrentPrinter();
     if (info.isNull())
         return false;
-    ConfiguredPrinter(info, PaperSettings{}); // the printer's settings must be readable
+    ConfiguredPrinter(info, PaperSettings{});
     if (paper == TRPPaperSize::rppDefault)
         return true;
     if (paper == TRPPaperSize::rppCustom)
@@ -106,7 +157,6 @@ std::unique_ptr<PrintJob> CupsPrinterDevice::StartJob(const QString &title, cons
     const QPrinterInfo info = CurrentPrinter();
     if (info.isNull())
         throw PrinterError("No printer is installed");
-    std::unique_ptr<QPrinter> printer = ConfiguredPrinter(info, settings);
-    printer->setDocName(title);
-    return StartQPrinterJob(std::move(printer));
+    return std::make_unique<CupsJob>(info.printerName(), title,
+                                     ConfiguredPrinter(info, settings)->pageLayout());
 }

@@ -9,6 +9,7 @@
 class CupsPrinterDevice : public PrinterDevice {
 public:
     std::optional<PrinterFacts> Measure(const PaperSettings &settings) override;
+    void ReadSettings() override;
     bool SupportsPaper(TRPPaperSize paper) override;
     std::unique_ptr<PrintJob> StartJob(const QString &title, const PaperSettings &settings) override;
 };

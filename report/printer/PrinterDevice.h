@@ -65,8 +65,11 @@ public:
     // The current printer's facts under these settings; std::nullopt when no printer is installed.
     // Throws PrinterError when the printer cannot be measured.
     virtual std::optional<PrinterFacts> Measure(const PaperSettings &settings) = 0;
-    // Whether the current printer lists this paper. Throws PrinterError(PrinterDriverErrorMessage) when
-    // the printer's settings cannot be read; false when no printer is installed.
+    // Reads the current printer's settings; throws PrinterError(PrinterDriverErrorMessage) when they
+    // cannot be read. Nothing to read when no printer is installed.
+    virtual void ReadSettings() = 0;
+    // Whether the current printer lists this paper; reads the settings first (ReadSettings). False when
+    // no printer is installed.
     virtual bool SupportsPaper(TRPPaperSize paper) = 0;
     // Begins a job titled title under these settings, one copy; throws PrinterError when it cannot.
     virtual std::unique_ptr<PrintJob> StartJob(const QString &title, const PaperSettings &settings) = 0;

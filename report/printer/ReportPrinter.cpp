@@ -1,9 +1,11 @@
 #include "printer/ReportPrinter.h"
 
+#include "printer/PdfFileJob.h"
 #include "printer/PrinterError.h"
-#include "printer/QPrinterJob.h"
 #include "printer/Rounding.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 
 namespace {
@@ -197,11 +199,13 @@ void TRPPrinter::PrintDocument()
 void TRPPrinter::WritePdf(const QString &fileName)
 {
     const auto inches = [](int pixels) { return pixels / static_cast<qreal>(ScreenDpi); };
-    const QSizeF sheet(inches(m_physicalWidth), inches(m_physicalHeight));
+    const QPageSize sheet(QSizeF(inches(m_physicalWidth), inches(m_physicalHeight)), QPageSize::Inch,
+                          QString(), QPageSize::ExactMatch);
     const QMarginsF margins(inches(m_printOffsetX), inches(m_printOffsetY),
                             inches(std::max(0, m_physicalWidth - m_pageWidth - m_printOffsetX)),
                             inches(std::max(0, m_physicalHeight - m_pageHeight - m_printOffsetY)));
-    RunJob([&] { return StartPdfFileJob(fileName, m_documentTitle, sheet, margins); }, false);
+    const QPageLayout layout(sheet, QPageLayout::Portrait, margins, QPageLayout::Inch);
+    RunJob([&] { return StartPdfFileJob(fileName, m_documentTitle, layout); }, false);
 }
 
 void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJob, bool withProgress)
@@ -242,8 +246,10 @@ void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJ
 
 void TRPPrinter::SetLandscape(bool landscape)
 {
-    if (m_printerAvailable)
-        m_settings.Landscape = landscape;
+    if (!m_printerAvailable)
+        return;
+    m_device->ReadSettings();
+    m_settings.Landscape = landscape;
 }
 
 void TRPPrinter::SetPaperSize(TRPPaperSize paper)

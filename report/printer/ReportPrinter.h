@@ -116,7 +116,8 @@ public:
     // offset. Only when Finished; throws PrinterError when the file cannot be written.
     void WritePdf(const QString &fileName);
 
-    // Orientation last sent to the printer. Setting it acts only while PrinterAvailable.
+    // Orientation last sent to the printer. Setting it acts only while PrinterAvailable; throws
+    // PrinterError("Printer driver error") when the printer's settings cannot be read.
     bool Landscape() const { return m_settings.Landscape; }
     void SetLandscape(bool landscape);
     // Selects the paper when the printer lists it, then measures again. Throws

@@ -5,7 +5,7 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
 # Packages the program needs to build and run.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev fonts-liberation fontconfig)
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev libcups2-dev fonts-liberation fontconfig)
 # Extra packages for the tests and benchmarks.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils
                cups printer-driver-cups-pdf poppler-utils)
@@ -60,14 +60,24 @@ ensure_x_display() {
     start_private_xvfb
 }
 
-# The CUPS queue that the printing tests print to (a cups-pdf printer) and the folder its PDF files
-# land in; the tests find both in PRINTER and QUILLMERE_TEST_PDF_OUT.
+# The CUPS queues that the printing tests print to: a cups-pdf printer whose PDF files land in
+# $TEST_PDF_OUT, and one that refuses every job. The tests find them in PRINTER,
+# QUILLMERE_TEST_PDF_OUT and QUILLMERE_TEST_REFUSING_PRINTER.
 TEST_PRINT_QUEUE=QuillmereTest
+TEST_REFUSING_QUEUE=QuillmereRefusing
 TEST_PDF_OUT=/var/spool/cups-pdf/quillmere-test
 
-# Starts the CUPS scheduler when none runs (a container has no service manager to start it), adds the
-# test queue when it is missing and points its output at $TEST_PDF_OUT.
-ensure_test_print_queue() {
+# Adds the cups-pdf queue $1 unless it is there. A device cups-pdf:/NAME reads
+# /etc/cups/cups-pdf-NAME.conf instead of the general configuration.
+add_pdf_queue() {
+    if ! lpstat -v "$1" 2>/dev/null | grep -q "cups-pdf:/$TEST_PRINT_QUEUE\$"; then
+        as_root lpadmin -p "$1" -E -v "cups-pdf:/$TEST_PRINT_QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+    fi
+}
+
+# Starts the CUPS scheduler when none runs (a container has no service manager to start it) and sets
+# up the test queues.
+ensure_test_print_queues() {
     if ! lpstat -r 2>/dev/null | grep -q "is running"; then
         as_root cupsd
         local tries=0
@@ -80,12 +90,11 @@ ensure_test_print_queue() {
             sleep 0.1
         done
     fi
-    # A device cups-pdf:/NAME reads /etc/cups/cups-pdf-NAME.conf instead of the general configuration.
     printf 'Out %s\nGrp lpadmin\n' "$TEST_PDF_OUT" | as_root tee "/etc/cups/cups-pdf-$TEST_PRINT_QUEUE.conf" >/dev/null
     as_root mkdir -p "$TEST_PDF_OUT"
-    if ! lpstat -v "$TEST_PRINT_QUEUE" 2>/dev/null | grep -q "cups-pdf:/$TEST_PRINT_QUEUE\$"; then
-        as_root lpadmin -p "$TEST_PRINT_QUEUE" -E -v "cups-pdf:/$TEST_PRINT_QUEUE" \
-            -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
-    fi
+    add_pdf_queue "$TEST_PRINT_QUEUE"
+    add_pdf_queue "$TEST_REFUSING_QUEUE"
+    as_root cupsreject "$TEST_REFUSING_QUEUE"
     export PRINTER=$TEST_PRINT_QUEUE QUILLMERE_TEST_PDF_OUT=$TEST_PDF_OUT
+    export QUILLMERE_TEST_REFUSING_PRINTER=$TEST_REFUSING_QUEUE
 }

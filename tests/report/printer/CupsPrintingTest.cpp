@@ -71,6 +71,22 @@ TEST(CupsPrinting, ATwoPageDocumentComesOutAsOnePdfOfTwoSheets)
     }
 }
 
+// Qt hands the job to CUPS as painting ends and ignores the answer; a refused job must not pass as printed.
+TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
+{
+    const QByteArray refusing = qgetenv("QUILLMERE_TEST_REFUSING_PRINTER");
+    if (refusing.isEmpty() || qgetenv("CUPS_SERVER") == NowhereServer)
+        GTEST_SKIP() << "needs the refusing queue that scripts/test sets up";
+    const QByteArray queue = qgetenv("PRINTER");
+    qputenv("PRINTER", refusing);
+    TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
+    printer.SetShowProgress(false);
+    RecordRuledDocument(printer, {100});
+    EXPECT_TRUE(printer.PrinterAvailable());
+    EXPECT_THROW(printer.PrintDocument(), PrinterError);
+    qputenv("PRINTER", queue);
+}
+
 // Registered a second time with CUPS_SERVER pointing nowhere.
 TEST(NoPrintSystem, NoPrinterIsAvailableAndNoJobStarts)
 {

@@ -3,6 +3,7 @@
 #include "support/FakePrinterDevice.h"
 #include "support/RuledDocument.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -172,12 +173,17 @@ TEST_F(PageRecording, PaperIsSelectedOnlyWhenThePrinterListsIt)
 TEST_F(PageRecording, UnreadablePrinterSettingsAreAPrinterDriverError)
 {
     m_fake->FailSettings = true;
-    try {
-        m_printer.SetPaperSize(TRPPaperSize::rppA4);
-        FAIL() << "no error";
-    } catch (const PrinterError &error) {
-        EXPECT_STREQ(error.what(), "Printer driver error");
+    for (const auto &change :
+         std::vector<std::function<void()>>{[this] { m_printer.SetPaperSize(TRPPaperSize::rppA4); },
+                                            [this] { m_printer.SetLandscape(true); }}) {
+        try {
+            change();
+            ADD_FAILURE() << "no error";
+        } catch (const PrinterError &error) {
+            EXPECT_STREQ(error.what(), "Printer driver error");
+        }
     }
+    EXPECT_EQ(m_printer.Settings(), PaperSettings{});
 }
 
 } // namespace

@@ -112,10 +112,14 @@ public:
             throw PrinterError("no answer");
         return m_printer->Facts;
     }
-    bool SupportsPaper(TRPPaperSize paper) override
+    void ReadSettings() override
     {
         if (m_printer->FailSettings)
             throw PrinterError(PrinterDriverErrorMessage);
+    }
+    bool SupportsPaper(TRPPaperSize paper) override
+    {
+        ReadSettings();
         return std::find(m_printer->Papers.begin(), m_printer->Papers.end(), paper) !=
                m_printer->Papers.end();
     }
