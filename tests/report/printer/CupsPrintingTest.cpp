@@ -4,39 +4,10 @@
 #include "support/PdfTools.h"
 #include "support/RuledDocument.h"
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
-
-// The CUPS server address of the run without a print system (see CMakeLists.txt).
-const QByteArray NowhereServer = "/nonexistent/cups.sock";
-
-// The PDF files in folder, newest first.
-QStringList PdfFiles(const QString &folder)
-{
-    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
-}
-
-// Waits until the queue has no job left and a PDF file that was not there before has appeared.
-QString NewPdfAfterJobs(const QString &folder, const QStringList &before, const QString &queue)
-{
-    const QDeadlineTimer deadline(120000);
-    while (!deadline.hasExpired()) {
-        const bool jobsLeft = ToolOutput(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue})
-                                  .value_or(QStringLiteral("?"))
-                                  .trimmed() != QString();
-        for (const QString &file : PdfFiles(folder)) {
-            if (!jobsLeft && !before.contains(file))
-                return QDir(folder).filePath(file);
-        }
-        QThread::msleep(100);
-    }
-    return {};
-}
 
 // The document goes through the system's print service: scripts/test starts a CUPS scheduler and a
 // cups-pdf queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 #include <optional>
 #include <vector>
 
@@ -61,4 +64,33 @@ inline QImage RasterisedPdfPage(const QString &pdf, int page, int dpi, const QSt
                      QStringLiteral("-singlefile"), pdf, scratchPrefix}))
         return {};
     return QImage(scratchPrefix + QStringLiteral(".pgm"));
+}
+
+// The system's print service as the tests see it: scripts/test starts a CUPS scheduler and a cups-pdf
+// queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.
+
+// The CUPS server address of the test runs registered without a print system.
+inline const QByteArray NowhereServer = "/nonexistent/cups.sock";
+
+// The PDF files in folder, newest first.
+inline QStringList PdfFiles(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time);
+}
+
+// Waits until the queue has no job left and a PDF file that was not there before has appeared.
+inline QString NewPdfAfterJobs(const QString &folder, const QStringList &before, const QString &queue)
+{
+    const QDeadlineTimer deadline(120000);
+    while (!deadline.hasExpired()) {
+        const bool jobsLeft = ToolOutput(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue})
+                                  .value_or(QStringLiteral("?"))
+                                  .trimmed() != QString();
+        for (const QString &file : PdfFiles(folder)) {
+            if (!jobsLeft && !before.contains(file))
+                return QDir(folder).filePath(file);
+        }
+        QThread::msleep(100);
+    }
+    return {};
 }
