@@ -1,5 +1,7 @@
 #include "InformationBox.h"
 
+#include "ModalWindow.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -59,7 +61,7 @@ void ShowInformation(const QString &text)
     }
     // Without a parent the box is modal for the whole program.
     const std::unique_ptr<QMessageBox> box = CreateInformationBox(text);
-    box->exec();
+    ExecModal(*box);
 }
 
 InformationShower SetInformationShower(InformationShower shower)

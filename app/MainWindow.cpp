@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "HintStyle.h"
 #include "InformationBox.h"
+#include "ModalWindow.h"
 #include "NumLock.h"
 #include "common/FailureGuard.h"
 
@@ -95,7 +96,7 @@ void TfrmMain::btnHelpClick(QObject *)
     // One box per showing, destroyed when it closes, also when showing it fails.
     const auto aboutBox = std::make_unique<TAboutBox>(this);
     aboutBox->PlaceCentredOver(outer);
-    aboutBox->exec();
+    ExecModal(*aboutBox);
 }
 
 void TfrmMain::btnExitClick(QObject *)

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -90,6 +91,8 @@ TNumericEdit::TNumericEdit(QWidget *parent) : QLineEdit(parent)
     resize(DefaultWidth, sizeHint().height());
     setAlignment(HorizontalAlignment(m_alignment) | Qt::AlignVCenter);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    // The line edit would cut every text at 32,767 characters, the separator and decimals first.
+    setMaxLength(std::numeric_limits<int>::max());
     SetValue(0);
 }
 
@@ -115,6 +118,11 @@ void TNumericEdit::SetMinValue(double minValue)
 void TNumericEdit::SetMaxValue(double maxValue)
 {
     m_maxValue = maxValue;
+}
+
+void TNumericEdit::SetMaxLength(int maxLength)
+{
+    m_maxLength = std::max(maxLength, 0);
 }
 
 double TNumericEdit::Value() const
@@ -148,10 +156,21 @@ void TNumericEdit::Show(const NumericText &model)
         setCursorPosition(model.SelStart());
 }
 
+template <class Change> void TNumericEdit::EditModel(NumericText &model, Change change) const
+{
+    NumericText edited = model;
+    change(edited);
+    // Refused whole, with what it would have deleted: an edit that lengthens the text beyond MaxLength.
+    const qsizetype length = edited.Text().size();
+    if (m_maxLength > 0 && length > m_maxLength && length > model.Text().size())
+        return;
+    model = std::move(edited);
+}
+
 template <class Change> void TNumericEdit::Edit(Change change)
 {
     NumericText model = Model();
-    change(model);
+    EditModel(model, change);
     Show(model);
 }
 
@@ -183,6 +202,15 @@ void TNumericEdit::PasteFrom(QClipboard::Mode mode)
 void TNumericEdit::PasteText(const QString &text)
 {
     DeleteSelectedText();
+    if (!OnKeyPress) {
+        // No hook sees the text between two characters: type them all, then lay the line out once
+        // instead of once per character (over a minute for a paste of 32,800 characters).
+        NumericText model = Model();
+        for (QChar character : text)
+            EditModel(model, [character](NumericText &edited) { edited.TypeCharacter(character); });
+        Show(model);
+        return;
+    }
     for (QChar character : text)
         if (!DeliverCharacter(character, CharacterOrigin::Text))
             return;
@@ -270,10 +298,14 @@ void TNumericEdit::focusInEvent(QFocusEvent *event)
     QFocusEvent neutral(event->type(), event->reason() == Qt::MouseFocusReason ? Qt::MouseFocusReason
                                                                                : Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&neutral);
+    // Also when the focus comes back as a modal box closes (the window's activation): a message
+    // shown while Tab left the previous field must not leave the caret at the end of this one,
+    // where typing would extend the old value. A closing popup menu never took the field's place.
+    if (m_autoSelect && event->reason() != Qt::PopupFocusReason &&
+        !Win32::IsFocusFromLeftMousePress(event->reason()))
+        selectAll();
     if (!Win32::ChangesActiveControl(event->reason()))
         return;
-    if (m_autoSelect && !Win32::IsFocusFromLeftMousePress(event->reason()))
-        selectAll();
     RunGuarded([&] {
         if (OnEnter)
             OnEnter(this);

@@ -11,9 +11,9 @@ class NumericText;
 // A one-line entry field for one decimal number with a fixed count of decimals. Whatever the user
 // does (typing, Backspace and Delete, cut and paste by keys, context menu, middle click, drag and
 // drop, input methods) the text stays canonical (see NumericText.h), and Value reads it. The text is
-// the only store of the number. Undo and redo are not offered. Text set with setText or QLineEdit's
-// own editing slots (cut(), paste(), insert(), …) bypasses the rules: use SetValue, CutToClipboard
-// and PasteFromClipboard.
+// the only store of the number, at any length. Undo and redo are not offered. Text set with setText
+// or QLineEdit's own editing slots (cut(), paste(), insert(), …) bypasses the rules, and its
+// setMaxLength cuts the text short: use SetValue, CutToClipboard, PasteFromClipboard and SetMaxLength.
 class TNumericEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -38,9 +38,16 @@ public:
     QString Version() const { return QStringLiteral("1.00.01"); }
     void SetVersion(const QString &) {} // the version is fixed
 
-    // Whether gaining the focus (other than by a left click on the field) selects the whole text.
+    // Whether gaining the focus (other than by a left click on the field) selects the whole text,
+    // also when the focus comes back as a modal box closes, but not when a popup menu closes.
     bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool autoSelect) { m_autoSelect = autoSelect; }
+
+    // The most characters that typing and pasting may make the text; 0 (the default) is no limit,
+    // negative counts give 0. A character that would lengthen the text beyond it is refused; the
+    // field's own formatting (SetValue, SetDecimals) is never cut short.
+    int MaxLength() const { return m_maxLength; }
+    void SetMaxLength(int maxLength);
 
     // The text read with the locale's decimal separator, rounded to the nearest double. Raises
     // ConversionError("'<text>' is not a valid floating point value") for text set with setText
@@ -89,6 +96,7 @@ private:
     void CheckRange();
     NumericText Model() const;
     void Show(const NumericText &model);
+    template <class Change> void EditModel(NumericText &model, Change change) const;
     template <class Change> void Edit(Change change);
 
     TAlignment m_alignment = TAlignment::taRightJustify;
@@ -96,4 +104,5 @@ private:
     double m_minValue = 0;
     double m_maxValue = 0;
     bool m_autoSelect = true;
+    int m_maxLength = 0;
 };

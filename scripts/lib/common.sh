@@ -6,8 +6,8 @@ BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
 # Packages the program needs to build and run.
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev libcups2-dev fonts-liberation fontconfig)
-# Extra packages for the tests and benchmarks.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils
+# Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox
                cups printer-driver-cups-pdf poppler-utils)
 
 as_root() {
@@ -27,10 +27,13 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures (once) and builds everything into $BUILD_DIR. Extra arguments go to cmake at configure time.
+# Configures and builds everything into $BUILD_DIR. Extra arguments go to cmake at configure time,
+# also for a build folder configured before, so that the calling script's options always hold.
 build_all() {
     if [ ! -f "$BUILD_DIR/build.ninja" ]; then
         cmake -S "$REPO_ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    elif [ $# -gt 0 ]; then
+        cmake -S "$REPO_ROOT" -B "$BUILD_DIR" "$@" >/dev/null
     fi
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }

@@ -431,6 +431,35 @@ TEST(NumericEdit, PastedControlCharactersAreNoCommands)
     EXPECT_EQ(edit.text(), "12.00");
 }
 
+// Beyond the line edit's own 32,767-character limit the separator and the decimals must survive.
+TEST(NumericEdit, PastedTextLongerThanTheToolkitsLimitStaysCanonical)
+{
+    TNumericEdit edit;
+    Prepare(edit, 2, QString(32760, u'0') + ".00", 32760, 0);
+    SetClipboard(QString(40, u'0'));
+    edit.PasteFromClipboard();
+    EXPECT_EQ(edit.text(), QString(32800, u'0') + ".00");
+    Press(edit, ".5");
+    EXPECT_EQ(edit.Value(), 0.5);
+}
+
+TEST(NumericEdit, MaxLengthRefusesOnlyWhatLengthensTheTextBeyondIt)
+{
+    TNumericEdit edit;
+    edit.SetMaxLength(6);
+    Prepare(edit, 2, "100.00", 3, 0);
+    Press(edit, "5-");
+    EXPECT_EQ(edit.text(), "100.00");
+    Place(edit, 1, 0);
+    Press(edit, "5");
+    EXPECT_EQ(edit.text(), "150.00");
+    SetClipboard("77"); // the first overwrites, the second would be inserted
+    edit.PasteFromClipboard();
+    EXPECT_EQ(edit.text(), "157.00");
+    edit.SetValue(123456.78);
+    EXPECT_EQ(edit.text(), "123456.78");
+}
+
 TEST(NumericEdit, ReadOnlyFieldIgnoresKeysCutAndPasteButCopies)
 {
     TNumericEdit edit;
