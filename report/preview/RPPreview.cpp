@@ -10,6 +10,11 @@
 TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
     : QAbstractScrollArea(parent), m_printer(printer), m_sheet(new TRPCustomPreview(printer, viewport()))
 {
+    // The window it stands in pages and scrolls from the keyboard.
+    setFocusPolicy(Qt::NoFocus);
+    // A wheel notch scrolls three of these, as far as three presses of an arrow key.
+    horizontalScrollBar()->setSingleStep(50);
+    verticalScrollBar()->setSingleStep(50);
     resize(250, 250);
     m_sheet->setGeometry(0, 0, 100, 50);
     m_printer.SelectPage(1);

@@ -11,7 +11,8 @@ class TRPPrinter;
 // selected page. The sheet stands centred along an axis on which it is smaller than the view and at
 // the top-left, scrolled, along one on which it is larger; the scroll bars track while dragged.
 // A zoom set by Zoom is explicit and survives resizing; the fitting zooms fit again on every resize.
-// Sizes and scroll positions are screen pixels. The printer is not owned and must outlive the view.
+// Sizes and scroll positions are screen pixels. It takes no keyboard focus: the window holding it
+// pages and scrolls from the keyboard. The printer is not owned and must outlive the view.
 class TRPPreview : public QAbstractScrollArea {
     Q_OBJECT
 public:

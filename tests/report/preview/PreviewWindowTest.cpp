@@ -60,9 +60,10 @@ protected:
     }
 
     static void Click(TFlatButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+    // A key as the platform delivers it: to the focused control, or to the window when none has it.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::keyClick(window.get(), key, modifiers);
+        QTest::keyClick(window->windowHandle(), key, modifiers);
     }
 
     std::shared_ptr<FakePrinter> fake;
