@@ -9,7 +9,7 @@
 
 namespace {
 
-// A font's size in points at 96 pixels per inch, or its pixel size taken as page units.
+// Fonts on a page are sized for 96 pixels per inch, whatever the resolution of the device.
 constexpr qreal ScreenDpi = 96.0;
 
 // Maps page units onto the target rectangle and rounds to whole pixels of the painter, so that rules

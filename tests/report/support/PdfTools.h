@@ -69,7 +69,7 @@ inline QImage RasterisedPdfPage(const QString &pdf, int page, int dpi, const QSt
 // The system's print service as the tests see it: scripts/test starts a CUPS scheduler and a cups-pdf
 // queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.
 
-// The CUPS server address of the test runs registered without a print system.
+// A CUPS server address where no scheduler listens.
 inline const QByteArray NowhereServer = "/nonexistent/cups.sock";
 
 // The PDF files in folder, newest first.
