@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Alignment.h"
+#include "common/Alignment.h"
 
 #include <QClipboard>
 #include <QLineEdit>

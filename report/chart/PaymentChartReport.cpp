@@ -1,9 +1,9 @@
 #include "chart/PaymentChartReport.h"
 
-#include "Format.h"
-#include "MakerDetails.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
+#include "Format.h"
+#include "MakerDetails.h"
 #include "engine/PaperColors.h"
 #include "printer/Rounding.h"
 
@@ -71,7 +71,14 @@ TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &print
     };
     m_rep.SetShowProgress(false);
     m_rep.SetTitleBeforeHeader(true);
+    CreateTitle();
+    CreatePageHeader();
+    CreateDetail();
+    CreatePageFooter();
+}
 
+void TRPPaymentChart::CreateTitle()
+{
     TRPBand *title = Band(*this, TBandType::rbTitle, 316);
     const TRPFont heading = ReportArial(27, TFontStyle::Bold, clBlack);
     const TRPFont bold16 = ReportArial(16, TFontStyle::Bold, clBlack);
@@ -100,7 +107,10 @@ TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &print
           "in the banking, real estate, mortgage and financial services industries. ",
           text12);                                                  // RPLabel11
     Label(title, 80, 268, 118, 15, "their own companies.", text12); // RPLabel12
+}
 
+void TRPPaymentChart::CreatePageHeader()
+{
     TRPBand *pageHeader = Band(*this, TBandType::rbPageHeader, 75);
     pageHeader->BeforePrint = [this](TRPComponent *sender, bool &printBand) {
         PageHeaderBeforePrint(sender, printBand);
@@ -114,7 +124,10 @@ TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &print
     lblIRate = Label(pageHeader, 409, 17, 47, 16, "Interest", value);
     lblNumPmts = Label(pageHeader, 628, 17, 90, 16, "numPayments", value);
     Rule(pageHeader, 15, 46); // RPShape4
+}
 
+void TRPPaymentChart::CreateDetail()
+{
     TRPBand *detail = Band(*this, TBandType::rbDetail, 24);
     detail->SetFont(ReportArial(12, TFontStyle::Regular, clBlack));
     detail->SetFrame(TRPFrame{});
@@ -132,7 +145,10 @@ TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &print
         lblColumn[c]->SetAlignment(TAlignment::taCenter);
         lblColumn[c]->SetAutoSize(false);
     }
+}
 
+void TRPPaymentChart::CreatePageFooter()
+{
     TRPBand *pageFooter = Band(*this, TBandType::rbPageFooter, 109);
     const TRPFont small = ReportArial(11, TFontStyle::Regular, clBlack);
     auto *printedAt = pageFooter->Create<TRPSysData>(); // RPDateTime

@@ -38,6 +38,12 @@ public:
     void PageHeaderBeforePrint(TRPComponent *sender, bool &printBand);
 
 private:
+    // The bands and their controls, in creation order.
+    void CreateTitle();
+    void CreatePageHeader();
+    void CreateDetail();
+    void CreatePageFooter();
+
     const PrintedChartHost &m_host;
     TBandReport m_rep;
     int m_row = 0; // the chart row the next RepNeedData reads

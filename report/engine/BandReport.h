@@ -21,8 +21,9 @@ enum class TPrinterOrientation { poPortrait, poLandscape };
 // other in design pixels, starts a new page when a band no longer fits above the page footer, and
 // records every page at four page units per design pixel.
 //
-// Handlers run on the caller's thread, inside the run; a failure they raise propagates to the
-// caller of PreviewReport or CreateReport after the pages have been abandoned.
+// Handlers run on the caller's thread, inside the run, with no event loop turning meanwhile; a
+// failure they raise propagates to the caller of PreviewReport or CreateReport after the pages have
+// been abandoned and the printer is back at Idle.
 class TBandReport : public TRPComponent {
 public:
     // `owner` is the form whose bands the report prints; both must outlive the report.

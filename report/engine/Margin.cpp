@@ -1,12 +1,12 @@
 #include "engine/Margin.h"
 
+#include "engine/ReportForm.h"
 #include "printer/Rounding.h"
 
 namespace {
 constexpr long double TenthInch = 0.1L;
 constexpr long double InchesPerMillimetre = 0.03937007874015748L;
 constexpr long double MillimetresPerInch = 25.4L;
-constexpr long double DesignPixelsPerInch = 96;
 } // namespace
 
 int TRPMargin::Inches() const

@@ -6,10 +6,6 @@
 
 #include <ctime>
 
-// The resolution report forms are designed at; a form that holds none is taken at the screen's,
-// which the printer measures pages at (96 pixels per inch).
-inline constexpr int DesignPixelsPerInch = 96;
-
 // A pen of a width in design pixels as the page draws it, in page units.
 QPen PagePen(const QPen &designPen);
 // A line from `from` to `to`; the canvas's pen position ends at `to`.

@@ -9,7 +9,8 @@
 #include <vector>
 
 // The kinds of band, by the place where they print; the value is the index of the report's band
-// list that holds them.
+// list that holds them (5 to 7 and 9 are kinds this engine does not print: groups, sub-details and
+// overlays).
 enum class TBandType {
     rbTitle = 0,        // once, at the top of the first page
     rbPageHeader = 1,   // at the top of every page

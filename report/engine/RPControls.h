@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Alignment.h"
+#include "common/Alignment.h"
 #include "engine/ReportForm.h"
 
 #include <QBrush>
@@ -14,8 +14,6 @@ class TRPPrintContext;
 class TRPCustomControl : public TRPComponent {
 public:
     explicit TRPCustomControl(TRPBand &band) : m_band(band) {}
-
-    TRPBand &Band() const { return m_band; }
 
     int Left() const { return m_left; }
     void SetLeft(int left) { m_left = left; }

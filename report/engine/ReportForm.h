@@ -8,6 +8,10 @@
 #include <optional>
 #include <vector>
 
+// The resolution report forms are designed at; a form that holds none is taken at the screen's,
+// which the printer measures pages at (96 pixels per inch).
+inline constexpr int DesignPixelsPerInch = 96;
+
 // The base of everything a report form holds: the report components, the bands and their controls.
 // Handlers receive the component that raised the event as the sender.
 class TRPComponent {

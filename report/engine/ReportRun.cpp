@@ -7,15 +7,9 @@
 #include "printer/Rounding.h"
 
 namespace {
-std::vector<TRPBand *> &ListOf(std::array<std::vector<TRPBand *>, BandListCount> &lists, TBandType type)
+template <class Lists> auto &ListOf(Lists &lists, TBandType type)
 {
     return lists[static_cast<size_t>(type)];
-}
-
-// Bands that make up a page's content, as opposed to the headings and the footer every page gets.
-bool IsBody(TBandType type)
-{
-    return type == TBandType::rbDetail || type == TBandType::rbSummary;
 }
 } // namespace
 
@@ -110,17 +104,32 @@ void TRPReportRun::PrintBand(TRPBand &band)
         if (band.BandType() == TBandType::rbDetail)
             m_detailPrinted = true;
     }
-    if (RenderBand(band, m_currentX, m_currentY)) {
+    if (RenderBand(band, m_currentX, m_currentY))
         m_currentY += band.Height();
-        if (IsBody(band.BandType()))
-            m_columnHasBody = true;
+}
+
+int TRPReportRun::HeightOf(TBandType type) const
+{
+    int height = 0;
+    for (const TRPBand *band : ListOf(m_bands, type)) {
+        if (band->Enabled())
+            height += band->Height();
     }
+    return height;
+}
+
+int TRPReportRun::TopAfterBreak() const
+{
+    const int top = m_currentColumn < m_report.Columns() ? m_columnTop : HeightOf(TBandType::rbPageHeader);
+    return top + HeightOf(TBandType::rbColumnHeader);
 }
 
 void TRPReportRun::BreakIfNeeded(const TRPBand &band)
 {
-    // A band ending exactly at the top of the footer area breaks too.
-    const bool full = m_currentY + band.Height() >= m_pageHeight - m_footerHeight && m_columnHasBody;
+    // A band ending exactly at the top of the footer area breaks too, unless the next column or page
+    // would offer it no more room: then it prints here rather than leave a column of headings alone.
+    const bool full =
+        m_currentY + band.Height() >= m_pageHeight - m_footerHeight && m_currentY > TopAfterBreak();
     if (!full && !(band.ForceNewPage() && m_detailPrinted))
         return;
     if (m_currentColumn == m_report.Columns()) {
@@ -130,10 +139,9 @@ void TRPReportRun::BreakIfNeeded(const TRPBand &band)
     } else {
         m_currentX +=
             RoundHalfEven(static_cast<long double>(DesignPixelsPerInch) / m_pixelsPerInch * m_columnWidth) +
-            RoundHalfEven(m_report.ColumnMargin().InchesValue() * DesignPixelsPerInch);
+            m_report.ColumnMargin().DesignPixels();
         m_currentY = m_columnTop;
         ++m_currentColumn;
-        m_columnHasBody = false;
     }
     PrintBands(TBandType::rbColumnHeader);
 }
@@ -147,7 +155,6 @@ void TRPReportRun::StartNewPage()
     m_printer.AddPage();
     ++m_pageNumber;
     m_detailPrinted = false;
-    m_columnHasBody = false;
     Raise(m_report.OnStartPage);
     PrintBands(TBandType::rbPageHeader);
 }

@@ -32,6 +32,10 @@ private:
     void PrintBands(TBandType type);
     void PrintBand(TRPBand &band);
     void BreakIfNeeded(const TRPBand &band);
+    // The enabled bands of a type, their heights added.
+    int HeightOf(TBandType type) const;
+    // Where a band lands after a break: the next column's top, or a new page's, below the headers.
+    int TopAfterBreak() const;
     void StartNewPage();
     bool RenderBand(TRPBand &band, int x, int y);
     void DrawPageFrame();
@@ -55,7 +59,4 @@ private:
     int m_footerHeight = 0;
     int m_pageNumber = 1;
     bool m_detailPrinted = false;
-    // Whether the column holds more than its page header, title and column headers: a band that
-    // does not fit an otherwise empty column prints there anyway, since no other column offers more.
-    bool m_columnHasBody = false;
 };

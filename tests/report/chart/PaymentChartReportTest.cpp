@@ -187,15 +187,20 @@ TEST_F(PaymentChartReportTest, ShortPageContinuesBelowARepeatedHeader)
                   (600 - 109 + 53) * U);
 }
 
-TEST_F(PaymentChartReportTest, SheetShorterThanTheTitleLeavesNoEmptyPage)
+TEST_F(PaymentChartReportTest, SheetShorterThanTheTitleKeepsEveryRowAboveTheFooter)
 {
+    // 240 high: the title fills page 1; later pages hold two rows below the header.
     const auto &pages = Record(FakePrinter::ShortSheet());
 
+    ASSERT_EQ(pages.size(), 7u);
+    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("Chart of Monthly Payment Amounts")).at(0).Origin.y(), 60 * U);
     int rows = 0;
-    for (const RecordedPage &page : pages) {
-        const size_t boxes = OperationsOf<RectangleOp>(page).size();
-        EXPECT_GT(boxes, 0u);
-        rows += static_cast<int>(boxes / 8);
+    for (size_t n = 1; n < pages.size(); ++n) {
+        const auto boxes = OperationsOf<RectangleOp>(pages[n]);
+        EXPECT_FALSE(boxes.empty()) << "page " << n + 1;
+        for (const RectangleOp &box : boxes)
+            EXPECT_LE(box.Rect.Bottom, (240 - 109) * U);
+        rows += static_cast<int>(boxes.size() / 8);
     }
     EXPECT_EQ(rows, PaymentChart::RowCount);
 }

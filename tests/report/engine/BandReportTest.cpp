@@ -104,6 +104,48 @@ TEST_F(BandReportTest, SummaryFollowsTheLastDetailAndFooterEndsThePage)
     EXPECT_EQ(TextsOf(pages[0], QStringLiteral("footer")).at(0).Origin.y(), (1008 - 50 + 2) * 4);
 }
 
+TEST_F(BandReportTest, ColumnsFillAcrossBeforeANewPage)
+{
+    report.SetColumns(2);
+    report.SetColumnMarginInches(2); // 19 pixels
+    AddLabel(AddBand(TBandType::rbColumnHeader, 30), QStringLiteral("column"), 0);
+    AddLabel(AddBand(TBandType::rbDetail, 500), QStringLiteral("row"), 0);
+    FeedRecords(3);
+
+    const auto &pages = Record();
+
+    // Each column Round((768 - 19.2) / 2) = 374 wide; the second starts 374 + 19 across.
+    ASSERT_EQ(pages.size(), 2u);
+    const auto rows = TextsOf(pages[0], QStringLiteral("row"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Origin, QPoint(0, 32 * 4));
+    EXPECT_EQ(rows[1].Origin, QPoint(393 * 4, 32 * 4));
+    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("column")).size(), 2u);
+    EXPECT_EQ(TextsOf(pages[1], QStringLiteral("row")).at(0).Origin, QPoint(0, 32 * 4));
+}
+
+TEST_F(BandReportTest, FramesDrawTheirEdgesOnly)
+{
+    TRPFrame edges;
+    edges.DrawTop = true;
+    edges.DrawRight = true;
+    AddBand(TBandType::rbTitle, 100)->SetFrame(edges);
+    TRPFrame none;
+    none.Pen.setWidth(0);
+    none.DrawBottom = true;
+    report.SetPageFrame(none);
+
+    const auto lines = OperationsOf<LineOp>(Record().at(0));
+
+    // Along the band's column, 768 wide: its top, then its right edge; the page frame's pen draws none.
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].From, QPoint(0, 0));
+    EXPECT_EQ(lines[0].To, QPoint(768 * 4, 0));
+    EXPECT_EQ(lines[1].From, QPoint(768 * 4, 0));
+    EXPECT_EQ(lines[1].To, QPoint(768 * 4, 100 * 4));
+    EXPECT_EQ(lines[0].Pen.width(), 4);
+}
+
 TEST_F(BandReportTest, PageNumberCountsThePages)
 {
     AddBand(TBandType::rbDetail, 600);
@@ -167,6 +209,20 @@ TEST_F(BandReportTest, LabelsPlaceTheirTextByAlignment)
     // empty one.
     EXPECT_EQ(OperationsOf<FillRectOp>(page).size(), 4u);
     EXPECT_EQ(OperationsOf<TextOp>(page).size(), 4u);
+}
+
+TEST_F(BandReportTest, FormAtAnotherResolutionScalesPositionsAndFonts)
+{
+    form.SetPixelsPerInch(120); // scale 1.25
+    TRPFont font{QFont(QStringLiteral("Arial")), Qt::black};
+    font.Font.setPointSize(9);
+    AddLabel(AddBand(TBandType::rbDetail, 20), QStringLiteral("row"), 10)->SetFont(font);
+
+    const TextOp row = TextsOf(Record().at(0), QStringLiteral("row")).at(0);
+
+    // 12.5 and 2.5 pixels round half to even; 9 points become 11.25, rounded to 11.
+    EXPECT_EQ(row.Origin, QPoint(12 * 4, 2 * 4));
+    EXPECT_EQ(row.Font.pointSize(), 11 * 4);
 }
 
 TEST_F(BandReportTest, PreviewShowsTheFinishedDocumentThenDiscardsIt)
