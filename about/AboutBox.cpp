@@ -6,23 +6,17 @@
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
+#include "common/WindowLook.h"
 
 #include <QPixmap>
 
 namespace {
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
-
 // A label drawn transparently on the panel, sized to its text.
 QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, const QFont &font,
                    Qt::Alignment alignment, const QColor &color = clBlack)
 {
     QLabel *label = NewAutoSizeLabel(panel, text, designBox, font, alignment);
-    SetColour(label, QPalette::WindowText, color);
+    SetPaletteColour(*label, QPalette::WindowText, color);
     return label;
 }
 
@@ -43,8 +37,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     // A caption without system menu, close, minimise or maximise buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(412, 269);
-    SetColour(this, QPalette::Window, clSilver);
-    setAutoFillBackground(true);
+    SetBackground(*this, clSilver);
     setFont(Arial(13));
     setAccessibleName(windowTitle());
 
@@ -72,8 +65,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
                           Qt::AlignLeft);
     c.Shape1 = new QWidget(panel);
     c.Shape1->setGeometry(11, 43, 346, 2);
-    SetColour(c.Shape1, QPalette::Window, clMaroon);
-    c.Shape1->setAutoFillBackground(true);
+    SetBackground(*c.Shape1, clMaroon);
     c.Label4 =
         PanelLabel(panel, QStringLiteral("Halvorn Software creates highly customized financial calculators"),
                    {9, 52, 344, 14}, Arial(11), Qt::AlignHCenter);
@@ -112,5 +104,5 @@ void TAboutBox::BtnCloseClick(QObject *)
 
 void TAboutBox::PlaceCentredOver(const QRect &outer)
 {
-    move(outer.left() + (outer.width() - width()) / 2, outer.top() + (outer.height() - height()) / 2);
+    move(CentredIn(outer, size()));
 }

@@ -1,11 +1,9 @@
 #include "InformationBox.h"
 
 #include "ModalWindow.h"
+#include "common/WindowLook.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -25,13 +23,7 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QMessageBox::showEvent(event);
-        const QScreen *screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-        if (screen == nullptr)
-            return;
-        const QRect area = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move(area.left() + std::max((area.width() - outer.width()) / 2, 0),
-             area.top() + std::max((area.height() - outer.height()) / 2, 0));
+        CentreOnScreen(*this);
     }
 };
 } // namespace

@@ -8,30 +8,13 @@
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
+#include "common/WindowLook.h"
 
-#include <QGuiApplication>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 constexpr QSize ClientSize{564, 386};
-
-void SetBackground(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void SetTextColour(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
 
 TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleName)
 {
@@ -48,8 +31,8 @@ TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList
                        const QString &accessibleName)
 {
     auto *group = new TRadioGroup(parent);
-    SetBackground(group, clSilver);
-    SetTextColour(group, clBlack);
+    SetBackground(*group, clSilver);
+    SetPaletteColour(*group, QPalette::WindowText, clBlack);
     group->setFont(Arial(11));
     group->setGeometry(geometry);
     group->SetColumns(3);
@@ -66,10 +49,8 @@ TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, d
 {
     auto *field = new TNumericEdit(parent);
     field->setGeometry(geometry);
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, clWhite);
-    palette.setColor(QPalette::Text, clBlack);
-    field->setPalette(palette);
+    SetPaletteColour(*field, QPalette::Base, clWhite);
+    SetPaletteColour(*field, QPalette::Text, clBlack);
     field->setFont(Arial(12, TFontStyle::Bold));
     field->SetDecimals(decimals);
     field->SetValue(value);
@@ -126,16 +107,6 @@ TStyledGrid *ChartGrid(QWidget *window)
     window->layout()->addWidget(grid);
     return grid;
 }
-
-QPoint CentredOnScreen(const QWidget &window)
-{
-    const QScreen *screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
-    const QRect area = screen->geometry();
-    return {area.left() + std::max((area.width() - window.width()) / 2, 0),
-            area.top() + std::max((area.height() - window.height()) / 2, 0)};
-}
 } // namespace
 
 TMainWindowControls LoadMainWindowLayout(QWidget &window)
@@ -150,8 +121,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
     window.resize(ClientSize);
-    SetBackground(&window, clSilver);
-    window.move(CentredOnScreen(window));
+    SetBackground(window, clSilver);
+    CentreOnScreen(window);
 
     // Panel2 (the top bar), Panel1 and the grid are docked to the top: a wider window widens them,
     // a taller one only adds empty space below the grid.
@@ -203,7 +174,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.btnPrint->SetEnabled(false);
     c.Label6 = new TClickLabel(QString::fromLatin1(MakerName), c.Panel2);
     c.Label6->setFont(Arial(16, TFontStyle::Bold));
-    SetTextColour(c.Label6, clBlack);
+    SetPaletteColour(*c.Label6, QPalette::WindowText, clBlack);
     c.Label6->move(16, 7);
     c.Label6->adjustSize();
     c.Label6->setAccessibleName(QString::fromLatin1(MakerName));

@@ -1,4 +1,4 @@
-#include "NumericEdit.h"
+#include "numeric/NumericEdit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -6,7 +6,7 @@ QLabel *NewAutoSizeLabel(QWidget *parent, const QString &text, const QRect &desi
     auto *label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
-    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setAlignment(alignment | Qt::AlignTop);
     const int width = label->sizeHint().width();
     const int left =
         alignment.testFlag(Qt::AlignRight) ? designBox.left() + designBox.width() - width : designBox.left();

@@ -1,23 +1,17 @@
 #include "BevelPanel.h"
 
+#include "common/Bevel.h"
 #include "common/ColorNames.h"
 
 #include <QPainter>
 
 namespace {
 // Draws one bevel ring on the edge of `rect` and returns the rectangle inside it.
-QRect DrawBevel(QPainter &painter, const QRect &rect, TPanelBevel bevel)
+QRect DrawPanelBevel(QPainter &painter, const QRect &rect, TPanelBevel bevel)
 {
     if (bevel == TPanelBevel::bvNone)
         return rect;
-    const bool raised = bevel == TPanelBevel::bvRaised;
-    painter.setPen(raised ? clWhite : clGray);
-    painter.drawLine(rect.bottomLeft(), rect.topLeft());
-    painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.setPen(raised ? clGray : clWhite);
-    painter.drawLine(rect.topRight(), rect.bottomRight());
-    painter.drawLine(rect.bottomRight(), rect.bottomLeft());
-    return rect.adjusted(1, 1, -1, -1);
+    return DrawClassicBevel(painter, rect, bevel == TPanelBevel::bvRaised);
 }
 } // namespace
 
@@ -50,7 +44,7 @@ void TBevelPanel::SetBevelInner(TPanelBevel bevel)
 void TBevelPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QRect inside = DrawBevel(painter, rect(), m_bevelOuter);
-    inside = DrawBevel(painter, inside, m_bevelInner);
+    QRect inside = DrawPanelBevel(painter, rect(), m_bevelOuter);
+    inside = DrawPanelBevel(painter, inside, m_bevelInner);
     painter.fillRect(inside, m_color);
 }

@@ -19,8 +19,5 @@ void TClickLabel::mouseReleaseEvent(QMouseEvent *event)
     m_leftDown = false;
     if (!rect().contains(event->position().toPoint()))
         return;
-    RunGuarded([this] {
-        if (OnClick)
-            OnClick(this);
-    });
+    RaiseGuarded(OnClick, this);
 }

@@ -1,6 +1,7 @@
 #include "RadioGroup.h"
 
-#include "common/ColorNames.h"
+#include "common/Bevel.h"
+#include "common/ClassicColours.h"
 #include "common/FailureGuard.h"
 
 #include <QButtonGroup>
@@ -100,15 +101,13 @@ QRadioButton *TRadioGroup::Button(int index) const
 
 void TRadioGroup::paintEvent(QPaintEvent *)
 {
-    // An etched frame (shadow line over a highlight line one pixel lower right) whose top runs
+    // An etched frame (a shadow line over a highlight line one pixel lower right) whose top runs
     // through the middle of the empty caption line.
     QPainter painter(this);
     const int top = QFontMetrics(font()).height() / 2 - 1;
-    const QRect outline(0, top, width() - 2, height() - 2 - top); // drawRect covers one pixel more
-    painter.setPen(clWhite);
-    painter.drawRect(outline.translated(1, 1));
-    painter.setPen(clGray);
-    painter.drawRect(outline);
+    const QRect frame(0, top, width(), height() - top);
+    const QRect inner = DrawBevel(painter, frame, Classic::Shadow, Classic::Highlight, TBevelCorners::Open);
+    DrawClassicBevel(painter, inner, true);
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent *)
@@ -183,8 +182,5 @@ void TRadioGroup::ButtonClicked(int index)
         return;
     m_itemIndex = index;
     UpdateTabStop();
-    RunGuarded([&] {
-        if (OnClick)
-            OnClick(this);
-    });
+    RaiseGuarded(OnClick, this);
 }

@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-// The named colours of the window descriptions.
+// The toolkit's named colours (clSilver and the rest) by their RGB values.
 inline constexpr QColor clBlack{0, 0, 0};
 inline constexpr QColor clWhite{255, 255, 255};
 inline constexpr QColor clSilver{192, 192, 192};

@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-// The window descriptions' fonts: Arial (a variable-pitch family; Liberation Sans stands in for it
+// The windows' fonts: Arial (a variable-pitch family; Liberation Sans stands in for it
 // where Arial itself is missing) of a character height in pixels at 96 dpi.
 enum class TFontStyle { Regular = 0, Bold = 1, Underlined = 2 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaObject>
+#include <QObject>
 #include <exception>
 #include <functional>
 #include <utility>
@@ -23,4 +25,24 @@ template <class Handler> void RunGuarded(Handler &&handler) noexcept
     } catch (const std::exception &failure) {
         ReportFailure(failure);
     }
+}
+
+// Raises a notification such as OnClick guarded: nothing when no handler is bound. The handler is
+// called through a copy, so that it may replace or clear itself while it runs.
+template <class... Args, class... Values>
+void RaiseGuarded(const std::function<void(Args...)> &handler, Values &&...values) noexcept
+{
+    RunGuarded([&] {
+        const std::function<void(Args...)> call = handler;
+        if (call)
+            call(std::forward<Values>(values)...);
+    });
+}
+
+// Runs `handler` guarded once the event loop reaches it (a message posted to `context`); dropped
+// when `context` is destroyed first.
+template <class Handler> void PostGuarded(QObject *context, Handler handler)
+{
+    QMetaObject::invokeMethod(
+        context, [handler = std::move(handler)]() mutable { RunGuarded(handler); }, Qt::QueuedConnection);
 }

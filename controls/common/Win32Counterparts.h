@@ -5,11 +5,11 @@
 #include <QKeyEvent>
 #include <QString>
 
-// The Qt counterparts of the Win32 notions the controls' rules are written in.
+// The Qt counterparts of the Win32 notions the controls' behaviour is defined by.
 namespace Win32 {
 
-// Character codes of WM_CHAR that the rules name: the control characters that Ctrl+C, Backspace,
-// Ctrl+V and Ctrl+X deliver.
+// Character codes of WM_CHAR that the key handling looks for: the control characters that Ctrl+C,
+// Backspace, Ctrl+V and Ctrl+X deliver.
 inline constexpr char16_t CtrlCCharacter = 3;
 inline constexpr char16_t BackspaceCharacter = 8;
 inline constexpr char16_t CtrlVCharacter = 22;
@@ -20,7 +20,7 @@ inline constexpr int NoKey = 0;
 
 // The one clipboard of Win32.
 inline constexpr QClipboard::Mode ClipboardMode = QClipboard::Clipboard;
-// X11's primary selection, pasted by a middle click; Win32 has none, so it obeys the paste rules.
+// X11's primary selection, pasted by a middle click; Win32 has none, so it is filtered like a paste.
 inline constexpr QClipboard::Mode MiddleClickPasteMode = QClipboard::Selection;
 
 // The characters Win32 would deliver as WM_CHAR for a key press: Backspace as 8, Ctrl+C/V/X as
@@ -54,7 +54,7 @@ inline QString TypedCharacters(const QKeyEvent &event)
 }
 
 // csLButtonDown: the focus came with a press of the left mouse button on the control (Qt also
-// moves the focus on other buttons, which Win32's rule does not count).
+// moves the focus on other buttons, which Win32 does not count).
 inline bool IsFocusFromLeftMousePress(Qt::FocusReason reason)
 {
     return reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);

@@ -1,5 +1,6 @@
 #include "flatbutton/FlatButton.h"
 
+#include "common/Bevel.h"
 #include "common/FailureGuard.h"
 #include "flatbutton/FlatButtonCaption.h"
 
@@ -14,25 +15,19 @@
 
 namespace {
 // One checker pattern for all buttons, made on first use. Destroying any button drops it; the next
-// paint that needs it makes it again (also when the palette's colours have changed).
-struct SharedDownPattern {
-    QImage image;
-    ButtonColors colors;
-};
-
-SharedDownPattern &DownPatternCache()
+// paint that needs it makes it again.
+QImage &DownPatternCache()
 {
-    static SharedDownPattern cache;
+    static QImage cache;
     return cache;
 }
 
-const QImage &DownPatternFor(const ButtonColors &colors)
+const QImage &SharedDownPattern()
 {
-    SharedDownPattern &cache = DownPatternCache();
-    const bool sameColors = cache.colors.face == colors.face && cache.colors.highlight == colors.highlight;
-    if (cache.image.isNull() || !sameColors)
-        cache = {DownPattern(colors), colors};
-    return cache.image;
+    QImage &cache = DownPatternCache();
+    if (cache.isNull())
+        cache = DownPattern(ClassicButtonColors);
+    return cache;
 }
 
 // The caption may take the button's width less 2 pixels each side.
@@ -47,10 +42,10 @@ TFlatButton::TFlatButton(QWidget *parent) : QWidget(parent)
 
 TFlatButton::~TFlatButton()
 {
-    DownPatternCache().image = QImage();
+    DownPatternCache() = QImage();
 }
 
-void TFlatButton::SetAlignment(TFlatButtonAlignment alignment)
+void TFlatButton::SetAlignment(TAlignment alignment)
 {
     if (alignment == m_alignment)
         return;
@@ -262,18 +257,18 @@ bool TFlatButton::PointerOver() const
     return rect().contains(mapFromGlobal(QCursor::pos()));
 }
 
-FlatButtonLayout TFlatButton::Geometry() const
+FlatButtonGeometry TFlatButton::Geometry() const
 {
-    FlatButtonLayoutInput input;
-    input.button = size();
-    input.glyph = m_bitmap.size();
-    input.captionShown = CaptionShown();
-    if (input.captionShown)
-        input.caption = FlatButtonCaption(m_caption, font(), m_wordWrap ? width() - CaptionInset : -1).Size();
-    input.popupMark = PopupMarkShown();
-    input.layout = m_layout;
-    input.alignment = m_alignment;
-    input.wordWrap = m_wordWrap;
+    FlatButtonGeometryInput input;
+    input.Button = size();
+    input.Glyph = m_bitmap.size();
+    input.CaptionShown = CaptionShown();
+    if (input.CaptionShown)
+        input.Caption = FlatButtonCaption(m_caption, font(), m_wordWrap ? width() - CaptionInset : -1).Size();
+    input.PopupMark = PopupMarkShown();
+    input.Layout = m_layout;
+    input.Alignment = m_alignment;
+    input.WordWrap = m_wordWrap;
     return LayOutFlatButton(input);
 }
 
@@ -281,8 +276,8 @@ void TFlatButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     if (m_down && m_showDownPattern)
-        painter.fillRect(rect(), QBrush(DownPatternFor(Colors())));
-    const FlatButtonLayout geometry = Geometry();
+        painter.fillRect(rect(), QBrush(SharedDownPattern()));
+    const FlatButtonGeometry geometry = Geometry();
     if (!m_enabled)
         PaintDisabled(painter, geometry);
     else if ((m_pressed && m_hot) || m_down)
@@ -295,33 +290,25 @@ void TFlatButton::PaintBevel(QPainter &painter, bool sunken) const
 {
     if (!m_options.testFlag(TFlatButtonOption::boShowBevel))
         return;
-    const ButtonColors colors = Colors();
-    const bool lightTopLeft = (m_bevelStyle == TBevelStyle::bsRaised) != sunken;
-    const QColor &topLeft = lightTopLeft ? colors.highlight : colors.shadow;
-    const QColor &bottomRight = lightTopLeft ? colors.shadow : colors.highlight;
-    const int w = width();
-    const int h = height();
-    // Two polylines whose segments leave out their end points: the left column and the top row but its
-    // last pixel, then the right column and the bottom row but its first pixel.
-    painter.fillRect(QRect(0, 0, 1, h), topLeft);
-    painter.fillRect(QRect(0, 0, w - 1, 1), topLeft);
-    painter.fillRect(QRect(w - 1, 0, 1, h), bottomRight);
-    painter.fillRect(QRect(1, h - 1, w - 1, 1), bottomRight);
+    // Two polylines whose segments leave out their end points: the whole left column and the top row
+    // but its last pixel, then the right column and the bottom row but its first pixel.
+    const bool raised = (m_bevelStyle == TBevelStyle::bsRaised) != sunken;
+    DrawClassicBevel(painter, rect(), raised, TBevelCorners::LeftColumnWhole);
 }
 
-void TFlatButton::PaintPressed(QPainter &painter, const FlatButtonLayout &geometry) const
+void TFlatButton::PaintPressed(QPainter &painter, const FlatButtonGeometry &geometry) const
 {
     PaintBevel(painter, true);
     const QPoint offset(1, 1);
     const bool captionMoves = m_bevelStyle == TBevelStyle::bsRaised;
-    PaintCaption(painter, captionMoves ? geometry.text.translated(offset) : geometry.text, FontColor());
+    PaintCaption(painter, captionMoves ? geometry.Text.translated(offset) : geometry.Text, FontColor());
     if (!m_bitmap.isNull())
-        painter.drawImage(geometry.glyph + offset, m_bitmapDrawn);
+        painter.drawImage(geometry.Glyph + offset, m_bitmapDrawn);
     if (PopupMarkShown())
-        PaintPopupMark(painter, geometry.popupMark + offset, FontColor());
+        PaintPopupMark(painter, geometry.PopupMark + offset, FontColor());
 }
 
-void TFlatButton::PaintNormal(QPainter &painter, const FlatButtonLayout &geometry) const
+void TFlatButton::PaintNormal(QPainter &painter, const FlatButtonGeometry &geometry) const
 {
     QColor color = FontColor();
     if (m_hot)
@@ -329,31 +316,31 @@ void TFlatButton::PaintNormal(QPainter &painter, const FlatButtonLayout &geometr
     else
         color = UnselectedFontColor();
     const bool captionMoves = m_bevelStyle == TBevelStyle::bsLowered;
-    PaintCaption(painter, captionMoves ? geometry.text.translated(1, 1) : geometry.text, color);
+    PaintCaption(painter, captionMoves ? geometry.Text.translated(1, 1) : geometry.Text, color);
     if (!m_bitmap.isNull()) {
         const bool mono = !m_hot && m_options.testFlag(TFlatButtonOption::boMonoDisplay);
         const QImage &atRest = m_noFocusDrawn.isNull() ? m_shadedDrawn : m_noFocusDrawn;
-        painter.drawImage(geometry.glyph, mono ? atRest : m_bitmapDrawn);
+        painter.drawImage(geometry.Glyph, mono ? atRest : m_bitmapDrawn);
     }
     if (PopupMarkShown())
-        PaintPopupMark(painter, geometry.popupMark, color);
+        PaintPopupMark(painter, geometry.PopupMark, color);
 }
 
-void TFlatButton::PaintDisabled(QPainter &painter, const FlatButtonLayout &geometry) const
+void TFlatButton::PaintDisabled(QPainter &painter, const FlatButtonGeometry &geometry) const
 {
     if (m_down)
         PaintBevel(painter, true);
-    const ButtonColors colors = Colors();
+    const ButtonColors &colors = ClassicButtonColors;
     if (!m_bitmap.isNull()) {
         if (!m_disabledDrawn.isNull()) {
-            painter.drawImage(geometry.glyph, m_disabledDrawn);
+            painter.drawImage(geometry.Glyph, m_disabledDrawn);
         } else {
-            painter.drawImage(geometry.glyph + QPoint(1, 1), BlackPixelsIn(m_bitmap, colors.highlight));
-            painter.drawImage(geometry.glyph, BlackPixelsIn(m_bitmap, colors.shadow));
+            painter.drawImage(geometry.Glyph + QPoint(1, 1), BlackPixelsIn(m_bitmap, colors.Highlight));
+            painter.drawImage(geometry.Glyph, BlackPixelsIn(m_bitmap, colors.Shadow));
         }
     }
-    PaintCaption(painter, geometry.text.translated(1, 1), colors.highlight);
-    PaintCaption(painter, geometry.text, colors.shadow);
+    PaintCaption(painter, geometry.Text.translated(1, 1), colors.Highlight);
+    PaintCaption(painter, geometry.Text, colors.Shadow);
 }
 
 void TFlatButton::PaintCaption(QPainter &painter, const QRect &rect, const QColor &color) const
@@ -429,19 +416,12 @@ void TFlatButton::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-void TFlatButton::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange)
-        RecomputeShadedBitmap();
-    QWidget::changeEvent(event);
-}
-
 void TFlatButton::PointerEntered()
 {
     m_hot = true;
     if (m_enabled && !m_down)
         update();
-    RaiseEvent(OnEnter);
+    RaiseGuarded(OnEnter, this);
 }
 
 void TFlatButton::PointerLeft()
@@ -449,7 +429,7 @@ void TFlatButton::PointerLeft()
     m_hot = false;
     if (m_enabled && !m_down)
         update();
-    RaiseEvent(OnExit);
+    RaiseGuarded(OnExit, this);
 }
 
 void TFlatButton::TrackPointer(QPoint position)
@@ -514,7 +494,7 @@ void TFlatButton::LeftRelease()
         return;
     update();
     if (!m_dropDownMenu)
-        RaiseEvent(OnClick);
+        RaiseGuarded(OnClick, this);
 }
 
 void TFlatButton::ResetAfterPopup()
@@ -531,19 +511,16 @@ void TFlatButton::RunAccelerator()
     const QPointer<TFlatButton> self(this);
     m_hot = true;
     m_pressed = false;
-    update();
-    // The same path as a click, with the pending paints shown between the steps.
-    QCoreApplication::processEvents();
-    if (!self)
-        return;
+    // The same path as a click, each step painted at once (without running other events).
+    repaint();
     LeftPress();
-    QCoreApplication::processEvents();
     if (!self)
         return;
+    repaint();
     LeftRelease();
-    QCoreApplication::processEvents();
     if (!self)
         return;
+    repaint();
     ForgetPointerIfAway();
     update();
 }
@@ -562,7 +539,7 @@ QList<TFlatButton *> TFlatButton::GroupMates() const
 
 void TFlatButton::RecomputeShadedBitmap()
 {
-    m_shadedDrawn = TransparentGlyph(ShadedGlyph(m_bitmap, m_shadingType, Colors()));
+    m_shadedDrawn = TransparentGlyph(ShadedGlyph(m_bitmap, m_shadingType, ClassicButtonColors));
 }
 
 void TFlatButton::UpdateAccelerator()
@@ -579,12 +556,4 @@ void TFlatButton::UpdateAccelerator()
 void TFlatButton::UpdateToolTip()
 {
     setToolTip(m_showHint ? m_hint : QString());
-}
-
-void TFlatButton::RaiseEvent(const std::function<void(QObject *)> &handler)
-{
-    // A copy, so that a handler may replace itself while it runs.
-    const std::function<void(QObject *)> call = handler;
-    if (call)
-        RunGuarded([&] { call(this); });
 }

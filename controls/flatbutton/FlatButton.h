@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flatbutton/FlatButtonLayout.h"
+#include "flatbutton/FlatButtonGeometry.h"
 #include "flatbutton/GlyphShading.h"
 
 #include <QColor>
@@ -24,17 +24,18 @@ enum class TBevelStyle { bsLowered, bsRaised };
 // parent's colour shows through. A new button is 50 x 40 pixels.
 //
 // `Enabled` is the button's own state: the widget itself stays enabled, keeps receiving pointer events
-// and ignores presses while disabled. System colours come from the palette (ButtonColorsOf); the
-// caption is drawn in the palette's WindowText colour while the pointer is over the button.
-// The handlers run guarded (RunGuarded): a failure in them is reported, never passed to Qt.
+// and ignores presses while disabled. Face, highlight and shadow are the classic button colours
+// (ClassicButtonColors) whatever the style; the caption is drawn in the palette's WindowText colour
+// while the pointer is over the button.
+// The handlers run guarded (RaiseGuarded): a failure in them is reported, never passed to Qt.
 class TFlatButton : public QWidget {
     Q_OBJECT
 public:
     explicit TFlatButton(QWidget *parent = nullptr);
     ~TFlatButton() override;
 
-    TFlatButtonAlignment Alignment() const { return m_alignment; }
-    void SetAlignment(TFlatButtonAlignment alignment);
+    TAlignment Alignment() const { return m_alignment; }
+    void SetAlignment(TAlignment alignment);
 
     // With a non-zero GroupIndex, a down button may be clicked up again. Shared by the whole group.
     bool AllowAllUp() const { return m_allowAllUp; }
@@ -49,7 +50,7 @@ public:
 
     // The full-colour glyph; its top-left pixel's colour is transparent. The picture is copied. The grey
     // glyph shown at rest under boMonoDisplay is computed from it (ShadedGlyph) once, and again only when
-    // ShadingType or the palette changes.
+    // ShadingType changes.
     const QImage &Bitmap() const { return m_bitmap; }
     void SetBitmap(const QImage &bitmap);
 
@@ -120,19 +121,17 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override; // a new palette reshades the glyph
 
 private:
-    FlatButtonLayout Geometry() const;
-    ButtonColors Colors() const { return ButtonColorsOf(palette()); }
+    FlatButtonGeometry Geometry() const;
     bool CaptionShown() const;
     bool PopupMarkShown() const;
     bool PointerOver() const; // from the cursor position, for paths without a mouse event
 
     void PaintBevel(QPainter &painter, bool sunken) const;
-    void PaintPressed(QPainter &painter, const FlatButtonLayout &geometry) const;
-    void PaintNormal(QPainter &painter, const FlatButtonLayout &geometry) const;
-    void PaintDisabled(QPainter &painter, const FlatButtonLayout &geometry) const;
+    void PaintPressed(QPainter &painter, const FlatButtonGeometry &geometry) const;
+    void PaintNormal(QPainter &painter, const FlatButtonGeometry &geometry) const;
+    void PaintDisabled(QPainter &painter, const FlatButtonGeometry &geometry) const;
     void PaintCaption(QPainter &painter, const QRect &rect, const QColor &color) const;
     void PaintPopupMark(QPainter &painter, QPoint anchor, const QColor &color) const;
 
@@ -149,9 +148,8 @@ private:
     void RecomputeShadedBitmap();
     void UpdateAccelerator();
     void UpdateToolTip();
-    void RaiseEvent(const std::function<void(QObject *)> &handler);
 
-    TFlatButtonAlignment m_alignment = TFlatButtonAlignment::taCenter;
+    TAlignment m_alignment = TAlignment::taCenter;
     bool m_allowAllUp = false;
     TBevelStyle m_bevelStyle = TBevelStyle::bsRaised;
     QImage m_noFocusBitmap;

@@ -41,18 +41,16 @@ QSize FlatButtonCaption::Size() const
 {
     int width = 0;
     for (const Line &line : m_lines)
-        width = std::max(width, line.width);
+        width = std::max(width, line.Width);
     return {width, static_cast<int>(m_lines.size()) * m_lineHeight};
 }
 
-void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TFlatButtonAlignment alignment) const
+void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TAlignment alignment) const
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
     const QFontMetrics metrics(m_font);
-    const Qt::Alignment horizontal = alignment == TFlatButtonAlignment::taLeftJustify    ? Qt::AlignLeft
-                                     : alignment == TFlatButtonAlignment::taRightJustify ? Qt::AlignRight
-                                                                                         : Qt::AlignHCenter;
+    const Qt::Alignment horizontal = QtAlignment(alignment);
     painter.save();
     painter.setFont(m_font);
     painter.setClipRect(rect, Qt::IntersectClip);
@@ -60,11 +58,11 @@ void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TFlatButtonAl
     for (const Line &line : m_lines) {
         // Re-mark the line for Qt's mnemonic drawing: "&" doubled, the accelerator letter prefixed.
         QString marked;
-        for (qsizetype i = 0; i < line.text.size(); ++i) {
-            if (i == line.accelerator)
+        for (qsizetype i = 0; i < line.Text.size(); ++i) {
+            if (i == line.Accelerator)
                 marked.append(QLatin1Char('&'));
-            marked.append(line.text.at(i));
-            if (line.text.at(i) == QLatin1Char('&'))
+            marked.append(line.Text.at(i));
+            if (line.Text.at(i) == QLatin1Char('&'))
                 marked.append(QLatin1Char('&'));
         }
         const QString shown = metrics.elidedText(marked, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);

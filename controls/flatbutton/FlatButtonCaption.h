@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flatbutton/FlatButtonLayout.h"
+#include "flatbutton/FlatButtonGeometry.h"
 
 #include <QFont>
 #include <QList>
@@ -21,13 +21,13 @@ public:
 
     // Draws the lines from the top of `rect` in the painter's pen, aligned by `alignment`, clipped to
     // `rect`; a line wider than `rect` ends in an ellipsis. The accelerator letter is underlined.
-    void Draw(QPainter &painter, const QRect &rect, TFlatButtonAlignment alignment) const;
+    void Draw(QPainter &painter, const QRect &rect, TAlignment alignment) const;
 
 private:
     struct Line {
-        QString text;          // plain text of the line
-        qsizetype accelerator; // index of the underlined letter within the line, or -1
-        int width;             // natural width in pixels
+        QString Text;          // plain text of the line
+        qsizetype Accelerator; // index of the underlined letter within the line, or -1
+        int Width;             // natural width in pixels
     };
 
     QFont m_font;

@@ -2,13 +2,11 @@
 
 #include "common/ColorNames.h"
 
-#include <QPalette>
-
 namespace {
 struct Thresholds {
-    int white;
-    int highlight;
-    int shadow;
+    int White;
+    int Highlight;
+    int Shadow;
 };
 
 Thresholds ThresholdsOf(TFlatButtonShadingType shading)
@@ -24,24 +22,12 @@ Thresholds ThresholdsOf(TFlatButtonShadingType shading)
     return {553, 231, 57};
 }
 
-QColor RoleOr(const QPalette &palette, QPalette::ColorRole role, const QColor &classic)
-{
-    const QColor color = palette.color(QPalette::Active, role);
-    return color.isValid() ? color : classic;
-}
-
 // Replaces the RGB of `pixel` and keeps its alpha.
 QRgb Recoloured(QRgb pixel, const QColor &color)
 {
     return qRgba(color.red(), color.green(), color.blue(), qAlpha(pixel));
 }
 } // namespace
-
-ButtonColors ButtonColorsOf(const QPalette &palette)
-{
-    return {RoleOr(palette, QPalette::Button, clSilver), RoleOr(palette, QPalette::Light, clWhite),
-            RoleOr(palette, QPalette::Dark, clGray)};
-}
 
 QImage ShadedGlyph(const QImage &bitmap, TFlatButtonShadingType shading, const ButtonColors &colors)
 {
@@ -57,9 +43,9 @@ QImage ShadedGlyph(const QImage &bitmap, TFlatButtonShadingType shading, const B
             if (pixel == transparent)
                 continue;
             const int sum = qRed(pixel) + qGreen(pixel) + qBlue(pixel);
-            const QColor &target = sum > t.white       ? clWhite
-                                   : sum > t.highlight ? colors.highlight
-                                   : sum > t.shadow    ? colors.shadow
+            const QColor &target = sum > t.White       ? clWhite
+                                   : sum > t.Highlight ? colors.Highlight
+                                   : sum > t.Shadow    ? colors.Shadow
                                                        : clBlack;
             line[x] = Recoloured(pixel, target);
         }
@@ -103,7 +89,7 @@ QImage DownPattern(const ButtonColors &colors)
     QImage pattern(8, 8, QImage::Format_RGB32);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x)
-            pattern.setPixel(x, y, ((x + y) % 2 == 0 ? colors.highlight : colors.face).rgb());
+            pattern.setPixel(x, y, ((x + y) % 2 == 0 ? colors.Highlight : colors.Face).rgb());
     }
     return pattern;
 }

@@ -1,33 +1,30 @@
 #include "grid/CellEditor.h"
 
 #include "common/FailureGuard.h"
-#include "grid/StyledGrid.h"
+#include "common/Win32Counterparts.h"
 
 #include <QKeyEvent>
 
-TCellEditor::TCellEditor(TStyledGrid *grid) : QLineEdit(grid->viewport()), m_grid(grid)
+TCellEditor::TCellEditor(QWidget *parent) : QLineEdit(parent)
 {
     setFrame(false);
     hide();
-    connect(this, &QLineEdit::textChanged, this,
-            [this](const QString &text) { RunGuarded([&] { m_grid->EditorTextChanged(text); }); });
 }
 
 bool TCellEditor::event(QEvent *event)
 {
-    // Tab would otherwise move the focus out of the grid before keyPressEvent sees it.
-    if (event->type() == QEvent::KeyPress) {
+    // Tab would otherwise move the focus away before keyPressEvent sees it.
+    if (event->type() == QEvent::KeyPress && m_tabsToOwner) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
-            m_grid->Options().testFlag(goTabs)) {
-            RunGuarded([&] { m_grid->HandleTabKey(Win32::IsBackwardTab(key)); });
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            RaiseGuarded(OnTab, Win32::IsBackwardTab(key));
             return true;
         }
     }
     return QLineEdit::event(event);
 }
 
-bool TCellEditor::BelongsToGrid(const QKeyEvent *event) const
+bool TCellEditor::BelongsToOwner(const QKeyEvent *event) const
 {
     switch (event->key()) {
     case Qt::Key_Up:
@@ -48,17 +45,15 @@ void TCellEditor::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
     if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        RunGuarded([&] {
-            if (key == Qt::Key_Escape && HasCell()) {
-                setText(m_savedText);
-                m_grid->QueueCancelEdit(m_cell);
-            }
-            m_grid->EditorReturn();
-        });
+        if (key == Qt::Key_Escape && HasCell()) {
+            setText(m_savedText);
+            RaiseGuarded(OnEscape, m_cell);
+        }
+        RaiseGuarded(OnReturn);
         return;
     }
-    if (BelongsToGrid(event)) {
-        m_grid->keyPressEvent(event);
+    if (BelongsToOwner(event)) {
+        RaiseGuarded(OnOwnerKey, event);
         return;
     }
     if (!HasCell() && !event->text().isEmpty())

@@ -1,9 +1,9 @@
 #include "grid/CellTextLayout.h"
 
 namespace {
-constexpr QChar kCarriageReturn(13);
-constexpr QChar kLineFeed(10);
-constexpr int kMargin = 2;
+constexpr QChar CarriageReturn(13);
+constexpr QChar LineFeed(10);
+constexpr int Margin = 2;
 
 int LineX(const QRect &cell, TCellAlign alignment, int width)
 {
@@ -11,11 +11,11 @@ int LineX(const QRect &cell, TCellAlign alignment, int width)
     const int right = cell.x() + cell.width(); // exclusive, as the cell's edge
     switch (alignment) {
     case alRight:
-        return right - width - kMargin;
+        return right - width - Margin;
     case alCenter:
         return left + (right - left - width) / 2; // integer division truncates toward zero
     default:
-        return left + kMargin;
+        return left + Margin;
     }
 }
 } // namespace
@@ -25,10 +25,10 @@ std::vector<CellTextLine> LayoutCellText(const QString &text, const QRect &cell,
 {
     // The text is read as if one carriage return were appended: every line ends at one.
     std::vector<CellTextLine> lines;
-    int y = cell.y() + kMargin;
+    int y = cell.y() + Margin;
     qsizetype start = 0;
     while (start <= text.size()) {
-        qsizetype end = text.indexOf(kCarriageReturn, start);
+        qsizetype end = text.indexOf(CarriageReturn, start);
         if (end < 0)
             end = text.size();
         // A one-line text is drawn as it is, without a copy.
@@ -37,7 +37,7 @@ std::vector<CellTextLine> LayoutCellText(const QString &text, const QRect &cell,
         lines.push_back({line, LineX(cell, alignment, size.width()), y});
         y += size.height();
         start = end + 1;
-        if (start < text.size() && text[start] == kLineFeed)
+        if (start < text.size() && text[start] == LineFeed)
             ++start;
     }
     return lines;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "grid/SparseTable.h"
+#include "common/Alignment.h"
+#include "grid/SparseCellTable.h"
 
 #include <QBrush>
 #include <QColor>
@@ -12,6 +13,14 @@
 
 // Horizontal alignment of a cell's lines; the stored byte values are part of the persisted layout.
 enum TCellAlign : std::uint8_t { alRight = 0, alLeft = 1, alCenter = 2 };
+
+// The text alignment a cell alignment stands for; a byte of any other value aligns left.
+constexpr TAlignment TextAlignment(TCellAlign alignment)
+{
+    return alignment == alRight    ? TAlignment::taRightJustify
+           : alignment == alCenter ? TAlignment::taCenter
+                                   : TAlignment::taLeftJustify;
+}
 
 // A background brush kept in the attribute tables: colour and style, plus a flag that its first
 // change sets (only modified brushes are persisted). Every change calls the owner's repaint hook.

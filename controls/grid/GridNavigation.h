@@ -19,10 +19,12 @@ enum T_nextcell {
 // What happens after the last cell: add a row or column, stay, or wrap to the first cell.
 enum t_lastcell { lc_newcolrow = 0, lc_stop = 1, lc_first = 2 };
 
+// A cell by column and row; (-1, -1), the default, stands for no cell.
 struct GridCell {
     int Col = -1;
     int Row = -1;
     friend bool operator==(const GridCell &, const GridCell &) = default;
+    bool IsReal() const { return Col >= 0 && Row >= 0; }
 };
 
 // The counts the walk needs; a grid with no non-fixed cell has no next cell at all.

@@ -5,15 +5,15 @@
 #include <map>
 
 namespace {
-constexpr quint8 kTagEnd = 0;
-constexpr quint8 kTagList = 1;
-constexpr quint8 kTagInteger = 4;
-constexpr quint8 kTagString = 6;
-constexpr quint8 kTagRecords = 10;
+constexpr quint8 TagEnd = 0;
+constexpr quint8 TagList = 1;
+constexpr quint8 TagInteger = 4;
+constexpr quint8 TagString = 6;
+constexpr quint8 TagRecords = 10;
 
 // Font style bits and pitch values of a persisted font.
-constexpr int kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
-constexpr int kPitchDefault = 0, kPitchFixed = 1, kPitchVariable = 2;
+constexpr int Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8;
+constexpr int PitchDefault = 0, PitchFixed = 1, PitchVariable = 2;
 
 void AppendUInt32(QByteArray &data, quint32 value)
 {
@@ -41,9 +41,9 @@ void WriteFont(DescriptionWriter &out, const TCellFont &font)
     out.WriteInteger(ColorToValue(font.Color()));
     out.WriteInteger(f.pixelSize() > 0 ? -f.pixelSize() : f.pointSize());
     out.WriteString(f.family());
-    out.WriteInteger(f.fixedPitch() ? kPitchFixed : kPitchDefault);
-    out.WriteInteger((f.bold() ? kBold : 0) | (f.italic() ? kItalic : 0) | (f.underline() ? kUnderline : 0) |
-                     (f.strikeOut() ? kStrikeOut : 0));
+    out.WriteInteger(f.fixedPitch() ? PitchFixed : PitchDefault);
+    out.WriteInteger((f.bold() ? Bold : 0) | (f.italic() ? Italic : 0) | (f.underline() ? Underline : 0) |
+                     (f.strikeOut() ? StrikeOut : 0));
 }
 
 void ReadFont(DescriptionReader &in, TCellFont &font)
@@ -57,13 +57,13 @@ void ReadFont(DescriptionReader &in, TCellFont &font)
     else if (height > 0)
         f.setPointSize(height);
     const int pitch = in.ReadInteger();
-    if (pitch != kPitchDefault)
-        f.setFixedPitch(pitch == kPitchFixed);
+    if (pitch != PitchDefault)
+        f.setFixedPitch(pitch == PitchFixed);
     const int style = in.ReadInteger();
-    f.setBold(style & kBold);
-    f.setItalic(style & kItalic);
-    f.setUnderline(style & kUnderline);
-    f.setStrikeOut(style & kStrikeOut);
+    f.setBold(style & Bold);
+    f.setItalic(style & Italic);
+    f.setUnderline(style & Underline);
+    f.setStrikeOut(style & StrikeOut);
     font.SetFont(f);
     font.SetColor(color);
 }
@@ -178,33 +178,33 @@ void DescriptionWriter::BeginKey(const QString &name)
 
 void DescriptionWriter::WriteRecordBlock(const QByteArray &records)
 {
-    m_data.append(static_cast<char>(kTagRecords));
+    m_data.append(static_cast<char>(TagRecords));
     AppendUInt32(m_data, static_cast<quint32>(records.size()));
     m_data.append(records);
 }
 
 void DescriptionWriter::BeginList()
 {
-    m_data.append(static_cast<char>(kTagList));
+    m_data.append(static_cast<char>(TagList));
 }
 
 void DescriptionWriter::WriteInteger(int value)
 {
-    m_data.append(static_cast<char>(kTagInteger));
+    m_data.append(static_cast<char>(TagInteger));
     AppendUInt32(m_data, static_cast<quint32>(value));
 }
 
 void DescriptionWriter::WriteString(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    m_data.append(static_cast<char>(kTagString));
+    m_data.append(static_cast<char>(TagString));
     AppendUInt32(m_data, static_cast<quint32>(utf8.size()));
     m_data.append(utf8);
 }
 
 void DescriptionWriter::EndList()
 {
-    m_data.append(static_cast<char>(kTagEnd));
+    m_data.append(static_cast<char>(TagEnd));
 }
 
 quint8 DescriptionReader::ReadByte()
@@ -235,25 +235,25 @@ QString DescriptionReader::ReadKey()
 
 bool DescriptionReader::NextIsRecordBlock() const
 {
-    return m_pos < m_data.size() && static_cast<quint8>(m_data[m_pos]) == kTagRecords;
+    return m_pos < m_data.size() && static_cast<quint8>(m_data[m_pos]) == TagRecords;
 }
 
 QByteArray DescriptionReader::ReadRecordBlock()
 {
-    if (ReadByte() != kTagRecords)
+    if (ReadByte() != TagRecords)
         throw GridDescriptionError("Grid description: record block expected");
     return ReadBytes(ReadUInt32());
 }
 
 void DescriptionReader::BeginList()
 {
-    if (ReadByte() != kTagList)
+    if (ReadByte() != TagList)
         throw GridDescriptionError("Grid description: list expected");
 }
 
 bool DescriptionReader::EndOfList()
 {
-    if (m_pos < m_data.size() && static_cast<quint8>(m_data[m_pos]) == kTagEnd) {
+    if (m_pos < m_data.size() && static_cast<quint8>(m_data[m_pos]) == TagEnd) {
         ++m_pos;
         return true;
     }
@@ -262,14 +262,14 @@ bool DescriptionReader::EndOfList()
 
 int DescriptionReader::ReadInteger()
 {
-    if (ReadByte() != kTagInteger)
+    if (ReadByte() != TagInteger)
         throw GridDescriptionError("Grid description: integer expected");
     return static_cast<int>(ReadUInt32());
 }
 
 QString DescriptionReader::ReadString()
 {
-    if (ReadByte() != kTagString)
+    if (ReadByte() != TagString)
         throw GridDescriptionError("Grid description: string expected");
     return QString::fromUtf8(ReadBytes(ReadUInt32()));
 }
@@ -283,9 +283,9 @@ void DescriptionReader::SkipValue()
     BeginList();
     while (!EndOfList()) {
         const quint8 tag = ReadByte();
-        if (tag == kTagInteger)
+        if (tag == TagInteger)
             ReadBytes(4);
-        else if (tag == kTagString)
+        else if (tag == TagString)
             ReadBytes(ReadUInt32());
         else
             throw GridDescriptionError("Grid description: unknown list item");

@@ -1,34 +1,19 @@
 #include "grid/StyledGrid.h"
 
-#include "common/ColorNames.h"
+#include "common/ClassicColours.h"
 #include "common/FailureGuard.h"
 #include "grid/CellEditor.h"
-#include "grid/CellTextLayout.h"
 #include "grid/GridPersistence.h"
 
 #include <QApplication>
-#include <QFontMetrics>
-#include <QHelpEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScrollBar>
-#include <QToolTip>
 #include <algorithm>
-#include <cstdlib>
-#include <tuple>
 #include <utility>
 
 namespace {
-constexpr int kSizingMargin = 2;  // pixels either side of a grid line that start sizing
-constexpr int kHintDropBelow = 6; // a cell hint shows this far below the cell
-constexpr TGridOptions kDefaultOptions =
+constexpr TGridOptions DefaultOptions =
     TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect);
-
-bool IsValid(GridCell cell)
-{
-    return cell.Col >= 0 && cell.Row >= 0;
-}
 
 t_relation CompareTexts(const QString &first, const QString &second)
 {
@@ -48,10 +33,9 @@ void FollowMove(int &index, int from, int to)
 }
 } // namespace
 
-TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_options(kDefaultOptions)
+TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_options(DefaultOptions)
 {
-    m_editor = new TCellEditor(this);
-    m_editor->installEventFilter(this);
+    ConnectEditor();
     const QPalette palette = QApplication::palette();
     m_attributes.SetSelectedCellColor(palette.color(QPalette::Highlight));
     m_attributes.Font().SetColor(palette.color(QPalette::Text));
@@ -69,6 +53,8 @@ TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_optio
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     SetBorderStyle(bsSingle);
+    // The 3-D border and the raised heading cells in the classic colours, not the style's shades.
+    setPalette(ClassicPalette(QWidget::palette()));
     m_cols.SetCount(5, m_defaultColWidth);
     m_rows.SetCount(5, m_defaultRowHeight);
     m_cols.SetFixed(1);
@@ -285,6 +271,7 @@ void TStyledGrid::SetOptions(TGridOptions options)
     if (options == m_options)
         return;
     m_options = options;
+    m_editor->SetTabsToOwner(m_options.testFlag(goTabs));
     if (m_options.testFlag(goRowSelect)) {
         m_anchor.Col = ColCount() - 1;
         m_current.Col = FixedCols();
@@ -546,121 +533,6 @@ void TStyledGrid::LoadKeys(const QByteArray &block)
     viewport()->update();
 }
 
-// ---- drawing ----
-
-void TStyledGrid::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(viewport());
-    RunGuarded([&] { PaintCells(painter, event->rect()); });
-}
-
-void TStyledGrid::PaintCells(QPainter &painter, const QRect &area)
-{
-    const int lastCol = m_cols.LastVisible(viewport()->width());
-    const int lastRow = m_rows.LastVisible(viewport()->height());
-    const bool focused = IsActiveControl();
-    const TGridRect selection = Selection();
-    for (int row = 0; row <= lastRow; ++row) {
-        for (int col = 0; col <= lastCol; ++col) {
-            const QRect rect = CellRect(col, row);
-            if (rect.isNull() || !rect.adjusted(0, 0, 1, 1).intersects(area))
-                continue;
-            TGridDrawState state;
-            if (IsFixed(col, row))
-                state |= gdFixed;
-            else if (selection.Contains(col, row))
-                state |= gdSelected;
-            if (focused && m_current == GridCell{col, row})
-                state |= gdFocused;
-            painter.setClipRect(rect);
-            DrawCell(painter, col, row, rect, state);
-            painter.setClipping(false);
-            DrawGridLines(painter, col, row, rect);
-        }
-    }
-    // What lies beyond the last column and row shows the grid's background.
-    const int right = lastCol >= 0 ? m_cols.Start(lastCol) + ColWidths(lastCol) + m_cols.LineWidth() : 0;
-    const int bottom = lastRow >= 0 ? m_rows.Start(lastRow) + RowHeights(lastRow) + m_rows.LineWidth() : 0;
-    painter.fillRect(QRect(right, 0, viewport()->width() - right, viewport()->height()), Color());
-    painter.fillRect(QRect(0, bottom, right, viewport()->height() - bottom), Color());
-
-    const bool editorOwnsFocus = m_options.testFlag(goEditing) && m_options.testFlag(goAlwaysShowEditor);
-    if (m_defaultDrawing && focused && !m_options.testFlag(goRowSelect) && !editorOwnsFocus)
-        DrawFocusRect(painter, CellRect(m_current.Col, m_current.Row));
-}
-
-void TStyledGrid::DrawCell(QPainter &painter, int col, int row, const QRect &rect, TGridDrawState state)
-{
-    if (m_defaultDrawing)
-        DrawStyledCell(painter, col, row, rect, state);
-    if (OnDrawCell)
-        OnDrawCell(this, col, row, rect, state, painter);
-}
-
-void TStyledGrid::DrawStyledCell(QPainter &painter, int col, int row, const QRect &rect, TGridDrawState state)
-{
-    const TCellFont &font = CellFont(col, row);
-    QBrush brush = CellBrush(col, row).Brush();
-    QColor fontColor = font.Color();
-    const bool showSelected = !state.testFlag(gdFocused) || (m_options & (goDrawFocusSelected | goRowSelect));
-    if (m_drawSelection && state.testFlag(gdSelected) && showSelected) {
-        brush.setColor(SelectedCellColorAt(col, row));
-        fontColor = SelectedFontColorAt(col, row);
-    }
-    painter.fillRect(rect, brush);
-
-    const QString text = Cells(col, row);
-    if (!text.isEmpty()) {
-        // Setting an equal font again would make Qt look its glyph engine up once more.
-        if (painter.font() != font.Font())
-            painter.setFont(font.Font());
-        painter.setPen(fontColor);
-        const QFontMetrics metrics = painter.fontMetrics();
-        const auto measure = [&metrics](const QString &line) {
-            return QSize(metrics.horizontalAdvance(line), metrics.height());
-        };
-        for (const CellTextLine &line : LayoutCellText(text, rect, CellAlignment(col, row), measure))
-            if (!line.Text.isEmpty())
-                painter.drawText(line.X, line.Y + metrics.ascent(), line.Text);
-    }
-
-    // Fixed cells stand out with a raised inner edge when the grid has its 3-D border.
-    if (state.testFlag(gdFixed) && m_borderStyle == bsSingle) {
-        const QColor light = palette().color(QPalette::Light);
-        const QColor shadow = palette().color(QPalette::Mid);
-        painter.fillRect(QRect(rect.x(), rect.y(), rect.width(), 1), light);
-        painter.fillRect(QRect(rect.x(), rect.y(), 1, rect.height()), light);
-        painter.fillRect(QRect(rect.x(), rect.bottom(), rect.width(), 1), shadow);
-        painter.fillRect(QRect(rect.right(), rect.y(), 1, rect.height()), shadow);
-    }
-}
-
-// The grid lines right of and below a cell, one pixel wide (filled rectangles draw fastest).
-void TStyledGrid::DrawGridLines(QPainter &painter, int col, int row, const QRect &rect)
-{
-    const bool fixed = IsFixed(col, row);
-    const QColor color = fixed ? clBlack : (Color() == clSilver ? clGray : clSilver);
-    const int right = rect.x() + rect.width();
-    const int bottom = rect.y() + rect.height();
-    if (m_options.testFlag(fixed ? goFixedVertLine : goVertLine) && m_cols.LineWidth() > 0)
-        painter.fillRect(QRect(right, rect.y(), 1, rect.height() + m_rows.LineWidth()), color);
-    if (m_options.testFlag(fixed ? goFixedHorzLine : goHorzLine) && m_rows.LineWidth() > 0)
-        painter.fillRect(QRect(rect.x(), bottom, rect.width(), 1), color);
-}
-
-void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
-{
-    if (rect.isNull())
-        return;
-    painter.save();
-    QPen dotted(clWhite);
-    dotted.setDashPattern({1, 1});
-    painter.setPen(dotted);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.restore();
-}
-
 QSize TStyledGrid::viewportSizeHint() const
 {
     return QSize(m_cols.TotalExtent(), m_rows.TotalExtent());
@@ -841,373 +713,4 @@ void TStyledGrid::HandleCharacter(QChar character)
     QChar key = character;
     if (OnKeyPress)
         OnKeyPress(this, key);
-}
-
-// ---- the mouse ----
-
-void TStyledGrid::mousePressEvent(QMouseEvent *event)
-{
-    RunGuarded([&] { HandleMousePress(event); });
-}
-
-void TStyledGrid::HandleMousePress(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    const QPoint pos = event->position().toPoint();
-    const GridCell cell = MouseCoord(pos);
-    if (!IsValid(cell))
-        return;
-    if (IsFixed(cell.Col, cell.Row)) {
-        std::tie(m_mouseState, m_mouseIndex) = DragAt(pos);
-        // The line then follows the mouse from where it was grabbed.
-        if (m_mouseState == MouseState::ColSizing)
-            m_sizingOrigin = pos.x() - ColWidths(m_mouseIndex);
-        else if (m_mouseState == MouseState::RowSizing)
-            m_sizingOrigin = pos.y() - RowHeights(m_mouseIndex);
-        return;
-    }
-    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier) && m_options.testFlag(goRangeSelect);
-    const bool again = cell == m_current && !extend;
-    MoveCurrent(cell, !extend, false);
-    if (again && m_options.testFlag(goEditing))
-        SetEditorMode(true);
-    m_mouseState = MouseState::Selecting;
-}
-
-std::pair<TStyledGrid::MouseState, int> TStyledGrid::DragAt(QPoint pos) const
-{
-    const GridCell cell = MouseCoord(pos);
-    if (!IsValid(cell) || !IsFixed(cell.Col, cell.Row))
-        return {MouseState::None, -1};
-    // The line after `index` or after the one before it, whichever lies within reach of p.
-    const auto lineNear = [](const GridAxis &axis, int index, int p) {
-        for (int i : {index - 1, index}) {
-            const int start = axis.Start(i);
-            if (start >= 0 && std::abs(p - (start + axis.Size(i))) <= kSizingMargin)
-                return i;
-        }
-        return -1;
-    };
-    const bool inHeadingRow = cell.Row < FixedRows();
-    const bool inHeadingCol = cell.Col < FixedCols();
-    if (const int col = lineNear(m_cols, cell.Col, pos.x());
-        m_options.testFlag(goColSizing) && inHeadingRow && col >= 0)
-        return {MouseState::ColSizing, col};
-    if (const int row = lineNear(m_rows, cell.Row, pos.y());
-        m_options.testFlag(goRowSizing) && inHeadingCol && row >= 0)
-        return {MouseState::RowSizing, row};
-    if (m_options.testFlag(goColMoving) && inHeadingRow && !inHeadingCol)
-        return {MouseState::ColMoving, cell.Col};
-    if (m_options.testFlag(goRowMoving) && inHeadingCol && !inHeadingRow)
-        return {MouseState::RowMoving, cell.Row};
-    return {MouseState::None, -1};
-}
-
-void TStyledGrid::mouseMoveEvent(QMouseEvent *event)
-{
-    RunGuarded([&] {
-        const QPoint pos = event->position().toPoint();
-        const GridCell cell = MouseCoord(pos);
-        if (IsValid(m_hintCell) && cell != m_hintCell) {
-            QToolTip::hideText();
-            m_hintCell = {};
-        }
-        switch (m_mouseState) {
-        case MouseState::None:
-            if (m_options & (goColSizing | goRowSizing)) {
-                const MouseState drag = DragAt(pos).first;
-                viewport()->setCursor(drag == MouseState::ColSizing   ? Qt::SplitHCursor
-                                      : drag == MouseState::RowSizing ? Qt::SplitVCursor
-                                                                      : Qt::ArrowCursor);
-            }
-            break;
-        case MouseState::Selecting:
-            if (m_options.testFlag(goRangeSelect) && IsValid(cell) && !IsFixed(cell.Col, cell.Row))
-                MoveCurrent(cell, false, false);
-            break;
-        case MouseState::ColSizing:
-            m_cols.SetSize(m_mouseIndex, pos.x() - m_sizingOrigin);
-            LayoutChanged();
-            break;
-        case MouseState::RowSizing:
-            m_rows.SetSize(m_mouseIndex, pos.y() - m_sizingOrigin);
-            LayoutChanged();
-            break;
-        default:
-            break;
-        }
-    });
-}
-
-void TStyledGrid::mouseReleaseEvent(QMouseEvent *event)
-{
-    RunGuarded([&] { HandleMouseRelease(event); });
-}
-
-void TStyledGrid::HandleMouseRelease(QMouseEvent *event)
-{
-    const MouseState state = std::exchange(m_mouseState, MouseState::None);
-    const GridCell cell = MouseCoord(event->position().toPoint());
-    switch (state) {
-    case MouseState::Selecting:
-        if (OnClick)
-            OnClick(this);
-        break;
-    case MouseState::ColSizing:
-        if (OnColWidthsChanged)
-            OnColWidthsChanged(this);
-        break;
-    case MouseState::RowSizing:
-        if (OnRowHeightsChanged)
-            OnRowHeightsChanged(this);
-        break;
-    case MouseState::ColMoving:
-        if (IsValid(cell) && cell.Col >= FixedCols())
-            MoveColumn(m_mouseIndex, cell.Col);
-        break;
-    case MouseState::RowMoving:
-        if (IsValid(cell) && cell.Row >= FixedRows())
-            MoveRow(m_mouseIndex, cell.Row);
-        break;
-    case MouseState::None:
-        break;
-    }
-}
-
-void TStyledGrid::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    RunGuarded([&] {
-        if (event->button() == Qt::LeftButton && m_options.testFlag(goEditing))
-            SetEditorMode(true);
-    });
-}
-
-bool TStyledGrid::viewportEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        RunGuarded([&] { HandleToolTip(static_cast<QHelpEvent *>(event)); });
-        return true;
-    }
-    return QAbstractScrollArea::viewportEvent(event);
-}
-
-void TStyledGrid::HandleToolTip(QHelpEvent *event)
-{
-    if (!m_showCellHints)
-        return;
-    const GridCell cell = MouseCoord(event->pos());
-    if (!IsValid(cell))
-        return;
-    m_hintCell = cell;
-    const QRect rect = CellRect(cell.Col, cell.Row);
-    const QPoint at = viewport()->mapToGlobal(QPoint(rect.x(), rect.y() + rect.height() + kHintDropBelow));
-    const QString hint = CellHint(cell.Col, cell.Row);
-    if (hint.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(at, hint, viewport(), rect);
-}
-
-// ---- the in-place editor and the focus ----
-
-void TStyledGrid::SetEditorMode(bool on)
-{
-    if (on) {
-        if (!m_options.testFlag(goEditing))
-            return;
-        m_editorMode = true;
-        UpdateEdit();
-    } else {
-        HideEdit();
-    }
-}
-
-bool TStyledGrid::StandardCanEditShow() const
-{
-    return m_options.testFlag(goEditing) && !m_options.testFlag(goRowSelect) && m_editorMode &&
-           (m_options.testFlag(goAlwaysShowEditor) || IsActiveControl());
-}
-
-void TStyledGrid::UpdateEdit()
-{
-    if (!StandardCanEditShow() || !CellEditable(m_current.Col, m_current.Row)) {
-        // An edit left without Enter still gets its after-edit notice.
-        if (m_editOpen && m_editor->HasCell())
-            QueueAfterEdit(m_editor->Cell());
-        m_editor->ForgetCell();
-        m_editorMode = false;
-        HideEdit();
-        return;
-    }
-    if (m_editOpen && m_editor->HasCell() && m_editor->Cell() != m_current)
-        QueueAfterEdit(m_editor->Cell());
-    const bool newEdit = m_editor->Cell() != m_current || !m_editOpen;
-    PlaceEditor();
-    if (newEdit) {
-        m_editor->SetCell(m_current);
-        m_editOpen = true;
-        if (OnBeforeEdit)
-            OnBeforeEdit(this, m_current.Col, m_current.Row);
-        m_editing = true;
-        m_editor->SetSavedText(Cells(m_current.Col, m_current.Row));
-        m_editor->setText(Cells(m_current.Col, m_current.Row));
-        m_editor->selectAll();
-    }
-    m_editor->show();
-    if (IsActiveControl())
-        m_editor->setFocus(Qt::OtherFocusReason);
-}
-
-void TStyledGrid::HideEdit()
-{
-    m_editorMode = false;
-    if (!m_editor->isVisible())
-        return;
-    if (m_editor->hasFocus())
-        setFocus(Qt::OtherFocusReason);
-    m_editor->hide();
-}
-
-void TStyledGrid::PlaceEditor()
-{
-    const QRect rect = CellRect(m_current.Col, m_current.Row);
-    m_editor->setGeometry(rect);
-    const TCellAlign alignment = CellAlignment(m_current.Col, m_current.Row);
-    m_editor->setAlignment(alignment == alRight    ? Qt::AlignRight
-                           : alignment == alCenter ? Qt::AlignHCenter
-                                                   : Qt::AlignLeft);
-    const TCellFont &font = CellFont(m_current.Col, m_current.Row);
-    m_editor->setFont(font.Font());
-    QPalette palette = m_editor->palette();
-    palette.setColor(QPalette::Base, CellBrushColor(m_current.Col, m_current.Row));
-    palette.setColor(QPalette::Text, font.Color());
-    m_editor->setPalette(palette);
-}
-
-void TStyledGrid::QueueAfterEdit(GridCell cell)
-{
-    m_editOpen = false;
-    QMetaObject::invokeMethod(
-        this, [this, cell] { RunGuarded([&] { HandleAfterEdit(cell); }); }, Qt::QueuedConnection);
-}
-
-void TStyledGrid::QueueCancelEdit(GridCell cell)
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this, cell] {
-            RunGuarded([&] {
-                m_editing = false;
-                if (OnCancelEdit)
-                    OnCancelEdit(this, cell.Col, cell.Row);
-            });
-        },
-        Qt::QueuedConnection);
-}
-
-void TStyledGrid::HandleAfterEdit(GridCell cell)
-{
-    m_editing = false;
-    if (OnAfterEdit)
-        OnAfterEdit(this, cell.Col, cell.Row);
-}
-
-void TStyledGrid::EditorReturn()
-{
-    if (m_editOpen && m_editor->HasCell()) {
-        const GridCell cell = m_editor->Cell();
-        m_editOpen = false;
-        QMetaObject::invokeMethod(
-            this,
-            [this, cell] {
-                RunGuarded([&] {
-                    HandleAfterEdit(cell);
-                    if (!m_autoEditNextCell)
-                        return;
-                    const auto step = [this](GridCell from) {
-                        return NextCell(m_nextCellEdit, m_afterLastCellEdit, from.Col, from.Row);
-                    };
-                    const auto editable = [this](GridCell at) { return CellEditable(at.Col, at.Row); };
-                    const int maxSteps = (ColCount() + 1) * (RowCount() + 1);
-                    if (const std::optional<GridCell> next = WalkToCell(cell, step, editable, maxSteps)) {
-                        MoveCurrent(*next, true, false);
-                        SetEditorMode(true);
-                    }
-                });
-            },
-            Qt::QueuedConnection);
-    }
-    // The standard editor: Enter closes it, or with goAlwaysShowEditor toggles the selection.
-    if (!m_options.testFlag(goAlwaysShowEditor))
-        HideEdit();
-    else if (m_editor->selectedText().size() == m_editor->text().size())
-        m_editor->deselect();
-    else
-        m_editor->selectAll();
-}
-
-void TStyledGrid::EditorTextChanged(const QString &text)
-{
-    if (m_editor->HasCell())
-        SetCells(m_editor->Cell().Col, m_editor->Cell().Row, text);
-}
-
-void TStyledGrid::focusInEvent(QFocusEvent *event)
-{
-    QAbstractScrollArea::focusInEvent(event);
-    viewport()->update();
-    if (m_editorSaved && m_options.testFlag(goAlwaysShowEditor))
-        QMetaObject::invokeMethod(
-            this, [this] { RunGuarded([&] { RestoreEditor(); }); }, Qt::QueuedConnection);
-}
-
-void TStyledGrid::RestoreEditor()
-{
-    m_editorSaved = false;
-    SetEditorMode(true);
-    if (!m_editor->isVisible())
-        return;
-    if (m_savedSelectionLength > 0)
-        m_editor->setSelection(m_savedCaret, m_savedSelectionLength);
-    else
-        m_editor->setCursorPosition(m_savedCaret);
-}
-
-void TStyledGrid::focusOutEvent(QFocusEvent *event)
-{
-    RunGuarded([&] { FocusLeaving(event); });
-    QAbstractScrollArea::focusOutEvent(event);
-}
-
-bool TStyledGrid::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_editor && event->type() == QEvent::FocusOut)
-        RunGuarded([&] { FocusLeaving(static_cast<QFocusEvent *>(event)); });
-    return QAbstractScrollArea::eventFilter(watched, event);
-}
-
-void TStyledGrid::FocusLeaving(QFocusEvent *event)
-{
-    viewport()->update();
-    const QWidget *next = QApplication::focusWidget();
-    if (!Win32::ChangesActiveControl(event->reason()) || (next && (next == this || isAncestorOf(next))))
-        return;
-    if (m_editor->isVisible()) {
-        m_editorSaved = true;
-        m_savedCaret = m_editor->hasSelectedText() ? m_editor->selectionStart() : m_editor->cursorPosition();
-        m_savedSelectionLength = m_editor->selectionLength();
-        m_editing = false;
-        m_editor->hide();
-        if (m_editOpen) {
-            m_editOpen = false;
-            if (OnAfterEdit)
-                OnAfterEdit(this, m_editor->Cell().Col, m_editor->Cell().Row);
-        }
-    }
-    if (m_editing) {
-        setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    m_editorMode = false;
 }

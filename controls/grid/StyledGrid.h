@@ -240,7 +240,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class TCellEditor;
     enum class MouseState { None, Selecting, ColSizing, RowSizing, ColMoving, RowMoving };
 
     GridExtent Extent() const;
@@ -268,6 +267,7 @@ private:
     void HandleToolTip(QHelpEvent *event);
 
     // The in-place editor (see TCellEditor).
+    void ConnectEditor();
     bool StandardCanEditShow() const;
     void UpdateEdit();
     void HideEdit();
@@ -276,6 +276,7 @@ private:
     void QueueCancelEdit(GridCell cell);
     void HandleAfterEdit(GridCell cell);
     void EditorReturn(); // Enter (and Escape) in the editor
+    void EditNextCell(GridCell cell);
     void EditorTextChanged(const QString &text);
     void FocusLeaving(QFocusEvent *event);
     void RestoreEditor();

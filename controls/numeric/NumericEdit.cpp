@@ -35,19 +35,6 @@ template <class Hook> bool RunHook(Hook &&hook)
     return completed;
 }
 
-Qt::Alignment HorizontalAlignment(TAlignment alignment)
-{
-    switch (alignment) {
-    case TAlignment::taLeftJustify:
-        return Qt::AlignLeft;
-    case TAlignment::taCenter:
-        return Qt::AlignHCenter;
-    case TAlignment::taRightJustify:
-        break;
-    }
-    return Qt::AlignRight;
-}
-
 // Keys that only move the caret or the selection: the line edit may handle them itself.
 bool MovesCaretOnly(const QKeyEvent &event)
 {
@@ -89,7 +76,7 @@ QString MenuCaption(const QString &caption, QKeySequence::StandardKey keys)
 TNumericEdit::TNumericEdit(QWidget *parent) : QLineEdit(parent)
 {
     resize(DefaultWidth, sizeHint().height());
-    setAlignment(HorizontalAlignment(m_alignment) | Qt::AlignVCenter);
+    setAlignment(QtAlignment(m_alignment) | Qt::AlignVCenter);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     // The line edit would cut every text at 32,767 characters, the separator and decimals first.
     setMaxLength(std::numeric_limits<int>::max());
@@ -101,7 +88,7 @@ void TNumericEdit::SetAlignment(TAlignment alignment)
     if (alignment == m_alignment)
         return;
     m_alignment = alignment;
-    setAlignment(HorizontalAlignment(alignment) | Qt::AlignVCenter);
+    setAlignment(QtAlignment(alignment) | Qt::AlignVCenter);
 }
 
 void TNumericEdit::SetDecimals(int decimals)

@@ -3,6 +3,7 @@
 #include "MakerDetails.h"
 #include "common/ColorNames.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -53,6 +54,31 @@ TEST_F(AboutBoxTest, PromotionalLinesEndTogetherAndTheInvitationMeetsTheLink)
     EXPECT_GT(c().Label2->x(), c().Image1->geometry().right());
     EXPECT_EQ(c().Label10->text(),
               QStringLiteral("and to visit our \"Gallery of Clients\" where you may learn"));
+}
+
+// The lowest row of the first letter's ink (the row above the baseline), in box pixels: the ink of
+// the label's leftmost columns down to the first blank row, which leaves out an underline.
+int FirstLetterBottom(QLabel *label)
+{
+    const QImage image = label->grab().toImage();
+    const QColor paper = image.pixelColor(image.width() - 1, 0);
+    const int columns = QFontMetrics(label->font()).horizontalAdvance(label->text().left(1));
+    int bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        bool ink = false;
+        for (int x = 0; x < columns && !ink; ++x)
+            ink = image.pixelColor(x, y) != paper;
+        if (ink)
+            bottom = y;
+        else if (bottom >= 0)
+            break;
+    }
+    return label->mapTo(label->window(), QPoint(0, bottom)).y();
+}
+
+TEST_F(AboutBoxTest, TheInvitationSharesItsBaselineWithTheWebAddress)
+{
+    EXPECT_EQ(FirstLetterBottom(c().Label3), FirstLetterBottom(c().UrlLabel1));
 }
 
 TEST_F(AboutBoxTest, WebAddressIsALinkToItself)

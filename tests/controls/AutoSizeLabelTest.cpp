@@ -1,6 +1,7 @@
 #include "AutoSizeLabel.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,20 @@ TEST_F(AutoSizeLabelTest, LeftAlignedKeepsItsLeftEdgeAndTakesTheTextsWidth)
     EXPECT_EQ(label->pos(), QPoint(93, 7));
     EXPECT_EQ(label->height(), 14);
     EXPECT_GE(label->width(), QFontMetrics(font).horizontalAdvance(label->text()));
+}
+
+TEST_F(AutoSizeLabelTest, TextStandsAtTheTopOfItsBox)
+{
+    QLabel *label = NewAutoSizeLabel(&parent, QStringLiteral("Loan:"), {0, 0, 40, 40}, font);
+    const QImage image = label->grab().toImage();
+    const QColor paper = image.pixelColor(image.width() - 1, image.height() - 1);
+    int top = -1;
+    for (int y = 0; y < image.height() && top < 0; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != paper)
+                top = y;
+    EXPECT_GE(top, 0);
+    EXPECT_LT(top, QFontMetrics(font).ascent()); // a centred line would start 13 pixels lower
 }
 
 TEST_F(AutoSizeLabelTest, RightAlignedKeepsItsRightEdge)

@@ -202,15 +202,15 @@ TEST_F(UrlLabelTest, CopyPutsTheCaptionNotTheUrlOnTheClipboard)
 }
 
 struct TargetCase {
-    const char *name;
-    QString url;
-    QString caption;
-    std::optional<QString> opened; // none: the click opens nothing
+    const char *Name;
+    QString Url;
+    QString Caption;
+    std::optional<QString> Opened; // none: the click opens nothing
 };
 
 void PrintTo(const TargetCase &row, std::ostream *out)
 {
-    *out << row.name;
+    *out << row.Name;
 }
 
 class UrlLabelTargetTest : public UrlLabelTest, public testing::WithParamInterface<TargetCase> {};
@@ -218,14 +218,14 @@ class UrlLabelTargetTest : public UrlLabelTest, public testing::WithParamInterfa
 TEST_P(UrlLabelTargetTest, ClickRaisesOnClickAndOpensTheUntrimmedTarget)
 {
     const TargetCase &row = GetParam();
-    m_label->SetURL(row.url);
-    m_label->setText(row.caption);
+    m_label->SetURL(row.Url);
+    m_label->setText(row.Caption);
     QTest::mouseClick(m_label, Qt::LeftButton);
     ASSERT_FALSE(m_events.empty());
     EXPECT_TRUE(m_events.front().starts_with("click "));
     std::vector<std::string> expected;
-    if (row.opened)
-        expected.push_back(row.opened->toStdString());
+    if (row.Opened)
+        expected.push_back(row.Opened->toStdString());
     EXPECT_EQ(Opened(), expected);
 }
 
@@ -247,5 +247,5 @@ INSTANTIATE_TEST_SUITE_P(
                                QStringLiteral("\x7f")},
                     TargetCase{"UrlAndCaptionBlankOrControl", QStringLiteral(" \t"), QStringLiteral(" \x02 "),
                                std::nullopt}),
-    [](const testing::TestParamInfo<TargetCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TargetCase> &info) { return std::string(info.param.Name); });
 } // namespace

@@ -1,5 +1,6 @@
 #include "common/FailureGuard.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
@@ -23,4 +24,22 @@ TEST(FailureGuard, AFailingHandlerDoesNotEscape)
     SetFailureHandler([](const std::exception &) { throw std::logic_error("handler failed"); });
     EXPECT_NO_THROW(RunGuarded([] { throw std::runtime_error("first"); }));
     SetFailureHandler({});
+}
+
+TEST(FailureGuard, ANotificationMayReplaceItselfWhileItRunsAndItsFailureIsReported)
+{
+    std::string reported;
+    SetFailureHandler([&](const std::exception &failure) { reported = failure.what(); });
+    std::function<void(int)> onChange;
+    int seen = 0;
+    onChange = [&](int value) {
+        onChange = nullptr; // destroys the running closure unless the call runs on a copy
+        seen = value;
+        throw std::runtime_error("after " + std::to_string(seen));
+    };
+    RaiseGuarded(onChange, 7);
+    RaiseGuarded(onChange, 8); // nothing bound any more
+    SetFailureHandler({});
+    EXPECT_EQ(seen, 7);
+    EXPECT_EQ(reported, "after 7");
 }

@@ -24,7 +24,7 @@ QImage Drawn(const FlatButtonCaption &caption, QSize size)
     image.fill(Paper);
     QPainter painter(&image);
     painter.setPen(Ink);
-    caption.Draw(painter, QRect(QPoint(0, 0), size), TFlatButtonAlignment::taLeftJustify);
+    caption.Draw(painter, QRect(QPoint(0, 0), size), TAlignment::taLeftJustify);
     return image;
 }
 

@@ -1,6 +1,5 @@
 #include "flatbutton/GlyphShading.h"
 
-#include <QPalette>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,10 +21,10 @@ QImage GlyphWith(const QColor &pixel)
 }
 
 struct ShadingCase {
-    const char *name;
-    TFlatButtonShadingType shading;
-    QColor pixel;
-    QColor shaded;
+    const char *Name;
+    TFlatButtonShadingType Shading;
+    QColor Pixel;
+    QColor Shaded;
 };
 
 class ShadedPixel : public testing::TestWithParam<ShadingCase> {};
@@ -33,8 +32,8 @@ class ShadedPixel : public testing::TestWithParam<ShadingCase> {};
 TEST_P(ShadedPixel, FollowsTheThresholdsOfTheShadingType)
 {
     const ShadingCase &c = GetParam();
-    const QImage shaded = ShadedGlyph(GlyphWith(c.pixel), c.shading, Colors);
-    EXPECT_EQ(shaded.pixelColor(1, 0), c.shaded);
+    const QImage shaded = ShadedGlyph(GlyphWith(c.Pixel), c.Shading, Colors);
+    EXPECT_EQ(shaded.pixelColor(1, 0), c.Shaded);
     EXPECT_EQ(shaded.pixelColor(0, 0), Olive);
 }
 
@@ -58,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ShadingCase{"Sum275Dark", S::stDark, QColor(255, 20, 0), Highlight},
                     ShadingCase{"WhiteMedium", S::stMedium, White, White},
                     ShadingCase{"BlackLight", S::stLight, Black, Black}),
-    [](const testing::TestParamInfo<ShadingCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ShadingCase> &info) { return std::string(info.param.Name); });
 
 TEST(ShadedGlyph, NeverChangesAPixelOfTheTransparentColour)
 {
@@ -108,29 +107,5 @@ TEST(DownPattern, IsAHighlightAndFaceCheckerboard)
     EXPECT_EQ(pattern.pixelColor(7, 5), Highlight);
     EXPECT_EQ(pattern.pixelColor(1, 0), Face);
     EXPECT_EQ(pattern.pixelColor(6, 7), Face);
-}
-
-TEST(ButtonColorsOf, TakesButtonLightAndDarkFromThePalette)
-{
-    QPalette palette;
-    palette.setColor(QPalette::Button, Face);
-    palette.setColor(QPalette::Light, Highlight);
-    palette.setColor(QPalette::Dark, Shadow);
-    const ButtonColors colors = ButtonColorsOf(palette);
-    EXPECT_EQ(colors.face, Face);
-    EXPECT_EQ(colors.highlight, Highlight);
-    EXPECT_EQ(colors.shadow, Shadow);
-}
-
-TEST(ButtonColorsOf, FallsBackToTheClassicColoursWhereThePaletteHasNone)
-{
-    QPalette palette;
-    palette.setColor(QPalette::Button, QColor());
-    palette.setColor(QPalette::Light, QColor());
-    palette.setColor(QPalette::Dark, QColor());
-    const ButtonColors colors = ButtonColorsOf(palette);
-    EXPECT_EQ(colors.face, QColor(192, 192, 192));
-    EXPECT_EQ(colors.highlight, White);
-    EXPECT_EQ(colors.shadow, QColor(128, 128, 128));
 }
 } // namespace

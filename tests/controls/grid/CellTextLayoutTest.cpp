@@ -10,11 +10,11 @@ QSize Measure(const QString &line)
     return QSize(7 * static_cast<int>(line.size()), 13);
 }
 
-const QRect kCell(100, 40, 69, 20); // right edge (exclusive) at 169
+const QRect TestCell(100, 40, 69, 20); // right edge (exclusive) at 169
 
 TEST(CellTextLayout, LinesStartTwoPixelsBelowTheTopAndStackByLineHeight)
 {
-    const auto lines = LayoutCellText(QString("A\r\nBC"), kCell, alLeft, Measure);
+    const auto lines = LayoutCellText(QString("A\r\nBC"), TestCell, alLeft, Measure);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].Text, "A");
     EXPECT_EQ(lines[0].Y, 42);
@@ -24,14 +24,14 @@ TEST(CellTextLayout, LinesStartTwoPixelsBelowTheTopAndStackByLineHeight)
 
 TEST(CellTextLayout, LineFeedNotBehindACarriageReturnStaysInTheLine)
 {
-    const auto lines = LayoutCellText(QString("A\nB"), kCell, alLeft, Measure);
+    const auto lines = LayoutCellText(QString("A\nB"), TestCell, alLeft, Measure);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].Text, "A\nB");
 }
 
 TEST(CellTextLayout, TextEndingInCarriageReturnHasNothingVisibleAfterIt)
 {
-    const auto lines = LayoutCellText(QString("AB\r"), kCell, alLeft, Measure);
+    const auto lines = LayoutCellText(QString("AB\r"), TestCell, alLeft, Measure);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].Text, "AB");
     EXPECT_TRUE(lines[1].Text.isEmpty());
@@ -39,7 +39,7 @@ TEST(CellTextLayout, TextEndingInCarriageReturnHasNothingVisibleAfterIt)
 
 TEST(CellTextLayout, EmptyTextIsOneEmptyLine)
 {
-    const auto lines = LayoutCellText(QString(), kCell, alCenter, Measure);
+    const auto lines = LayoutCellText(QString(), TestCell, alCenter, Measure);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].Text.isEmpty());
 }
@@ -60,7 +60,7 @@ class CellTextAlignment : public testing::TestWithParam<AlignCase> {};
 
 TEST_P(CellTextAlignment, PlacesTheLine)
 {
-    const auto lines = LayoutCellText(GetParam().Text, kCell, GetParam().Alignment, Measure);
+    const auto lines = LayoutCellText(GetParam().Text, TestCell, GetParam().Alignment, Measure);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0].X, GetParam().ExpectedX);
 }
@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CellTextLayout, EachLineIsAlignedByItself)
 {
-    const auto lines = LayoutCellText(QString("A\rABC"), kCell, alRight, Measure);
+    const auto lines = LayoutCellText(QString("A\rABC"), TestCell, alRight, Measure);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].X, 169 - 7 - 2);
     EXPECT_EQ(lines[1].X, 169 - 21 - 2);

@@ -11,7 +11,7 @@ void PrintTo(const GridCell &cell, std::ostream *out)
 
 namespace {
 // Five columns by four rows, one fixed of each: non-fixed columns 1..4, rows 1..3.
-constexpr GridExtent kGrid{5, 4, 1, 1};
+constexpr GridExtent TestGrid{5, 4, 1, 1};
 
 struct StepCase {
     const char *Name;
@@ -31,7 +31,7 @@ TEST_P(NextCellInside, StepsAlongTheLineOrToTheNextLine)
 {
     const StepCase &c = GetParam();
     for (t_lastcell rule : {lc_newcolrow, lc_stop, lc_first}) {
-        const auto step = NextCellOf(kGrid, c.Direction, rule, c.From);
+        const auto step = NextCellOf(TestGrid, c.Direction, rule, c.From);
         ASSERT_TRUE(step) << "rule " << rule;
         EXPECT_EQ(step->Cell, c.Expected) << "rule " << rule;
         EXPECT_EQ(step->Grow, NextCellStep::Growth::None);
@@ -76,12 +76,12 @@ class NextCellPastEnd : public testing::TestWithParam<PastEndCase> {};
 
 TEST_P(NextCellPastEnd, StopGivesNoCell)
 {
-    EXPECT_FALSE(NextCellOf(kGrid, GetParam().Direction, lc_stop, GetParam().Last));
+    EXPECT_FALSE(NextCellOf(TestGrid, GetParam().Direction, lc_stop, GetParam().Last));
 }
 
 TEST_P(NextCellPastEnd, FirstWrapsToTheFirstCellOfTheDirection)
 {
-    const auto step = NextCellOf(kGrid, GetParam().Direction, lc_first, GetParam().Last);
+    const auto step = NextCellOf(TestGrid, GetParam().Direction, lc_first, GetParam().Last);
     ASSERT_TRUE(step);
     EXPECT_EQ(step->Cell, GetParam().First);
     EXPECT_EQ(step->Grow, NextCellStep::Growth::None);
@@ -90,7 +90,7 @@ TEST_P(NextCellPastEnd, FirstWrapsToTheFirstCellOfTheDirection)
 TEST_P(NextCellPastEnd, NewColRowInsertsALineAndGivesItsCell)
 {
     const PastEndCase &c = GetParam();
-    const auto step = NextCellOf(kGrid, c.Direction, lc_newcolrow, c.Last);
+    const auto step = NextCellOf(TestGrid, c.Direction, lc_newcolrow, c.Last);
     ASSERT_TRUE(step);
     EXPECT_EQ(step->Cell, c.NewCell);
     EXPECT_EQ(step->Grow, c.Grow);
@@ -133,7 +133,7 @@ TEST(WalkToCell, FirstRuleVisitsEveryCellOnceAndComesBack)
         int visited = 0;
         const GridCell start{2, 2};
         const auto step = [d](GridCell from) -> std::optional<GridCell> {
-            const auto next = NextCellOf(kGrid, static_cast<T_nextcell>(d), lc_first, from);
+            const auto next = NextCellOf(TestGrid, static_cast<T_nextcell>(d), lc_first, from);
             return next ? std::optional(next->Cell) : std::nullopt;
         };
         const auto result = WalkToCell(
@@ -147,7 +147,7 @@ TEST(WalkToCell, FirstRuleVisitsEveryCellOnceAndComesBack)
 TEST(WalkToCell, StopsAtTheFirstAcceptedCell)
 {
     const auto step = [](GridCell from) -> std::optional<GridCell> {
-        const auto next = NextCellOf(kGrid, nc_rightdown, lc_stop, from);
+        const auto next = NextCellOf(TestGrid, nc_rightdown, lc_stop, from);
         return next ? std::optional(next->Cell) : std::nullopt;
     };
     const auto found = WalkToCell(

@@ -55,6 +55,29 @@ TEST_F(ChartGrid, AllCellsFitWithoutScrollBars)
     EXPECT_EQ(CellInImage(*grid, 7, 0).right() + 1 + 1 + 2, 564);
 }
 
+TEST_F(ChartGrid, BorderAndHeadingBevelsAreInTheClassic3DColours)
+{
+    const QColor shadow(128, 128, 128);
+    const QColor darkShadow(64, 64, 64);
+    const QImage image = RenderGrid(*grid);
+    const QPoint bottomRight(grid->width() - 1, grid->height() - 1);
+    // Sunken border: shadow over highlight outside, dark 3-D over light 3-D (the face) inside.
+    EXPECT_EQ(image.pixelColor(0, 40), shadow);
+    EXPECT_EQ(image.pixelColor(40, 0), shadow);
+    EXPECT_EQ(image.pixelColor(bottomRight.x(), 40), clWhite);
+    EXPECT_EQ(image.pixelColor(40, bottomRight.y()), clWhite);
+    EXPECT_EQ(image.pixelColor(1, 40), darkShadow);
+    EXPECT_EQ(image.pixelColor(40, 1), darkShadow);
+    EXPECT_EQ(image.pixelColor(bottomRight.x() - 1, 40), clSilver);
+    EXPECT_EQ(image.pixelColor(40, bottomRight.y() - 1), clSilver);
+    // A heading cell: highlight at its top and left, shadow at its bottom and right.
+    const QRect heading = CellInImage(*grid, 2, 0);
+    EXPECT_EQ(image.pixelColor(heading.left() + 5, heading.top()), clWhite);
+    EXPECT_EQ(image.pixelColor(heading.left(), heading.top() + 5), clWhite);
+    EXPECT_EQ(image.pixelColor(heading.left() + 5, heading.bottom()), shadow);
+    EXPECT_EQ(image.pixelColor(heading.right(), heading.top() + 5), shadow);
+}
+
 TEST_F(ChartGrid, SelectedCellUsesSelectedColoursOnlyWithoutFocus)
 {
     grid->SetSelectedCellColor(clAqua);

@@ -1,45 +1,45 @@
-#include "flatbutton/FlatButtonLayout.h"
+#include "flatbutton/FlatButtonGeometry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 using L = TFlatButtonLayout;
-using A = TFlatButtonAlignment;
+using A = TAlignment;
 
 struct LayoutCase {
-    const char *name;
-    FlatButtonLayoutInput input;
-    QPoint glyph;
-    QRect text;
-    QPoint popupMark;
+    const char *Name;
+    FlatButtonGeometryInput Input;
+    QPoint Glyph;
+    QRect Text;
+    QPoint PopupMark;
 };
 
-FlatButtonLayoutInput Input(QSize button, QSize glyph, QSize caption, L layout, A alignment,
-                            bool popupMark = false, bool wordWrap = false)
+FlatButtonGeometryInput Input(QSize button, QSize glyph, QSize caption, L layout, A alignment,
+                              bool popupMark = false, bool wordWrap = false)
 {
-    FlatButtonLayoutInput input;
-    input.button = button;
-    input.glyph = glyph;
-    input.captionShown = caption.isValid();
-    input.caption = caption;
-    input.layout = layout;
-    input.alignment = alignment;
-    input.popupMark = popupMark;
-    input.wordWrap = wordWrap;
+    FlatButtonGeometryInput input;
+    input.Button = button;
+    input.Glyph = glyph;
+    input.CaptionShown = caption.isValid();
+    input.Caption = caption;
+    input.Layout = layout;
+    input.Alignment = alignment;
+    input.PopupMark = popupMark;
+    input.WordWrap = wordWrap;
     return input;
 }
 
-class FlatButtonLayoutTable : public testing::TestWithParam<LayoutCase> {};
+class FlatButtonGeometryTable : public testing::TestWithParam<LayoutCase> {};
 
-TEST_P(FlatButtonLayoutTable, PlacesGlyphCaptionAndMark)
+TEST_P(FlatButtonGeometryTable, PlacesGlyphCaptionAndMark)
 {
     const LayoutCase &c = GetParam();
-    const FlatButtonLayout layout = LayOutFlatButton(c.input);
-    EXPECT_EQ(layout.glyph, c.glyph);
-    EXPECT_EQ(layout.text.topLeft(), c.text.topLeft());
-    EXPECT_EQ(layout.text.width(), c.text.width());
-    EXPECT_EQ(layout.text.height(), c.text.height());
-    EXPECT_EQ(layout.popupMark, c.popupMark);
+    const FlatButtonGeometry layout = LayOutFlatButton(c.Input);
+    EXPECT_EQ(layout.Glyph, c.Glyph);
+    EXPECT_EQ(layout.Text.topLeft(), c.Text.topLeft());
+    EXPECT_EQ(layout.Text.width(), c.Text.width());
+    EXPECT_EQ(layout.Text.height(), c.Text.height());
+    EXPECT_EQ(layout.PopupMark, c.PopupMark);
 }
 
 const QSize Button(50, 40);
@@ -47,7 +47,7 @@ const QSize Glyph(20, 20);
 const QSize NoCaption;
 
 INSTANTIATE_TEST_SUITE_P(
-    Layouts, FlatButtonLayoutTable,
+    Layouts, FlatButtonGeometryTable,
     testing::Values(LayoutCase{"TopCentred",
                                Input(Button, Glyph, {30, 14}, L::blBitmapTop, A::taCenter),
                                {15, 2},
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {0, 0},
                                {0, 13, 36, 14},
                                {39, 20}}),
-    [](const testing::TestParamInfo<LayoutCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LayoutCase> &info) { return std::string(info.param.Name); });
 
 TEST(PopupMarkRows, AreSevenFiveThreeAndOnePixelsWide)
 {
@@ -148,10 +148,10 @@ TEST(PopupMarkRows, AreSevenFiveThreeAndOnePixelsWide)
 }
 
 struct MarksCase {
-    const char *name;
-    const char *caption;
-    const char *stripped;
-    int accelerator;
+    const char *Name;
+    const char *Caption;
+    const char *Stripped;
+    int Accelerator;
 };
 
 class AcceleratorMarks : public testing::TestWithParam<MarksCase> {};
@@ -159,8 +159,8 @@ class AcceleratorMarks : public testing::TestWithParam<MarksCase> {};
 TEST_P(AcceleratorMarks, AreStrippedAndTheMarkedLetterFound)
 {
     const MarksCase &c = GetParam();
-    EXPECT_EQ(StripAcceleratorMarks(QString::fromUtf8(c.caption)), QString::fromUtf8(c.stripped));
-    EXPECT_EQ(AcceleratorIndex(QString::fromUtf8(c.caption)), c.accelerator);
+    EXPECT_EQ(StripAcceleratorMarks(QString::fromUtf8(c.Caption)), QString::fromUtf8(c.Stripped));
+    EXPECT_EQ(AcceleratorIndex(QString::fromUtf8(c.Caption)), c.Accelerator);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,5 +170,5 @@ INSTANTIATE_TEST_SUITE_P(
                     MarksCase{"LoneAmpersandAtEnd", "Save&", "Save&", -1},
                     MarksCase{"DoubledThenMarked", "&&&x", "&x", 1},
                     MarksCase{"LeadingBlank", " Zoom &Out", " Zoom Out", 6}, MarksCase{"Empty", "", "", -1}),
-    [](const testing::TestParamInfo<MarksCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<MarksCase> &info) { return std::string(info.param.Name); });
 } // namespace
