@@ -6,6 +6,7 @@
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
 #include "common/FailureGuard.h"
+#include "common/WindowLook.h"
 #include "flatbutton/FlatButton.h"
 #include "preview/PdfFileDialog.h"
 #include "preview/RPPreview.h"
@@ -28,13 +29,6 @@ constexpr int ArrowScrollStep = 50;
 // (632) they stand at 564 and 497.
 constexpr int CloseFromRight = 68;
 constexpr int PrintFromRight = 135;
-
-void SetColour(QWidget *widget, QPalette::ColorRole role, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-}
 
 TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &caption, const QString &glyph,
                        TFlatButtonOptions options)
@@ -99,8 +93,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     resize(632, 435);
-    SetColour(this, QPalette::Window, clSilver);
-    setAutoFillBackground(true);
+    SetBackground(*this, clSilver);
     setFont(Arial(12));
 
     auto *layout = new QVBoxLayout(this);
@@ -117,7 +110,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     c.Label1->setGeometry(370, 5, 112, 15);
     c.Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     c.Label1->setFont(Arial(12));
-    SetColour(c.Label1, QPalette::WindowText, clBlack);
+    SetPaletteColour(*c.Label1, QPalette::WindowText, clBlack);
     c.Label1->hide();
 
     const TFlatButtonOptions zoomOptions = TFlatButtonOption::boPopupMark | TFlatButtonOption::boShowBevel;
