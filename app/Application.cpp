@@ -6,19 +6,11 @@
 #include <QApplication>
 #include <clocale>
 
-namespace {
-// What the program's modules set up before any window exists: the locale's number and currency
-// settings for the chart's text layouts.
-void InitialiseModules()
-{
-    std::setlocale(LC_ALL, "");
-    SetCurrentLocaleValues(ReadSystemLocaleValues());
-}
-} // namespace
-
 int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &onShown)
 {
-    InitialiseModules();
+    // The locale's number and currency settings, read once before any window exists.
+    std::setlocale(LC_ALL, "");
+    const LocaleValues locale = ReadSystemLocaleValues();
     QApplication application(argc, argv);
     // Qt would append a display name to every window's caption, so the title is the application's
     // name and the main window's caption; the desktop entry and window class use "quillmere".
@@ -26,7 +18,7 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
 
-    TfrmMain frmMain;
+    TfrmMain frmMain(locale);
     // The preview window and the report form are created here, hidden, once the printed chart exists.
 
     frmMain.show();

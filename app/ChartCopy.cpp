@@ -3,23 +3,20 @@
 #include <QStringList>
 
 namespace {
-QString WithoutLeadingBlanks(const QString &text)
+QString WithoutLeadingBlanks(const std::string &text)
 {
-    qsizetype first = 0;
-    while (first < text.size() && text[first] == QLatin1Char(' '))
-        ++first;
-    return text.mid(first);
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? QString() : QString::fromStdString(text.substr(first));
 }
 } // namespace
 
-QString ChartAsTabSeparatedText(int columnCount, int rowCount,
-                                const std::function<QString(int column, int row)> &cellText)
+QString ChartAsTabSeparatedText(const PaymentChart &chart)
 {
     QString text;
-    for (int row = 0; row < rowCount; ++row) {
+    for (int row = 0; row < PaymentChart::RowCount; ++row) {
         QStringList cells;
-        for (int column = 0; column < columnCount; ++column)
-            cells << WithoutLeadingBlanks(cellText(column, row));
+        for (int column = 0; column < PaymentChart::ColumnCount; ++column)
+            cells << WithoutLeadingBlanks(chart.Cell(column, row));
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;

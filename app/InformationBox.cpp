@@ -1,5 +1,6 @@
 #include "InformationBox.h"
 
+#include "Errors.h"
 #include "ModalWindow.h"
 #include "common/WindowLook.h"
 
@@ -30,11 +31,7 @@ protected:
 
 QString InformationDisplayText(const QString &text)
 {
-    QString shown = text;
-    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return QString::fromStdString(WithPlainLineFeeds(text.toStdString()));
 }
 
 std::unique_ptr<QMessageBox> CreateInformationBox(const QString &text)
@@ -45,7 +42,7 @@ std::unique_ptr<QMessageBox> CreateInformationBox(const QString &text)
     return box;
 }
 
-void ShowInformation(const QString &text)
+void ShowInformationBox(const QString &text)
 {
     if (const InformationShower &shower = InstalledShower()) {
         shower(text);

@@ -17,9 +17,9 @@ QString InformationDisplayText(const QString &text);
 std::unique_ptr<QMessageBox> CreateInformationBox(const QString &text);
 
 // Shows the box for `text` and returns when the user has closed it.
-void ShowInformation(const QString &text);
+void ShowInformationBox(const QString &text);
 
-// Replaces what ShowInformation does (tests observe the messages without a modal loop); an empty
+// Replaces what ShowInformationBox does (tests observe the messages without a modal loop); an empty
 // shower restores the real box. Returns the shower that was installed before.
 using InformationShower = std::function<void(const QString &text)>;
 InformationShower SetInformationShower(InformationShower shower);

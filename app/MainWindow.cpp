@@ -7,6 +7,7 @@
 #include "InformationBox.h"
 #include "ModalWindow.h"
 #include "NumLock.h"
+#include "PaymentChartGrid.h"
 #include "common/FailureGuard.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@
 #include <QContextMenuEvent>
 #include <memory>
 
-TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent), m_controls(LoadMainWindowLayout(*this))
+TfrmMain::TfrmMain(const LocaleValues &locale, QWidget *parent)
+    : QWidget(parent), m_locale(locale), m_controls(LoadMainWindowLayout(*this, locale)),
+      m_lastChart(InitialPaymentChart())
 {
     BindHandlers();
     FormCreate(this);
@@ -58,7 +61,7 @@ void TfrmMain::BindHandlers()
 
 void TfrmMain::FormCreate(QObject *)
 {
-    HighlightEnteredCell(*this);
+    HighlightEnteredCell(*m_controls.grdPayment);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive)
             RunGuarded([this] { ApplicationActivate(qApp); });
@@ -67,8 +70,8 @@ void TfrmMain::FormCreate(QObject *)
     // The report printer's preview hook is bound here once the printed chart exists.
     SetHintDelayZero();
     for (int column = 0; column < PaymentChart::ColumnCount; ++column)
-        m_controls.grdPayment->SetColWidths(column, 69);
-    WriteInitialTexts(*this);
+        m_controls.grdPayment->SetColWidths(column, PaymentChartColumnWidth);
+    ShowChart(InitialPaymentChart());
     SetNumlockTrue();
 }
 
@@ -86,7 +89,7 @@ void TfrmMain::ApplicationActivate(QObject *)
 
 void TfrmMain::AppOnException(QObject *, const std::exception &failure)
 {
-    ::ShowInformation(QString::fromLatin1(FailureMessage(failure)));
+    ShowInformationBox(QString::fromLatin1(FailureMessage(failure)));
 }
 
 void TfrmMain::btnHelpClick(QObject *)
@@ -113,13 +116,24 @@ void TfrmMain::btnPrintClick(QObject *)
 void TfrmMain::edtTermInvalidEntry(QObject *)
 {
     // Bound, but never raised while the term field's range stays open (both bounds 0).
-    ::ShowInformation(QStringLiteral("The number of years must be between 1 and 999."));
+    ShowInformationBox(QStringLiteral("The number of years must be between 1 and 999."));
     m_controls.edtTerm->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMain::CalculatePaymentTable(QObject *)
 {
-    ::CalculatePaymentTable(*this);
+    const ChartInputs inputs = ReadChartInputs(*this);
+    PaymentChart chart = m_shownChart;
+    try {
+        BuildPaymentChart(inputs, m_locale, chart);
+    } catch (...) {
+        ShowChart(chart); // the cells written before the failure
+        throw;
+    }
+    ShowChart(chart);
+    HighlightEnteredCell(*m_controls.grdPayment);
+    EnablePrintPreview();
+    m_lastChart = std::move(chart);
 }
 
 double TfrmMain::ReadLoanValue()
@@ -154,27 +168,13 @@ int TfrmMain::ReadRateStepIndex()
 
 void TfrmMain::ShowInformation(const std::string &message)
 {
-    ::ShowInformation(QString::fromStdString(message));
+    ShowInformationBox(QString::fromStdString(message));
 }
 
-void TfrmMain::SetCellText(int column, int row, const std::string &text)
+void TfrmMain::ShowChart(const PaymentChart &chart)
 {
-    m_controls.grdPayment->SetCells(column, row, QString::fromStdString(text));
-}
-
-void TfrmMain::SelectCell(int column, int row)
-{
-    m_controls.grdPayment->SelectCell(column, row);
-}
-
-void TfrmMain::SetColumnColor(int column, Rgb color)
-{
-    m_controls.grdPayment->SetColorCol(column, QColor(color.Red, color.Green, color.Blue));
-}
-
-void TfrmMain::SetRowColor(int row, Rgb color)
-{
-    m_controls.grdPayment->SetColorRow(row, QColor(color.Red, color.Green, color.Blue));
+    m_shownChart = chart;
+    ShowChartTexts(*m_controls.grdPayment, chart);
 }
 
 void TfrmMain::EnablePrintPreview()
@@ -185,9 +185,7 @@ void TfrmMain::EnablePrintPreview()
 
 void TfrmMain::CopyChart()
 {
-    const TStyledGrid &grid = *m_controls.grdPayment;
-    QGuiApplication::clipboard()->setText(ChartAsTabSeparatedText(
-        grid.ColCount(), grid.RowCount(), [&grid](int column, int row) { return grid.Cells(column, row); }));
+    QGuiApplication::clipboard()->setText(ChartAsTabSeparatedText(m_lastChart));
 }
 
 bool TfrmMain::event(QEvent *event)

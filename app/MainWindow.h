@@ -7,17 +7,22 @@
 #include <exception>
 
 // The main window: the chart inputs, the chart and the toolbar. Closing it ends the program.
-// It is the chart builder's host: the builder reads the fields and step groups and writes the grid
-// through it. Every handler runs guarded: a failure in it goes to the application's failure
-// handler, which FormCreate makes AppOnException.
+// It is the chart builder's host: the builder reads the fields and step groups through it, and the
+// window shows the chart the builder made in its grid. Every handler runs guarded: a failure in it
+// goes to the application's failure handler, which FormCreate makes AppOnException.
 class TfrmMain : public QWidget, public ChartHost {
     Q_OBJECT
 public:
-    // Loads the window's description, binds the handlers and runs FormCreate.
-    explicit TfrmMain(QWidget *parent = nullptr);
+    // Loads the window's description, binds the handlers and runs FormCreate. The chart's texts and
+    // the entry fields follow `locale`.
+    explicit TfrmMain(const LocaleValues &locale, QWidget *parent = nullptr);
     ~TfrmMain() override; // gives up the application-wide hooks it installed
 
     const TMainWindowControls &Controls() const { return m_controls; }
+
+    // The chart of the last completed rebuild; the initial chart (with an all-zero header) before
+    // the first one. A rebuild cut off by a failure leaves it unchanged.
+    const PaymentChart &LastChart() const { return m_lastChart; }
 
     // Highlight, application-wide hooks, hint delay, column widths, initial headings, Num Lock.
     void FormCreate(QObject *sender);
@@ -36,11 +41,13 @@ public:
     void btnPrintClick(QObject *sender);
     // The term field's invalid entry: the message, then the caret back into the field.
     void edtTermInvalidEntry(QObject *sender);
-    // Rebuilds the chart from the fields and step groups (may raise what the builder raises).
+    // Rebuilds the chart from the fields and step groups and shows it; a completed rebuild
+    // highlights the entered cell, enables Print Preview and becomes LastChart. A failure (what
+    // ReadChartInputs and BuildPaymentChart raise) leaves the cells written before it in the grid.
     void CalculatePaymentTable(QObject *sender);
 
-    // ChartHost: the fields' values, the step groups' indexes, the grid's cells and colours, the
-    // information box and the Print Preview entries. The reads may raise ConversionError.
+    // ChartHost: the fields' values, the step groups' indexes and the information box. The reads
+    // may raise ConversionError.
     double ReadLoanValue() override;
     double ReadYearsValue() override;
     void WriteYearsValue(double years) override;
@@ -48,11 +55,6 @@ public:
     int ReadLoanStepIndex() override;
     int ReadRateStepIndex() override;
     void ShowInformation(const std::string &message) override;
-    void SetCellText(int column, int row, const std::string &text) override;
-    void SelectCell(int column, int row) override;
-    void SetColumnColor(int column, Rgb color) override;
-    void SetRowColor(int row, Rgb color) override;
-    void EnablePrintPreview() override;
 
 protected:
     bool event(QEvent *event) override;
@@ -60,8 +62,13 @@ protected:
 
 private:
     void BindHandlers();
+    void ShowChart(const PaymentChart &chart);
+    void EnablePrintPreview();
     void CopyChart();
 
+    LocaleValues m_locale;
     TMainWindowControls m_controls;
+    PaymentChart m_shownChart; // what the grid shows, also after a rebuild cut off by a failure
+    PaymentChart m_lastChart;
     bool m_activated = false; // FormActivate has run
 };

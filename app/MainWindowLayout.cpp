@@ -4,6 +4,7 @@
 #include "AutoSizeLabel.h"
 #include "BevelPanel.h"
 #include "MakerDetails.h"
+#include "PaymentChartGrid.h"
 #include "Pictures.h"
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"
@@ -42,12 +43,13 @@ TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList
     return group;
 }
 
-// An entry field in white with bold Arial 12 px. Decimals is set before Value, so that the value
-// is shown with the field's own count of decimals.
+// An entry field in white with bold Arial 12 px. The locale and Decimals are set before Value, so
+// that the value is shown with the locale's separator and the field's own count of decimals.
 TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, double value,
-                         const QString &accessibleName)
+                         const QString &accessibleName, const LocaleValues &locale)
 {
     auto *field = new TNumericEdit(parent);
+    field->SetLocale(locale);
     field->setGeometry(geometry);
     SetPaletteColour(*field, QPalette::Base, clWhite);
     SetPaletteColour(*field, QPalette::Text, clBlack);
@@ -73,43 +75,9 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
     button->setAccessibleName(hint);
     return button;
 }
-
-// The payment chart: 8 columns by 12 rows with one heading row and column, white cells, silver
-// headings, centred Arial 11 px text, grid lines everywhere, no scroll bars, no editing, the
-// selected cell yellow with black text. Not a tab stop, but a click gives it the focus.
-TStyledGrid *ChartGrid(QWidget *window)
-{
-    auto *grid = new TStyledGrid(window);
-    grid->setFixedHeight(257);
-    grid->SetColCount(8);
-    grid->SetRowCount(12);
-    grid->SetFixedCols(1);
-    grid->SetFixedRows(1);
-    grid->SetDefaultColWidth(69);
-    grid->SetDefaultRowHeight(20);
-    grid->SetColor(clWhite);
-    grid->SetFixedColor(clSilver);
-    grid->setFont(Arial(11));
-    grid->SetFontColor(clBlack);
-    grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine);
-    grid->SetScrollBars(ssNone);
-    grid->SetBorderStyle(bsSingle);
-    grid->SetAlignment(alCenter);
-    grid->SetShowCellHints(false);
-    grid->SetSelectedCellColor(clYellow);
-    grid->SetSelectedFontColor(clBlack);
-    grid->SetNextCellEdit(nc_leftup);
-    grid->SetNextCellTab(nc_leftup);
-    grid->SetAfterLastCellEdit(lc_stop);
-    grid->SetAfterLastCellTab(lc_stop);
-    grid->setFocusPolicy(Qt::ClickFocus);
-    grid->setAccessibleName(QStringLiteral("Payment chart"));
-    window->layout()->addWidget(grid);
-    return grid;
-}
 } // namespace
 
-TMainWindowControls LoadMainWindowLayout(QWidget &window)
+TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &locale)
 {
     TMainWindowControls c;
     window.setWindowTitle(QString::fromLatin1(ApplicationTitle));
@@ -160,9 +128,10 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
                           QStringLiteral(" 1000"), QStringLiteral(" 2000"), QStringLiteral(" 2500"),
                           QStringLiteral(" 3000"), QStringLiteral(" 4000"), QStringLiteral(" 5000")},
                          3, QStringLiteral("Increment loan amounts by"));
-    c.edtLoan = EntryField(c.Panel1, {290, 13, 93, 23}, 2, 100000, QStringLiteral("Loan amount"));
-    c.edtTerm = EntryField(c.Panel1, {290, 39, 93, 23}, 0, 30, QStringLiteral("Years"));
-    c.edtInterest = EntryField(c.Panel1, {290, 65, 93, 23}, 3, 8.75, QStringLiteral("Annual interest rate"));
+    c.edtLoan = EntryField(c.Panel1, {290, 13, 93, 23}, 2, 100000, QStringLiteral("Loan amount"), locale);
+    c.edtTerm = EntryField(c.Panel1, {290, 39, 93, 23}, 0, 30, QStringLiteral("Years"), locale);
+    c.edtInterest =
+        EntryField(c.Panel1, {290, 65, 93, 23}, 3, 8.75, QStringLiteral("Annual interest rate"), locale);
     c.Label1->setBuddy(c.edtLoan);
     c.Label3->setBuddy(c.edtTerm);
     c.Label2->setBuddy(c.edtInterest);
@@ -182,7 +151,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window)
     c.UrlLabel1 = NewMakerWebAddressLabel(c.Panel2, {218, 9});
     c.UrlLabel1->resize(148, 14);
 
-    c.grdPayment = ChartGrid(&window);
+    c.grdPayment = NewPaymentChartGrid(&window);
+    dock->addWidget(c.grdPayment);
     dock->addStretch();
     // The docked controls take their sizes now, and the grid lays out its viewport at once (a hidden
     // widget would get its resize only when shown): a cell selected before the window shows must not

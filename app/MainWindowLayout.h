@@ -2,6 +2,7 @@
 
 #include "BevelPanel.h"
 #include "ClickLabel.h"
+#include "LocaleValues.h"
 #include "RadioGroup.h"
 #include "UrlLabel.h"
 #include "flatbutton/FlatButton.h"
@@ -43,6 +44,6 @@ struct TMainWindowControls {
 
 // Loads the main window's description onto `window`: its own properties (caption, client size
 // 564 x 386 in 96-dpi pixels, frame, silver background, centred on the screen) and every control
-// with its place, size, font, colour, caption and tab order, in the description's order. Binds no
-// handlers.
-TMainWindowControls LoadMainWindowLayout(QWidget &window);
+// with its place, size, font, colour, caption and tab order, in the description's order. The entry
+// fields read and show their numbers with `locale`'s separators. Binds no handlers.
+TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &locale);

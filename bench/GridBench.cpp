@@ -1,5 +1,4 @@
-#include "common/ColorNames.h"
-#include "grid/StyledGrid.h"
+#include "PaymentChartGrid.h"
 
 #include <QApplication>
 #include <QImage>
@@ -9,30 +8,11 @@
 #include <memory>
 
 namespace {
-// The main window's payment chart: 8 columns by 12 rows, column 4 and row 6 yellow.
+// The main window's payment chart with the entered cell highlighted.
 std::unique_ptr<TStyledGrid> MakeChartGrid()
 {
-    auto grid = std::make_unique<TStyledGrid>();
-    grid->SetColCount(8);
-    grid->SetRowCount(12);
-    grid->SetDefaultColWidth(69);
-    grid->SetDefaultRowHeight(20);
-    grid->SetColor(clWhite);
-    grid->SetFixedColor(clSilver);
-    QFont font("Arial");
-    font.setPixelSize(11);
-    grid->setFont(font);
-    grid->SetFontColor(clBlack);
-    grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine);
-    grid->SetScrollBars(ssNone);
-    grid->SetAlignment(alCenter);
-    grid->SetShowCellHints(false);
-    grid->SetSelectedCellColor(clYellow);
-    grid->SetSelectedFontColor(clBlack);
-    grid->resize(564, 257);
-    grid->SelectCell(4, 6);
-    grid->SetColorCol(4, clYellow);
-    grid->SetColorRow(6, clYellow);
+    std::unique_ptr<TStyledGrid> grid(NewPaymentChartGrid());
+    HighlightEnteredCell(*grid);
     return grid;
 }
 

@@ -32,6 +32,11 @@ const std::string &PaymentChart::Cell(int column, int row) const
     return m_cells[Index(column, row)];
 }
 
+std::string &PaymentChart::Cell(int column, int row)
+{
+    return m_cells[Index(column, row)];
+}
+
 void PaymentChart::SetCell(int column, int row, std::string text)
 {
     m_cells[Index(column, row)] = std::move(text);
@@ -55,28 +60,6 @@ const PaymentChart &InitialPaymentChart()
     return chart;
 }
 
-void HighlightEnteredCell(ChartHost &host)
-{
-    host.SelectCell(PaymentChart::EnteredColumn, PaymentChart::EnteredRow);
-    host.SetColumnColor(PaymentChart::EnteredColumn, RgbYellow);
-    host.SetRowColor(PaymentChart::EnteredRow, RgbYellow);
-}
-
-void WriteInitialTexts(ChartHost &host)
-{
-    const PaymentChart &chart = InitialPaymentChart();
-    for (int row = 0; row < PaymentChart::RowCount; ++row) {
-        for (int column = 0; column < PaymentChart::ColumnCount; ++column)
-            host.SetCellText(column, row, chart.Cell(column, row));
-    }
-}
-
-void ShowInitialChart(ChartHost &host)
-{
-    WriteInitialTexts(host);
-    HighlightEnteredCell(host);
-}
-
 namespace {
 
 constexpr std::int32_t CorrectedYears = 30;
@@ -86,7 +69,8 @@ std::int32_t WholeYears(double years)
 {
     // A count above MaximumYears would wrap the 32-bit month count.
     if (!(years >= INT32_MIN && years <= MaximumYears) || std::trunc(years) != years)
-        throw ConversionError("'" + FormatGeneral(years, 15) + "' is not a valid number of years");
+        throw ConversionError("'" + FormatGeneral(years, 15, LocaleValues()) +
+                              "' is not a valid number of years");
     return static_cast<std::int32_t>(years);
 }
 
@@ -108,60 +92,67 @@ Real6 Neighbour(Real6 centre, Real6 step, int position, int middle)
     return Real6::FromExtended(value);
 }
 
+// Lays an amount or payment out in its cell as the chart shows it: one blank, then the currency
+// layout. In place: the cell's storage serves again.
+void SetCurrencyText(std::string &cell, Real6 value, const LocaleValues &locale)
+{
+    cell.clear(); // keeps the cell's storage
+    cell += ' ';
+    AppendCurrency(cell, value.ToExtended(), locale);
+}
+
 } // namespace
 
 ChartInputs ReadChartInputs(ChartHost &host)
 {
     ChartInputs inputs;
-    inputs.LoanAmount = Real6::FromExtended(host.ReadLoanValue());
+    inputs.Header.LoanAmount = host.ReadLoanValue();
+    inputs.LoanAmount = Real6::FromExtended(inputs.Header.LoanAmount);
     inputs.Years = WholeYears(host.ReadYearsValue());
     if (inputs.Years <= 0) {
         host.WriteYearsValue(CorrectedYears);
         host.ShowInformation(YearsCorrectedMessage);
         inputs.Years = CorrectedYears;
     }
-    inputs.Months = inputs.Years * 12;
-    inputs.AnnualRate = Real6::FromExtended(host.ReadRateValue());
+    inputs.Header.Years = inputs.Years;
+    inputs.Header.AnnualRate = host.ReadRateValue();
+    inputs.AnnualRate = Real6::FromExtended(inputs.Header.AnnualRate);
     inputs.LoanStepIndex = host.ReadLoanStepIndex();
     inputs.RateStepIndex = host.ReadRateStepIndex();
     return inputs;
 }
 
-void CalculatePaymentTable(ChartHost &host)
+ChartAxes ChartAxesOf(const ChartInputs &inputs)
 {
-    const ChartInputs inputs = ReadChartInputs(host);
     const Real6 loanStep = Step(LoanSteps, inputs.LoanStepIndex);
     const Real6 rateStep = Step(RateSteps, inputs.RateStepIndex);
+    ChartAxes axes;
+    for (int row = 1; row < PaymentChart::RowCount; ++row)
+        axes.Amounts[row] = Neighbour(inputs.LoanAmount, loanStep, row, PaymentChart::EnteredRow);
+    for (int column = 1; column < PaymentChart::ColumnCount; ++column)
+        axes.Rates[column] = Neighbour(inputs.AnnualRate, rateStep, column, PaymentChart::EnteredColumn);
+    return axes;
+}
 
-    constexpr int columns = PaymentChart::ColumnCount;
-    constexpr int rows = PaymentChart::RowCount;
-    std::array<Real6, rows> amounts;
-    std::array<Real6, columns> rates;
-    for (int row = 1; row < rows; ++row)
-        amounts[row] = Neighbour(inputs.LoanAmount, loanStep, row, PaymentChart::EnteredRow);
-    for (int column = 1; column < columns; ++column)
-        rates[column] = Neighbour(inputs.AnnualRate, rateStep, column, PaymentChart::EnteredColumn);
-
-    const LocaleValues &locale = CurrentLocaleValues();
-    for (int column = 1; column < columns; ++column)
-        host.SetCellText(column, 0, "  " + FormatGeneral(rates[column].ToExtended(), 5, locale) + "%");
-    std::string text;
-    for (int row = 1; row < rows; ++row) {
-        text = " ";
-        AppendCurrency(text, amounts[row].ToExtended(), locale);
-        host.SetCellText(0, row, text);
+void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, PaymentChart &chart)
+{
+    const ChartAxes axes = ChartAxesOf(inputs);
+    chart.SetHeader(inputs.Header);
+    for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
+        std::string &heading = chart.Cell(column, 0);
+        heading = "  ";
+        AppendGeneral(heading, axes.Rates[column].ToExtended(), 5, locale);
+        heading += '%';
     }
-    for (int column = 1; column < columns; ++column) {
-        const Real6 monthlyRate =
-            Real6::FromExtended(Extended::Multiply(rates[column].ToExtended(), MonthlyRateFactor));
-        for (int row = 1; row < rows; ++row) {
-            const Real6 payment = CalcPayment(amounts[row], monthlyRate, inputs.Months);
-            text = " ";
-            AppendCurrency(text, payment.ToExtended(), locale);
-            host.SetCellText(column, row, text);
+    for (int row = 1; row < PaymentChart::RowCount; ++row)
+        SetCurrencyText(chart.Cell(0, row), axes.Amounts[row], locale);
+    // The discount factor depends on the column's rate and the months only: formed once per column,
+    // it gives each cell the bits, and each failure the cell, of a payment computed by itself.
+    for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
+        const PaymentFactors factors(MonthlyRate(axes.Rates[column]), inputs.Months());
+        for (int row = 1; row < PaymentChart::RowCount; ++row) {
+            const Real6 payment = factors.Payment(axes.Amounts[row]);
+            SetCurrencyText(chart.Cell(column, row), payment, locale);
         }
     }
-
-    HighlightEnteredCell(host);
-    host.EnablePrintPreview();
 }

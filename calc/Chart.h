@@ -1,46 +1,37 @@
 #pragma once
 
+#include "LocaleValues.h"
 #include "Real6.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-// A colour as red, green and blue, each 0..255; the window maps it onto its own colour type.
-struct Rgb {
-    int Red = 0;
-    int Green = 0;
-    int Blue = 0;
-
-    bool operator==(const Rgb &) const = default;
-};
-
-// The highlight of the entered amount's row and the entered rate's column.
-inline constexpr Rgb RgbYellow{255, 255, 0};
-
 // The steps between neighbouring amounts (currency units) and rates (percentage points), indexed
 // by the selected item of the step groups (0..8), each the nearest Real6 to the decimal step.
 extern const std::array<Real6, 9> LoanSteps;
 extern const std::array<Real6, 9> RateSteps;
 
-// The values one run reads, in the order it reads them.
-struct ChartInputs {
-    Real6 LoanAmount;        // the centre row's amount, currency units
-    std::int32_t Years = 0;  // the term; 30 when the entered count was 0 or below
-    Real6 AnnualRate;        // the centre column's rate, percent per year
-    int LoanStepIndex = 3;   // 0..8
-    int RateStepIndex = 3;   // 0..8
-    std::int32_t Months = 0; // Years x 12
-};
-
 // The values a chart was built from, as the entry fields held them (the years after the
 // correction of a count of 0 or below to 30): what a printed chart's page header shows.
 struct ChartHeader {
-    double LoanAmount = 0;  // currency units
-    double AnnualRate = 0;  // percent per year
+    double LoanAmount = 0; // currency units
+    double AnnualRate = 0; // percent per year
     std::int32_t Years = 0;
 
     bool operator==(const ChartHeader &) const = default;
+};
+
+// The values one run reads, in the order it reads them.
+struct ChartInputs {
+    Real6 LoanAmount;       // the centre row's amount, currency units
+    std::int32_t Years = 0; // the term, 1..MaximumYears; 30 when the entered count was 0 or below
+    Real6 AnnualRate;       // the centre column's rate, percent per year
+    int LoanStepIndex = 3;  // 0..8
+    int RateStepIndex = 3;  // 0..8
+    ChartHeader Header;     // the same values as the fields held them
+
+    std::int32_t Months() const { return Years * 12; }
 };
 
 // The chart's cell texts, addressed (column, row) like the grid: row 0 holds the rate headings,
@@ -54,6 +45,7 @@ public:
 
     // Column 0..7, row 0..11; anything else raises std::out_of_range.
     const std::string &Cell(int column, int row) const;
+    std::string &Cell(int column, int row); // lets the builder lay a text out in place
     void SetCell(int column, int row, std::string text);
 
     const ChartHeader &Header() const { return m_header; }
@@ -68,12 +60,12 @@ private:
 };
 
 // The fixed texts the window starts with (the corner heading, the default amounts and rates, empty
-// payments); they follow no locale.
+// payments); they follow no locale. The header is all zeros: no run built this chart.
 const PaymentChart &InitialPaymentChart();
 
-// What the chart builder asks of the window. Reads may raise ConversionError (a field's text
-// that is not a number) or OverflowError (a number beyond the double range); everything else is
-// expected not to fail.
+// What the chart builder asks of the window: the inputs, and the correction of the years. Reads
+// may raise ConversionError (a field's text that is not a number) or OverflowError (a number
+// beyond the double range); everything else is expected not to fail.
 class ChartHost {
 public:
     virtual ~ChartHost() = default;
@@ -86,22 +78,7 @@ public:
     virtual int ReadRateStepIndex() = 0;
     // Modal: returns when the user has read the message.
     virtual void ShowInformation(const std::string &message) = 0;
-    virtual void SetCellText(int column, int row, const std::string &text) = 0;
-    // Makes the one cell the whole selection (anchor and current cell).
-    virtual void SelectCell(int column, int row) = 0;
-    virtual void SetColumnColor(int column, Rgb color) = 0;
-    virtual void SetRowColor(int row, Rgb color) = 0;
-    virtual void EnablePrintPreview() = 0;
 };
-
-// Writes the initial texts (fixed headings, empty payments) into every cell.
-void WriteInitialTexts(ChartHost &host);
-
-// The initial texts and the highlight: the chart as the window shows it when created.
-void ShowInitialChart(ChartHost &host);
-
-// Selects the entered cell (4, 6) and paints its column and row yellow.
-void HighlightEnteredCell(ChartHost &host);
 
 // The message of a year count corrected to 30.
 inline constexpr const char *YearsCorrectedMessage = "The number of years must be greater than 0.";
@@ -112,12 +89,20 @@ inline constexpr std::int32_t MaximumYears = 178956970;
 // Reads the five inputs in order. A year count of 0 or below is written back as 30 and reported
 // with ShowInformation before the rate is read. Raises ConversionError for a year count that is
 // not a whole number from -2^31 to MaximumYears, OverflowError for an amount or rate beyond the
-// range of Real6, std::out_of_range for a step index outside 0..8, and whatever the host's reads raise.
+// range of Real6, and whatever the host's reads raise.
 ChartInputs ReadChartInputs(ChartHost &host);
 
-// Builds the whole chart from the window's current values: reads the inputs, computes the eleven
-// amounts and seven rates, writes the 7 rate headings, the 11 amount headings and the 77 payments
-// (column by column) in the current locale's layouts, then highlights cell (4, 6) and enables
-// Print Preview. The first failure (ArithmeticError, ConversionError, std::out_of_range) ends the
-// run there; cells written before it keep their new texts.
-void CalculatePaymentTable(ChartHost &host);
+// The chart's eleven amounts (rows 1..11) and seven rates (columns 1..7), each the entered value
+// plus or minus a whole number of steps, rounded to Real6; index 0 is unused. Raises OverflowError
+// for a value beyond the range of Real6 and std::out_of_range for a step index outside 0..8.
+struct ChartAxes {
+    std::array<Real6, PaymentChart::RowCount> Amounts;
+    std::array<Real6, PaymentChart::ColumnCount> Rates;
+};
+ChartAxes ChartAxesOf(const ChartInputs &inputs);
+
+// Builds the chart of `inputs` into `chart` in the locale's layouts, in this order: the axes, the
+// header, the 7 rate headings, the 11 amount headings, then the 77 payments column by column.
+// The corner cell is left as it is. The first failure (ArithmeticError, std::out_of_range) ends
+// the build there: cells written before it hold their new texts, all others what `chart` held.
+void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, PaymentChart &chart);

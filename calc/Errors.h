@@ -43,3 +43,18 @@ inline const char *FailureMessage(const std::exception &failure)
 {
     return dynamic_cast<const ArithmeticError *>(&failure) ? ArithmeticFailureMessage : OtherFailureMessage;
 }
+
+// The text with each line break as one line feed, as screens and terminals expect: line feed then
+// carriage return (as the messages write it), carriage return then line feed, or a lone carriage
+// return.
+inline std::string WithPlainLineFeeds(const std::string &text)
+{
+    std::string plain;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool pair = i + 1 < text.size() && ((text[i] == '\n' && text[i + 1] == '\r') ||
+                                                  (text[i] == '\r' && text[i + 1] == '\n'));
+        plain += text[i] == '\r' ? '\n' : text[i];
+        i += pair ? 1 : 0;
+    }
+    return plain;
+}

@@ -16,10 +16,11 @@ namespace Extended {
 // Throws OverflowError for an infinite result and InvalidOperationError for a not-a-number one.
 inline long double Checked(long double result)
 {
-    if (std::isnan(result))
-        throw InvalidOperationError();
-    if (std::isinf(result))
+    if (!std::isfinite(result)) [[unlikely]] {
+        if (std::isnan(result))
+            throw InvalidOperationError();
         throw OverflowError();
+    }
     return result;
 }
 

@@ -5,18 +5,21 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr int SignificantDigits = 18;
 constexpr long double TenTo18 = 1e18L;
-constexpr long long TenToThe18 = 1'000'000'000'000'000'000;
+constexpr long long IntegerTenTo18 = 1'000'000'000'000'000'000;
 
 // 10^0 .. 10^27 are exact in extended (5^27 < 2^64).
 constexpr int ExactPowerCount = 28;
@@ -48,16 +51,16 @@ const std::array<long double, BigPowerCount> &BigPowersOfTen()
 }
 
 // x * 10^k in extended, with at most a few roundings (one for |k| <= 27).
-long double ScaleByPowerOfTen(long double x, int k)
+[[gnu::always_inline]] inline long double ScaleByPowerOfTen(long double x, int k)
 {
     if (k >= 0 && k < ExactPowerCount)
         return x * ExactPowersOfTen[static_cast<size_t>(k)];
     const auto &big = BigPowersOfTen();
     // Values near the bottom of the range need more than the largest power: lift them in two steps.
-    constexpr int largestBig = (BigPowerCount - 1) * BigStep;
-    while (k > largestBig) {
+    constexpr int LargestBig = (BigPowerCount - 1) * BigStep;
+    while (k > LargestBig) {
         x *= big[BigPowerCount - 1];
-        k -= largestBig;
+        k -= LargestBig;
     }
     const int magnitude = std::abs(k);
     const long double small = ExactPowersOfTen[magnitude % BigStep];
@@ -68,8 +71,16 @@ long double ScaleByPowerOfTen(long double x, int k)
 }
 
 // The decimal exponent E with 10^(E-1) <= a < 10^E, or one less, for a finite a > 0.
-int DecimalExponentEstimate(long double a)
+[[gnu::always_inline]] inline int DecimalExponentEstimate(long double a)
 {
+    // From 1 to 10^27, where the chart's amounts and payments lie, exactly by comparison with the
+    // exact powers: reading the exponent field passes the value through memory, which costs more.
+    if (a >= 1 && a < ExactPowersOfTen[ExactPowerCount - 1]) {
+        int exponent = 1;
+        while (a >= ExactPowersOfTen[static_cast<size_t>(exponent)])
+            ++exponent;
+        return exponent;
+    }
     // The binary exponent e with a in [2^(e-1), 2^e), read from the extended layout's exponent field.
     std::uint16_t signAndExponent = 0;
     std::memcpy(&signAndExponent, reinterpret_cast<const char *>(&a) + sizeof(std::uint64_t),
@@ -79,8 +90,8 @@ int DecimalExponentEstimate(long double a)
         std::frexp(a, &binaryExponent);
     // floor((e - 1) log10 2) + 1 with log10 2 as a 32-bit binary fraction; checked exact for
     // |e - 1| <= 20000, which covers the whole extended range.
-    constexpr std::int64_t log10Of2Scaled = 1292913986; // log10(2) x 2^32, rounded down
-    return static_cast<int>((static_cast<std::int64_t>(binaryExponent - 1) * log10Of2Scaled) >> 32) + 1;
+    constexpr std::int64_t Log10Of2Scaled = 1292913986; // log10(2) x 2^32, rounded down
+    return static_cast<int>((static_cast<std::int64_t>(binaryExponent - 1) * Log10Of2Scaled) >> 32) + 1;
 }
 
 constexpr std::array<std::uint64_t, SignificantDigits + 1> IntegerPowersOfTen = [] {
@@ -93,10 +104,19 @@ constexpr std::array<std::uint64_t, SignificantDigits + 1> IntegerPowersOfTen = 
     return powers;
 }();
 
-// Writes the `count` (0..18) decimal digits of n < 10^count, two at a time, leading zeros included.
-void WriteDigits(std::uint64_t n, size_t count, char *out)
+// n / 10^k for k in 0..18. Each divisor is a constant, which the compiler turns into a
+// multiplication: a division by a divisor read from a table costs several times as much.
+template <size_t... K> constexpr auto PowerOfTenDividers(std::index_sequence<K...>)
 {
-    static constexpr std::array<char, 200> pairs = [] {
+    return std::array<std::uint64_t (*)(std::uint64_t), sizeof...(K)>{
+        [](std::uint64_t n) { return n / IntegerPowersOfTen[K]; }...};
+}
+constexpr auto DivideByPowerOfTen = PowerOfTenDividers(std::make_index_sequence<SignificantDigits + 1>());
+
+// Writes the `count` (0..18) decimal digits of n < 10^count, two at a time, leading zeros included.
+template <class Unsigned> void WriteDigitPairs(Unsigned n, size_t count, char *out)
+{
+    static constexpr std::array<char, 200> DigitPairs = [] {
         std::array<char, 200> table{};
         for (int i = 0; i < 100; ++i) {
             table[static_cast<size_t>(2 * i)] = static_cast<char>('0' + i / 10);
@@ -105,9 +125,18 @@ void WriteDigits(std::uint64_t n, size_t count, char *out)
         return table;
     }();
     for (; count >= 2; count -= 2, n /= 100)
-        std::memcpy(out + count - 2, &pairs[2 * (n % 100)], 2);
+        std::memcpy(out + count - 2, &DigitPairs[2 * (n % 100)], 2);
     if (count == 1)
         out[0] = static_cast<char>('0' + n);
+}
+
+void WriteDigits(std::uint64_t n, size_t count, char *out)
+{
+    // Up to nine digits in 32 bits, whose divisions by 100 are cheaper.
+    if (n <= UINT32_MAX)
+        WriteDigitPairs(static_cast<std::uint32_t>(n), count, out);
+    else
+        WriteDigitPairs(n, count, out);
 }
 
 std::optional<std::string> NonFiniteText(long double value)
@@ -119,46 +148,68 @@ std::optional<std::string> NonFiniteText(long double value)
     return std::nullopt;
 }
 
-std::string ZeroPadded(const std::string &digits, size_t from, size_t count)
-{
-    std::string result = from < digits.size() ? digits.substr(from, count) : std::string();
-    result.resize(count, '0');
-    return result;
-}
+// What DecimalDigits gives, with the digits kept in place: the layouts read them without a copy.
+struct RoundedDigits {
+    int Exponent = 0;
+    bool Negative = false;
+    size_t Count = 0;
+    std::array<char, SignificantDigits> Buffer; // the first Count are set
+
+    std::string_view Digits() const { return {Buffer.data(), Count}; }
+    // Digit i (0-based), or '0' beyond the digits on either side.
+    char DigitAt(int i) const
+    {
+        return i >= 0 && static_cast<size_t>(i) < Count ? Buffer[static_cast<size_t>(i)] : '0';
+    }
+};
 
 // "d.dddEx" with the digits of a non-empty result.
-std::string ScientificLayout(const DecimalDigitsResult &d, const LocaleValues &locale)
+void AppendScientific(std::string &text, const RoundedDigits &d, const LocaleValues &locale)
 {
-    std::string text = d.Negative ? "-" : "";
-    text += d.Digits[0];
-    if (d.Digits.size() > 1)
-        text += locale.DecimalSeparator + d.Digits.substr(1);
+    if (d.Negative)
+        text += '-';
+    text += d.Buffer[0];
+    if (d.Count > 1) {
+        text += locale.DecimalSeparator;
+        text += d.Digits().substr(1);
+    }
     text += 'E';
     text += std::to_string(d.Exponent - 1);
-    return text;
+}
+
+// Appends a separator or symbol; the common single character without a call into the library.
+inline void AppendPiece(std::string &text, const std::string &piece)
+{
+    if (piece.size() == 1)
+        text += piece[0];
+    else
+        text += piece;
 }
 
 // Appends the unsigned "integer.decimals" part: at least one integer digit, grouped by
-// `thousandSeparator` unless it is empty, and exactly `decimals` decimals.
-void AppendFixedNumber(std::string &text, const DecimalDigitsResult &d, int decimals,
-                       const std::string &thousandSeparator, const std::string &decimalSeparator)
+// `thousandSeparator` unless it is empty, and exactly `decimals` decimals. Character by character:
+// the chart lays out a hundred short numbers per run, and a call to copy each piece costs more.
+[[gnu::always_inline]] inline void AppendFixedNumber(std::string &text, const RoundedDigits &d, int decimals,
+                                                     const std::string &thousandSeparator,
+                                                     const std::string &decimalSeparator)
 {
-    const std::string &digits = d.Digits;
-    const auto digitAt = [&](int i) {
-        return i >= 0 && i < static_cast<int>(digits.size()) ? digits[static_cast<size_t>(i)] : '0';
-    };
     if (d.Exponent <= 0)
         text += '0';
+    // The leading group holds 1 to 3 digits, the others 3.
+    int groupLeft = (d.Exponent + 2) % 3 + 1;
     for (int i = 0; i < d.Exponent; ++i) {
-        if (i > 0 && (d.Exponent - i) % 3 == 0)
-            text += thousandSeparator;
-        text += digitAt(i);
+        if (groupLeft-- == 0) {
+            if (!thousandSeparator.empty())
+                AppendPiece(text, thousandSeparator);
+            groupLeft = 2;
+        }
+        text += d.DigitAt(i);
     }
     if (decimals > 0) {
-        text += decimalSeparator;
+        AppendPiece(text, decimalSeparator);
         // Decimal place k (1-based) holds digit E + k - 1 of the digits, a zero before the first.
         for (int place = 1; place <= decimals; ++place)
-            text += digitAt(d.Exponent + place - 1);
+            text += d.DigitAt(d.Exponent + place - 1);
     }
 }
 
@@ -169,12 +220,12 @@ constexpr std::array<const char *, 16> NegativePatterns = {
 };
 
 // Appends the pattern with the symbol for C and the fixed number for N; other characters are literal.
-void AppendCurrencyPattern(std::string &text, const char *pattern, const DecimalDigitsResult &d,
-                           const LocaleValues &locale)
+[[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const char *pattern,
+                                                         const RoundedDigits &d, const LocaleValues &locale)
 {
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
-            text += locale.CurrencySymbol;
+            AppendPiece(text, locale.CurrencySymbol);
         else if (*p == 'N')
             AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
         else
@@ -192,12 +243,12 @@ void AppendCurrencyPattern(std::string &text, const char *pattern, const Decimal
 long long DecimalPower(const std::string &integerDigits, const std::string &fractionDigits,
                        const std::string &exponentText)
 {
-    constexpr long long huge = std::numeric_limits<long long>::max() / 4;
+    constexpr long long Huge = std::numeric_limits<long long>::max() / 4;
     long long exponent = 0;
     if (!exponentText.empty()) {
         const char *first = exponentText.data() + (exponentText[0] == '+' ? 1 : 0);
         if (std::from_chars(first, exponentText.data() + exponentText.size(), exponent).ec != std::errc())
-            exponent = exponentText[0] == '-' ? -huge : huge;
+            exponent = exponentText[0] == '-' ? -Huge : Huge;
     }
     const size_t firstNonZero = integerDigits.find_first_not_of('0');
     if (firstNonZero != std::string::npos)
@@ -207,11 +258,13 @@ long long DecimalPower(const std::string &integerDigits, const std::string &frac
 
 } // namespace
 
-DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals)
+namespace {
+
+[[gnu::always_inline]] inline RoundedDigits Round(long double value, int precision, int decimals)
 {
     if (!std::isfinite(value))
         throw InvalidOperationError();
-    DecimalDigitsResult result;
+    RoundedDigits result;
     if (value == 0)
         return result;
     precision = std::clamp(precision, 1, SignificantDigits);
@@ -224,7 +277,7 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
         scaled = ScaleByPowerOfTen(magnitude, SignificantDigits - exponent);
     }
     long long rounded = std::llrint(scaled); // ties to even
-    if (rounded >= TenToThe18) {
+    if (rounded >= IntegerTenTo18) {
         rounded = std::llrint(static_cast<long double>(rounded) / 10);
         ++exponent;
     }
@@ -239,7 +292,7 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
     result.Exponent = exponent;
     std::uint64_t kept = all; // d1..dN as a whole number
     if (count < SignificantDigits) {
-        const std::uint64_t withNext = all / IntegerPowersOfTen[SignificantDigits - 1 - count];
+        const std::uint64_t withNext = DivideByPowerOfTen[SignificantDigits - 1 - count](all);
         kept = withNext / 10;
         if (withNext % 10 >= 5 && ++kept == IntegerPowersOfTen[count]) { // carry past d1
             kept = 1;
@@ -247,34 +300,57 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
             ++result.Exponent;
         }
     }
-    char digits[SignificantDigits];
-    WriteDigits(kept, count, digits);
-    while (count > 0 && digits[count - 1] == '0')
+    WriteDigits(kept, count, result.Buffer.data());
+    while (count > 0 && result.Buffer[count - 1] == '0')
         --count;
-    result.Digits.assign(digits, count);
+    result.Count = count;
     return result;
+}
+
+} // namespace
+
+DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals)
+{
+    const RoundedDigits d = Round(value, precision, decimals);
+    return {d.Exponent, d.Negative, std::string(d.Digits())};
 }
 
 std::string FormatGeneral(long double value, int precision, const LocaleValues &locale)
 {
-    if (auto text = NonFiniteText(value))
-        return *text;
-    const DecimalDigitsResult d = DecimalDigits(value, precision, UnlimitedDecimals);
-    if (d.Exponent > precision || d.Exponent < -3)
-        return ScientificLayout(d, locale);
+    std::string text;
+    AppendGeneral(text, value, precision, locale);
+    return text;
+}
 
-    std::string text = d.Negative ? "-" : "";
+void AppendGeneral(std::string &text, long double value, int precision, const LocaleValues &locale)
+{
+    if (!std::isfinite(value)) {
+        text += *NonFiniteText(value);
+        return;
+    }
+    const RoundedDigits d = Round(value, precision, UnlimitedDecimals);
+    if (d.Exponent > precision || d.Exponent < -3) {
+        AppendScientific(text, d, locale);
+        return;
+    }
+    if (d.Negative)
+        text += '-';
     if (d.Exponent <= 0) {
         text += '0';
-        if (!d.Digits.empty())
-            text += locale.DecimalSeparator + std::string(static_cast<size_t>(-d.Exponent), '0') + d.Digits;
-        return text;
+        if (d.Count > 0) {
+            AppendPiece(text, locale.DecimalSeparator);
+            text.append(static_cast<size_t>(-d.Exponent), '0');
+            text += d.Digits();
+        }
+        return;
     }
-    const auto integerDigits = static_cast<size_t>(d.Exponent);
-    text += ZeroPadded(d.Digits, 0, integerDigits);
-    if (d.Digits.size() > integerDigits)
-        text += locale.DecimalSeparator + d.Digits.substr(integerDigits);
-    return text;
+    for (int i = 0; i < d.Exponent; ++i)
+        text += d.DigitAt(i);
+    if (d.Count > static_cast<size_t>(d.Exponent)) {
+        AppendPiece(text, locale.DecimalSeparator);
+        for (size_t i = static_cast<size_t>(d.Exponent); i < d.Count; ++i)
+            text += d.Buffer[i];
+    }
 }
 
 std::string FormatCurrency(long double value, const LocaleValues &locale)
@@ -286,14 +362,14 @@ std::string FormatCurrency(long double value, const LocaleValues &locale)
 
 void AppendCurrency(std::string &text, long double value, const LocaleValues &locale)
 {
-    if (auto nonFinite = NonFiniteText(value)) {
-        text += *nonFinite;
+    if (!std::isfinite(value)) {
+        text += *NonFiniteText(value);
         return;
     }
-    constexpr int currencyPrecision = 10;
-    const DecimalDigitsResult d = DecimalDigits(value, currencyPrecision, 2);
-    if (d.Exponent > currencyPrecision)
-        text += ScientificLayout(d, locale);
+    constexpr int CurrencyPrecision = 10;
+    const RoundedDigits d = Round(value, CurrencyPrecision, 2);
+    if (d.Exponent > CurrencyPrecision)
+        AppendScientific(text, d, locale);
     else if (d.Negative)
         AppendCurrencyPattern(
             text, NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))], d, locale);
@@ -307,7 +383,7 @@ std::string FormatFixed(long double value, int decimals, const LocaleValues &loc
     if (!std::isfinite(value) || std::fabs(value) >= TenTo18)
         return FormatGeneral(value, 15, locale);
     decimals = std::clamp(decimals, 0, SignificantDigits);
-    const DecimalDigitsResult d = DecimalDigits(value, SignificantDigits, decimals);
+    const RoundedDigits d = Round(value, SignificantDigits, decimals);
     std::string text = d.Negative ? "-" : "";
     AppendFixedNumber(text, d, decimals, std::string(), locale.DecimalSeparator);
     return text;

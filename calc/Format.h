@@ -27,14 +27,15 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
 // General layout with at most `precision` significant digits (8.75, 1E-5, 1.2346E5); scientific
 // when the decimal exponent exceeds `precision` or the value is below 0.0001. Infinities and
 // not-a-number values read "INF", "-INF" and "NAN".
-std::string FormatGeneral(long double value, int precision,
-                          const LocaleValues &locale = CurrentLocaleValues());
+std::string FormatGeneral(long double value, int precision, const LocaleValues &locale);
+// The same, appended to `text` (saves a copy where the layout follows a prefix).
+void AppendGeneral(std::string &text, long double value, int precision, const LocaleValues &locale);
 
 // Currency layout: ten significant digits, two decimals, grouping and the locale's patterns
 // ($100,000.00, ($4,000.00)); 10,000,000,000 and beyond in the bare scientific layout (1.23456789E10).
-std::string FormatCurrency(long double value, const LocaleValues &locale = CurrentLocaleValues());
+std::string FormatCurrency(long double value, const LocaleValues &locale);
 // The same, appended to `text` (saves a copy where the layout follows a prefix).
-void AppendCurrency(std::string &text, long double value, const LocaleValues &locale = CurrentLocaleValues());
+void AppendCurrency(std::string &text, long double value, const LocaleValues &locale);
 
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
 // (0..18, others count as the nearest end), rounded half away from zero on 18 significant digits; 1E18 and
@@ -42,11 +43,11 @@ void AppendCurrency(std::string &text, long double value, const LocaleValues &lo
 // its sign
 // ("-0.00" for -0.001) unless its magnitude is below a tenth of the last decimal's unit ("0.00" for
 // -0.0004).
-std::string FormatFixed(long double value, int decimals, const LocaleValues &locale = CurrentLocaleValues());
+std::string FormatFixed(long double value, int decimals, const LocaleValues &locale);
 
 // The standard decimal text-to-number conversion: optional blanks around, a sign, digits with the
 // locale's decimal separator (no grouping; digits on at least one side of it), an optional exponent
 // (E or e, a sign, digits); rounded to the nearest double. A value too small for a double reads as
 // zero; one too large for it raises OverflowError. Anything else raises
 // ConversionError("'<text>' is not a valid floating point value").
-double TextToFloat(const std::string &text, const LocaleValues &locale = CurrentLocaleValues());
+double TextToFloat(const std::string &text, const LocaleValues &locale);

@@ -20,12 +20,6 @@ bool IsOneCharacter(const std::string &text)
 
 namespace {
 
-LocaleValues &MutableCurrentValues()
-{
-    static LocaleValues values;
-    return values;
-}
-
 bool Given(int field)
 {
     return field != CHAR_MAX;
@@ -60,14 +54,14 @@ int NegativeCurrencyPattern(const CurrencyPlacement &placement)
     const int blank = Given(placement.SepBySpace) ? placement.SepBySpace : 0;
     // Rows: sign position 0..4; columns: blank 0, 1, 2. A layout without a code of its own (such as
     // a blank between sign and symbol where the sign leads) takes the code with the same order.
-    static constexpr int symbolFirst[5][3] = {
+    static constexpr int SymbolFirst[5][3] = {
         {0, 14, 14}, // (¤N)  (¤ N)
         {1, 9, 1},   // -¤N   -¤ N
         {3, 11, 3},  // ¤N-   ¤ N-
         {1, 9, 1},   // sign just before the symbol, which leads: as sign first
         {2, 12, 12}, // ¤-N   ¤ -N
     };
-    static constexpr int symbolLast[5][3] = {
+    static constexpr int SymbolLast[5][3] = {
         {4, 15, 15}, // (N¤)  (N ¤)
         {5, 8, 5},   // -N¤   -N ¤
         {7, 10, 7},  // N¤-   N ¤-
@@ -76,7 +70,7 @@ int NegativeCurrencyPattern(const CurrencyPlacement &placement)
     };
     const int posn = placement.SignPosn >= 0 && placement.SignPosn <= 4 ? placement.SignPosn : 1;
     const int column = blank >= 0 && blank <= 2 ? blank : 0;
-    return placement.CsPrecedes ? symbolFirst[posn][column] : symbolLast[posn][column];
+    return placement.CsPrecedes ? SymbolFirst[posn][column] : SymbolLast[posn][column];
 }
 
 LocaleValues ReadSystemLocaleValues()
@@ -94,14 +88,4 @@ LocaleValues ReadSystemLocaleValues()
     if (values.ThousandSeparator == values.DecimalSeparator)
         values.ThousandSeparator = values.DecimalSeparator == "," ? "." : ",";
     return values;
-}
-
-const LocaleValues &CurrentLocaleValues()
-{
-    return MutableCurrentValues();
-}
-
-void SetCurrentLocaleValues(const LocaleValues &values)
-{
-    MutableCurrentValues() = values;
 }

@@ -37,8 +37,3 @@ int NegativeCurrencyPattern(const CurrencyPlacement &placement);
 // a separator that is not one UTF-8 character falls back to the default, and a thousands separator
 // equal to the decimal separator is replaced by whichever of "," and "." differs from it.
 LocaleValues ReadSystemLocaleValues();
-
-// The values the program formats with: the defaults until SetCurrentLocaleValues is called.
-// Not synchronised: read and set on the user-interface thread only.
-const LocaleValues &CurrentLocaleValues();
-void SetCurrentLocaleValues(const LocaleValues &values);

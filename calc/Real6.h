@@ -100,7 +100,7 @@ inline long double Real6::ToExtended() const
 {
     // 2^(e - 129 - 39) for every exponent byte e; an integer times a power of two is exact and,
     // unlike assembling the bytes, needs no round trip through memory.
-    static constexpr std::array<long double, 256> scales = [] {
+    static constexpr std::array<long double, 256> Scales = [] {
         std::array<long double, 256> table{};
         long double scale = 1;
         for (int e = 0; e < ExponentBias + SignificandBits - 1; ++e)
@@ -112,6 +112,6 @@ inline long double Real6::ToExtended() const
         return table;
     }();
     const long double magnitude =
-        static_cast<long double>(static_cast<std::int64_t>(m_significand)) * scales[m_exponent];
+        static_cast<long double>(static_cast<std::int64_t>(m_significand)) * Scales[m_exponent];
     return m_negative ? -magnitude : magnitude;
 }

@@ -18,10 +18,16 @@ int WholeNumberIn(const std::string &text, int lowest, int highest, const std::s
     return value;
 }
 
-std::string OneCharacter(const std::string &text, const std::string &what)
+// One character that no number read or printed by the tool contains: not a digit, a blank, a sign
+// or an exponent letter.
+std::string Separator(const std::string &text, const std::string &what)
 {
     if (!IsOneCharacter(text))
         throw UsageError(what + " must be one character, not '" + text + "'");
+    if (text.find_first_of("0123456789 \t\n\v\f\r+-eE") != std::string::npos) {
+        throw UsageError(what + " must not be a digit, a blank, a sign or an exponent letter, not '" + text +
+                         "'");
+    }
     return text;
 }
 
@@ -34,7 +40,16 @@ LocaleValues ChartToolOptions::Locale(LocaleValues system) const
     system.NegCurrFormat = NegCurrFormat.value_or(system.NegCurrFormat);
     system.ThousandSeparator = ThousandSeparator.value_or(system.ThousandSeparator);
     system.DecimalSeparator = DecimalSeparator.value_or(system.DecimalSeparator);
-    return system;
+    if (system.ThousandSeparator != system.DecimalSeparator)
+        return system;
+    const std::string separator = "'" + system.DecimalSeparator + "'";
+    if (ThousandSeparator && DecimalSeparator)
+        throw UsageError("--thousands-separator and --decimal-separator must differ, not both " + separator);
+    if (DecimalSeparator)
+        throw UsageError("--decimal-separator " + separator +
+                         " is the locale's thousands separator; give --thousands-separator too");
+    throw UsageError("--thousands-separator " + separator +
+                     " is the locale's decimal separator; give --decimal-separator too");
 }
 
 ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
@@ -50,9 +65,9 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
              options.NegCurrFormat = WholeNumberIn(v, 0, 15, "--negative-currency-format");
          }},
         {"--thousands-separator",
-         [&](const std::string &v) { options.ThousandSeparator = OneCharacter(v, "--thousands-separator"); }},
+         [&](const std::string &v) { options.ThousandSeparator = Separator(v, "--thousands-separator"); }},
         {"--decimal-separator",
-         [&](const std::string &v) { options.DecimalSeparator = OneCharacter(v, "--decimal-separator"); }},
+         [&](const std::string &v) { options.DecimalSeparator = Separator(v, "--decimal-separator"); }},
     };
 
     std::vector<std::string> positional;
@@ -111,11 +126,11 @@ Options (the locale values default to the system's, from LANG and LC_*):
   --currency-symbol S              currency symbol text
   --currency-format N              positive currency pattern 0..3 (0 $1, 1 1$, 2 $ 1, 3 1 $)
   --negative-currency-format N     negative currency pattern 0..15 (0 ($1), 1 -$1, 5 -1$, 8 -1 $, ...)
-  --thousands-separator C          one character
-  --decimal-separator C            one character
+  --thousands-separator C          one character: no digit, blank, sign, e or E
+  --decimal-separator C            one character like the thousands separator, and not the same
   --help                           this text
 
-Messages of the run (a corrected year count as "Years: 30", information, failures) go to standard
-error. Exit status: 0 when the chart was completed, 1 when a failure ended the run, 2 for a usage error.
+Messages of the run (a corrected year count as "Years: 30", information, failures, and which
+argument a failure came from) go to standard error. Exit status: 0 when the chart was completed, 1 when a failure ended the run, 2 for a usage error.
 )";
 }

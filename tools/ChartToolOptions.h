@@ -28,7 +28,8 @@ struct ChartToolOptions {
     std::optional<std::string> ThousandSeparator;
     std::optional<std::string> DecimalSeparator;
 
-    // The system's values with the overrides given on the command line.
+    // The system's values with the overrides given on the command line. Raises UsageError when the
+    // two separators end up the same.
     LocaleValues Locale(LocaleValues system) const;
 };
 

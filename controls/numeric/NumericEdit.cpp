@@ -112,14 +112,21 @@ void TNumericEdit::SetMaxLength(int maxLength)
     m_maxLength = std::max(maxLength, 0);
 }
 
+void TNumericEdit::SetLocale(const LocaleValues &locale)
+{
+    const double value = Value();
+    m_locale = locale;
+    SetValue(value);
+}
+
 double TNumericEdit::Value() const
 {
-    return ReadNumber(text(), CurrentLocaleValues());
+    return ReadNumber(text(), m_locale);
 }
 
 void TNumericEdit::SetValue(double value)
 {
-    setText(FormatCanonical(value, m_decimals, CurrentLocaleValues()));
+    setText(FormatCanonical(value, m_decimals, m_locale));
 }
 
 void TNumericEdit::ApplyDecimals()
@@ -130,7 +137,7 @@ void TNumericEdit::ApplyDecimals()
 NumericText TNumericEdit::Model() const
 {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    return NumericText(text(), start, selectionLength(), m_decimals, CurrentLocaleValues());
+    return NumericText(text(), start, selectionLength(), m_decimals, m_locale);
 }
 
 void TNumericEdit::Show(const NumericText &model)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LocaleValues.h"
 #include "common/Alignment.h"
 
 #include <QClipboard>
@@ -34,6 +35,12 @@ public:
     void SetMinValue(double minValue);
     double MaxValue() const { return m_maxValue; }
     void SetMaxValue(double maxValue);
+
+    // The separators the text is read and shown with; the defaults (a full stop for decimals) until
+    // set. A new value keeps the number: the text is read with the old separators and shown with the
+    // new ones, which raises ConversionError when the text is not a number.
+    const LocaleValues &Locale() const { return m_locale; }
+    void SetLocale(const LocaleValues &locale);
 
     QString Version() const { return QStringLiteral("1.00.01"); }
     void SetVersion(const QString &) {} // the version is fixed
@@ -105,4 +112,5 @@ private:
     double m_maxValue = 0;
     bool m_autoSelect = true;
     int m_maxLength = 0;
+    LocaleValues m_locale;
 };

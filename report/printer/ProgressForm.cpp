@@ -1,13 +1,12 @@
 #include "printer/ProgressForm.h"
 
 #include "common/FailureGuard.h"
+#include "common/WindowLook.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 
 void ProgressSteps::SetMaximum(int maximum)
@@ -39,8 +38,7 @@ TRPProgressForm::TRPProgressForm(const QString &caption, QWidget *parent)
     cancel->setGeometry(170, 75, 60, 26);
     cancel->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &TRPProgressForm::reject);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 void TRPProgressForm::SetMaximum(int maximum)
@@ -66,8 +64,5 @@ void TRPProgressForm::SetText(const QString &text)
 
 void TRPProgressForm::reject()
 {
-    RunGuarded([this] {
-        if (OnCancel)
-            OnCancel();
-    });
+    RaiseGuarded(OnCancel);
 }

@@ -267,14 +267,15 @@ TEST_F(ChartWindowTest, ZeroYearsAreCorrectedToThirtyWithAMessage)
     EXPECT_EQ(Cell(4, 6), QStringLiteral(" $786.70"));
 }
 
-TEST_F(ChartWindowTest, TermFieldKeepsItsRangeOpenButItsInvalidEntryHandlerIsBound)
+// The term field's range stays open: a term beyond 999 years is computed without a range message.
+TEST_F(ChartWindowTest, TermFieldTakesAThousandYearsWithoutARangeMessage)
 {
-    EXPECT_EQ(c().edtTerm->MinValue(), 0);
-    EXPECT_EQ(c().edtTerm->MaxValue(), 0);
-    ASSERT_TRUE(static_cast<bool>(c().edtTerm->OnInvalidEntry));
-    c().edtTerm->OnInvalidEntry(c().edtTerm);
-    EXPECT_EQ(messages, QStringList{QStringLiteral("The number of years must be between 1 and 999.")});
-    EXPECT_EQ(QApplication::focusWidget(), c().edtTerm);
+    Tab();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1000"));
+    ASSERT_EQ(c().edtTerm->text(), QStringLiteral("1000"));
+    Tab();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(Cell(4, 6), QStringLiteral(" $729.17")); // next to interest only
 }
 
 TEST_F(ChartWindowTest, CopyPutsTheWholeChartOnTheClipboardAsTabSeparatedLines)
@@ -291,6 +292,23 @@ TEST_F(ChartWindowTest, CopyPutsTheWholeChartOnTheClipboardAsTabSeparatedLines)
               QStringList({"Amount/Rate", "8%", "8.25%", "8.5%", "8.75%", "9%", "9.25%", "9.5%"}));
     EXPECT_TRUE(lines[6].startsWith(QStringLiteral("$100,000.00\t$733.76\t")));
     EXPECT_EQ(lines[6].split(QLatin1Char('\t'))[4], QStringLiteral("$786.70"));
+}
+
+TEST_F(ChartWindowTest, CopyAfterAFailedRebuildCopiesTheLastCompletedChart)
+{
+    Tab();
+    Tab();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0.3"));
+    Tab();
+    ASSERT_EQ(Cell(1, 0), QStringLiteral("  -0.45%"));
+    QTest::mouseClick(c().rgInterest->Button(0), Qt::LeftButton, {}, QPoint(5, 7));
+    ASSERT_EQ(Cell(1, 0), QStringLiteral("  1.1369E-13%")); // the failed rebuild's new heading
+    EXPECT_EQ(window->LastChart().Cell(1, 0), "  -0.45%");
+    ClickCell(0, 3); // a heading: takes the focus without a rebuild
+    ASSERT_EQ(QApplication::focusWidget(), c().grdPayment);
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(c().grdPayment, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Amount/Rate\t-0.45%\t")));
 }
 
 TEST_F(ChartWindowTest, CopyInAFieldCopiesTheFieldsTextOnly)

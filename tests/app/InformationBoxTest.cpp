@@ -43,7 +43,7 @@ TEST(InformationBox, ShownModallyCentredOnTheScreenUntilOkIsClicked)
         seenCentre = box->frameGeometry().center();
         box->button(QMessageBox::Ok)->click();
     });
-    ShowInformation(QString::fromLatin1(ArithmeticFailureMessage));
+    ShowInformationBox(QString::fromLatin1(ArithmeticFailureMessage));
     EXPECT_TRUE(wasModal);
     EXPECT_EQ(seenText.count(QLatin1Char('\n')), 3);
     EXPECT_FALSE(seenText.contains(QLatin1Char('\r')));
@@ -55,7 +55,7 @@ TEST(InformationBox, AShowerReplacesTheBoxUntilRemoved)
 {
     QStringList seen;
     const InformationShower before = SetInformationShower([&](const QString &text) { seen << text; });
-    ShowInformation(QStringLiteral("first"));
+    ShowInformationBox(QStringLiteral("first"));
     const InformationShower mine = SetInformationShower(before);
     EXPECT_EQ(seen, QStringList{QStringLiteral("first")});
     EXPECT_TRUE(static_cast<bool>(mine));

@@ -17,10 +17,8 @@ class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        previousLocale = CurrentLocaleValues();
-        SetCurrentLocaleValues(LocaleValues{"$", 0, 0, ",", "."});
         previousShower = SetInformationShower([this](const QString &text) { messages << text; });
-        window = std::make_unique<TfrmMain>();
+        window = std::make_unique<TfrmMain>(LocaleValues{"$", 0, 0, ",", "."});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -32,7 +30,6 @@ protected:
             popup->close();
         window.reset();
         SetInformationShower(previousShower);
-        SetCurrentLocaleValues(previousLocale);
     }
 
     const TMainWindowControls &c() const { return window->Controls(); }
@@ -47,5 +44,4 @@ protected:
     std::unique_ptr<TfrmMain> window;
     QStringList messages;
     InformationShower previousShower;
-    LocaleValues previousLocale;
 };

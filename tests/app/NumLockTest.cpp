@@ -64,7 +64,7 @@ TEST_F(NumLockOnX11, TheMainWindowsCreationSwitchesItOn)
 {
     SwitchNumLock(false);
     ASSERT_FALSE(IndicatorOn());
-    const TfrmMain window;
+    const TfrmMain window{LocaleValues()};
     EXPECT_TRUE(IndicatorOn());
 }
 

@@ -115,9 +115,9 @@ TEST(FormatGeneral, UsesTheLocalesDecimalSeparator)
 // Every finite double printed with 18 digits reads back as itself.
 TEST(FormatGeneral, EighteenDigitsReadBackExactly)
 {
-    constexpr unsigned seed = 20261207;
-    std::mt19937_64 random(seed);
-    SCOPED_TRACE("seed " + std::to_string(seed));
+    constexpr unsigned Seed = 20261207;
+    std::mt19937_64 random(Seed);
+    SCOPED_TRACE("seed " + std::to_string(Seed));
     for (int i = 0; i < 20000; ++i) {
         const auto value = std::bit_cast<double>(random());
         if (!std::isfinite(value))

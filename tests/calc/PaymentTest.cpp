@@ -85,11 +85,16 @@ TEST(CalcPayment, VanishingDiscountFactorLeavesTheInterestOnlyPayment)
     EXPECT_EQ(CalcPayment(R6(100000), rate, std::numeric_limits<std::int32_t>::max()).ToExtended(), 50000);
 }
 
-TEST(CalcPayment, ResultIsHeldAsReal6)
+// The discount factor is rounded to 40 bits before 1 minus it is taken, which shows in the payment
+// where 1 - v is small: 0.01 % a year over 12 months.
+TEST(CalcPayment, DiscountFactorIsRoundedToReal6BeforeOneMinusItIsTaken)
 {
-    const Real6 payment = CalcPayment(R6(100000), Monthly(8.75L), 360);
-    EXPECT_EQ(Real6::FromExtended(payment.ToExtended()), payment);
-    EXPECT_NE(payment.ToExtended(), 100000 * (8.75L / 1200) / (1 - std::pow(1 + 8.75L / 1200, -360.0L)));
+    const Real6 rate = Monthly(0.01L);
+    const long double i = rate.ToExtended();
+    const long double v = std::exp(std::log(1 + i) * -12);
+    const Real6 payment = CalcPayment(R6(100000), rate, 12);
+    EXPECT_EQ(payment, R6(i * 100000 / (1 - R6(v).ToExtended())));
+    EXPECT_NE(payment, R6(i * 100000 / (1 - v)));
 }
 
 enum class Kind { Overflow, DivisionByZero, InvalidOperation };

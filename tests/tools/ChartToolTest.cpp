@@ -131,28 +131,58 @@ TEST(ChartTool, ArithmeticFailureKeepsThePartialChartAndExitsWithOne)
 {
     const ToolRun run = RunTool(With(Dollars, {"--tsv", "100000", "30", "0.3", "3", "0"}));
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err, std::string(ArithmeticFailureMessage) + "\n");
+    // On a terminal the message's line breaks are plain line feeds.
+    EXPECT_EQ(run.Err, "The results of this calculation will be\ntoo large for your system to calculate.\n\n"
+                       "Please try again with smaller numbers.\n");
     const auto cells = TsvCells(run.Out);
     EXPECT_EQ(cells[0][1], "  1.1369E-13%");
     EXPECT_EQ(cells[6][0], " $100,000.00");
     EXPECT_EQ(cells[6][4], ""); // the initial chart's empty payment
 }
 
-TEST(ChartTool, TextThatIsNotANumberIsAnUnidentifiedFailure)
+struct ArgumentFailure {
+    const char *Name;
+    std::vector<std::string> Arguments;
+    const char *Message; // ArithmeticFailureMessage or OtherFailureMessage
+    const char *Line;    // the tool's own line naming the argument
+};
+
+class ChartToolArgumentFailure : public testing::TestWithParam<ArgumentFailure> {};
+
+// The failure's message, then a line that names the argument and the reason; the chart stays initial.
+TEST_P(ChartToolArgumentFailure, NamesTheArgumentAndTheReason)
 {
-    const ToolRun run = RunTool(With(Dollars, {"--tsv", "lots", "30", "8.75"}));
+    const ToolRun run = RunTool(With(Dollars, GetParam().Arguments));
     EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err, std::string(OtherFailureMessage) + "\n");
+    EXPECT_EQ(run.Err,
+              WithPlainLineFeeds(GetParam().Message) + "\nquillmere-chart: " + GetParam().Line + "\n");
     EXPECT_EQ(TsvCells(run.Out)[1][0], InitialPaymentChart().Cell(0, 1));
 }
 
-TEST(ChartTool, AmountBeyondTheDoubleRangeIsTooLargeToCalculate)
-{
-    const ToolRun run = RunTool(With(Dollars, {"--tsv", "1" + std::string(400, '0'), "30", "8.75"}));
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Err, std::string(ArithmeticFailureMessage) + "\n");
-    EXPECT_EQ(TsvCells(run.Out)[1][0], InitialPaymentChart().Cell(0, 1));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ChartToolArgumentFailure,
+    testing::Values(
+        ArgumentFailure{"LoanText",
+                        {"--tsv", "abc", "30", "8"},
+                        OtherFailureMessage,
+                        "the loan amount 'abc' is not a number"},
+        ArgumentFailure{"YearsFraction",
+                        {"--tsv", "100000", "2.5", "8"},
+                        OtherFailureMessage,
+                        "the number of years '2.5' is not a whole number from -2147483648 to 178956970"},
+        ArgumentFailure{"RateText",
+                        {"--tsv", "100000", "30", "8%"},
+                        OtherFailureMessage,
+                        "the interest rate '8%' is not a number"},
+        ArgumentFailure{"LoanBeyondTheDoubleRange",
+                        {"--tsv", "1e400", "30", "8"},
+                        ArithmeticFailureMessage,
+                        "the loan amount '1e400' is too large: the chart's numbers reach about 1.7E38"},
+        ArgumentFailure{"RateBeyondReal6",
+                        {"--tsv", "100000", "30", "-2e38"},
+                        ArithmeticFailureMessage,
+                        "the interest rate '-2e38' is too large: the chart's numbers reach about 1.7E38"}),
+    [](const testing::TestParamInfo<ArgumentFailure> &info) { return std::string(info.param.Name); });
 
 TEST(ChartTool, LocaleOverridesChangeTheTextsAndTheReading)
 {
@@ -162,7 +192,8 @@ TEST(ChartTool, LocaleOverridesChangeTheTextsAndTheReading)
     const auto cells = TsvCells(run.Out);
     EXPECT_EQ(cells[0][4], "  8,75%");
     EXPECT_EQ(cells[1][0], " -$4.000,00");
-    const ToolRun fullStop = RunTool(With(Dollars, {"--decimal-separator", ",", "1000", "30", "8.75"}));
+    const ToolRun fullStop = RunTool(
+        With(Dollars, {"--decimal-separator", ",", "--thousands-separator", ".", "1000", "30", "8.75"}));
     EXPECT_EQ(fullStop.Status, 1);
 }
 
@@ -208,6 +239,15 @@ INSTANTIATE_TEST_SUITE_P(
                     std::vector<std::string>{"--currency-format", "4", "100000", "30", "8.75"},
                     std::vector<std::string>{"--decimal-separator", "ab", "100000", "30", "8.75"},
                     std::vector<std::string>{"--thousands-separator", "\x80\x80", "100000", "30", "8.75"},
+                    // Separators a number contains, or the same one twice (the C locale's are , and .).
+                    std::vector<std::string>{"--decimal-separator", "5", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--thousands-separator", " ", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--decimal-separator", "-", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--thousands-separator", "E", "100000", "30", "8.75"},
+                    std::vector<std::string>{"--decimal-separator=;", "--thousands-separator=;", "1", "30",
+                                             "8"},
+                    std::vector<std::string>{"--decimal-separator", ",", "100000", "30", "8,75"},
+                    std::vector<std::string>{"--thousands-separator", ".", "100000", "30", "8.75"},
                     std::vector<std::string>{"100000", "30", "8.75", "--currency-symbol"}),
     [](const testing::TestParamInfo<std::vector<std::string>> &info) {
         return "Case" + std::to_string(info.index);

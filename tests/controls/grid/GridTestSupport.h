@@ -61,9 +61,9 @@ inline QFont CrispArial(int pixelSize = 11)
     return font;
 }
 
-// The main window's payment chart: 8 columns by 12 rows, column 4 and row 6 yellow, cell (4, 6)
-// selected.
-inline void SetUpAsChart(TStyledGrid &grid)
+// A filled 8 x 12 grid with one heading row and column, centred crisp text, column 4 and row 6
+// yellow, cell (4, 6) selected. (The payment chart's own set-up is tested with the app.)
+inline void SetUpFilledGrid(TStyledGrid &grid)
 {
     grid.SetColCount(8);
     grid.SetRowCount(12);

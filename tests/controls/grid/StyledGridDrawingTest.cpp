@@ -14,13 +14,13 @@ QPoint Background(const TStyledGrid &grid, int col, int row)
     return QPoint(rect.left() + 3, rect.bottom() - 2);
 }
 
-class ChartGrid : public testing::Test {
+class FilledGrid : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(window.Active);
         grid = window.Grid;
-        SetUpAsChart(*grid);
+        SetUpFilledGrid(*grid);
         window.Window.resize(600, 320);
         window.Other->setFocus();
     }
@@ -28,57 +28,7 @@ protected:
     TStyledGrid *grid = nullptr;
 };
 
-TEST_F(ChartGrid, FixedCellsSilverColumn4AndRow6YellowOthersWhite)
-{
-    const QImage image = RenderGrid(*grid);
-    for (int col = 0; col < 8; ++col) {
-        for (int row = 0; row < 12; ++row) {
-            SCOPED_TRACE(testing::Message() << "cell " << col << ", " << row);
-            QColor expected = clWhite;
-            if (col == 0 || row == 0)
-                expected = clSilver;
-            else if (col == 4 || row == 6)
-                expected = clYellow;
-            EXPECT_EQ(image.pixelColor(Background(*grid, col, row)), expected);
-        }
-    }
-}
-
-TEST_F(ChartGrid, AllCellsFitWithoutScrollBars)
-{
-    EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
-    EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0);
-    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
-    EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
-    // 8 columns of 69 pixels plus their grid lines and the 2-pixel border on each side.
-    EXPECT_EQ(grid->frameWidth(), 2);
-    EXPECT_EQ(CellInImage(*grid, 7, 0).right() + 1 + 1 + 2, 564);
-}
-
-TEST_F(ChartGrid, BorderAndHeadingBevelsAreInTheClassic3DColours)
-{
-    const QColor shadow(128, 128, 128);
-    const QColor darkShadow(64, 64, 64);
-    const QImage image = RenderGrid(*grid);
-    const QPoint bottomRight(grid->width() - 1, grid->height() - 1);
-    // Sunken border: shadow over highlight outside, dark 3-D over light 3-D (the face) inside.
-    EXPECT_EQ(image.pixelColor(0, 40), shadow);
-    EXPECT_EQ(image.pixelColor(40, 0), shadow);
-    EXPECT_EQ(image.pixelColor(bottomRight.x(), 40), clWhite);
-    EXPECT_EQ(image.pixelColor(40, bottomRight.y()), clWhite);
-    EXPECT_EQ(image.pixelColor(1, 40), darkShadow);
-    EXPECT_EQ(image.pixelColor(40, 1), darkShadow);
-    EXPECT_EQ(image.pixelColor(bottomRight.x() - 1, 40), clSilver);
-    EXPECT_EQ(image.pixelColor(40, bottomRight.y() - 1), clSilver);
-    // A heading cell: highlight at its top and left, shadow at its bottom and right.
-    const QRect heading = CellInImage(*grid, 2, 0);
-    EXPECT_EQ(image.pixelColor(heading.left() + 5, heading.top()), clWhite);
-    EXPECT_EQ(image.pixelColor(heading.left(), heading.top() + 5), clWhite);
-    EXPECT_EQ(image.pixelColor(heading.left() + 5, heading.bottom()), shadow);
-    EXPECT_EQ(image.pixelColor(heading.right(), heading.top() + 5), shadow);
-}
-
-TEST_F(ChartGrid, SelectedCellUsesSelectedColoursOnlyWithoutFocus)
+TEST_F(FilledGrid, SelectedCellUsesSelectedColoursOnlyWithoutFocus)
 {
     grid->SetSelectedCellColor(clAqua);
     grid->SetSelectedFontColor(clRed);
@@ -96,20 +46,7 @@ TEST_F(ChartGrid, SelectedCellUsesSelectedColoursOnlyWithoutFocus)
     EXPECT_FALSE(HasPixel(image, inside, clRed));
 }
 
-TEST_F(ChartGrid, SelectedCellIsYellowWithBlackTextEitherWay)
-{
-    const QRect inside = CellInImage(*grid, 4, 6).adjusted(2, 2, -2, -2);
-    for (bool focused : {false, true}) {
-        SCOPED_TRACE(focused ? "focused" : "not focused");
-        if (focused)
-            grid->setFocus();
-        const QImage image = RenderGrid(*grid);
-        EXPECT_EQ(image.pixelColor(Background(*grid, 4, 6)), clYellow);
-        EXPECT_TRUE(HasPixel(image, inside, clBlack));
-    }
-}
-
-TEST_F(ChartGrid, TextsAreCentredTwoPixelsBelowTheCellTop)
+TEST_F(FilledGrid, TextsAreCentredTwoPixelsBelowTheCellTop)
 {
     const QImage image = RenderGrid(*grid);
     const QFontMetrics metrics(grid->font());

@@ -98,18 +98,6 @@ private:
     std::vector<std::string> m_messages;
 };
 
-class ScopedLocale {
-public:
-    explicit ScopedLocale(const LocaleValues &values) : m_saved(CurrentLocaleValues())
-    {
-        SetCurrentLocaleValues(values);
-    }
-    ~ScopedLocale() { SetCurrentLocaleValues(m_saved); }
-
-private:
-    LocaleValues m_saved;
-};
-
 TEST(NumericEdit, ANewFieldIsRightAlignedAndShowsZeroWithTwoDecimals)
 {
     TNumericEdit edit;
@@ -218,8 +206,9 @@ TEST(NumericEdit, CommaLocaleFormatsReadsAndTypesWithTheComma)
     LocaleValues comma;
     comma.DecimalSeparator = ",";
     comma.ThousandSeparator = ".";
-    const ScopedLocale locale(comma);
     TNumericEdit edit;
+    edit.SetLocale(comma);
+    EXPECT_EQ(edit.text(), "0,00");
     edit.SetValue(12.5);
     EXPECT_EQ(edit.text(), "12,50");
     edit.setCursorPosition(0);
