@@ -165,6 +165,11 @@ void TFmPreview::FormShow(QObject *)
 
 void TFmPreview::FormActivate(QObject *)
 {
+    TakeWorkArea();
+}
+
+void TFmPreview::TakeWorkArea()
+{
     const QScreen *screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
@@ -329,7 +334,11 @@ bool TFmPreview::event(QEvent *event)
 
 void TFmPreview::showEvent(QShowEvent *event)
 {
-    RunGuarded([this] { FormShow(this); });
+    RunGuarded([this] {
+        FormShow(this);
+        // Before it appears, so that it never shows at its design size first.
+        TakeWorkArea();
+    });
     QDialog::showEvent(event);
     // A modal window that has just opened is the one the user works in, with or without a window
     // manager to say so.

@@ -76,6 +76,8 @@ protected:
 
 private:
     void BindHandlers();
+    // Frame on the work area of the window's screen (the screen less any panels).
+    void TakeWorkArea();
     void PlaceRightEndButtons();
     void ShowPageLabel();
     void EnableZoomButtons(TFlatButton *shownView);
