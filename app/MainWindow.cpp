@@ -177,7 +177,9 @@ void TfrmMain::ShowPaymentSchedule(int column, int row)
         ShowInformationBox(QString::fromUtf8(refused.what()));
         return;
     }
-    auto *window = new TfrmSchedule(std::move(schedule), m_locale, this);
+    auto *window = new TfrmSchedule(
+        std::move(schedule), m_locale, [this]() -> TRPPrinter & { return m_printedChart.ReportPrinter(); },
+        this);
     // Each further window a step down and to the right, so that none hides the one before.
     const int step =
         24 * static_cast<int>(findChildren<TfrmSchedule *>(Qt::FindDirectChildrenOnly).size() % 8);

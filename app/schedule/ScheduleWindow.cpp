@@ -5,6 +5,8 @@
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
 #include "common/FailureGuard.h"
+#include "printer/ReportPrinter.h"
+#include "schedule/ScheduleReport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,19 @@ namespace {
 constexpr QSize ClientSize{600, 480};
 constexpr int RowHeight = 20;
 constexpr int CellPadding = 16;
+
+// A toolbar button that shows only its glyph, with a raised bevel under the pointer and its hint.
+TFlatButton *ToolbarButton(QWidget *parent, const QString &glyph, const QString &hint)
+{
+    auto *button = new TFlatButton(parent);
+    button->setFixedSize(25, 24);
+    button->SetBitmap(BuiltInPicture(glyph));
+    button->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
+    button->SetHint(hint);
+    button->SetShowHint(true);
+    button->setAccessibleName(hint);
+    return button;
+}
 
 TBevelPanel *Panel(QWidget *window, const QString &accessibleName)
 {
@@ -58,8 +73,10 @@ void SizeColumns(QTableView &view, const TScheduleModel &model)
 
 } // namespace
 
-TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, QWidget *owner)
-    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale)
+TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
+                           ReportPrinterSource reportPrinter, QWidget *owner)
+    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale),
+      m_reportPrinter(std::move(reportPrinter))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Payment Schedule"));
@@ -81,13 +98,9 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.chkByYear->setFont(Arial(11));
     tools->addWidget(c.chkByYear);
     tools->addStretch();
-    c.btnClose = new TFlatButton(c.pnlToolbar);
-    c.btnClose->setFixedSize(25, 24);
-    c.btnClose->SetBitmap(BuiltInPicture(ExitGlyph()));
-    c.btnClose->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
-    c.btnClose->SetHint(QStringLiteral("Close"));
-    c.btnClose->SetShowHint(true);
-    c.btnClose->setAccessibleName(QStringLiteral("Close"));
+    c.btnPrint = ToolbarButton(c.pnlToolbar, PrintGlyph(), QStringLiteral("Print Preview"));
+    tools->addWidget(c.btnPrint);
+    c.btnClose = ToolbarButton(c.pnlToolbar, ExitGlyph(), QStringLiteral("Close"));
     tools->addWidget(c.btnClose);
 
     c.pnlFigures = Panel(this, QStringLiteral("Loan terms and totals"));
@@ -132,10 +145,12 @@ void TfrmSchedule::BindHandlers()
     };
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Copy), &TfrmSchedule::CopySchedule);
     bindShortcut({QKeySequence(Qt::Key_Escape)}, &TfrmSchedule::btnCloseClick);
+    bindShortcut(QKeySequence::keyBindings(QKeySequence::Print), &TfrmSchedule::btnPrintClick);
     connect(m_controls.chkByYear, &QCheckBox::toggled, this,
             [this] { RunGuarded([this] { chkByYearClick(m_controls.chkByYear); }); });
-    // The flat button raises its notification guarded itself.
+    // The flat buttons raise their notifications guarded themselves.
     m_controls.btnClose->OnClick = [this](QObject *sender) { btnCloseClick(sender); };
+    m_controls.btnPrint->OnClick = [this](QObject *sender) { btnPrintClick(sender); };
 }
 
 void TfrmSchedule::chkByYearClick(QObject *)
@@ -155,6 +170,15 @@ void TfrmSchedule::ShowTotals()
 void TfrmSchedule::btnCloseClick(QObject *)
 {
     close();
+}
+
+void TfrmSchedule::btnPrintClick(QObject *)
+{
+    TRPPrinter &printer = m_reportPrinter();
+    printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
+    printer.SetProgressTitle(QStringLiteral("Preparing Payment Schedule"));
+    TRPSchedule report(m_model.Schedule(), m_model.View(), m_model.Locale(), printer);
+    report.Rep().PreviewReport();
 }
 
 void TfrmSchedule::CopySchedule(QObject *)

@@ -9,10 +9,14 @@
 #include <QList>
 #include <QTableView>
 #include <QWidget>
+#include <functional>
+
+class TRPPrinter;
 
 // The schedule window's controls. The window owns them all.
 struct TScheduleControls {
     TBevelPanel *pnlToolbar = nullptr;
+    TFlatButton *btnPrint = nullptr;
     TFlatButton *btnClose = nullptr;
     QCheckBox *chkByYear = nullptr;
     TBevelPanel *pnlFigures = nullptr;
@@ -23,12 +27,17 @@ struct TScheduleControls {
 
 // "Payment Schedule": the terms and totals of one chart cell's loan above its schedule, a month or a
 // year a row. Not modal, so several can stand side by side; it deletes itself when closed. Escape
-// and the Close button close it; Ctrl+C copies the rows shown. Every handler runs guarded.
+// and the Close button close it; Ctrl+C copies the rows shown; Print Preview (its button and
+// Ctrl+P) prints them. Every handler runs guarded.
 class TfrmSchedule : public QWidget {
     Q_OBJECT
 public:
+    // Gives the program's report printer, which prints and previews the schedule.
+    using ReportPrinterSource = std::function<TRPPrinter &()>;
+
     // A window of its own over `owner`, which owns it; the texts follow `locale`.
-    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, QWidget *owner);
+    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinterSource reportPrinter,
+                 QWidget *owner);
 
     const TScheduleControls &Controls() const { return m_controls; }
     const TScheduleModel &Model() const { return m_model; }
@@ -36,6 +45,9 @@ public:
     // "By year" switched: the table and the totals change to the yearly or the monthly rows.
     void chkByYearClick(QObject *sender);
     void btnCloseClick(QObject *sender);
+    // Print Preview: the report printer's titles, then the rows shown as a report through its
+    // preview; the pages are discarded when the preview closes. Raises what the report raises.
+    void btnPrintClick(QObject *sender);
     // The rows shown, as tab-separated text with a heading line, to the clipboard.
     void CopySchedule(QObject *sender);
 
@@ -44,5 +56,6 @@ private:
     void ShowTotals();
 
     TScheduleModel m_model;
+    ReportPrinterSource m_reportPrinter;
     TScheduleControls m_controls;
 };

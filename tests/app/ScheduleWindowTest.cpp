@@ -2,6 +2,8 @@
 #include "schedule/ScheduleWindow.h"
 
 #include "MainWindowFixture.h"
+#include "printer/ReportPrinter.h"
+#include "support/FakePrinterDevice.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,7 +40,9 @@ class ScheduleWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        window = new TfrmSchedule(TwoYearSchedule(), Dollars, nullptr);
+        printer.SetPreviewHook([this] { previewedPages.push_back(printer.PageCount()); });
+        window = new TfrmSchedule(
+            TwoYearSchedule(), Dollars, [this]() -> TRPPrinter & { return printer; }, nullptr);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -51,6 +55,9 @@ protected:
         return c().grdSchedule->model()->index(row, column).data().toString();
     }
 
+    TRPPrinter printer{
+        std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter()))};
+    std::vector<int> previewedPages; // the page count at each preview
     QPointer<TfrmSchedule> window;
 };
 
@@ -87,6 +94,15 @@ TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], QStringLiteral("Year\tTotal paid\tInterest\tPrincipal\tBalance"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
+}
+
+TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesAndDiscardThem)
+{
+    c().btnPrint->OnClick(c().btnPrint);
+    QTest::keyClick(c().grdSchedule, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(previewedPages, (std::vector<int>{1, 1}));
+    EXPECT_EQ(printer.PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
+    EXPECT_EQ(printer.PrinterState(), TRPPrinterState::Idle);
 }
 
 TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)
