@@ -58,17 +58,20 @@ QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figur
     return value;
 }
 
-// Wide enough for the headings and for the first row's texts, which hold the largest balance.
+// The columns share the view's width, none narrower than the widest heading or text of the first
+// row, which holds the largest balance.
 void SizeColumns(QTableView &view, const TScheduleModel &model)
 {
     const QFontMetrics metrics(view.font());
     const QFontMetrics headingMetrics(view.horizontalHeader()->font());
+    int width = 0;
     for (int column = 0; column < ScheduleColumnCount; ++column) {
-        int width = headingMetrics.horizontalAdvance(model.headerData(column, Qt::Horizontal).toString());
+        width = std::max(
+            width, headingMetrics.horizontalAdvance(model.headerData(column, Qt::Horizontal).toString()));
         if (model.rowCount() > 0)
             width = std::max(width, metrics.horizontalAdvance(model.index(0, column).data().toString()));
-        view.setColumnWidth(column, width + CellPadding);
     }
+    view.horizontalHeader()->setMinimumSectionSize(width + CellPadding);
 }
 
 } // namespace
@@ -121,7 +124,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     // Fixed row heights let the view place any row without measuring the ones before it.
     c.grdSchedule->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     c.grdSchedule->verticalHeader()->setDefaultSectionSize(RowHeight);
-    c.grdSchedule->horizontalHeader()->setStretchLastSection(true);
+    c.grdSchedule->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     c.grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.grdSchedule->setSelectionMode(QAbstractItemView::NoSelection);
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));

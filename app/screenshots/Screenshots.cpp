@@ -1,13 +1,15 @@
-// Renders the main window after its first rebuild, the About box and the print preview of the chart to
-// PNG files, for the README. The program starts as usual; once its window is shown the chart is built
-// and the windows are drawn into <folder>/main-window.png, <folder>/about-box.png and
-// <folder>/print-preview.png.
+// Renders the main window after its first rebuild, the About box, the print preview of the chart and
+// the payment schedule of the entered cell to PNG files, for the README. The program starts as usual;
+// once its window is shown the chart is built and the windows are drawn into
+// <folder>/main-window.png, <folder>/about-box.png, <folder>/print-preview.png and
+// <folder>/schedule-window.png.
 // Usage: quillmere-screenshots <folder>
 #include "AboutBox.h"
 #include "Application.h"
 #include "MainWindow.h"
 #include "common/FailureGuard.h"
 #include "preview/FmPreview.h"
+#include "schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,13 +46,23 @@ bool SavePreview(TfrmMain &frmMain, const QString &path)
     return saved;
 }
 
+// The schedule that a double-click on the entered cell opens.
+bool SaveSchedule(TfrmMain &frmMain, const QString &path)
+{
+    RunGuarded(
+        [&frmMain] { frmMain.ShowPaymentSchedule(PaymentChart::EnteredColumn, PaymentChart::EnteredRow); });
+    auto *schedule = frmMain.findChild<TfrmSchedule *>();
+    return schedule != nullptr && Save(*schedule, path);
+}
+
 bool SaveAll(TfrmMain &frmMain, const QDir &folder)
 {
     RunGuarded([&frmMain] { frmMain.CalculatePaymentTable(&frmMain); });
     TAboutBox aboutBox(&frmMain);
     return Save(frmMain, folder.filePath(QStringLiteral("main-window.png"))) &&
            Save(aboutBox, folder.filePath(QStringLiteral("about-box.png"))) &&
-           SavePreview(frmMain, folder.filePath(QStringLiteral("print-preview.png")));
+           SavePreview(frmMain, folder.filePath(QStringLiteral("print-preview.png"))) &&
+           SaveSchedule(frmMain, folder.filePath(QStringLiteral("schedule-window.png")));
 }
 } // namespace
 
