@@ -6,13 +6,9 @@
 #include "printer/PrinterDevice.h"
 
 #include <QString>
-#include <chrono>
 #include <functional>
 
 class TRPPrinter;
-
-// Where the report's clock comes from; the system clock unless a test sets another.
-using TRPClock = std::function<std::chrono::system_clock::time_point()>;
 
 enum class TPrinterOrientation { poPortrait, poLandscape };
 
