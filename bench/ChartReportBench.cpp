@@ -3,9 +3,7 @@
 #include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
@@ -47,13 +45,3 @@ void BM_CreateChartReport(benchmark::State &state)
 BENCHMARK(BM_CreateChartReport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
