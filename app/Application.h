@@ -1,11 +1,10 @@
 #pragma once
 
+#include "ApplicationTitle.h"
+
 #include <functional>
 
 class TfrmMain;
-
-// The application's title: the main window's caption and what the task bar shows.
-inline constexpr char ApplicationTitle[] = "Quillmere 32, 2.2";
 
 // Builds the application and runs it: the modules initialise, the application takes its name,
 // the main window is created (and runs FormCreate), then the event loop shows it and runs until it

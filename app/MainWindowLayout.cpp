@@ -1,6 +1,6 @@
 #include "MainWindowLayout.h"
 
-#include "Application.h"
+#include "ApplicationTitle.h"
 #include "AutoSizeLabel.h"
 #include "BevelPanel.h"
 #include "MakerDetails.h"

@@ -1,29 +1,11 @@
 #include "Chart.h"
+#include "LetterPrinter.h"
 #include "chart/PaymentChartReport.h"
-#include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
-
-// A Letter printer that answers at once: 8 x 10.5 inches printable at 600 dots per inch. The
-// benchmark measures the report, not the print system.
-class LetterPrinter : public PrinterDevice {
-public:
-    std::optional<PrinterFacts> Measure(const PaperSettings &) override
-    {
-        return PrinterFacts{{4800, 6300}, {600, 600}, PrinterFacts::SheetFacts{{5100, 6600}, {150, 150}}};
-    }
-    void ReadSettings() override {}
-    bool SupportsPaper(TRPPaperSize) override { return false; }
-    std::unique_ptr<PrintJob> StartJob(const QString &, const PaperSettings &) override
-    {
-        throw PrinterError("the benchmark prints nothing");
-    }
-};
 
 class InitialChart : public PrintedChartHost {
 public:
@@ -47,13 +29,3 @@ void BM_CreateChartReport(benchmark::State &state)
 BENCHMARK(BM_CreateChartReport)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

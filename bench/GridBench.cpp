@@ -1,10 +1,8 @@
 #include "PaymentChartGrid.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -59,13 +57,3 @@ void BM_ChartPaintCells(benchmark::State &state)
 }
 BENCHMARK(BM_ChartPaintCells)->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,7 @@
 
 namespace {
 // Pasting a run of zeros in front of the separator of "00.00": every one of them lengthens the
-// integer part, so the text grows to the length pasted (the main of GridBench.cpp makes the
+// integer part, so the text grows to the length pasted (OffscreenBenchMain.cpp makes the
 // application).
 void BM_PasteZerosBeforeTheSeparator(benchmark::State &state)
 {

@@ -1,10 +1,8 @@
 #include "printer/RecordedPage.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
 
@@ -72,13 +70,3 @@ void BM_ReplayChartPage(benchmark::State &state)
 BENCHMARK(BM_ReplayChartPage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

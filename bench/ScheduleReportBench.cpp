@@ -1,28 +1,11 @@
 // Recording the printed pages of a 40-year monthly payment schedule, without a print system.
-#include "printer/PrinterError.h"
+#include "LetterPrinter.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleReport.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
-#include <cstdlib>
 
 namespace {
-
-// A Letter printer that answers at once: 8 x 10.5 inches printable at 600 dots per inch.
-class LetterPrinter : public PrinterDevice {
-public:
-    std::optional<PrinterFacts> Measure(const PaperSettings &) override
-    {
-        return PrinterFacts{{4800, 6300}, {600, 600}, PrinterFacts::SheetFacts{{5100, 6600}, {150, 150}}};
-    }
-    void ReadSettings() override {}
-    bool SupportsPaper(TRPPaperSize) override { return false; }
-    std::unique_ptr<PrintJob> StartJob(const QString &, const PaperSettings &) override
-    {
-        throw PrinterError("the benchmark prints nothing");
-    }
-};
 
 void BM_CreateFortyYearScheduleReport(benchmark::State &state)
 {
@@ -44,13 +27,3 @@ void BM_CreateFortyYearScheduleReport(benchmark::State &state)
 BENCHMARK(BM_CreateFortyYearScheduleReport)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -18,3 +18,18 @@ constexpr Qt::Alignment QtAlignment(TAlignment alignment)
     }
     return Qt::AlignHCenter;
 }
+
+// The x that a line of that alignment is anchored at on the span from left to right: its left end
+// at left, its right end at right, its middle at the span's middle (rounded toward left).
+constexpr int AnchorX(TAlignment alignment, int left, int right)
+{
+    switch (alignment) {
+    case TAlignment::taLeftJustify:
+        return left;
+    case TAlignment::taRightJustify:
+        return right;
+    case TAlignment::taCenter:
+        break;
+    }
+    return left + (right - left) / 2;
+}

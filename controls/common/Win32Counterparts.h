@@ -15,7 +15,7 @@ inline constexpr char16_t BackspaceCharacter = 8;
 inline constexpr char16_t CtrlVCharacter = 22;
 inline constexpr char16_t CtrlXCharacter = 24;
 
-// A key handler consumes a key by setting its code to 0, as a VCL handler sets Key := 0.
+// A key handler consumes a key by setting its code to 0; the control then does nothing with it.
 inline constexpr int NoKey = 0;
 
 // The one clipboard of Win32.

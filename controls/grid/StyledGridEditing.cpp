@@ -98,8 +98,7 @@ void TStyledGrid::QueueCancelEdit(GridCell cell)
 {
     PostGuarded(this, [this, cell] {
         m_editing = false;
-        if (OnCancelEdit)
-            OnCancelEdit(this, cell.Col, cell.Row);
+        RaiseGuarded(OnCancelEdit, this, cell.Col, cell.Row);
     });
 }
 

@@ -23,8 +23,9 @@ namespace {
 constexpr int DefaultWidth = 73;
 constexpr int MaxDecimals = 9;
 
-// Runs a hook under the failure guard; false when it failed (the failure is reported), so that the
-// caller abandons the rest of the key or text, as an exception would have.
+// Runs a hook (or the range check that raises one) under the failure guard; false when it failed
+// (the failure is reported), so that the caller abandons the rest of the key, text or focus change,
+// as an exception would have.
 template <class Hook> bool RunHook(Hook &&hook)
 {
     bool completed = false;
@@ -281,7 +282,7 @@ void TNumericEdit::DispatchKey(QKeyEvent *event)
                event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         QLineEdit::keyPressEvent(event);
     } else {
-        // Anything else the line edit would do changes the text behind the rules' back.
+        // Anything else the line edit would do changes the text without keeping it canonical.
         event->ignore();
     }
 }
@@ -298,12 +299,8 @@ void TNumericEdit::focusInEvent(QFocusEvent *event)
     if (m_autoSelect && event->reason() != Qt::PopupFocusReason &&
         !Win32::IsFocusFromLeftMousePress(event->reason()))
         selectAll();
-    if (!Win32::ChangesActiveControl(event->reason()))
-        return;
-    RunGuarded([&] {
-        if (OnEnter)
-            OnEnter(this);
-    });
+    if (Win32::ChangesActiveControl(event->reason()))
+        RaiseGuarded(OnEnter, this);
 }
 
 void TNumericEdit::focusOutEvent(QFocusEvent *event)
@@ -312,11 +309,8 @@ void TNumericEdit::focusOutEvent(QFocusEvent *event)
     if (!Win32::ChangesActiveControl(event->reason()))
         return;
     // A text that is not a number fails the range check and so skips OnExit.
-    RunGuarded([&] {
-        CheckRange();
-        if (OnExit)
-            OnExit(this);
-    });
+    if (RunHook([this] { CheckRange(); }))
+        RaiseGuarded(OnExit, this);
 }
 
 void TNumericEdit::CheckRange()
@@ -330,7 +324,8 @@ void TNumericEdit::CheckRange()
 
 void TNumericEdit::contextMenuEvent(QContextMenuEvent *event)
 {
-    // Our own menu: every command goes through the rules, and there is no Undo or Redo.
+    // Our own menu: cut, paste and delete go through the field's editing and deletion steps, and there
+    // is no Undo or Redo.
     auto *menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const bool editable = !isReadOnly();
@@ -383,7 +378,7 @@ void TNumericEdit::dropEvent(QDropEvent *event)
     }
     setCursorPosition(cursorPositionAt(event->position().toPoint()));
     PasteText(event->mimeData()->text());
-    // Always a copy: the source keeps its text, whatever part of it the rules took in.
+    // Always a copy: the source keeps its text, whatever part of it the key filter took in.
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }

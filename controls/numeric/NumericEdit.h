@@ -13,7 +13,7 @@ class NumericText;
 // does (typing, Backspace and Delete, cut and paste by keys, context menu, middle click, drag and
 // drop, input methods) the text stays canonical (see NumericText.h), and Value reads it. The text is
 // the only store of the number, at any length. Undo and redo are not offered. Text set with setText
-// or QLineEdit's own editing slots (cut(), paste(), insert(), …) bypasses the rules, and its
+// or QLineEdit's own editing slots (cut(), paste(), insert(), …) is not kept canonical, and its
 // setMaxLength cuts the text short: use SetValue, CutToClipboard, PasteFromClipboard and SetMaxLength.
 class TNumericEdit : public QLineEdit {
     Q_OBJECT
@@ -63,7 +63,7 @@ public:
     // Shows the value with Decimals decimals (rounded half away from zero); no range check.
     void SetValue(double value);
 
-    // Cut: copies the selection to the clipboard and deletes it by the deletion rules. Paste:
+    // Cut: copies the selection to the clipboard and deletes it as Backspace steps from its right end. Paste:
     // deletes the selection, then types each character of the clipboard's text through OnKeyPress
     // and the key filter. Both do nothing on a read-only field.
     void CutToClipboard();

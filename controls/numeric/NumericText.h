@@ -54,7 +54,8 @@ public:
 
 private:
     int Length() const { return int(m_text.size()); }
-    // Index of the separator in the canonical text, counted from 1 (the Len - Decimals of the rules).
+    // Index of the decimal separator counted from 1, the text's length less the decimals; indexes
+    // beyond it are decimal digits.
     int SeparatorIndex() const { return Length() - m_decimals; }
     bool HasMinus() const { return m_text.contains(u'-'); }
     void SetCaret(int position);

@@ -6,6 +6,27 @@
 #include "engine/FormBuilding.h"
 #include "engine/PaperColors.h"
 
+#include <initializer_list>
+
+namespace {
+// A label's place in design pixels and its caption.
+struct LabelPlace {
+    int Left;
+    int Top;
+    int Width;
+    int Height;
+    const char *Caption;
+};
+
+// Labels in one font, created in the listed order.
+void Labels(TRPBand *band, const TRPFont &font, std::initializer_list<LabelPlace> labels)
+{
+    for (const LabelPlace &place : labels)
+        Label(band, place.Left, place.Top, place.Width, place.Height, QString::fromLatin1(place.Caption),
+              font);
+}
+} // namespace
+
 TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &printer)
     : m_host(host), m_rep(*this, printer)
 {
@@ -33,25 +54,24 @@ void TRPPaymentChart::CreateTitle()
     Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);   // RPLabel5
     Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);                    // RPLabel6
     Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);            // RPLabel7
-    Label(title, 80, 160, 603, 15,
-          "Halvorn Software creates highly customized financial calculators which enhance the visibility "
-          "of our clients ",
-          text12); // RPLabel2
-    Label(title, 80, 238, 590, 15,
-          "In addition to downloading other free financial calculators like this one, you can visit our "
-          "\"Gallery of Clients\" to",
-          text12); // RPLabel8
-    Label(title, 80, 206, 482, 15,
-          "For more information about Halvorn Software's products, please visit our website at ",
-          text12); // RPLabel9
-    Label(
-        title, 80, 253, 574, 15,
-        "learn how others are using custom-designed financial calculators from Halvorn Software to promote ",
-        text12); // RPLabel10
-    Label(title, 80, 175, 386, 15,
-          "in the banking, real estate, mortgage and financial services industries. ",
-          text12);                                                  // RPLabel11
-    Label(title, 80, 268, 118, 15, "their own companies.", text12); // RPLabel12
+    Labels(
+        title, text12,
+        {
+            {80, 160, 603, 15,
+             "Halvorn Software creates highly customized financial calculators which enhance the "
+             "visibility of our clients "}, // RPLabel2
+            {80, 238, 590, 15,
+             "In addition to downloading other free financial calculators like this one, you can visit "
+             "our \"Gallery of Clients\" to"}, // RPLabel8
+            {80, 206, 482, 15,
+             "For more information about Halvorn Software's products, please visit our website at "}, // RPLabel9
+            {80, 253, 574, 15,
+             "learn how others are using custom-designed financial calculators from Halvorn Software to "
+             "promote "}, // RPLabel10
+            {80, 175, 386, 15,
+             "in the banking, real estate, mortgage and financial services industries. "}, // RPLabel11
+            {80, 268, 118, 15, "their own companies."},                                    // RPLabel12
+        });
 }
 
 void TRPPaymentChart::CreatePageHeader()
@@ -104,19 +124,20 @@ void TRPPaymentChart::CreatePageFooter()
     printedAt->SetAutoSize(true);
     printedAt->SetFont(ReportArial(11, TFontStyle::Regular, clWindowText));
     Rule(pageFooter, 15, 2); // RPShape2
-    Label(pageFooter, 71, 9, 619, 14,
-          "NOTE:  The calculations performed by The Quillmere are approximate and provided solely for your "
-          "interactive",
-          small); // RPLabel34
-    Label(pageFooter, 71, 24, 636, 14,
-          "entertainment.  While effort was made to ensure the accuracy of these calculations, there is NO "
-          "WARRANTY, expressed or implied,",
-          small); // RPLabel41
-    Label(pageFooter, 71, 38, 603, 14,
-          "for the accuracy or applicability of this information to your particular financial question.  "
-          "Please check with your own financial",
-          small);                                                                          // RPLabel36
-    Label(pageFooter, 71, 53, 197, 14, "advisor before making any loan decision.", small); // RPLabel40
+    Labels(
+        pageFooter, small,
+        {
+            {71, 9, 619, 14,
+             "NOTE:  The calculations performed by The Quillmere are approximate and provided solely for "
+             "your interactive"}, // RPLabel34
+            {71, 24, 636, 14,
+             "entertainment.  While effort was made to ensure the accuracy of these calculations, there is "
+             "NO WARRANTY, expressed or implied,"}, // RPLabel41
+            {71, 38, 603, 14,
+             "for the accuracy or applicability of this information to your particular financial "
+             "question.  Please check with your own financial"},           // RPLabel36
+            {71, 53, 197, 14, "advisor before making any loan decision."}, // RPLabel40
+        });
 }
 
 void TRPPaymentChart::RepBeforePrint(TRPComponent *, bool &)

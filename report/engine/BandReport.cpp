@@ -49,7 +49,18 @@ void TBandReport::CreateReport()
         const int pixelsPerInch = m_owner.PixelsPerInch().value_or(DesignPixelsPerInch);
         const Real6 scaleFactor =
             Real6::FromExtended(static_cast<long double>(pixelsPerInch) / DesignPixelsPerInch);
-        TRPReportRun(*this, pixelsPerInch, scaleFactor, m_printer.PageWidth(), m_printer.PageHeight())
+        const TRPRunSetup setup{.Form = m_owner,
+                                .Printer = m_printer,
+                                .Sender = *this,
+                                .Events = *this,
+                                .Clock = m_clock,
+                                .LeftMargin = m_leftMargin,
+                                .ColumnMargin = m_columnMargin,
+                                .Columns = m_columns,
+                                .PageFrame = m_pageFrame,
+                                .ShowProgress = m_showProgress,
+                                .TitleBeforeHeader = m_titleBeforeHeader};
+        TRPReportRun(setup, pixelsPerInch, scaleFactor, m_printer.PageWidth(), m_printer.PageHeight())
             .Generate();
     } catch (...) {
         m_printer.AbandonDocument();

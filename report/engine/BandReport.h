@@ -2,17 +2,14 @@
 
 #include "engine/Margin.h"
 #include "engine/RPFrame.h"
+#include "engine/ReportEvents.h"
 #include "engine/ReportForm.h"
 #include "printer/PrinterDevice.h"
 
 #include <QString>
-#include <chrono>
 #include <functional>
 
 class TRPPrinter;
-
-// Where the report's clock comes from; the system clock unless a test sets another.
-using TRPClock = std::function<std::chrono::system_clock::time_point()>;
 
 enum class TPrinterOrientation { poPortrait, poLandscape };
 
@@ -21,10 +18,10 @@ enum class TPrinterOrientation { poPortrait, poLandscape };
 // other in design pixels, starts a new page when a band no longer fits above the page footer, and
 // records every page at four page units per design pixel.
 //
-// Handlers run on the caller's thread, inside the run, with no event loop turning meanwhile; a
-// failure they raise propagates to the caller of PreviewReport or CreateReport after the pages have
-// been abandoned and the printer is back at Idle.
-class TBandReport : public TRPComponent {
+// Its handlers (TRPReportEvents) run on the caller's thread with the report as the sender, inside
+// the run, with no event loop turning meanwhile; a failure they raise propagates to the caller of
+// PreviewReport or CreateReport after the pages have been abandoned and the printer is back at Idle.
+class TBandReport : public TRPComponent, public TRPReportEvents {
 public:
     // `owner` is the form whose bands the report prints; both must outlive the report.
     TBandReport(const TReportForm &owner, TRPPrinter &printer);
@@ -89,19 +86,6 @@ public:
 
     const TReportForm &Owner() const { return m_owner; }
     TRPPrinter &Printer() const { return m_printer; }
-
-    // Asked for each record, moreData preset true on the first call and false on later ones; a
-    // detail prints for each answer of true. Unbound, one detail prints.
-    std::function<void(TRPComponent *sender, bool &moreData)> OnNeedData;
-    // Asked after OnNeedData with the same answer while it is true; may clear it to end the data.
-    std::function<void(TRPComponent *sender, bool &printRecord)> OnFilter;
-    // Before anything prints; clearing printReport cancels the run (no pages are shown).
-    std::function<void(TRPComponent *sender, bool &printReport)> BeforePrint;
-    std::function<void(TRPComponent *sender)> AfterPrint;   // after the last page
-    std::function<void(TRPComponent *sender)> BeforeDetail; // before the detail bands of a record
-    std::function<void(TRPComponent *sender)> AfterDetail;  // after them
-    std::function<void(TRPComponent *sender)> OnStartPage;
-    std::function<void(TRPComponent *sender)> OnEndPage;
 
 private:
     void SendOrientation();

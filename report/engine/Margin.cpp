@@ -1,6 +1,6 @@
 #include "engine/Margin.h"
 
-#include "engine/ReportForm.h"
+#include "engine/RPComponent.h"
 #include "printer/Rounding.h"
 
 namespace {

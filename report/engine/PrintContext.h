@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Real6.h"
-#include "engine/BandReport.h"
+#include "engine/RPComponent.h"
 #include "printer/PageCanvas.h"
 
 #include <ctime>

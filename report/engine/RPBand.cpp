@@ -2,7 +2,7 @@
 
 #include "engine/RPControls.h"
 
-TRPBand::TRPBand(const TReportForm &form, TBandType type) : m_form(form), m_bandType(type) {}
+TRPBand::TRPBand(const ParentFontSource &form, TBandType type) : m_form(form), m_bandType(type) {}
 
 TRPBand::~TRPBand() = default;
 

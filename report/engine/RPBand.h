@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/RPComponent.h"
 #include "engine/RPFrame.h"
-#include "engine/ReportForm.h"
 
 #include <QColor>
 #include <functional>
@@ -26,9 +26,10 @@ class TRPCustomControl;
 // A horizontal strip of a report form with its printable controls. The form owns the band; the
 // band owns its controls and keeps them in creation order, the order they print in. Heights are
 // design pixels.
-class TRPBand : public TRPComponent {
+class TRPBand : public TRPComponent, public ParentFontSource {
 public:
-    TRPBand(const TReportForm &form, TBandType type);
+    // `form` holds the band and outlives it.
+    TRPBand(const ParentFontSource &form, TBandType type);
     ~TRPBand() override;
 
     // A new control of the given class on this band, appended to the band's control order.
@@ -53,7 +54,7 @@ public:
     void SetEnabled(bool enabled) { m_enabled = enabled; }
 
     // The form's font while ParentFont is on; setting a font turns ParentFont off.
-    const TRPFont &Font() const;
+    const TRPFont &Font() const override;
     void SetFont(const TRPFont &font);
     bool ParentFont() const { return m_parentFont; }
     void SetParentFont(bool parentFont) { m_parentFont = parentFont; }
@@ -75,7 +76,7 @@ public:
     std::function<void(TRPComponent *sender, bool bandPrinted)> AfterPrint;
 
 private:
-    const TReportForm &m_form;
+    const ParentFontSource &m_form;
     std::vector<std::unique_ptr<TRPCustomControl>> m_controls;
     TBandType m_bandType;
     QColor m_color{255, 255, 255};

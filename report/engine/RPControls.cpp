@@ -2,13 +2,12 @@
 
 #include "engine/PaperColors.h"
 #include "engine/PrintContext.h"
-#include "engine/RPBand.h"
 #include "engine/SystemDataText.h"
 #include "printer/Rounding.h"
 
 #include <cstdlib>
 
-TRPCustomLabel::TRPCustomLabel(TRPBand &band) : TRPCustomControl(band), m_color(clWindow)
+TRPCustomLabel::TRPCustomLabel(const ParentFontSource &band) : TRPCustomControl(band), m_color(clWindow)
 {
     m_font.Color = clWindowText;
 }
@@ -47,16 +46,8 @@ void TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
         canvas.FillRect(rect);
     }
 
-    int reference = left;
-    Qt::Alignment alignment = Qt::AlignLeft;
-    if (m_alignment == TAlignment::taRightJustify) {
-        reference = right;
-        alignment = Qt::AlignRight;
-    } else if (m_alignment == TAlignment::taCenter) {
-        reference = left + (right - left) / 2;
-        alignment = Qt::AlignHCenter;
-    }
-    const QPoint origin(context.Unit(reference), rect.Top);
+    const Qt::Alignment alignment = QtAlignment(m_alignment);
+    const QPoint origin(context.Unit(AnchorX(m_alignment, left, right)), rect.Top);
     if (m_autoSize)
         canvas.TextOut(origin, caption, alignment);
     else
@@ -68,7 +59,7 @@ void TRPLabel::PrintAt(const TRPPrintContext &context, int x, int y)
     PrintCaption(context, x, y, m_caption);
 }
 
-TRPSysData::TRPSysData(TRPBand &band) : TRPCustomLabel(band)
+TRPSysData::TRPSysData(const ParentFontSource &band) : TRPCustomLabel(band)
 {
     SetAutoSize(false);
 }
@@ -93,7 +84,7 @@ void TRPSysData::PrintAt(const TRPPrintContext &context, int x, int y)
     PrintCaption(context, x, y, m_text + value);
 }
 
-TRPShape::TRPShape(TRPBand &band) : TRPCustomControl(band)
+TRPShape::TRPShape(const ParentFontSource &band) : TRPCustomControl(band)
 {
     m_width = 65;
     m_height = 65;

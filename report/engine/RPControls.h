@@ -1,19 +1,19 @@
 #pragma once
 
 #include "common/Alignment.h"
-#include "engine/ReportForm.h"
+#include "engine/RPComponent.h"
 
 #include <QBrush>
 #include <QPen>
 #include <QString>
 
-class TRPBand;
 class TRPPrintContext;
 
 // A control that prints on a band. Positions and sizes are design pixels relative to the band.
 class TRPCustomControl : public TRPComponent {
 public:
-    explicit TRPCustomControl(TRPBand &band) : m_band(band) {}
+    // `band` holds the control and outlives it.
+    explicit TRPCustomControl(const ParentFontSource &band) : m_band(band) {}
 
     int Left() const { return m_left; }
     void SetLeft(int left) { m_left = left; }
@@ -32,7 +32,7 @@ public:
     virtual void PrintAt(const TRPPrintContext &context, int x, int y) = 0;
 
 protected:
-    TRPBand &m_band;
+    const ParentFontSource &m_band;
     int m_left = 0;
     int m_top = 0;
     int m_width = 0;
@@ -45,7 +45,7 @@ protected:
 // otherwise.
 class TRPCustomLabel : public TRPCustomControl {
 public:
-    explicit TRPCustomLabel(TRPBand &band);
+    explicit TRPCustomLabel(const ParentFontSource &band);
 
     TAlignment Alignment() const { return m_alignment; }
     void SetAlignment(TAlignment alignment) { m_alignment = alignment; }
@@ -107,7 +107,7 @@ enum class TRPSysDataType {
 // auto-sized at creation.
 class TRPSysData : public TRPCustomLabel {
 public:
-    explicit TRPSysData(TRPBand &band);
+    explicit TRPSysData(const ParentFontSource &band);
 
     TRPSysDataType Data() const { return m_data; }
     void SetData(TRPSysDataType data) { m_data = data; }
@@ -137,7 +137,7 @@ enum class TRPShapeType {
 // edges: a horizontal line along its top, a vertical one along its left.
 class TRPShape : public TRPCustomControl {
 public:
-    explicit TRPShape(TRPBand &band);
+    explicit TRPShape(const ParentFontSource &band);
 
     // Choosing a vertical line makes the width pen width + 3, a horizontal one the height.
     TRPShapeType Shape() const { return m_shape; }

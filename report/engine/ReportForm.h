@@ -1,41 +1,18 @@
 #pragma once
 
 #include "engine/PaperColors.h"
+#include "engine/RPComponent.h"
 
-#include <QColor>
-#include <QFont>
 #include <memory>
 #include <optional>
 #include <vector>
-
-// The resolution report forms are designed at; a form that holds none is taken at the screen's,
-// which the printer measures pages at (96 pixels per inch).
-inline constexpr int DesignPixelsPerInch = 96;
-
-// The base of everything a report form holds: the report components, the bands and their controls.
-// Handlers receive the component that raised the event as the sender.
-class TRPComponent {
-public:
-    virtual ~TRPComponent() = default;
-
-protected:
-    TRPComponent() = default;
-    TRPComponent(const TRPComponent &) = delete;
-    TRPComponent &operator=(const TRPComponent &) = delete;
-};
-
-// A font as a report control prints it: a family, a size in points, a style and a text colour.
-struct TRPFont {
-    QFont Font;
-    QColor Color;
-};
 
 class TRPBand;
 enum class TBandType;
 
 // A report form: data that is never shown. It owns its bands and keeps them in creation order, the
 // order in which a report finds them at every run; each band owns its controls in the same way.
-class TReportForm {
+class TReportForm : public ParentFontSource {
 public:
     TReportForm();
     TReportForm(const TReportForm &) = delete;
@@ -47,7 +24,7 @@ public:
     const std::vector<std::unique_ptr<TRPBand>> &Bands() const { return m_bands; }
 
     // The font of the form, which bands and controls with ParentFont take.
-    const TRPFont &Font() const { return m_font; }
+    const TRPFont &Font() const override { return m_font; }
     void SetFont(const TRPFont &font) { m_font = font; }
 
     // The resolution the form was designed at; none for a form that is not scaled, which then

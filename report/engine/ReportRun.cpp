@@ -1,8 +1,8 @@
 #include "engine/ReportRun.h"
 
-#include "engine/BandReport.h"
 #include "engine/PrintContext.h"
 #include "engine/RPControls.h"
+#include "engine/ReportForm.h"
 #include "printer/ReportPrinter.h"
 #include "printer/Rounding.h"
 
@@ -13,38 +13,38 @@ template <class Lists> auto &ListOf(Lists &lists, TBandType type)
 }
 } // namespace
 
-TRPReportRun::TRPReportRun(TBandReport &report, int pixelsPerInch, Real6 scaleFactor, int pageWidth,
+TRPReportRun::TRPReportRun(const TRPRunSetup &setup, int pixelsPerInch, Real6 scaleFactor, int pageWidth,
                            int pageHeight)
-    : m_report(report), m_printer(report.Printer()), m_pixelsPerInch(pixelsPerInch),
-      m_scaleFactor(scaleFactor), m_pageWidth(pageWidth),
+    : m_setup(setup), m_printer(setup.Printer), m_pixelsPerInch(pixelsPerInch), m_scaleFactor(scaleFactor),
+      m_pageWidth(pageWidth),
       m_pageHeight(RoundHalfEven(static_cast<long double>(pageHeight) * DesignPixelsPerInch / pixelsPerInch))
 {
 }
 
 void TRPReportRun::Generate()
 {
-    m_printer.SetShowProgress(m_report.ShowProgress());
+    m_printer.SetShowProgress(m_setup.ShowProgress);
     m_printer.ClearCancelled();
     bool printReport = true;
-    if (m_report.BeforePrint)
-        m_report.BeforePrint(&m_report, printReport);
+    if (m_setup.Events.BeforePrint)
+        m_setup.Events.BeforePrint(&m_setup.Sender, printReport);
     if (!printReport) {
         m_printer.Cancel();
         return;
     }
     // The form's bands as they are now, in creation order, so that bands of one type print in that order.
-    for (const auto &band : m_report.Owner().Bands())
+    for (const auto &band : m_setup.Form.Bands())
         ListOf(m_bands, band->BandType()).push_back(band.get());
     for (const TRPBand *footer : ListOf(m_bands, TBandType::rbPageFooter))
         m_footerHeight += footer->Height();
 
-    m_currentX = m_report.LeftMargin().DesignPixels();
-    const int columns = m_report.Columns();
-    const long double gaps = m_report.ColumnMargin().InchesValue() * DesignPixelsPerInch * (columns - 1);
+    m_currentX = m_setup.LeftMargin.DesignPixels();
+    const int columns = m_setup.Columns;
+    const long double gaps = m_setup.ColumnMargin.InchesValue() * DesignPixelsPerInch * (columns - 1);
     m_columnWidth = RoundHalfEven((m_pageWidth - m_currentX - gaps) / columns);
 
-    Raise(m_report.OnStartPage);
-    if (m_report.TitleBeforeHeader()) {
+    Raise(m_setup.Events.OnStartPage);
+    if (m_setup.TitleBeforeHeader) {
         PrintBands(TBandType::rbTitle);
         PrintBands(TBandType::rbPageHeader);
     } else {
@@ -56,8 +56,8 @@ void TRPReportRun::Generate()
     PrintBands(TBandType::rbSummary);
     PrintBands(TBandType::rbPageFooter);
     DrawPageFrame();
-    Raise(m_report.OnEndPage);
-    Raise(m_report.AfterPrint);
+    Raise(m_setup.Events.OnEndPage);
+    Raise(m_setup.Events.AfterPrint);
 }
 
 void TRPReportRun::DataLoop()
@@ -68,21 +68,21 @@ void TRPReportRun::DataLoop()
 
 bool TRPReportRun::Fetch(bool moreData)
 {
-    if (m_report.OnNeedData)
-        m_report.OnNeedData(&m_report, moreData);
-    if (m_report.OnFilter && moreData)
-        m_report.OnFilter(&m_report, moreData);
+    if (m_setup.Events.OnNeedData)
+        m_setup.Events.OnNeedData(&m_setup.Sender, moreData);
+    if (m_setup.Events.OnFilter && moreData)
+        m_setup.Events.OnFilter(&m_setup.Sender, moreData);
     return moreData;
 }
 
 void TRPReportRun::PrintBands(TBandType type)
 {
     if (type == TBandType::rbDetail)
-        Raise(m_report.BeforeDetail);
+        Raise(m_setup.Events.BeforeDetail);
     for (TRPBand *band : ListOf(m_bands, type))
         PrintBand(*band);
     if (type == TBandType::rbDetail)
-        Raise(m_report.AfterDetail);
+        Raise(m_setup.Events.AfterDetail);
     if (type == TBandType::rbTitle || type == TBandType::rbPageHeader)
         m_columnTop = m_currentY;
 }
@@ -97,7 +97,7 @@ void TRPReportRun::PrintBand(TRPBand &band)
     case TBandType::rbPageFooter:
         // Every footer starts at the top of the space reserved at the page bottom.
         m_currentY = m_pageHeight - m_footerHeight;
-        m_currentX = m_report.LeftMargin().DesignPixels();
+        m_currentX = m_setup.LeftMargin.DesignPixels();
         break;
     default:
         BreakIfNeeded(band);
@@ -120,7 +120,7 @@ int TRPReportRun::HeightOf(TBandType type) const
 
 int TRPReportRun::TopAfterBreak() const
 {
-    const int top = m_currentColumn < m_report.Columns() ? m_columnTop : HeightOf(TBandType::rbPageHeader);
+    const int top = m_currentColumn < m_setup.Columns ? m_columnTop : HeightOf(TBandType::rbPageHeader);
     return top + HeightOf(TBandType::rbColumnHeader);
 }
 
@@ -132,14 +132,14 @@ void TRPReportRun::BreakIfNeeded(const TRPBand &band)
         m_currentY + band.Height() >= m_pageHeight - m_footerHeight && m_currentY > TopAfterBreak();
     if (!full && !(band.ForceNewPage() && m_detailPrinted))
         return;
-    if (m_currentColumn == m_report.Columns()) {
+    if (m_currentColumn == m_setup.Columns) {
         m_currentColumn = 1;
-        m_currentX = m_report.LeftMargin().DesignPixels();
+        m_currentX = m_setup.LeftMargin.DesignPixels();
         StartNewPage();
     } else {
         m_currentX +=
             RoundHalfEven(static_cast<long double>(DesignPixelsPerInch) / m_pixelsPerInch * m_columnWidth) +
-            m_report.ColumnMargin().DesignPixels();
+            m_setup.ColumnMargin.DesignPixels();
         m_currentY = m_columnTop;
         ++m_currentColumn;
     }
@@ -149,13 +149,13 @@ void TRPReportRun::BreakIfNeeded(const TRPBand &band)
 void TRPReportRun::StartNewPage()
 {
     PrintBands(TBandType::rbPageFooter);
-    Raise(m_report.OnEndPage);
+    Raise(m_setup.Events.OnEndPage);
     m_currentY = 0;
     DrawPageFrame();
     m_printer.AddPage();
     ++m_pageNumber;
     m_detailPrinted = false;
-    Raise(m_report.OnStartPage);
+    Raise(m_setup.Events.OnStartPage);
     PrintBands(TBandType::rbPageHeader);
 }
 
@@ -183,7 +183,7 @@ bool TRPReportRun::RenderBand(TRPBand &band, int x, int y)
 
 void TRPReportRun::DrawPageFrame()
 {
-    DrawFrame(m_report.PageFrame(), Context().UnitRect(0, 0, m_pageWidth - 1, m_pageHeight - 1));
+    DrawFrame(m_setup.PageFrame, Context().UnitRect(0, 0, m_pageWidth - 1, m_pageHeight - 1));
 }
 
 void TRPReportRun::DrawFrame(const TRPFrame &frame, const PageRect &rect)
@@ -208,11 +208,11 @@ void TRPReportRun::DrawFrame(const TRPFrame &frame, const PageRect &rect)
 
 TRPPrintContext TRPReportRun::Context() const
 {
-    return TRPPrintContext(m_printer.Canvas(), m_scaleFactor, m_pageNumber, m_report.Clock());
+    return TRPPrintContext(m_printer.Canvas(), m_scaleFactor, m_pageNumber, m_setup.Clock);
 }
 
 void TRPReportRun::Raise(const std::function<void(TRPComponent *sender)> &handler)
 {
     if (handler)
-        handler(&m_report);
+        handler(&m_setup.Sender);
 }

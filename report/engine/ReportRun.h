@@ -1,17 +1,35 @@
 #pragma once
 
 #include "Real6.h"
+#include "engine/Margin.h"
 #include "engine/RPBand.h"
+#include "engine/RPFrame.h"
+#include "engine/ReportEvents.h"
 #include "printer/PageCanvas.h"
 
 #include <array>
 #include <functional>
 #include <vector>
 
-class TBandReport;
+class TReportForm;
 class TRPPrinter;
 class TRPPrintContext;
-struct TRPFrame;
+
+// What a run reads of its report, by reference: a handler that changes a setting during the run
+// changes it for the rest of the run. The references must outlive the run.
+struct TRPRunSetup {
+    const TReportForm &Form;
+    TRPPrinter &Printer;
+    TRPComponent &Sender; // the report, as the handlers' sender
+    const TRPReportEvents &Events;
+    const TRPClock &Clock;
+    const TRPMargin &LeftMargin;
+    const TRPMargin &ColumnMargin;
+    const int &Columns;
+    const TRPFrame &PageFrame;
+    const bool &ShowProgress;
+    const bool &TitleBeforeHeader;
+};
 
 // One pass of a report over its form while the printer builds a document: the run-time state from
 // the first band to the last page. Vertical positions are design pixels from the top of the
@@ -20,7 +38,8 @@ class TRPReportRun {
 public:
     // `pageWidth` and `pageHeight` are the printer's printable area in screen pixels;
     // `pixelsPerInch` is the form's resolution, `scaleFactor` that resolution / 96.
-    TRPReportRun(TBandReport &report, int pixelsPerInch, Real6 scaleFactor, int pageWidth, int pageHeight);
+    TRPReportRun(const TRPRunSetup &setup, int pixelsPerInch, Real6 scaleFactor, int pageWidth,
+                 int pageHeight);
 
     // Prints the report from its BeforePrint to its AfterPrint. A BeforePrint that refuses the run
     // cancels the printer and prints nothing.
@@ -43,7 +62,7 @@ private:
     TRPPrintContext Context() const;
     void Raise(const std::function<void(TRPComponent *sender)> &handler);
 
-    TBandReport &m_report;
+    const TRPRunSetup m_setup;
     TRPPrinter &m_printer;
     const int m_pixelsPerInch;
     const Real6 m_scaleFactor;

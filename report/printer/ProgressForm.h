@@ -36,7 +36,7 @@ public:
     void SetPosition(int position);
     void SetText(const QString &text);
 
-    // The Cancel button and the Escape key; runs guarded (RunGuarded). The window stays open.
+    // The Cancel button and the Escape key; raised guarded (RaiseGuarded). The window stays open.
     std::function<void()> OnCancel;
     void reject() override;
 

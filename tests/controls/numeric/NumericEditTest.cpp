@@ -217,7 +217,7 @@ TEST(NumericEdit, CommaLocaleFormatsReadsAndTypesWithTheComma)
     EXPECT_EQ(edit.Value(), 12.7);
 }
 
-// The rules' worked examples, typed with real key events.
+// Typing and deleting in a canonical text, each case typed with real key events.
 struct KeyCase {
     const char *name;
     int decimals;
