@@ -6,6 +6,7 @@
 #include "MakerDetails.h"
 #include "PaymentChartGrid.h"
 #include "Pictures.h"
+#include "WindowParts.h"
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
@@ -16,17 +17,6 @@
 
 namespace {
 constexpr QSize ClientSize{564, 386};
-
-TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleName)
-{
-    auto *panel = new TBevelPanel(window);
-    panel->SetColor(clSilver);
-    panel->SetBevelOuter(TPanelBevel::bvRaised);
-    panel->setFixedHeight(height);
-    panel->setAccessibleName(accessibleName);
-    window->layout()->addWidget(panel);
-    return panel;
-}
 
 TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList &items, int selected,
                        const QString &accessibleName)
@@ -60,21 +50,6 @@ TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, d
     return field;
 }
 
-// A toolbar button that shows only its full-colour glyph, with a raised bevel under the pointer and
-// its hint at once.
-TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString &glyph, const QString &hint,
-                           const QString &caption = {})
-{
-    auto *button = new TFlatButton(parent);
-    button->setGeometry(geometry);
-    button->SetHint(hint);
-    button->SetShowHint(true);
-    button->SetCaption(caption);
-    button->SetBitmap(BuiltInPicture(glyph));
-    button->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
-    button->setAccessibleName(hint);
-    return button;
-}
 } // namespace
 
 TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &locale)

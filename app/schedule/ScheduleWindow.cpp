@@ -1,10 +1,11 @@
 #include "schedule/ScheduleWindow.h"
 
 #include "Pictures.h"
-#include "common/BuiltInPicture.h"
+#include "WindowParts.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
 #include "common/FailureGuard.h"
+#include "common/WindowLook.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleReport.h"
 
@@ -21,29 +22,7 @@ namespace {
 constexpr QSize ClientSize{600, 480};
 constexpr int RowHeight = 20;
 constexpr int CellPadding = 16;
-
-// A toolbar button that shows only its glyph, with a raised bevel under the pointer and its hint.
-TFlatButton *ToolbarButton(QWidget *parent, const QString &glyph, const QString &hint)
-{
-    auto *button = new TFlatButton(parent);
-    button->setFixedSize(25, 24);
-    button->SetBitmap(BuiltInPicture(glyph));
-    button->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
-    button->SetHint(hint);
-    button->SetShowHint(true);
-    button->setAccessibleName(hint);
-    return button;
-}
-
-TBevelPanel *Panel(QWidget *window, const QString &accessibleName)
-{
-    auto *panel = new TBevelPanel(window);
-    panel->SetColor(clSilver);
-    panel->SetBevelOuter(TPanelBevel::bvRaised);
-    panel->setAccessibleName(accessibleName);
-    window->layout()->addWidget(panel);
-    return panel;
-}
+constexpr QRect ButtonRect{0, 0, 25, 24}; // the toolbar's layout places the buttons
 
 // A caption and its value in row `row`, column pair `pair` of the figures grid.
 QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figure)
@@ -84,29 +63,27 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Payment Schedule"));
     resize(ClientSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, clSilver);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    SetBackground(*this, clSilver);
     auto *dock = new QVBoxLayout(this);
     dock->setContentsMargins(0, 0, 0, 0);
     dock->setSpacing(0);
 
     TScheduleControls &c = m_controls;
-    c.pnlToolbar = Panel(this, QStringLiteral("Toolbar"));
-    c.pnlToolbar->setFixedHeight(32);
+    c.pnlToolbar = DockedPanel(this, 32, QStringLiteral("Toolbar"));
     auto *tools = new QHBoxLayout(c.pnlToolbar);
     tools->setContentsMargins(8, 4, 8, 4);
     c.chkByYear = new QCheckBox(QStringLiteral("By year"), c.pnlToolbar);
     c.chkByYear->setFont(Arial(11));
     tools->addWidget(c.chkByYear);
     tools->addStretch();
-    c.btnPrint = ToolbarButton(c.pnlToolbar, PrintGlyph(), QStringLiteral("Print Preview"));
-    tools->addWidget(c.btnPrint);
-    c.btnClose = ToolbarButton(c.pnlToolbar, ExitGlyph(), QStringLiteral("Close"));
-    tools->addWidget(c.btnClose);
+    c.btnPrint = ToolbarButton(c.pnlToolbar, ButtonRect, PrintGlyph(), QStringLiteral("Print Preview"));
+    c.btnClose = ToolbarButton(c.pnlToolbar, ButtonRect, ExitGlyph(), QStringLiteral("Close"));
+    for (TFlatButton *button : {c.btnPrint, c.btnClose}) {
+        button->setFixedSize(ButtonRect.size());
+        tools->addWidget(button);
+    }
 
-    c.pnlFigures = Panel(this, QStringLiteral("Loan terms and totals"));
+    c.pnlFigures = DockedPanel(this, 90, QStringLiteral("Loan terms and totals"));
     auto *figures = new QGridLayout(c.pnlFigures);
     figures->setContentsMargins(12, 8, 12, 8);
     figures->setHorizontalSpacing(8);
