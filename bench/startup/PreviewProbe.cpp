@@ -1,8 +1,10 @@
 // The Print Preview command, timed in the running program: once the main window has painted and the
 // chart is built, from the command to the first painted sheet with the page on it. Prints
-// "interval <seconds>" and "painted", then closes the preview and ends the program.
+// "interval <seconds>", "window <seconds>" (the part from the preview window's showing on, after the
+// report has been generated) and "painted", then closes the preview and ends the program.
 #include "Application.h"
 #include "MainWindow.h"
+#include "preview/FmPreview.h"
 #include "preview/RPCustomPreview.h"
 
 #include <QApplication>
@@ -12,7 +14,8 @@
 #include <cstdio>
 
 namespace {
-// Watches every widget for the first paint of the preview's sheet, which by then holds the page.
+// Watches every widget for the preview window's showing and the first paint of its sheet, which by then
+// holds the page.
 class TSheetPaintWatcher : public QObject {
 public:
     explicit TSheetPaintWatcher(const QElapsedTimer &clock) : m_clock(clock) {}
@@ -20,12 +23,15 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::Show && m_shown == 0 && qobject_cast<TFmPreview *>(watched) != nullptr)
+            m_shown = m_clock.nsecsElapsed();
         if (event->type() == QEvent::Paint && !m_seen &&
             qobject_cast<TRPCustomPreview *>(watched) != nullptr) {
             m_seen = true;
             // Queued behind the paint and the flush of the window's picture to the screen.
             QTimer::singleShot(0, [this, sheet = static_cast<QWidget *>(watched)] {
-                std::printf("interval %.6f\npainted\n", m_clock.nsecsElapsed() / 1e9);
+                const qint64 now = m_clock.nsecsElapsed();
+                std::printf("interval %.6f\nwindow %.6f\npainted\n", now / 1e9, (now - m_shown) / 1e9);
                 std::fflush(stdout);
                 sheet->window()->close();
                 QCoreApplication::exit(0);
@@ -36,6 +42,7 @@ protected:
 
 private:
     const QElapsedTimer &m_clock;
+    qint64 m_shown = 0; // nanoseconds on the clock when the preview window was shown
     bool m_seen = false;
 };
 
