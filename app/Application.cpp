@@ -2,6 +2,7 @@
 
 #include "LocaleValues.h"
 #include "MainWindow.h"
+#include "PrintedChart.h"
 
 #include <QApplication>
 #include <clocale>
@@ -18,8 +19,10 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
 
-    TfrmMain frmMain(locale);
-    // The preview window and the report form are created here, hidden, once the printed chart exists.
+    // The printed chart's objects come on the first Print Preview. At the end the main window goes
+    // first, then the printed chart, then the application.
+    TPrintedChart printedChart;
+    TfrmMain frmMain(locale, printedChart);
 
     frmMain.show();
     if (onShown)

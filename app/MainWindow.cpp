@@ -8,16 +8,19 @@
 #include "ModalWindow.h"
 #include "NumLock.h"
 #include "PaymentChartGrid.h"
+#include "PrintedChart.h"
 #include "common/FailureGuard.h"
+#include "preview/FmPreview.h"
+#include "printer/ReportPrinter.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <memory>
 
-TfrmMain::TfrmMain(const LocaleValues &locale, QWidget *parent)
-    : QWidget(parent), m_locale(locale), m_controls(LoadMainWindowLayout(*this, locale)),
-      m_lastChart(InitialPaymentChart())
+TfrmMain::TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent)
+    : QWidget(parent), m_locale(locale), m_printedChart(printedChart),
+      m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart())
 {
     BindHandlers();
     FormCreate(this);
@@ -67,7 +70,7 @@ void TfrmMain::FormCreate(QObject *)
             RunGuarded([this] { ApplicationActivate(qApp); });
     });
     SetFailureHandler([this](const std::exception &failure) { AppOnException(qApp, failure); });
-    // The report printer's preview hook is bound here once the printed chart exists.
+    m_printedChart.Bind(*this, [this] { MyPreview(); });
     SetHintDelayZero();
     for (int column = 0; column < PaymentChart::ColumnCount; ++column)
         m_controls.grdPayment->SetColWidths(column, PaymentChartColumnWidth);
@@ -109,8 +112,15 @@ void TfrmMain::btnExitClick(QObject *)
 
 void TfrmMain::btnPrintClick(QObject *)
 {
-    // Print Preview runs the chart report and its preview window, which come with the printed chart;
-    // until then the command has nothing to show and prints nothing.
+    TRPPrinter &reportPrinter = m_printedChart.ReportPrinter();
+    reportPrinter.SetPreviewTitle(QStringLiteral("Preview of Mortgage Payment Chart"));
+    reportPrinter.SetProgressTitle(QStringLiteral("Preparing Mortgage Payment Chart"));
+    m_printedChart.RPPaymentChart().Rep().PreviewReport();
+}
+
+void TfrmMain::MyPreview()
+{
+    ExecModal(m_printedChart.FmPreview());
 }
 
 void TfrmMain::edtTermInvalidEntry(QObject *)

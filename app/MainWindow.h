@@ -2,20 +2,25 @@
 
 #include "Chart.h"
 #include "MainWindowLayout.h"
+#include "chart/PaymentChartReport.h"
 
 #include <QWidget>
 #include <exception>
 
+class TPrintedChart;
+
 // The main window: the chart inputs, the chart and the toolbar. Closing it ends the program.
 // It is the chart builder's host: the builder reads the fields and step groups through it, and the
-// window shows the chart the builder made in its grid. Every handler runs guarded: a failure in it
-// goes to the application's failure handler, which FormCreate makes AppOnException.
-class TfrmMain : public QWidget, public ChartHost {
+// window shows the chart the builder made in its grid. Print Preview prints its last completed chart.
+// Every handler runs guarded: a failure in it goes to the application's failure handler, which
+// FormCreate makes AppOnException.
+class TfrmMain : public QWidget, public ChartHost, public PrintedChartHost {
     Q_OBJECT
 public:
     // Loads the window's description, binds the handlers and runs FormCreate. The chart's texts and
-    // the entry fields follow `locale`.
-    explicit TfrmMain(const LocaleValues &locale, QWidget *parent = nullptr);
+    // the entry fields follow `locale`. `printedChart` (the report printer, the report form and the
+    // preview window, owned by the application) must outlive the window.
+    TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent = nullptr);
     ~TfrmMain() override; // gives up the application-wide hooks it installed
 
     const TMainWindowControls &Controls() const { return m_controls; }
@@ -37,8 +42,13 @@ public:
     void btnHelpClick(QObject *sender);
     // Exit command (btnExit, mnuPopExit): closes the window, which ends the program.
     void btnExitClick(QObject *sender);
-    // Print Preview command (btnPrint, mnuPopPrint), enabled by the first completed rebuild.
+    // Print Preview command (btnPrint, mnuPopPrint), enabled by the first completed rebuild: the
+    // report printer's two titles, then the chart report's PreviewReport, which records the pages,
+    // shows them through MyPreview and discards them when the preview has closed. Raises what the
+    // report raises (a printer fault, a failure of the report's handlers).
     void btnPrintClick(QObject *sender);
+    // The report printer's preview hook: shows the preview window modally until it closes.
+    void MyPreview();
     // The term field's invalid entry: the message, then the caret back into the field.
     void edtTermInvalidEntry(QObject *sender);
     // Rebuilds the chart from the fields and step groups and shows it; a completed rebuild
@@ -56,6 +66,10 @@ public:
     int ReadRateStepIndex() override;
     void ShowInformation(const std::string &message) override;
 
+    // PrintedChartHost: LastChart, written in the window's locale.
+    const PaymentChart &ChartToPrint() const override { return m_lastChart; }
+    LocaleValues PrintLocale() const override { return m_locale; }
+
 protected:
     bool event(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -67,6 +81,7 @@ private:
     void CopyChart();
 
     LocaleValues m_locale;
+    TPrintedChart &m_printedChart;
     TMainWindowControls m_controls;
     PaymentChart m_shownChart; // what the grid shows, also after a rebuild cut off by a failure
     PaymentChart m_lastChart;

@@ -38,3 +38,18 @@ QString VerticalNamePicture()
 {
     return Registered(":/pictures/vertical_name.xpm");
 }
+
+QString ZoomOutGlyph()
+{
+    return Registered(":/pictures/zoom_out_glyph.xpm");
+}
+
+QString PageWidthGlyph()
+{
+    return Registered(":/pictures/page_width_glyph.xpm");
+}
+
+QString ZoomInGlyph()
+{
+    return Registered(":/pictures/zoom_in_glyph.xpm");
+}

@@ -21,3 +21,9 @@ QString PrintGlyph();
 // The maker's name with a trademark sign, set to read from bottom to top: 23 x 170, black letters with
 // a white edge on silver.
 QString VerticalNamePicture();
+
+// The preview's zoom glyphs, 16 x 16, 16 colours, on teal: Zoom Out a magnifier with a minus sign,
+// Zoom In one with a plus sign, Page Width a written page between two arrows pointing outwards.
+QString ZoomOutGlyph();
+QString PageWidthGlyph();
+QString ZoomInGlyph();

@@ -238,6 +238,42 @@ PRINT = """
 """
 
 
+def magnifier(sign):
+    """A zoom glyph, 16 x 16 on teal: a round lens with a white glass, a maroon handle and a black sign
+    ("+" or "-") in the glass."""
+    glyph = Canvas(16, 16, "t")
+    glyph.fill_where(lambda x, y: (x - 6.5) ** 2 + (y - 6.5) ** 2 <= 31, "k")
+    glyph.fill_where(lambda x, y: (x - 6.5) ** 2 + (y - 6.5) ** 2 <= 17, "w")
+    glyph.fill_where(lambda x, y: (x - 4.5) ** 2 + (y - 4.5) ** 2 <= 1.1, "c")
+    glyph.fill_polygon([(9.5, 11.5), (11.5, 9.5), (15.5, 13.5), (13.5, 15.5)], "k")
+    glyph.fill_polygon([(11, 12), (12, 11), (15, 14), (14, 15)], "m")
+    glyph.fill_rect(4, 6, 5, 1, "k")
+    if sign == "+":
+        glyph.fill_rect(6, 4, 1, 5, "k")
+    return glyph
+
+
+# The Page Width glyph: a written page between two arrows pointing outwards, on teal.
+PAGE_WIDTH = """
+................
+....kkkkkkkk....
+....kwwwwwwk....
+....kwkkkkwk....
+....kwwwwwwk....
+.k..kwkkkkwk..k.
+kk..kwwwwwwk..kk
+kkkkkwkkkkwkkkkk
+kk..kwwwwwwk..kk
+.k..kwkkkwwk..k.
+....kwwwwwwk....
+....kwkkkkwk....
+....kwwwwwwk....
+....kwwwwwwk....
+....kkkkkkkk....
+................
+"""
+
+
 def vertical_name():
     """ "Halvorn" with a trademark sign, black letters with a white edge on silver, reading upwards."""
     name = lettering("Halvorn", "LiberationSans-Bold.ttf", 26)
@@ -307,6 +343,9 @@ def main():
     write_xpm("exit_glyph", Canvas.from_drawing(EXIT, "o"), whole_palette=False)
     write_xpm("help_glyph", Canvas.from_drawing(HELP, "s"), whole_palette=True)
     write_xpm("print_glyph", Canvas.from_drawing(PRINT, "f"), whole_palette=True)
+    write_xpm("zoom_out_glyph", magnifier("-"), whole_palette=True)
+    write_xpm("page_width_glyph", Canvas.from_drawing(PAGE_WIDTH, "t"), whole_palette=True)
+    write_xpm("zoom_in_glyph", magnifier("+"), whole_palette=True)
     write_xpm("vertical_name", vertical_name(), whole_palette=False)
     write_xpm("logo", logo(), whole_palette=True)
 

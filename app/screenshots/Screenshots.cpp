@@ -1,11 +1,13 @@
-// Renders the main window after its first rebuild and the About box to PNG files, for the README.
-// The program starts as usual; once its window is shown the chart is built and both windows are
-// drawn into <folder>/main-window.png and <folder>/about-box.png.
+// Renders the main window after its first rebuild, the About box and the print preview of the chart to
+// PNG files, for the README. The program starts as usual; once its window is shown the chart is built
+// and the windows are drawn into <folder>/main-window.png, <folder>/about-box.png and
+// <folder>/print-preview.png.
 // Usage: quillmere-screenshots <folder>
 #include "AboutBox.h"
 #include "Application.h"
 #include "MainWindow.h"
 #include "common/FailureGuard.h"
+#include "preview/FmPreview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,12 +25,32 @@ bool Save(QWidget &window, const QString &path)
     return window.grab().save(path) && std::printf("%s\n", qPrintable(path)) > 0;
 }
 
-bool SaveBoth(TfrmMain &frmMain, const QDir &folder)
+// The preview that Print Preview opens, at a size that shows the whole page (Zoom Out) in a picture
+// of reasonable size; closed once drawn.
+bool SavePreview(TfrmMain &frmMain, const QString &path)
+{
+    bool saved = false;
+    QTimer::singleShot(0, [&saved, path] {
+        auto *preview = qobject_cast<TFmPreview *>(QApplication::activeModalWidget());
+        // Resized after its activation, which gives it the whole work area.
+        if (preview == nullptr || !QTest::qWaitForWindowActive(preview))
+            return;
+        preview->resize(760, 640);
+        preview->bbZoomOutClick(preview);
+        saved = Save(*preview, path);
+        preview->close();
+    });
+    RunGuarded([&frmMain] { frmMain.btnPrintClick(&frmMain); });
+    return saved;
+}
+
+bool SaveAll(TfrmMain &frmMain, const QDir &folder)
 {
     RunGuarded([&frmMain] { frmMain.CalculatePaymentTable(&frmMain); });
     TAboutBox aboutBox(&frmMain);
     return Save(frmMain, folder.filePath(QStringLiteral("main-window.png"))) &&
-           Save(aboutBox, folder.filePath(QStringLiteral("about-box.png")));
+           Save(aboutBox, folder.filePath(QStringLiteral("about-box.png"))) &&
+           SavePreview(frmMain, folder.filePath(QStringLiteral("print-preview.png")));
 }
 } // namespace
 
@@ -42,7 +64,7 @@ int main(int argc, char **argv)
     int qtArgc = 1;
     return RunQuillmere(qtArgc, argv, [folder](TfrmMain &frmMain) {
         QTimer::singleShot(0, &frmMain, [&frmMain, folder] {
-            QCoreApplication::exit(SaveBoth(frmMain, QDir(folder)) ? 0 : 1);
+            QCoreApplication::exit(SaveAll(frmMain, QDir(folder)) ? 0 : 1);
         });
     });
 }

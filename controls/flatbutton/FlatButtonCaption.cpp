@@ -65,7 +65,12 @@ void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TAlignment al
             if (line.Text.at(i) == QLatin1Char('&'))
                 marked.append(QLatin1Char('&'));
         }
-        const QString shown = metrics.elidedText(marked, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);
+        // Qt's elision counts the marks of a mnemonic text as if drawn, so a line that fits exactly
+        // would lose its end; only a line wider than the rectangle is elided.
+        const QString shown =
+            line.Width <= rect.width()
+                ? marked
+                : metrics.elidedText(marked, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);
         const QRect lineRect(rect.left(), top, rect.width(), m_lineHeight);
         painter.drawText(lineRect, int(horizontal | Qt::AlignTop) | Qt::TextShowMnemonic, shown);
         top += m_lineHeight;

@@ -3,6 +3,7 @@
 #include "InformationBox.h"
 #include "LocaleValues.h"
 #include "MainWindow.h"
+#include "PrintedChart.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -18,7 +19,7 @@ protected:
     void SetUp() override
     {
         previousShower = SetInformationShower([this](const QString &text) { messages << text; });
-        window = std::make_unique<TfrmMain>(LocaleValues{"$", 0, 0, ",", "."});
+        window = std::make_unique<TfrmMain>(LocaleValues{"$", 0, 0, ",", "."}, printedChart);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -41,6 +42,7 @@ protected:
         QApplication::sendEvent(widget, &event);
     }
 
+    TPrintedChart printedChart;
     std::unique_ptr<TfrmMain> window;
     QStringList messages;
     InformationShower previousShower;

@@ -1,6 +1,7 @@
 #include "NumLock.h"
 
 #include "MainWindow.h"
+#include "PrintedChart.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -64,7 +65,8 @@ TEST_F(NumLockOnX11, TheMainWindowsCreationSwitchesItOn)
 {
     SwitchNumLock(false);
     ASSERT_FALSE(IndicatorOn());
-    const TfrmMain window{LocaleValues()};
+    TPrintedChart printedChart;
+    const TfrmMain window{LocaleValues(), printedChart};
     EXPECT_TRUE(IndicatorOn());
 }
 

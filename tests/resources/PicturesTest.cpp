@@ -13,6 +13,7 @@ const QColor silver{192, 192, 192};
 const QColor magenta{255, 0, 255};
 const QColor black{0, 0, 0};
 const QColor white{255, 255, 255};
+const QColor teal{0, 128, 128};
 
 struct PictureCase {
     const char *name;
@@ -73,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PictureCase{"ExitGlyph", ExitGlyph, QSize(18, 18), olive, std::nullopt},
                     PictureCase{"HelpGlyph", HelpGlyph, QSize(20, 20), silver, 16},
                     PictureCase{"PrintGlyph", PrintGlyph, QSize(20, 20), magenta, 16},
-                    PictureCase{"VerticalName", VerticalNamePicture, QSize(23, 170), silver, std::nullopt}),
+                    PictureCase{"VerticalName", VerticalNamePicture, QSize(23, 170), silver, std::nullopt},
+                    PictureCase{"ZoomOutGlyph", ZoomOutGlyph, QSize(16, 16), teal, 16},
+                    PictureCase{"PageWidthGlyph", PageWidthGlyph, QSize(16, 16), teal, 16},
+                    PictureCase{"ZoomInGlyph", ZoomInGlyph, QSize(16, 16), teal, 16}),
     [](const testing::TestParamInfo<PictureCase> &info) { return std::string(info.param.name); });
 
 // Black letters with a white edge on silver: no black pixel touches the silver ground, not even at a corner.

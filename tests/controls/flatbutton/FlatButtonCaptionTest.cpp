@@ -81,6 +81,14 @@ TEST(FlatButtonCaption, UnderlinesTheAcceleratorLetter)
         InkIn(Drawn(FlatButtonCaption(QStringLiteral("Print"), TestFont(), -1), size), underFirstLetter), 0);
 }
 
+TEST(FlatButtonCaption, ALineAsWideAsItsRectangleIsDrawnWhole)
+{
+    const FlatButtonCaption caption(QStringLiteral(" Zoom &In"), TestFont(), -1);
+    const QSize fitting = caption.Size();
+    EXPECT_EQ(Drawn(caption, fitting),
+              Drawn(caption, fitting + QSize(40, 0)).copy(QRect(QPoint(0, 0), fitting)));
+}
+
 // A word too long for the width stays whole on its line and ends in an ellipsis: the last ink on the
 // right is dots on the baseline, where a clipped letter would reach up to the cap height.
 TEST(FlatButtonCaption, ALineThatDoesNotFitEndsInAnEllipsis)

@@ -1,0 +1,389 @@
+#include "preview/FmPreview.h"
+
+#include "BevelPanel.h"
+#include "Pictures.h"
+#include "common/BuiltInPicture.h"
+#include "common/ColorNames.h"
+#include "common/DesignFont.h"
+#include "common/FailureGuard.h"
+#include "common/WindowLook.h"
+#include "flatbutton/FlatButton.h"
+#include "preview/PdfFileDialog.h"
+#include "preview/RPPreview.h"
+#include "printer/ReportPrinter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ArrowScrollStep = 50;
+// Distances of Close's and Print's left edges from the window's right edge; at the design width
+// (632) they stand at 564 and 497.
+constexpr int CloseFromRight = 68;
+constexpr int PrintFromRight = 135;
+
+TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &caption, const QString &glyph,
+                       TFlatButtonOptions options)
+{
+    auto *button = new TFlatButton(panel);
+    button->setGeometry(geometry);
+    button->SetCaption(caption);
+    button->SetBitmap(BuiltInPicture(glyph));
+    button->SetLayout(TFlatButtonLayout::blBitmapLeft);
+    button->SetOptions(options);
+    button->setFont(Arial(12));
+    button->SetFontColor(clBlack);
+    button->setAccessibleName(StripAcceleratorMarks(caption).trimmed());
+    return button;
+}
+
+// A page button of the window description: hidden, so paging is by keyboard only.
+QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &caption)
+{
+    auto *button = new QPushButton(caption, panel);
+    button->setGeometry(geometry);
+    button->setFont(Arial(12));
+    button->setAutoDefault(false);
+    button->hide();
+    return button;
+}
+
+bool CanFocus(const QWidget *widget)
+{
+    return widget->isVisible() && widget->isEnabled();
+}
+
+// The hourglass from construction to destruction, also when a failure passes through.
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+// Says that no printer is installed and offers to save the document as a PDF file instead; true when
+// the user takes the offer.
+bool OfferPdfInsteadOfPrinting(QWidget *parent)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    QStringLiteral("No printer is installed.\n\nSave the document as a PDF file instead?"),
+                    QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(QStringLiteral("&Save as PDF..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    box.exec();
+    return box.clickedButton() == save;
+}
+} // namespace
+
+TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), m_printer(printer)
+{
+    TFmPreviewControls &c = m_controls;
+    setWindowTitle(QStringLiteral("Print Preview"));
+    // System menu and close box, no minimise or maximise box; the border stays resizable.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    resize(632, 435);
+    SetBackground(*this, clSilver);
+    setFont(Arial(12));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    c.Panel1 = new TBevelPanel(this);
+    c.Panel1->SetColor(clSilver);
+    c.Panel1->setFixedHeight(30);
+    layout->addWidget(c.Panel1);
+
+    QWidget *panel = c.Panel1;
+    c.Label1 = new QLabel(QStringLiteral("Page 1 of 1"), panel);
+    c.Label1->setGeometry(370, 5, 112, 15);
+    c.Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.Label1->setFont(Arial(12));
+    SetPaletteColour(*c.Label1, QPalette::WindowText, clBlack);
+    c.Label1->hide();
+
+    const TFlatButtonOptions zoomOptions = TFlatButtonOption::boPopupMark | TFlatButtonOption::boShowBevel;
+    c.bbZoomOut =
+        BarButton(panel, {11, 3, 93, 24}, QStringLiteral(" Zoom &Out"), ZoomOutGlyph(), zoomOptions);
+    c.bbZoomIn = BarButton(panel, {197, 3, 93, 24}, QStringLiteral(" Zoom &In"), ZoomInGlyph(), zoomOptions);
+    c.bbZoomW =
+        BarButton(panel, {104, 3, 93, 24}, QStringLiteral(" Page &Width"), PageWidthGlyph(), zoomOptions);
+    c.bbPrint = BarButton(panel, {497, 3, 66, 24}, QStringLiteral(" Prin&t"), PrintGlyph(), zoomOptions);
+    c.bbClose = BarButton(panel, {564, 3, 66, 24}, QStringLiteral(" &Close"), ExitGlyph(),
+                          TFlatButtonOption::boShowBevel);
+    c.bbPrev = PageButton(panel, {281, 3, 66, 24}, QStringLiteral("Pre&v Page"));
+    c.bbPrev->setEnabled(false);
+    c.bbNext = PageButton(panel, {348, 3, 66, 24}, QStringLiteral("&Next Page"));
+
+    c.RPPreview1 = new TRPPreview(printer, this);
+    c.RPPreview1->setFont(Arial(16));
+    c.RPPreview1->SetPageNumber(1);
+    c.RPPreview1->SetZoom(100);
+    layout->addWidget(c.RPPreview1);
+
+    BindHandlers();
+}
+
+void TFmPreview::BindHandlers()
+{
+    TFmPreviewControls &c = m_controls;
+    // The flat buttons raise their notifications guarded themselves.
+    c.bbZoomOut->OnClick = [this](QObject *sender) { bbZoomOutClick(sender); };
+    c.bbZoomIn->OnClick = [this](QObject *sender) { bbZoomInClick(sender); };
+    c.bbZoomW->OnClick = [this](QObject *sender) { bbZoomWClick(sender); };
+    c.bbPrint->OnClick = [this](QObject *sender) { bbPrintClick(sender); };
+    c.bbClose->OnClick = [this](QObject *sender) { bbCloseClick(sender); };
+    const auto bindButton = [this](QPushButton *button, void (TFmPreview::*handler)(QObject *)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, button, handler] { RunGuarded([&] { (this->*handler)(button); }); });
+    };
+    bindButton(c.bbPrev, &TFmPreview::bbPrevClick);
+    bindButton(c.bbNext, &TFmPreview::bbNextClick);
+    auto *save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] { RunGuarded([this] { SaveAsPdf(this); }); });
+}
+
+void TFmPreview::FormShow(QObject *)
+{
+    TFmPreviewControls &c = m_controls;
+    c.RPPreview1->SetZoom(100);
+    c.Label1->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
+    c.bbNext->setEnabled(m_printer.PageCount() != 1);
+    EnableZoomButtons(c.bbZoomIn);
+}
+
+void TFmPreview::FormActivate(QObject *)
+{
+    TakeWorkArea();
+}
+
+void TFmPreview::TakeWorkArea()
+{
+    const QScreen *screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // The frame goes to the work area's top-left; the client area is the rest less the frame.
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - size();
+    move(area.topLeft());
+    resize(area.size() - frame);
+}
+
+void TFmPreview::FormClose(QObject *)
+{
+    TFmPreviewControls &c = m_controls;
+    c.RPPreview1->SetPageNumber(1);
+    c.bbPrev->setEnabled(false);
+    c.RPPreview1->horizontalScrollBar()->setValue(0);
+    c.RPPreview1->verticalScrollBar()->setValue(0);
+}
+
+// The rows are tested in this order:
+//   Ctrl+Page Down (Ctrl alone) or End (any modifiers), Next Page enabled: to the last page;
+//   Ctrl+Page Up (Ctrl alone) or Home (any modifiers), Prev Page enabled: to page 1;
+//   Page Down (any other modifiers), Next Page enabled: as Next Page;
+//   Page Up (any other modifiers), Prev Page enabled: as Prev Page.
+bool TFmPreview::FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift)
+{
+    TFmPreviewControls &c = m_controls;
+    const bool ctrlAlone = (shift & ~Qt::KeypadModifier) == Qt::ControlModifier;
+    const int pageCount = m_printer.PageCount();
+    if (((key == Qt::Key_PageDown && ctrlAlone) || key == Qt::Key_End) && c.bbNext->isEnabled()) {
+        c.RPPreview1->SetPageNumber(pageCount);
+        ShowPageLabel();
+        c.bbPrev->setEnabled(true);
+        c.bbNext->setEnabled(false);
+        if (CanFocus(c.bbPrev))
+            c.bbPrev->setFocus();
+        return true;
+    }
+    if (((key == Qt::Key_PageUp && ctrlAlone) || key == Qt::Key_Home) && c.bbPrev->isEnabled()) {
+        c.RPPreview1->SetPageNumber(1);
+        ShowPageLabel();
+        c.bbPrev->setEnabled(false);
+        c.bbNext->setEnabled(true);
+        if (CanFocus(c.bbNext))
+            c.bbNext->setFocus();
+        return true;
+    }
+    if (key == Qt::Key_PageDown && c.bbNext->isEnabled()) {
+        bbNextClick(sender);
+        return true;
+    }
+    if (key == Qt::Key_PageUp && c.bbPrev->isEnabled()) {
+        bbPrevClick(sender);
+        return true;
+    }
+    return false;
+}
+
+void TFmPreview::bbZoomOutClick(QObject *)
+{
+    m_controls.RPPreview1->ZoomToFitPage();
+    EnableZoomButtons(m_controls.bbZoomOut);
+}
+
+void TFmPreview::bbZoomWClick(QObject *)
+{
+    m_controls.RPPreview1->ZoomToPageWidth();
+    EnableZoomButtons(m_controls.bbZoomW);
+}
+
+void TFmPreview::bbZoomInClick(QObject *)
+{
+    m_controls.RPPreview1->SetZoom(100);
+    EnableZoomButtons(m_controls.bbZoomIn);
+}
+
+void TFmPreview::EnableZoomButtons(TFlatButton *shownView)
+{
+    for (TFlatButton *button : {m_controls.bbZoomOut, m_controls.bbZoomW, m_controls.bbZoomIn})
+        button->SetEnabled(button != shownView);
+}
+
+void TFmPreview::bbNextClick(QObject *)
+{
+    TFmPreviewControls &c = m_controls;
+    if (c.RPPreview1->PageNumber() < m_printer.PageCount())
+        c.RPPreview1->SetPageNumber(c.RPPreview1->PageNumber() + 1);
+    ShowPageLabel();
+    c.bbPrev->setEnabled(true);
+    if (c.RPPreview1->PageNumber() == m_printer.PageCount()) {
+        c.bbNext->setEnabled(false);
+        if (CanFocus(c.bbPrev))
+            c.bbPrev->setFocus();
+    }
+}
+
+void TFmPreview::bbPrevClick(QObject *)
+{
+    TFmPreviewControls &c = m_controls;
+    if (c.RPPreview1->PageNumber() > 1)
+        c.RPPreview1->SetPageNumber(c.RPPreview1->PageNumber() - 1);
+    ShowPageLabel();
+    c.bbNext->setEnabled(true);
+    if (c.RPPreview1->PageNumber() == 1) {
+        c.bbPrev->setEnabled(false);
+        if (CanFocus(c.bbNext))
+            c.bbNext->setFocus();
+    }
+}
+
+void TFmPreview::ShowPageLabel()
+{
+    m_controls.Label1->setText(
+        QStringLiteral("Page %1 of %2").arg(m_controls.RPPreview1->PageNumber()).arg(m_printer.PageCount()));
+}
+
+void TFmPreview::bbPrintClick(QObject *sender)
+{
+    if (!m_printer.PrinterAvailable()) {
+        if (OfferPdfInsteadOfPrinting(this))
+            SaveAsPdf(sender);
+        return;
+    }
+    {
+        const BusyCursor busy;
+        m_printer.PrintDocument();
+        for (; m_tag > 1; --m_tag)
+            m_printer.PrintDocument();
+        m_tag = 1;
+    }
+    close();
+}
+
+void TFmPreview::bbCloseClick(QObject *)
+{
+    close();
+}
+
+void TFmPreview::SaveAsPdf(QObject *)
+{
+    const QString title =
+        m_printer.DocumentTitle().isEmpty() ? QStringLiteral("Report") : m_printer.DocumentTitle();
+    const QString fileName = AskPdfFileName(this, QDir::home().filePath(title + QStringLiteral(".pdf")));
+    if (fileName.isEmpty())
+        return;
+    const BusyCursor busy;
+    m_printer.WritePdf(fileName);
+}
+
+void TFmPreview::done(int result)
+{
+    RunGuarded([this] { FormClose(this); });
+    QDialog::done(result);
+}
+
+bool TFmPreview::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        RunGuarded([this] { FormActivate(this); });
+    return QDialog::event(event);
+}
+
+void TFmPreview::showEvent(QShowEvent *event)
+{
+    RunGuarded([this] {
+        FormShow(this);
+        // Before it appears, so that it never shows at its design size first.
+        TakeWorkArea();
+    });
+    QDialog::showEvent(event);
+    // A modal window that has just opened is the one the user works in, with or without a window
+    // manager to say so.
+    activateWindow();
+}
+
+void TFmPreview::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    PlaceRightEndButtons();
+}
+
+void TFmPreview::PlaceRightEndButtons()
+{
+    m_controls.bbClose->move(width() - CloseFromRight, m_controls.bbClose->y());
+    m_controls.bbPrint->move(width() - PrintFromRight, m_controls.bbPrint->y());
+}
+
+void TFmPreview::keyPressEvent(QKeyEvent *event)
+{
+    bool taken = false;
+    RunGuarded(
+        [&] { taken = FormKeyDown(this, event->key(), event->modifiers()) || ScrollByArrow(event->key()); });
+    if (!taken)
+        QDialog::keyPressEvent(event);
+}
+
+bool TFmPreview::ScrollByArrow(int key)
+{
+    QScrollBar *horizontal = m_controls.RPPreview1->horizontalScrollBar();
+    QScrollBar *vertical = m_controls.RPPreview1->verticalScrollBar();
+    switch (key) {
+    case Qt::Key_Left:
+        horizontal->setValue(horizontal->value() - ArrowScrollStep);
+        return true;
+    case Qt::Key_Right:
+        horizontal->setValue(horizontal->value() + ArrowScrollStep);
+        return true;
+    case Qt::Key_Up:
+        vertical->setValue(vertical->value() - ArrowScrollStep);
+        return true;
+    case Qt::Key_Down:
+        vertical->setValue(vertical->value() + ArrowScrollStep);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class TBevelPanel;
+class TFlatButton;
+class TRPPreview;
+class TRPPrinter;
+
+// The preview window's controls, named as its window description names them. The window owns them.
+struct TFmPreviewControls {
+    TBevelPanel *Panel1 = nullptr;
+    QLabel *Label1 = nullptr; // the page label, hidden
+    TFlatButton *bbZoomOut = nullptr;
+    TFlatButton *bbZoomIn = nullptr;
+    TFlatButton *bbZoomW = nullptr;
+    TFlatButton *bbPrint = nullptr;
+    TFlatButton *bbClose = nullptr;
+    QPushButton *bbPrev = nullptr; // hidden: its Enabled flag gates the keys that page backwards
+    QPushButton *bbNext = nullptr; // hidden: its Enabled flag gates the keys that page forwards
+    TRPPreview *RPPreview1 = nullptr;
+};
+
+// The print preview window: a bar of five flat buttons (Zoom Out, Page Width, Zoom In, and Print and
+// Close at its right end) over the page view of the report printer's recorded document. Shown
+// modally while the document exists; it fills the work area of its screen whenever it is activated
+// and stays resizable. Paging is by keyboard only (Page Up/Down, Home/End, Ctrl+Page Up/Down), the
+// arrow keys scroll by 50 pixels, Ctrl+S saves the document as a PDF file and Escape closes the window.
+// Every handler runs guarded: a failure (a printer fault) goes to the application's failure handler and
+// leaves the window open. The printer is not owned and must outlive the window.
+class TFmPreview : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFmPreview(TRPPrinter &printer, QWidget *parent = nullptr);
+
+    const TFmPreviewControls &Controls() const { return m_controls; }
+
+    // Additional copies for Print: above 1, Print prints the document that many times; Print leaves it 1.
+    int Tag() const { return m_tag; }
+    void SetTag(int tag) { m_tag = tag; }
+
+    // Each showing: 100 %, the page label for page 1, Next Page enabled unless there is one page, and
+    // Zoom In the one disabled zoom button.
+    void FormShow(QObject *sender);
+    // Each activation: the window takes the work area of its screen (the screen less any panels).
+    void FormActivate(QObject *sender);
+    // Back to page 1 scrolled to 0, 0 with Prev Page disabled, so the next showing starts there.
+    void FormClose(QObject *sender);
+    // The paging keys (see the .cpp for the table); true when a row of the table took the key.
+    bool FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shift);
+
+    void bbZoomOutClick(QObject *sender); // fit page
+    void bbZoomWClick(QObject *sender);   // page width
+    void bbZoomInClick(QObject *sender);  // 100 %
+    void bbNextClick(QObject *sender);
+    void bbPrevClick(QObject *sender);
+    // Prints the document (Tag copies) and closes the window. With no printer installed it offers to
+    // save the document as a PDF file instead and stays open. Raises PrinterError when printing fails;
+    // the window then stays open.
+    void bbPrintClick(QObject *sender);
+    void bbCloseClick(QObject *sender);
+    // Asks for a file name and writes the document there as a PDF file, one page per recorded page.
+    // Raises PrinterError when the file cannot be written.
+    void SaveAsPdf(QObject *sender);
+
+    // Hides the window after FormClose, however it is closed (Close, Print, Escape, the close box).
+    void done(int result) override;
+
+protected:
+    bool event(QEvent *event) override; // activation
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void BindHandlers();
+    // Frame on the work area of the window's screen (the screen less any panels).
+    void TakeWorkArea();
+    void PlaceRightEndButtons();
+    void ShowPageLabel();
+    void EnableZoomButtons(TFlatButton *shownView);
+    bool ScrollByArrow(int key);
+
+    TRPPrinter &m_printer;
+    TFmPreviewControls m_controls;
+    int m_tag = 0;
+};

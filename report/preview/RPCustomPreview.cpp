@@ -1,0 +1,44 @@
+#include "preview/RPCustomPreview.h"
+
+#include "common/ColorNames.h"
+#include "preview/PreviewGeometry.h"
+#include "printer/ReportPrinter.h"
+
+#include <QPainter>
+
+TRPCustomPreview::TRPCustomPreview(const TRPPrinter &printer, QWidget *parent)
+    : QWidget(parent), m_printer(printer)
+{
+}
+
+void TRPCustomPreview::SetZoom(int zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    update();
+}
+
+void TRPCustomPreview::paintEvent(QPaintEvent *)
+{
+    const int w = width();
+    const int h = height();
+    QPainter painter(this);
+    painter.fillRect(QRect(0, 0, w - 3, h - 3), clWhite);
+
+    if (const RecordedPage *page = m_printer.CurrentPageImage()) {
+        // The page keeps to its printable area on the sheet, whatever it holds.
+        const QRect target = PageImageRect(QPoint(m_printer.PrintOffsetX(), m_printer.PrintOffsetY()),
+                                           QSize(m_printer.PageWidth(), m_printer.PageHeight()), m_zoom);
+        painter.save();
+        painter.setClipRect(target);
+        page->Replay(painter, target);
+        painter.restore();
+    }
+
+    painter.setPen(QPen(clBlack, 0));
+    const QPoint outline[] = {{0, 0}, {0, h - 3}, {w - 3, h - 3}, {w - 3, 0}, {0, 0}};
+    painter.drawPolyline(outline, 5);
+    painter.fillRect(QRect(w - 2, 2, 2, h - 2), clBlack);
+    painter.fillRect(QRect(2, h - 2, w - 2, 2), clBlack);
+}

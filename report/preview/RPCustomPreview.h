@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QWidget>
+
+class TRPPrinter;
+
+// The drawn sheet of the preview: white paper of the sheet's size at Zoom with the report printer's
+// current page replayed on it at the printable area's place, a black outline and a two-pixel shadow
+// at the right and the bottom. Its size and place are set by the page view holding it (TRPPreview).
+// Draws nothing of the page unless the printer holds a finished document. The printer is not owned.
+class TRPCustomPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit TRPCustomPreview(const TRPPrinter &printer, QWidget *parent = nullptr);
+
+    // Percent; repaints.
+    int Zoom() const { return m_zoom; }
+    void SetZoom(int zoom);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const TRPPrinter &m_printer;
+    int m_zoom = 100;
+};

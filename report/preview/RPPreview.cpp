@@ -1,0 +1,105 @@
+#include "preview/RPPreview.h"
+
+#include "preview/RPCustomPreview.h"
+#include "printer/ReportPrinter.h"
+
+#include <QEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
+    : QAbstractScrollArea(parent), m_printer(printer), m_sheet(new TRPCustomPreview(printer, viewport()))
+{
+    // The window it stands in pages and scrolls from the keyboard.
+    setFocusPolicy(Qt::NoFocus);
+    // A wheel notch scrolls three of these, as far as three presses of an arrow key.
+    horizontalScrollBar()->setSingleStep(50);
+    verticalScrollBar()->setSingleStep(50);
+    resize(250, 250);
+    m_sheet->setGeometry(0, 0, 100, 50);
+    m_printer.SelectPage(1);
+}
+
+void TRPPreview::SetPageNumber(int pageNumber)
+{
+    if (pageNumber == m_pageNumber || pageNumber <= 0 || pageNumber > m_printer.PageCount())
+        return;
+    m_printer.SelectPage(pageNumber);
+    m_pageNumber = pageNumber;
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    m_sheet->update();
+}
+
+void TRPPreview::SetZoom(int zoom)
+{
+    m_zoom = {zoom, TPreviewZoomMode::Explicit};
+    ApplyZoom();
+}
+
+void TRPPreview::ZoomToFitPage()
+{
+    m_zoom = FitPageZoom(viewport()->size(), PhysicalSize(), m_printer.PrinterAvailable());
+    ApplyZoom();
+}
+
+void TRPPreview::ZoomToPageWidth()
+{
+    m_zoom = PageWidthZoom(viewport()->size(), PhysicalSize(), m_printer.PrinterAvailable());
+    ApplyZoom();
+}
+
+QSize TRPPreview::PhysicalSize() const
+{
+    return {m_printer.PhysicalWidth(), m_printer.PhysicalHeight()};
+}
+
+void TRPPreview::ApplyZoom()
+{
+    // Showing or hiding a scroll bar resizes the view, which comes back here; the outer run starts
+    // over with the view's final size. A sheet that needs a scroll bar exactly when it has none could
+    // flip for ever, so two rounds settle it.
+    if (m_applying) {
+        m_reapply = true;
+        return;
+    }
+    m_applying = true;
+    for (int round = 0; round < 3; ++round) {
+        m_reapply = false;
+        const QSize size = SheetWidgetSize(PhysicalSize(), m_zoom.Zoom);
+        m_sheet->resize(size);
+        m_sheet->SetZoom(m_zoom.Zoom);
+        const QSize view = viewport()->size();
+        horizontalScrollBar()->setRange(0, std::max(0, size.width() - view.width()));
+        verticalScrollBar()->setRange(0, std::max(0, size.height() - view.height()));
+        horizontalScrollBar()->setPageStep(view.width());
+        verticalScrollBar()->setPageStep(view.height());
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
+        PlaceSheet();
+        if (!m_reapply)
+            break;
+        m_zoom = ZoomAfterResize(m_zoom, viewport()->size(), PhysicalSize(), m_printer.PrinterAvailable());
+    }
+    m_applying = false;
+}
+
+void TRPPreview::PlaceSheet()
+{
+    const QPoint origin = SheetWidgetOrigin(viewport()->size(), m_sheet->size());
+    m_sheet->move(origin - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+bool TRPPreview::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        m_zoom = ZoomAfterResize(m_zoom, viewport()->size(), PhysicalSize(), m_printer.PrinterAvailable());
+        ApplyZoom();
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TRPPreview::scrollContentsBy(int, int)
+{
+    PlaceSheet();
+}

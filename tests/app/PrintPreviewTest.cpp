@@ -1,0 +1,143 @@
+#include "MainWindowFixture.h"
+#include "PrintedChart.h"
+#include "common/FailureGuard.h"
+#include "flatbutton/FlatButton.h"
+#include "preview/FmPreview.h"
+#include "preview/PdfFileDialog.h"
+#include "preview/PreviewGeometry.h"
+#include "preview/RPCustomPreview.h"
+#include "preview/RPPreview.h"
+#include "printer/ReportPrinter.h"
+#include "support/PdfTools.h"
+#include "support/RuledDocument.h"
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cups/cups.h>
+#include <functional>
+
+namespace {
+// Print Preview from the main window's button after a rebuild, through the report and the real
+// preview window, to the system's print service or a PDF file.
+class PrintPreviewTest : public MainWindowTest {
+protected:
+    // Clicks Print Preview and runs body on the preview window it opens; closes the window if body
+    // left it open. Returns when the command has returned.
+    void RunPrintPreview(const std::function<void(TFmPreview &)> &body)
+    {
+        RunGuarded([this] { window->CalculatePaymentTable(window.get()); });
+        bool opened = false;
+        QObject scope; // drops the timer when the command returns without opening the window
+        QTimer::singleShot(0, &scope, [&] {
+            auto *preview = qobject_cast<TFmPreview *>(QApplication::activeModalWidget());
+            if (preview == nullptr)
+                return;
+            opened = true;
+            if (QTest::qWaitForWindowExposed(preview))
+                body(*preview);
+            preview->close();
+        });
+        QTest::mouseClick(c().btnPrint, Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_TRUE(opened);
+    }
+
+    TRPPrinter &printer() { return printedChart.ReportPrinter(); }
+
+    // The separate lines that cross a column (runs of dark pixels), each as its first row.
+    static std::vector<int> LinesAcross(const QImage &image, int column)
+    {
+        std::vector<int> lines;
+        int previous = -2;
+        for (const int row : DarkRows(image, column)) {
+            if (row != previous + 1)
+                lines.push_back(row);
+            previous = row;
+        }
+        return lines;
+    }
+};
+
+// The column 36 design pixels in crosses the table's first box edges and the header's and the footer's
+// rules, and no text.
+constexpr int RulesColumn = 36;
+
+TEST_F(PrintPreviewTest, PrintSendsOneJobWhosePageShowsTheChartWhereThePreviewDoes)
+{
+    const QString queue = qEnvironmentVariable("PRINTER");
+    const QString out = qEnvironmentVariable("QUILLMERE_TEST_PDF_OUT");
+    if (queue.isEmpty() || out.isEmpty())
+        GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
+    const QStringList before = PdfFiles(out);
+    QImage sheet;
+    QRect page;
+    RunPrintPreview([&](TFmPreview &preview) {
+        sheet = preview.Controls().RPPreview1->Sheet()->grab().toImage();
+        page = PageImageRect({printer().PrintOffsetX(), printer().PrintOffsetY()},
+                             {printer().PageWidth(), printer().PageHeight()}, 100);
+        QTest::mouseClick(preview.Controls().bbPrint, Qt::LeftButton, {}, QPoint(10, 10));
+        EXPECT_FALSE(preview.isVisible());
+    });
+    ASSERT_FALSE(sheet.isNull());
+
+    const QString pdf = NewPdfAfterJobs(out, before, queue);
+    ASSERT_FALSE(pdf.isEmpty()) << "no PDF arrived in " << out.toStdString();
+    EXPECT_EQ(PdfFiles(out).size(), before.size() + 1) << "exactly one job";
+    ASSERT_EQ(PdfPageCount(pdf), 1);
+    QTemporaryDir scratch;
+    const QImage printed = RasterisedPdfPage(pdf, 1, 96, scratch.filePath(QStringLiteral("sheet")));
+    ASSERT_FALSE(printed.isNull());
+
+    // Both in page pixels: the preview stretches the page into its printable area on the sheet.
+    std::vector<int> shown;
+    for (const int row : LinesAcross(sheet, page.left() + RulesColumn * page.width() / printer().PageWidth()))
+        if (page.contains(page.left(), row))
+            shown.push_back((row - page.top()) * printer().PageHeight() / page.height());
+    std::vector<int> onPaper;
+    for (const int row : LinesAcross(printed, printer().PrintOffsetX() + RulesColumn))
+        onPaper.push_back(row - printer().PrintOffsetY());
+    ASSERT_EQ(shown.size(), onPaper.size());
+    EXPECT_GE(shown.size(), 2u + 2 * PaymentChart::RowCount + 1)
+        << "two header rules, the boxes, the footer rule";
+    for (std::size_t n = 0; n < shown.size(); ++n)
+        EXPECT_NEAR(shown[n], onPaper[n], 2) << "line " << n;
+}
+
+TEST_F(PrintPreviewTest, WithoutAPrintSystemPrintOffersAPdfFileAndThePreviewStaysOpen)
+{
+    cupsSetServer(NowhereServer.constData());
+    const QString out = qEnvironmentVariable("QUILLMERE_TEST_PDF_OUT");
+    const QStringList before = PdfFiles(out);
+    QString offer;
+    bool stayedOpen = false;
+    RunPrintPreview([&](TFmPreview &preview) {
+        QTimer::singleShot(0, &preview, [&offer] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            offer = box->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QTest::mouseClick(preview.Controls().bbPrint, Qt::LeftButton, {}, QPoint(10, 10));
+        stayedOpen = preview.isVisible();
+    });
+    cupsSetServer(nullptr);
+    EXPECT_TRUE(offer.startsWith(QStringLiteral("No printer is installed.")));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(PdfFiles(out), before) << "no job";
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PrintPreviewTest, CtrlSInThePreviewWritesTheChartAsAOnePagePdf)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return pdf; });
+    RunPrintPreview([](TFmPreview &preview) { QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier); });
+    SetPdfFileAsker(before);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                            [](const PdfWord &word) { return word.Text == QStringLiteral("$100000"); }));
+}
+} // namespace

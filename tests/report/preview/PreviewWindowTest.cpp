@@ -1,0 +1,306 @@
+#include "common/FailureGuard.h"
+#include "flatbutton/FlatButton.h"
+#include "preview/FmPreview.h"
+#include "preview/PdfFileDialog.h"
+#include "preview/RPCustomPreview.h"
+#include "preview/RPPreview.h"
+#include "printer/PrinterError.h"
+#include "support/FakePrinterDevice.h"
+#include "support/RuledDocument.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+// The preview window over a fake printer, shown and active on the X server, as the program shows it
+// for a document recorded with a rule on each page at the given pixel rows.
+class PreviewWindowTest : public testing::Test {
+protected:
+    void Open(const std::vector<int> &rules, std::optional<PrinterFacts> facts = FakePrinter::Letter())
+    {
+        fake = std::make_shared<FakePrinter>(facts);
+        printer = std::make_unique<TRPPrinter>(std::make_unique<FakePrinterDevice>(fake));
+        printer->SetShowProgress(false);
+        RecordRuledDocument(*printer, rules);
+        window = std::make_unique<TFmPreview>(*printer);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        SetFailureHandler({});
+    }
+
+    const TFmPreviewControls &c() const { return window->Controls(); }
+    TRPPreview &view() const { return *c().RPPreview1; }
+    QScrollBar &vertical() const { return *view().verticalScrollBar(); }
+    QScrollBar &horizontal() const { return *view().horizontalScrollBar(); }
+    QSize sheetSize() const { return {printer->PhysicalWidth(), printer->PhysicalHeight()}; }
+
+    // The zoom buttons that are enabled, in bar order.
+    std::vector<const TFlatButton *> EnabledZoomButtons() const
+    {
+        std::vector<const TFlatButton *> enabled;
+        for (const TFlatButton *button : {c().bbZoomOut, c().bbZoomW, c().bbZoomIn})
+            if (button->Enabled())
+                enabled.push_back(button);
+        return enabled;
+    }
+
+    static void Click(TFlatButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+    // A key as the platform delivers it: to the focused control, or to the window when none has it.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+
+    std::shared_ptr<FakePrinter> fake;
+    std::unique_ptr<TRPPrinter> printer;
+    std::unique_ptr<TFmPreview> window;
+};
+
+TEST_F(PreviewWindowTest, FillsTheWorkAreaWithPrintAndCloseAtTheRightEndAfterEveryResize)
+{
+    Open({100});
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Print Preview"));
+    EXPECT_EQ(window->frameGeometry(), window->screen()->availableGeometry());
+    EXPECT_EQ(view().geometry(), QRect(0, 30, window->width(), window->height() - 30));
+    EXPECT_EQ(c().bbClose->geometry(), QRect(window->width() - 68, 3, 66, 24));
+    EXPECT_EQ(c().bbPrint->geometry(), QRect(window->width() - 135, 3, 66, 24));
+
+    window->resize(632, 435);
+    QApplication::processEvents();
+    EXPECT_EQ(c().bbClose->x(), 564);
+    EXPECT_EQ(c().bbPrint->x(), 497);
+    EXPECT_EQ(c().bbZoomOut->x(), 11);
+}
+
+TEST_F(PreviewWindowTest, EachZoomButtonShowsItsViewAndIsTheOneDisabled)
+{
+    Open({100});
+    EXPECT_EQ(view().Zoom(), 100);
+    EXPECT_EQ(EnabledZoomButtons(), (std::vector<const TFlatButton *>{c().bbZoomOut, c().bbZoomW}));
+
+    Click(c().bbZoomOut);
+    EXPECT_EQ(view().Zoom(), FitPageZoom(view().viewport()->size(), sheetSize(), true).Zoom);
+    EXPECT_EQ(EnabledZoomButtons(), (std::vector<const TFlatButton *>{c().bbZoomW, c().bbZoomIn}));
+    // Fitted: centred both ways, no scrolling.
+    const QSize fitted = SheetWidgetSize(sheetSize(), view().Zoom());
+    EXPECT_EQ(view().Sheet()->geometry(),
+              QRect(SheetWidgetOrigin(view().viewport()->size(), fitted), fitted));
+    EXPECT_EQ(vertical().maximum(), 0);
+
+    Click(c().bbZoomW);
+    EXPECT_EQ(view().Zoom(), PageWidthZoom(view().viewport()->size(), sheetSize(), true).Zoom);
+    EXPECT_EQ(EnabledZoomButtons(), (std::vector<const TFlatButton *>{c().bbZoomOut, c().bbZoomIn}));
+    // Taller than the view: at the top, scrolled to 0.
+    EXPECT_EQ(view().Sheet()->y(), 0);
+    EXPECT_GT(vertical().maximum(), 0);
+
+    Click(c().bbZoomIn);
+    EXPECT_EQ(view().Zoom(), 100);
+    EXPECT_EQ(view().Sheet()->size(), SheetWidgetSize(sheetSize(), 100));
+    EXPECT_EQ(EnabledZoomButtons(), (std::vector<const TFlatButton *>{c().bbZoomOut, c().bbZoomW}));
+
+    // The captions' accelerators work from the keyboard too.
+    Key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(view().ZoomMode(), TPreviewZoomMode::FitPage);
+}
+
+TEST_F(PreviewWindowTest, AResizeFitsAgainAfterZoomOutButKeepsZoomInAtAHundred)
+{
+    Open({100});
+    Click(c().bbZoomOut);
+    window->resize(632, 435);
+    QApplication::processEvents();
+    EXPECT_EQ(view().Zoom(), FitPageZoom(view().viewport()->size(), sheetSize(), true).Zoom);
+    EXPECT_LT(view().Zoom(), 40);
+
+    Click(c().bbZoomIn);
+    window->resize(1000, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(view().Zoom(), 100);
+    EXPECT_EQ(view().Sheet()->x(), (view().viewport()->width() - view().Sheet()->width()) / 2);
+}
+
+struct KeyStep {
+    Qt::Key Key;
+    Qt::KeyboardModifiers Modifiers;
+    int Page; // the page shown after the key
+};
+
+TEST_F(PreviewWindowTest, PagingKeysDoNothingOnAOnePageDocument)
+{
+    Open({100});
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End}) {
+        Key(key);
+        Key(key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(view().PageNumber(), 1);
+    EXPECT_EQ(c().Label1->text(), QStringLiteral("Page 1 of 1"));
+    EXPECT_FALSE(c().bbNext->isEnabled());
+    EXPECT_FALSE(c().bbPrev->isEnabled());
+}
+
+TEST_F(PreviewWindowTest, PagingKeysWalkATwoPageDocument)
+{
+    // A short sheet holds one rule per page.
+    Open({50, 60}, FakePrinter::ShortSheet());
+    ASSERT_EQ(printer->PageCount(), 2);
+    EXPECT_TRUE(c().bbNext->isEnabled());
+    const KeyStep steps[] = {
+        {Qt::Key_PageUp, {}, 1},                    // Prev Page disabled
+        {Qt::Key_PageDown, {}, 2},                  //
+        {Qt::Key_PageDown, {}, 2},                  // Next Page now disabled
+        {Qt::Key_Home, Qt::ShiftModifier, 1},       // Home with any modifiers
+        {Qt::Key_End, {}, 2},                       //
+        {Qt::Key_PageUp, Qt::ControlModifier, 1},   // to page 1
+        {Qt::Key_PageDown, Qt::ShiftModifier, 2},   // a plain Page Down
+        {Qt::Key_PageUp, Qt::AltModifier, 1},       // a plain Page Up
+        {Qt::Key_PageDown, Qt::ControlModifier, 2}, // to the last page
+    };
+    for (const KeyStep &step : steps) {
+        Key(step.Key, step.Modifiers);
+        ASSERT_EQ(view().PageNumber(), step.Page) << "key " << step.Key;
+        EXPECT_EQ(printer->CurrentPage(), step.Page);
+        EXPECT_EQ(c().Label1->text(), QStringLiteral("Page %1 of 2").arg(step.Page));
+        EXPECT_EQ(c().bbPrev->isEnabled(), step.Page == 2);
+        EXPECT_EQ(c().bbNext->isEnabled(), step.Page == 1);
+    }
+}
+
+TEST_F(PreviewWindowTest, ArrowKeysScrollByFiftyPixelsWithinTheRange)
+{
+    Open({100});
+    window->resize(400, 300);
+    QApplication::processEvents();
+    ASSERT_GT(horizontal().maximum(), 100);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(horizontal().value(), 100);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(horizontal().value(), 0);
+    vertical().setValue(vertical().maximum() - 10);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(vertical().value(), vertical().maximum());
+    Key(Qt::Key_Up);
+    EXPECT_EQ(vertical().value(), vertical().maximum() - 50);
+    // The sheet moves with the scroll bars.
+    EXPECT_EQ(view().Sheet()->pos(), QPoint(0, 50 - vertical().maximum()));
+}
+
+TEST_F(PreviewWindowTest, SheetIsWhitePaperWithOutlineShadowAndThePageInItsPrintableArea)
+{
+    // The Letter sheet's printable area starts 24 pixels in; a rule on the page's last row must end
+    // up on the sheet's row 24 + 1008 - 1, not 24 pixels higher.
+    Open({1007});
+    const QImage sheet = view().Sheet()->grab().toImage();
+    const int w = sheet.width();
+    const int h = sheet.height();
+    ASSERT_EQ(sheet.size(), QSize(816 + 4, 1056 + 4));
+    EXPECT_EQ(DarkRows(sheet, w / 2), (std::vector<int>{0, 24 + 1007, h - 3, h - 2, h - 1}));
+    EXPECT_EQ(sheet.pixelColor(w / 2, 10), QColor(Qt::white));
+    EXPECT_EQ(sheet.pixelColor(w - 3, h / 2), QColor(Qt::black)); // outline
+    EXPECT_EQ(sheet.pixelColor(w - 1, h / 2), QColor(Qt::black)); // shadow
+    EXPECT_NE(sheet.pixelColor(w - 1, 1), QColor(Qt::black));     // the shadow starts 2 pixels down
+}
+
+TEST_F(PreviewWindowTest, EscapeClosesAndTheNextShowingStartsOnPageOneAtTheTop)
+{
+    Open({50, 60}, FakePrinter::ShortSheet());
+    Key(Qt::Key_End);
+    Click(c().bbZoomW);
+    vertical().setValue(100);
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(view().PageNumber(), 1);
+    EXPECT_EQ(printer->CurrentPage(), 1);
+    EXPECT_FALSE(c().bbPrev->isEnabled());
+    EXPECT_EQ(vertical().value(), 0);
+}
+
+TEST_F(PreviewWindowTest, PrintPrintsOnceAndCloses)
+{
+    Open({100});
+    Click(c().bbPrint);
+    EXPECT_EQ(fake->JobsStarted, 1);
+    EXPECT_TRUE(fake->Finished);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PreviewWindowTest, ATagAboveOnePrintsThatManyCopiesAndIsLeftAtOne)
+{
+    Open({100});
+    window->SetTag(3);
+    Click(c().bbPrint);
+    EXPECT_EQ(fake->JobsStarted, 3);
+    EXPECT_EQ(window->Tag(), 1);
+}
+
+TEST_F(PreviewWindowTest, AFailedPrintIsReportedAndTheWindowStaysOpen)
+{
+    Open({100});
+    fake->FailJob = true;
+    QString reported;
+    SetFailureHandler([&](const std::exception &failure) { reported = QString::fromUtf8(failure.what()); });
+    Click(c().bbPrint);
+    EXPECT_FALSE(reported.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PreviewWindowTest, WithoutAPrinterPrintOffersAPdfFileAndTheWindowStaysOpen)
+{
+    Open({100}, std::nullopt);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return pdf; });
+    QString boxText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        boxText = box->text();
+        box->buttons().at(0)->click(); // Save as PDF...
+    });
+    Click(c().bbPrint);
+    SetPdfFileAsker(before);
+    EXPECT_TRUE(boxText.startsWith(QStringLiteral("No printer is installed.")));
+    EXPECT_EQ(fake->JobsStarted, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(QFile::exists(pdf));
+}
+
+TEST_F(PreviewWindowTest, CtrlSSavesThePagesAsAPdfFileWhereTheDialogSays)
+{
+    Open({50, 60}, FakePrinter::ShortSheet());
+    QTemporaryDir folder;
+    QString answer;
+    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return answer; });
+    Key(Qt::Key_S, Qt::ControlModifier); // cancelled
+    answer = folder.filePath(QStringLiteral("chart.pdf"));
+    Key(Qt::Key_S, Qt::ControlModifier);
+    SetPdfFileAsker(before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.pdf")});
+    QFile file(answer);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.startsWith("%PDF-"));
+    EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r") + content.count("/Type /Page "),
+              2);
+    EXPECT_TRUE(window->isVisible());
+}
+} // namespace
