@@ -20,7 +20,8 @@ public:
     TPrintedChart &operator=(const TPrintedChart &) = delete;
 
     // What the report prints (the main window) and what the report printer's preview hook runs (the
-    // main window's MyPreview). Both must outlive the objects; bind before the first use.
+    // main window's MyPreview). Both must stay alive while the objects are used; bind before the
+    // first use.
     void Bind(const PrintedChartHost &host, std::function<void()> previewHook);
 
     // Each creates all three objects on the first call.

@@ -1,7 +1,9 @@
 // The Print Preview command, timed in the running program: once the main window has painted and the
-// chart is built, from the command to the first painted sheet with the page on it.
+// chart is built, from the command to the first painted sheet with the page on it, and the part of it
+// from the preview window's showing on, after the report has been generated.
 #include "IntervalProbe.h"
 #include "MainWindow.h"
+#include "preview/FmPreview.h"
 #include "preview/RPCustomPreview.h"
 
 int main(int argc, char **argv)
@@ -9,5 +11,6 @@ int main(int argc, char **argv)
     return RunIntervalProbe(
         argc, argv,
         [](TfrmMain &window) { window.btnPrintClick(&window); }, // returns when the preview closes
-        [](QObject *widget) { return qobject_cast<TRPCustomPreview *>(widget) != nullptr; });
+        {[](QObject *widget) { return qobject_cast<TFmPreview *>(widget) != nullptr; },
+         [](QObject *widget) { return qobject_cast<TRPCustomPreview *>(widget) != nullptr; }});
 }

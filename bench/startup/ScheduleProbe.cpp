@@ -7,10 +7,11 @@
 
 int main(int argc, char **argv)
 {
-    return RunIntervalProbe(
-        argc, argv,
-        [](TfrmMain &window) {
-            window.ShowPaymentSchedule(PaymentChart::EnteredColumn, PaymentChart::EnteredRow);
-        },
-        [](QObject *widget) { return qobject_cast<TfrmSchedule *>(widget) != nullptr; });
+    const auto isSchedule = [](QObject *widget) { return qobject_cast<TfrmSchedule *>(widget) != nullptr; };
+    return RunIntervalProbe(argc, argv,
+                            [](TfrmMain &window) {
+                                window.ShowPaymentSchedule(PaymentChart::EnteredColumn,
+                                                           PaymentChart::EnteredRow);
+                            },
+                            {isSchedule, isSchedule});
 }

@@ -113,6 +113,10 @@ TEST_F(PreviewWindowTest, EachZoomButtonShowsItsViewAndIsTheOneDisabled)
     EXPECT_EQ(view().Zoom(), 100);
     EXPECT_EQ(view().Sheet()->size(), SheetWidgetSize(sheetSize(), 100));
     EXPECT_EQ(EnabledZoomButtons(), (std::vector<const TFlatButton *>{c().bbZoomOut, c().bbZoomW}));
+
+    // The captions' accelerators work from the keyboard too.
+    Key(Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(view().ZoomMode(), TPreviewZoomMode::FitPage);
 }
 
 TEST_F(PreviewWindowTest, AResizeFitsAgainAfterZoomOutButKeepsZoomInAtAHundred)
