@@ -60,7 +60,8 @@ public:
     // Return or Enter on the chart: the current cell opens its schedule.
     void grdPaymentReturn(QObject *sender);
     // A new Payment Schedule window for payment cell (column 1..7, row 1..11) of LastChart, not
-    // modal; when the cell has no schedule, the information box says why instead.
+    // modal; when the cell has no schedule, or the grid shows a rebuild cut off by a failure, the
+    // information box says why instead.
     void ShowPaymentSchedule(int column, int row);
 
     // ChartHost: the fields' values, the step groups' indexes and the information box. The reads

@@ -14,6 +14,7 @@ const char *const RefusalMessages[] = {
     "A payment schedule needs a term of 1 to 999 years.",
     "The amount or the payment is too large to be scheduled in whole cents.",
     "The rate is not a plain decimal number, so it cannot be taken exactly.",
+    "The chart was not completed, so its cells have no schedule. Correct the entries and try again.",
 };
 
 std::int64_t InCents(Int128 value)

@@ -15,6 +15,7 @@ enum class ScheduleRefusal {
     TermOutOfRange, // the term is not 1 to 999 years
     NotInCents,     // an amount or payment that 64-bit cents cannot hold, or a text that is no amount
     RateNotPlain,   // the rate text is not a plain decimal number
+    ChartCutOff,    // the chart shown is a rebuild that a failure cut off, not a completed chart
 };
 
 // The message that tells the user why.

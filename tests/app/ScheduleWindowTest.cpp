@@ -153,4 +153,14 @@ TEST_F(ChartScheduleTest, ALoanOfZeroOpensNoScheduleButSaysWhy)
     EXPECT_EQ(messages, QStringList{ScheduleRefusalMessage(ScheduleRefusal::NoLoan)});
 }
 
+TEST_F(ChartScheduleTest, ARebuildCutOffByAFailureOpensNoSchedule)
+{
+    // The rate 0.3 with steps of .10 leaves a column rate of about 1E-13 %, whose payment fails.
+    c().edtInterest->SetValue(0.3);
+    c().rgInterest->SetItemIndex(0);
+    DoubleClickCell(4, 6);
+    EXPECT_TRUE(Schedules().isEmpty());
+    EXPECT_EQ(messages.back(), QString::fromLatin1(ScheduleRefusalMessage(ScheduleRefusal::ChartCutOff)));
+}
+
 } // namespace
