@@ -58,7 +58,7 @@ QPageSize PaperOf(const QPrinterInfo &info, const PaperSettings &settings)
 // A printer configured for the settings: paper, orientation, its minimum margins, one copy. Throws
 // PrinterError when Qt cannot drive the printer natively: without a printer a QPrinter quietly becomes
 // a PDF writer without a file, and nothing must ever be printed through that.
-std::unique_ptr<QPrinter> ConfiguredPrinter(const QPrinterInfo &info, const PaperSettings &settings)
+std::unique_ptr<QPrinter> NewConfiguredPrinter(const QPrinterInfo &info, const PaperSettings &settings)
 {
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid() || printer->outputFormat() != QPrinter::NativeFormat)
@@ -116,33 +116,59 @@ private:
 
 } // namespace
 
+CupsPrinterDevice::CupsPrinterDevice() = default;
+
+CupsPrinterDevice::~CupsPrinterDevice() = default;
+
+const QPrinterInfo &CupsPrinterDevice::Printer()
+{
+    if (!m_info)
+        m_info = CurrentPrinter();
+    return *m_info;
+}
+
+QPrinter &CupsPrinterDevice::ConfiguredPrinter(const PaperSettings &settings)
+{
+    if (!m_printer || m_printerSettings != settings) {
+        m_printer.reset();
+        m_printer = NewConfiguredPrinter(Printer(), settings);
+        m_printerSettings = settings;
+    }
+    return *m_printer;
+}
+
 std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &settings)
 {
-    const QPrinterInfo info = CurrentPrinter();
-    if (info.isNull())
+    if (Printer().isNull())
         return std::nullopt;
-    const std::unique_ptr<QPrinter> printer = ConfiguredPrinter(info, settings);
-    const QRect page = printer->pageRect(QPrinter::DevicePixel).toRect();
-    const QRect sheet = printer->paperRect(QPrinter::DevicePixel).toRect();
+    for (const auto &[measuredSettings, facts] : m_measured) {
+        if (measuredSettings == settings)
+            return facts;
+    }
+    const QPrinter &printer = ConfiguredPrinter(settings);
+    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    const QRect sheet = printer.paperRect(QPrinter::DevicePixel).toRect();
     if (page.isEmpty() || sheet.isEmpty())
         throw PrinterError("The printer reports no page");
-    return PrinterFacts{page.size(), QSize(printer->logicalDpiX(), printer->logicalDpiY()),
-                        PrinterFacts::SheetFacts{sheet.size(), page.topLeft() - sheet.topLeft()}};
+    const PrinterFacts facts{page.size(), QSize(printer.logicalDpiX(), printer.logicalDpiY()),
+                             PrinterFacts::SheetFacts{sheet.size(), page.topLeft() - sheet.topLeft()}};
+    m_measured.emplace_back(settings, facts);
+    return facts;
 }
 
 void CupsPrinterDevice::ReadSettings()
 {
-    const QPrinterInfo info = CurrentPrinter();
-    if (!info.isNull())
-        ConfiguredPrinter(info, PaperSettings{});
+    // Any configured printer shows that the settings can be read.
+    if (!m_printer && !Printer().isNull())
+        ConfiguredPrinter(PaperSettings{});
 }
 
 bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)
 {
-    const QPrinterInfo info = CurrentPrinter();
+    ReadSettings();
+    const QPrinterInfo &info = Printer();
     if (info.isNull())
         return false;
-    ConfiguredPrinter(info, PaperSettings{});
     if (paper == TRPPaperSize::rppDefault)
         return true;
     if (paper == TRPPaperSize::rppCustom)
@@ -154,9 +180,14 @@ bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)
 
 std::unique_ptr<PrintJob> CupsPrinterDevice::StartJob(const QString &title, const PaperSettings &settings)
 {
-    const QPrinterInfo info = CurrentPrinter();
-    if (info.isNull())
+    if (Printer().isNull())
         throw PrinterError("No printer is installed");
-    return std::make_unique<CupsJob>(info.printerName(), title,
-                                     ConfiguredPrinter(info, settings)->pageLayout());
+    return std::make_unique<CupsJob>(m_info->printerName(), title, ConfiguredPrinter(settings).pageLayout());
+}
+
+void CupsPrinterDevice::Forget() noexcept
+{
+    m_info.reset();
+    m_printer.reset();
+    m_measured.clear();
 }

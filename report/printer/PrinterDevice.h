@@ -73,4 +73,7 @@ public:
     virtual bool SupportsPaper(TRPPaperSize paper) = 0;
     // Begins a job titled title under these settings, one copy; throws PrinterError when it cannot.
     virtual std::unique_ptr<PrintJob> StartJob(const QString &title, const PaperSettings &settings) = 0;
+    // Drops whatever the device kept of the print system's answers, so that the next call asks again
+    // (a device may keep them while one document is made, not longer).
+    virtual void Forget() noexcept {}
 };

@@ -128,6 +128,8 @@ void TRPPrinter::EndDocument()
     ClosePage();
     m_state = TRPPrinterState::Finished;
     SelectPage(1);
+    // The next document asks the print system afresh: the printer or its paper may change meanwhile.
+    m_device->Forget();
 }
 
 void TRPPrinter::DiscardPages()
@@ -145,6 +147,7 @@ void TRPPrinter::AbandonDocument()
     m_pages.clear();
     m_state = TRPPrinterState::Idle;
     m_firstPage = m_lastPage = 0;
+    m_device->Forget();
 }
 
 void TRPPrinter::SelectPage(int n)

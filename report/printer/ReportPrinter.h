@@ -52,7 +52,8 @@ public:
     void BeginDocument();
     // Only while Building: completes the page, measures again and starts the next one.
     void AddPage();
-    // Only while Building: completes the last page, state Finished, page 1 selected.
+    // Only while Building: completes the last page, state Finished, page 1 selected. Here and when the
+    // document is dropped the device forgets the print system's answers (PrinterDevice::Forget).
     void EndDocument();
     // Only while Finished: frees the pages, FirstPage and LastPage 0, state Idle.
     void DiscardPages();

@@ -59,6 +59,24 @@ TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
     qputenv("PRINTER", queue);
 }
 
+// The device keeps its measurements while a document is made; another paper or orientation is still
+// measured for what it is.
+TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
+{
+    if (qEnvironmentVariable("PRINTER").isEmpty())
+        GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
+    CupsPrinterDevice device;
+    const auto sheet = [&device](const PaperSettings &settings) {
+        const std::optional<PrinterFacts> facts = device.Measure(settings);
+        return facts && facts->Sheet ? facts->Sheet->SheetDots : QSize();
+    };
+    const QSize letter = sheet({.Paper = TRPPaperSize::rppLetter});
+    ASSERT_FALSE(letter.isEmpty());
+    EXPECT_EQ(sheet({.Landscape = true, .Paper = TRPPaperSize::rppLetter}), letter.transposed());
+    EXPECT_NE(sheet({.Paper = TRPPaperSize::rppA4}), letter);
+    EXPECT_EQ(sheet({.Paper = TRPPaperSize::rppLetter}), letter);
+}
+
 // The print system out of reach: CUPS is asked at an address where no scheduler listens.
 TEST(NoPrintSystem, NoPrinterIsAvailableAndNoJobStarts)
 {
