@@ -30,13 +30,7 @@ void Labels(TRPBand *band, const TRPFont &font, std::initializer_list<LabelPlace
 TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &printer)
     : m_host(host), m_rep(*this, printer)
 {
-    SetFont(ReportArial(13, TFontStyle::Regular, clWindowText));
-    m_rep.OnNeedData = [this](TRPComponent *sender, bool &moreData) { RepNeedData(sender, moreData); };
-    m_rep.BeforePrint = [this](TRPComponent *sender, bool &printReport) {
-        RepBeforePrint(sender, printReport);
-    };
-    m_rep.SetShowProgress(false);
-    m_rep.SetTitleBeforeHeader(true);
+    SetUpReportForm(*this, m_rep);
     CreateTitle();
     CreatePageHeader();
     CreateDetail();

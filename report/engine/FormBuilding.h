@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/DesignFont.h"
+#include "engine/BandReport.h"
 #include "engine/RPBand.h"
 #include "engine/RPControls.h"
 #include "engine/ReportForm.h"
@@ -25,3 +26,16 @@ void Rule(TRPBand *band, int left, int top, int width = 735);
 
 // A white band of the type and height, without frame edges.
 TRPBand *Band(TReportForm &form, TBandType type, int height);
+
+// What our report forms share: Arial 13 px in window text, the data and the start of a run from the
+// form's RepNeedData and RepBeforePrint, no progress window, the title above the first page header.
+template <class Form> void SetUpReportForm(Form &form, TBandReport &rep)
+{
+    form.SetFont(ReportArial(13, TFontStyle::Regular, clWindowText));
+    rep.OnNeedData = [&form](TRPComponent *sender, bool &moreData) { form.RepNeedData(sender, moreData); };
+    rep.BeforePrint = [&form](TRPComponent *sender, bool &printReport) {
+        form.RepBeforePrint(sender, printReport);
+    };
+    rep.SetShowProgress(false);
+    rep.SetTitleBeforeHeader(true);
+}

@@ -42,13 +42,7 @@ TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, con
                          TRPPrinter &printer)
     : m_schedule(schedule), m_view(view), m_locale(locale), m_rep(*this, printer)
 {
-    SetFont(ReportArial(13, TFontStyle::Regular, clWindowText));
-    m_rep.OnNeedData = [this](TRPComponent *sender, bool &moreData) { RepNeedData(sender, moreData); };
-    m_rep.BeforePrint = [this](TRPComponent *sender, bool &printReport) {
-        RepBeforePrint(sender, printReport);
-    };
-    m_rep.SetShowProgress(false);
-    m_rep.SetTitleBeforeHeader(true);
+    SetUpReportForm(*this, m_rep);
     CreateTitle();
     CreatePageHeader();
     CreateDetail();
