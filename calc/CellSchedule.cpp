@@ -147,7 +147,7 @@ std::optional<std::int64_t> CurrencyCents(const std::string &text, const LocaleV
         if (!numbers[i])
             continue;
         const auto cents = NumberCents(*numbers[i], negatives[i], locale);
-        if (cents && FormatCurrency(static_cast<long double>(*cents) / 100, locale) == trimmed)
+        if (cents && Trimmed(FormatCurrency(static_cast<long double>(*cents) / 100, locale)) == trimmed)
             return cents;
     }
     return std::nullopt;
