@@ -188,6 +188,8 @@ void TfrmMain::ShowPaymentSchedule(int column, int row)
         24 * static_cast<int>(findChildren<TfrmSchedule *>(Qt::FindDirectChildrenOnly).size() % 8);
     window->move(frameGeometry().topLeft() + QPoint(step, step));
     window->show();
+    // Its keys (Escape, Ctrl+C, Ctrl+P) must reach it, also where no window manager activates it.
+    window->activateWindow();
 }
 
 double TfrmMain::ReadLoanValue()

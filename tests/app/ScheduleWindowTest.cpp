@@ -135,6 +135,15 @@ TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesSideBySide)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(ChartScheduleTest, AnOpenedScheduleTakesTheKeysAlsoWithoutAWindowManager)
+{
+    DoubleClickCell(4, 6);
+    ASSERT_EQ(Schedules().size(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Schedules()[0]; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("No.\tPayment")));
+}
+
 TEST_F(ChartScheduleTest, ReturnOpensTheCurrentCellsSchedule)
 {
     // The click's rebuild makes the entered cell (4, 6) the current one.
