@@ -9,6 +9,7 @@
 #include "NumLock.h"
 #include "PaymentChartGrid.h"
 #include "PrintedChart.h"
+#include "WindowParts.h"
 #include "common/FailureGuard.h"
 #include "preview/FmPreview.h"
 #include "printer/ReportPrinter.h"
@@ -56,21 +57,13 @@ void TfrmMain::BindHandlers()
     m_controls.grdPayment->OnClick = rebuild;
     m_controls.edtTerm->OnInvalidEntry = [this](QObject *sender) { edtTermInvalidEntry(sender); };
 
-    auto *copy = new QAction(m_controls.grdPayment);
-    copy->setShortcuts(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    m_controls.grdPayment->addAction(copy);
-    connect(copy, &QAction::triggered, this, [this] { RunGuarded([this] { CopyChart(); }); });
-
+    GuardedShortcut(m_controls.grdPayment, QKeySequence::keyBindings(QKeySequence::Copy), Qt::WidgetShortcut,
+                    [this](QObject *) { CopyChart(); });
     m_controls.grdPayment->OnDblClick = [this](QObject *sender, int col, int row) {
         grdPaymentDblClick(sender, col, row);
     };
-    auto *open = new QAction(m_controls.grdPayment);
-    open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    open->setShortcutContext(Qt::WidgetShortcut);
-    m_controls.grdPayment->addAction(open);
-    connect(open, &QAction::triggered, this,
-            [this, open] { RunGuarded([this, open] { grdPaymentReturn(open); }); });
+    GuardedShortcut(m_controls.grdPayment, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                    Qt::WidgetShortcut, [this](QObject *sender) { grdPaymentReturn(sender); });
 }
 
 void TfrmMain::FormCreate(QObject *)

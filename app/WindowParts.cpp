@@ -2,7 +2,9 @@
 
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"
+#include "common/FailureGuard.h"
 
+#include <QAction>
 #include <QLayout>
 
 TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleName)
@@ -28,4 +30,16 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
     button->SetOptions(TFlatButtonOption::boIconOnly | TFlatButtonOption::boShowBevel);
     button->setAccessibleName(hint);
     return button;
+}
+
+QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::ShortcutContext context,
+                         std::function<void(QObject *sender)> handler)
+{
+    auto *action = new QAction(owner);
+    action->setShortcuts(keys);
+    action->setShortcutContext(context);
+    owner->addAction(action);
+    QObject::connect(action, &QAction::triggered, owner,
+                     [action, handler = std::move(handler)] { RunGuarded([&] { handler(action); }); });
+    return action;
 }

@@ -3,9 +3,14 @@
 #include "BevelPanel.h"
 #include "flatbutton/FlatButton.h"
 
+#include <QKeySequence>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <functional>
+
+class QAction;
 
 // The parts the program's windows share. Sizes are 96-dpi pixels.
 
@@ -16,3 +21,8 @@ TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleN
 // under the pointer and its hint at once.
 TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString &glyph, const QString &hint,
                            const QString &caption = {});
+
+// Keys that run `handler` guarded, with the action as sender, while `owner` (which owns the action)
+// has the focus (Qt::WidgetShortcut) or its window is active (Qt::WindowShortcut).
+QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::ShortcutContext context,
+                         std::function<void(QObject *sender)> handler);

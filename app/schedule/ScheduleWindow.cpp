@@ -9,7 +9,6 @@
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleReport.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -116,12 +115,8 @@ void TfrmSchedule::BindHandlers()
 {
     const auto bindShortcut = [this](const QList<QKeySequence> &keys,
                                      void (TfrmSchedule::*handler)(QObject *)) {
-        auto *action = new QAction(this);
-        action->setShortcuts(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, action, handler] { RunGuarded([&] { (this->*handler)(action); }); });
+        GuardedShortcut(this, keys, Qt::WindowShortcut,
+                        [this, handler](QObject *sender) { (this->*handler)(sender); });
     };
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Copy), &TfrmSchedule::CopySchedule);
     bindShortcut({QKeySequence(Qt::Key_Escape)}, &TfrmSchedule::btnCloseClick);
