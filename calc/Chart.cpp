@@ -149,7 +149,7 @@ void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, Pa
     // The discount factor depends on the column's rate and the months only: formed once per column,
     // it gives each cell the bits, and each failure the cell, of a payment computed by itself.
     for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
-        const PaymentFactors factors(MonthlyRate(axes.Rates[column]), inputs.Months());
+        const PaymentFactors factors(MonthlyRateOfAnnual(axes.Rates[column]), inputs.Months());
         for (int row = 1; row < PaymentChart::RowCount; ++row) {
             const Real6 payment = factors.Payment(axes.Amounts[row]);
             SetCurrencyText(chart.Cell(column, row), payment, locale);

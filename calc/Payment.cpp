@@ -2,7 +2,7 @@
 
 #include "Extended.h"
 
-Real6 MonthlyRate(Real6 annualRate)
+Real6 MonthlyRateOfAnnual(Real6 annualRate)
 {
     return Real6::FromExtended(Extended::Multiply(annualRate.ToExtended(), MonthlyRateFactor));
 }

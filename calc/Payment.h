@@ -10,7 +10,7 @@ inline constexpr long double MonthlyRateFactor = 1.0L / 1200;
 
 // The monthly rate (a fraction) of an annual rate in percent: rate x MonthlyRateFactor, rounded to
 // Real6. Raises OverflowError for a result beyond the range of Real6.
-Real6 MonthlyRate(Real6 annualRate);
+Real6 MonthlyRateOfAnnual(Real6 annualRate);
 
 // The parts of the level payment that depend on the monthly rate and the months only: the discount
 // factor v = (1 + i)^-n, formed as e^(-n ln(1 + i)) in extended and rounded to Real6, and 1 - v.

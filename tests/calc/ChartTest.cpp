@@ -393,7 +393,7 @@ TEST(BuildPaymentChart, SharedDiscountFactorGivesThePaymentsComputedCellByCell)
         const ChartAxes axes = ChartAxesOf(inputs);
         std::string expectedFailure;
         for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
-            const Real6 monthlyRate = MonthlyRate(axes.Rates[column]);
+            const Real6 monthlyRate = MonthlyRateOfAnnual(axes.Rates[column]);
             for (int row = 1; row < PaymentChart::RowCount; ++row) {
                 std::string expected = InitialPaymentChart().Cell(column, row);
                 try {
