@@ -73,7 +73,8 @@ public:
     const QString &ReportTitle() const { return m_reportTitle; }
     void SetReportTitle(const QString &title) { m_reportTitle = title; }
 
-    // Whether the printer shows its progress window while it prints.
+    // Whether the progress window shows while the report is made ("Preparing report" and the title)
+    // and while the printer prints it.
     bool ShowProgress() const { return m_showProgress; }
     void SetShowProgress(bool showProgress) { m_showProgress = showProgress; }
 

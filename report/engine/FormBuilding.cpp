@@ -6,7 +6,7 @@
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
 {
     QFont font = Arial(pixels, style);
-    font.setPointSize(RoundHalfEven(pixels * 72.0L / 96));
+    font.setPointSize(RoundHalfEven(pixels * 72.0L / DesignPixelsPerInch));
     return {font, color};
 }
 

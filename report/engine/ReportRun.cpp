@@ -25,6 +25,11 @@ void TRPReportRun::Generate()
 {
     m_printer.SetShowProgress(m_setup.ShowProgress);
     m_printer.ClearCancelled();
+    // Made only to be shown: hidden it would change nothing. The document carries the report's title.
+    std::unique_ptr<TRPProgressForm> progress;
+    if (m_setup.ShowProgress)
+        progress =
+            m_printer.CreateProgressForm(QStringLiteral("Preparing report ") + m_printer.DocumentTitle(), 0);
     bool printReport = true;
     if (m_setup.Events.BeforePrint)
         m_setup.Events.BeforePrint(&m_setup.Sender, printReport);

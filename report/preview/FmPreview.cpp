@@ -25,10 +25,11 @@
 
 namespace {
 constexpr int ArrowScrollStep = 50;
-// Distances of Close's and Print's left edges from the window's right edge; at the design width
-// (632) they stand at 564 and 497.
+// Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
+// outer edge of a window with a 4-pixel sizing frame each side. So at the design width (632) Close
+// stands at 564 as designed and Print at 496, two pixels clear of Close.
 constexpr int CloseFromRight = 68;
-constexpr int PrintFromRight = 135;
+constexpr int PrintFromRight = 136;
 
 TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &caption, const QString &glyph,
                        TFlatButtonOptions options)

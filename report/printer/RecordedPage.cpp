@@ -9,9 +9,6 @@
 
 namespace {
 
-// Fonts on a page are sized for 96 pixels per inch, whatever the resolution of the device.
-constexpr qreal ScreenDpi = 96.0;
-
 // Maps page units onto the target rectangle and rounds to whole pixels of the painter, so that rules
 // and edges land on pixel rows and columns instead of smearing over two.
 class PageMapping {
@@ -107,8 +104,9 @@ void DrawText(QPainter &painter, const PageMapping &map, const TextOp &text)
     painter.translate(map.Exact(text.Origin));
     painter.scale(map.ScaleX(), map.ScaleY());
     QFont font(text.Font);
-    const qreal points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / ScreenDpi;
-    font.setPointSizeF(points * ScreenDpi / painter.device()->logicalDpiY());
+    const qreal points =
+        font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / ScreenPixelsPerInch;
+    font.setPointSizeF(points * ScreenPixelsPerInch / painter.device()->logicalDpiY());
     painter.setFont(font);
     painter.setPen(text.Color);
     const QFontMetricsF metrics(font, painter.device());

@@ -19,6 +19,10 @@ class QPainter;
 // 1/384 inch on paper. A page of PageWidth x PageHeight screen pixels is 4 x PageWidth by 4 x PageHeight
 // units, origin at the top-left of the printable area, y downwards.
 
+// Screen pixels per inch: Qt's device-independent pixel, whatever the screen, so a pixel of the page
+// is 1/96 inch on paper.
+inline constexpr int ScreenPixelsPerInch = 96;
+
 // A rectangle as the drawing surface takes it: right and bottom are just outside (a rectangle from
 // (0, 0) to (4, 4) covers four units each way).
 struct PageRect {

@@ -10,9 +10,6 @@
 
 namespace {
 
-// Screen pixels per inch: Qt's device-independent pixel, so a design pixel is 1/96 inch on paper.
-constexpr long double ScreenDpi = 96;
-
 // Sets a flag for the lifetime of a scope.
 class FlagScope {
 public:
@@ -38,8 +35,8 @@ TRPPrinter::~TRPPrinter() = default;
 // The page of a sheet of 4672 x 6752 dots at 600 dots per inch.
 void TRPPrinter::AssumePage(int offset)
 {
-    m_pageWidth = RoundHalfEven(4672.0L / 600 * ScreenDpi);
-    m_pageHeight = RoundHalfEven(6752.0L / 600 * ScreenDpi);
+    m_pageWidth = RoundHalfEven(4672.0L / 600 * ScreenPixelsPerInch);
+    m_pageHeight = RoundHalfEven(6752.0L / 600 * ScreenPixelsPerInch);
     m_physicalWidth = RoundHalfEven(m_pageWidth * 1.05L);
     m_physicalHeight = RoundHalfEven(m_pageHeight * 1.05L);
     m_printOffsetX = m_printOffsetY = offset;
@@ -59,8 +56,8 @@ void TRPPrinter::ComputePageSize()
         const long double dpiY = facts->DotsPerInch.height();
         if (dpiX <= 0 || dpiY <= 0 || facts->PrintableDots.isEmpty())
             throw PrinterError("The printer reports no resolution");
-        const auto across = [dpiX](int dots) { return RoundHalfEven(dots / dpiX * ScreenDpi); };
-        const auto down = [dpiY](int dots) { return RoundHalfEven(dots / dpiY * ScreenDpi); };
+        const auto across = [dpiX](int dots) { return RoundHalfEven(dots / dpiX * ScreenPixelsPerInch); };
+        const auto down = [dpiY](int dots) { return RoundHalfEven(dots / dpiY * ScreenPixelsPerInch); };
         const int pageWidth = across(facts->PrintableDots.width());
         const int pageHeight = down(facts->PrintableDots.height());
         // A printer that does not tell its sheet: the printable area is taken as the whole sheet, so
@@ -201,7 +198,7 @@ void TRPPrinter::PrintDocument()
 
 void TRPPrinter::WritePdf(const QString &fileName)
 {
-    const auto inches = [](int pixels) { return pixels / static_cast<qreal>(ScreenDpi); };
+    const auto inches = [](int pixels) { return pixels / static_cast<qreal>(ScreenPixelsPerInch); };
     const QPageSize sheet(QSizeF(inches(m_physicalWidth), inches(m_physicalHeight)), QPageSize::Inch,
                           QString(), QPageSize::ExactMatch);
     const QMarginsF margins(inches(m_printOffsetX), inches(m_printOffsetY),

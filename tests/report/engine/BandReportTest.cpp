@@ -6,6 +6,8 @@
 #include "support/FakePrinterDevice.h"
 #include "support/PageOperations.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -255,6 +257,36 @@ TEST_F(BandReportTest, RefusedRunShowsNothing)
     EXPECT_FALSE(previewed);
     EXPECT_TRUE(printer.Cancelled());
     EXPECT_EQ(printer.PrinterState(), TRPPrinterState::Idle);
+}
+
+TEST_F(BandReportTest, ProgressWindowShowsWhileTheReportIsMadeUnlessTurnedOff)
+{
+    report.SetReportTitle(QStringLiteral("Chart"));
+    printer.SetProgressTitle(QStringLiteral("Preparing"));
+    // The caption and text of each progress window on the screen.
+    const auto shownProgress = [] {
+        std::vector<std::string> shown;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (auto *progress = qobject_cast<TRPProgressForm *>(window); progress && progress->isVisible())
+                shown.push_back(
+                    (progress->windowTitle() + QStringLiteral(": ") + progress->findChild<QLabel *>()->text())
+                        .toStdString());
+        }
+        return shown;
+    };
+    std::vector<std::string> seen; // as each record is asked for
+    report.OnNeedData = [&](TRPComponent *, bool &) {
+        const auto shown = shownProgress();
+        seen.insert(seen.end(), shown.begin(), shown.end());
+    };
+
+    report.CreateReport();
+    printer.DiscardPages();
+    report.SetShowProgress(false);
+    report.CreateReport();
+
+    EXPECT_EQ(seen, std::vector<std::string>(2, "Preparing: Preparing report Chart"));
+    EXPECT_TRUE(shownProgress().empty()) << "closed once the report is made";
 }
 
 TEST_F(BandReportTest, FailingHandlerReachesTheCallerWithThePrinterIdle)

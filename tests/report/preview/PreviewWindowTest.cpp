@@ -78,12 +78,12 @@ TEST_F(PreviewWindowTest, FillsTheWorkAreaWithPrintAndCloseAtTheRightEndAfterEve
     EXPECT_EQ(window->frameGeometry(), window->screen()->availableGeometry());
     EXPECT_EQ(view().geometry(), QRect(0, 30, window->width(), window->height() - 30));
     EXPECT_EQ(c().bbClose->geometry(), QRect(window->width() - 68, 3, 66, 24));
-    EXPECT_EQ(c().bbPrint->geometry(), QRect(window->width() - 135, 3, 66, 24));
+    EXPECT_EQ(c().bbPrint->geometry(), QRect(window->width() - 136, 3, 66, 24));
 
     window->resize(632, 435);
     QApplication::processEvents();
     EXPECT_EQ(c().bbClose->x(), 564);
-    EXPECT_EQ(c().bbPrint->x(), 497);
+    EXPECT_EQ(c().bbPrint->x(), 496);
     EXPECT_EQ(c().bbZoomOut->x(), 11);
 }
 
