@@ -1,7 +1,7 @@
 #include "Chart.h"
-#include "LetterPrinter.h"
 #include "chart/PaymentChartReport.h"
 #include "printer/ReportPrinter.h"
+#include "support/FakePrinterDevice.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +18,8 @@ public:
 void BM_CreateChartReport(benchmark::State &state)
 {
     InitialChart host;
-    TRPPrinter printer(std::make_unique<LetterPrinter>());
+    TRPPrinter printer(
+        std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
     TRPPaymentChart form(host, printer);
     for (auto _ : state) {
         form.Rep().CreateReport();

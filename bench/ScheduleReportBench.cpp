@@ -1,7 +1,7 @@
 // Recording the printed pages of a 40-year monthly payment schedule, without a print system.
-#include "LetterPrinter.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleReport.h"
+#include "support/FakePrinterDevice.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,8 @@ void BM_CreateFortyYearScheduleReport(benchmark::State &state)
     schedule.Years = 40;
     schedule.PaymentCents = 75221;
     schedule.Monthly = MonthlySchedule(10000000, schedule.PaymentCents, {7, 960}, 480);
-    TRPPrinter printer(std::make_unique<LetterPrinter>());
+    TRPPrinter printer(
+        std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
     TRPSchedule form(schedule, ScheduleView::Monthly, {"$", 0, 0, ",", "."}, printer);
     for (auto _ : state) {
         form.Rep().CreateReport();
