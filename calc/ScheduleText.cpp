@@ -4,8 +4,7 @@
 
 std::string CentsText(std::int64_t cents, const LocaleValues &locale)
 {
-    // Cents are exact in extended; the division rounds once, far below the layout's last digit.
-    return FormatCurrency(static_cast<long double>(cents) / 100, locale);
+    return FormatCurrencyCents(cents, locale);
 }
 
 const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view)

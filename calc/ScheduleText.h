@@ -17,7 +17,8 @@ inline const std::vector<ScheduleRow> &RowsOf(const PaymentSchedule &schedule, S
     return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
 }
 
-// An amount in cents in the chart's currency layout (FormatCurrency: ten significant digits).
+// An amount in cents in the locale's currency layout, exact to the cent (FormatCurrencyCents): the
+// schedule's figures keep every cent where the chart's ten-digit layout would round them.
 std::string CentsText(std::int64_t cents, const LocaleValues &locale);
 
 inline constexpr int ScheduleColumnCount = 5;
