@@ -123,6 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NegativeLoan", -100, 100, {1, 100}, 12, ScheduleRefusal::NoLoan},
         // 1 % of 100.00 is 1.00: a payment of exactly the interest never repays.
         RefusalCase{"PaymentIsTheInterest", 10000, 100, {1, 100}, 12, ScheduleRefusal::NeverRepaid},
+        // A cell that shows a payment of 0.00 says so, with interest or without.
+        RefusalCase{"ZeroPayment", 10000, 0, {1, 100}, 12, ScheduleRefusal::ZeroPayment},
+        RefusalCase{"ZeroPaymentAtZeroRate", 100, 0, {0, 1}, 11988, ScheduleRefusal::ZeroPayment},
         RefusalCase{"NoMonths", 10000, 100, {0, 1}, 0, ScheduleRefusal::TermOutOfRange},
         RefusalCase{"BeyondNineHundredNinetyNineYears",
                     10000,
