@@ -45,3 +45,6 @@ std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow>
 
 // The heading line and one line per row, cells separated by a tab, each line ended by a line feed.
 std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale);
+// Its heading line, and the line of one row, for writing a line at a time.
+std::string ScheduleTsvHeading(ScheduleView view);
+std::string ScheduleTsvLine(const ScheduleRow &row, const LocaleValues &locale);
