@@ -189,7 +189,8 @@ TEST(FormatCurrency, MultiByteSeparatorsAreSetWhole)
 
 // FormatCurrencyCents
 
-// Below ten digits both layouts show every cent, so they must agree in every pattern and separator.
+// Up to ten digits (99,999,999.99) both layouts show every cent, so they agree in every pattern
+// and separator.
 TEST(FormatCurrencyCents, AgreesWithTheCurrencyLayoutWhereThatShowsEveryCent)
 {
     const LocaleValues settings[] = {
