@@ -7,6 +7,7 @@
 #include <array>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -53,6 +54,18 @@ void FormatCurrencyPayment(benchmark::State &state)
     }
 }
 BENCHMARK(FormatCurrencyPayment);
+
+// The exact layout of the schedule's figures, on the same payment in cents.
+void FormatCurrencyCentsPayment(benchmark::State &state)
+{
+    const LocaleValues locale{"$", 0, 0, ",", "."};
+    std::int64_t cents = 78670;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(cents);
+        benchmark::DoNotOptimize(FormatCurrencyCents(cents, locale));
+    }
+}
+BENCHMARK(FormatCurrencyCentsPayment);
 
 // The floor: one logarithm and one exponential per payment cell on the default chart's arguments.
 void FloorLogExp77(benchmark::State &state)

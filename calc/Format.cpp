@@ -113,7 +113,7 @@ template <size_t... K> constexpr auto PowerOfTenDividers(std::index_sequence<K..
 }
 constexpr auto DivideByPowerOfTen = PowerOfTenDividers(std::make_index_sequence<SignificantDigits + 1>());
 
-// Writes the `count` (0..18) decimal digits of n < 10^count, two at a time, leading zeros included.
+// Writes the `count` (0..19) decimal digits of n < 10^count, two at a time, leading zeros included.
 template <class Unsigned> void WriteDigitPairs(Unsigned n, size_t count, char *out)
 {
     static constexpr std::array<char, 200> DigitPairs = [] {
@@ -153,7 +153,8 @@ struct RoundedDigits {
     int Exponent = 0;
     bool Negative = false;
     size_t Count = 0;
-    std::array<char, SignificantDigits> Buffer; // the first Count are set
+    // The first Count are set: at most 18 significant digits, or the 19 of the largest 64-bit cents.
+    std::array<char, SignificantDigits + 1> Buffer;
 
     std::string_view Digits() const { return {Buffer.data(), Count}; }
     // Digit i (0-based), or '0' beyond the digits on either side.
@@ -219,10 +220,14 @@ constexpr std::array<const char *, 16> NegativePatterns = {
     "-N C", "-C N", "N C-", "C N-", "C -N", "N- C", "(C N)", "(N C)",
 };
 
-// Appends the pattern with the symbol for C and the fixed number for N; other characters are literal.
-[[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const char *pattern,
-                                                         const RoundedDigits &d, const LocaleValues &locale)
+// Appends the pattern of the number's sign (positive codes above 3 count as 3, negative ones above 15
+// as 15) with the symbol for C and the fixed number, two decimals, for N; other characters are literal.
+[[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const RoundedDigits &d,
+                                                         const LocaleValues &locale)
 {
+    const char *pattern =
+        d.Negative ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
+                   : PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))];
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
             AppendPiece(text, locale.CurrencySymbol);
@@ -307,6 +312,23 @@ namespace {
     return result;
 }
 
+// Every digit of cents / 100, in integers only: nothing to round.
+RoundedDigits CentsDigits(std::int64_t cents)
+{
+    RoundedDigits result;
+    result.Negative = cents < 0;
+    // Unsigned negation, which holds the magnitude of the most negative value too.
+    const auto bits = static_cast<std::uint64_t>(cents);
+    const std::uint64_t magnitude = result.Negative ? 0 - bits : bits;
+    size_t count = 1;
+    while (count < IntegerPowersOfTen.size() && magnitude >= IntegerPowersOfTen[count])
+        ++count;
+    WriteDigits(magnitude, count, result.Buffer.data());
+    result.Count = count;
+    result.Exponent = static_cast<int>(count) - 2;
+    return result;
+}
+
 } // namespace
 
 DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals)
@@ -370,12 +392,15 @@ void AppendCurrency(std::string &text, long double value, const LocaleValues &lo
     const RoundedDigits d = Round(value, CurrencyPrecision, 2);
     if (d.Exponent > CurrencyPrecision)
         AppendScientific(text, d, locale);
-    else if (d.Negative)
-        AppendCurrencyPattern(
-            text, NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))], d, locale);
     else
-        AppendCurrencyPattern(
-            text, PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))], d, locale);
+        AppendCurrencyPattern(text, d, locale);
+}
+
+std::string FormatCurrencyCents(std::int64_t cents, const LocaleValues &locale)
+{
+    std::string text;
+    AppendCurrencyPattern(text, CentsDigits(cents), locale);
+    return text;
 }
 
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale)

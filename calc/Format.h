@@ -2,6 +2,7 @@
 
 #include "LocaleValues.h"
 
+#include <cstdint>
 #include <string>
 
 // Decimal digits of a value rounded to a count of significant digits and of decimals:
@@ -36,6 +37,11 @@ void AppendGeneral(std::string &text, long double value, int precision, const Lo
 std::string FormatCurrency(long double value, const LocaleValues &locale);
 // The same, appended to `text` (saves a copy where the layout follows a prefix).
 void AppendCurrency(std::string &text, long double value, const LocaleValues &locale);
+
+// Exact currency layout of an amount in cents, digit by digit, over the whole 64-bit range: the
+// grouping and patterns of FormatCurrency, which gives the same text wherever it shows every cent
+// (below 100,000,000.00), but never rounded to ten digits nor scientific.
+std::string FormatCurrencyCents(std::int64_t cents, const LocaleValues &locale);
 
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
 // (0..18, others count as the nearest end), rounded half away from zero on 18 significant digits; 1E18 and

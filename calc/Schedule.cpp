@@ -11,6 +11,7 @@ const char *const RefusalMessages[] = {
     "This cell holds no payment, so there is no schedule to show.",
     "A payment schedule needs a loan amount above 0.",
     "The payment does not exceed the first month's interest, so the loan would never be repaid.",
+    "The payment of this cell is zero, so the loan would never be repaid.",
     "A payment schedule needs a term of 1 to 999 years.",
     "The amount or the payment is too large to be scheduled in whole cents.",
     "The rate is not a plain decimal number, so it cannot be taken exactly.",
@@ -67,7 +68,8 @@ std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t pa
     if (loanCents <= 0)
         throw ScheduleRefused(ScheduleRefusal::NoLoan);
     if (paymentCents <= Interest(loanCents, rate))
-        throw ScheduleRefused(ScheduleRefusal::NeverRepaid);
+        throw ScheduleRefused(paymentCents == 0 ? ScheduleRefusal::ZeroPayment
+                                                : ScheduleRefusal::NeverRepaid);
 
     std::vector<ScheduleRow> rows;
     rows.reserve(static_cast<size_t>(months));

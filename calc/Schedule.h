@@ -12,6 +12,7 @@ enum class ScheduleRefusal {
     EmptyCell,      // the cell holds no payment
     NoLoan,         // the amount is 0 or less
     NeverRepaid,    // the payment does not exceed the first month's interest
+    ZeroPayment,    // the payment is 0 and does not exceed the first month's interest
     TermOutOfRange, // the term is not 1 to 999 years
     NotInCents,     // an amount or payment that 64-bit cents cannot hold, or a text that is no amount
     RateNotPlain,   // the rate text is not a plain decimal number
@@ -59,7 +60,8 @@ struct ScheduleRow {
 // principal would reach the balance, pays off the balance with its interest and ends the schedule,
 // so the balance ends at exactly 0. Raises ScheduleRefused: TermOutOfRange for months outside
 // 1..MaximumScheduleMonths, NoLoan for a loan of 0 or less, NeverRepaid when the payment does not
-// exceed the first month's interest, NotInCents when a figure leaves the 64-bit range.
+// exceed the first month's interest (ZeroPayment when it is 0), NotInCents when a figure leaves the
+// 64-bit range.
 std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate,
                                          std::int32_t months);
 

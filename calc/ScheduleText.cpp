@@ -4,8 +4,7 @@
 
 std::string CentsText(std::int64_t cents, const LocaleValues &locale)
 {
-    // Cents are exact in extended; the division rounds once, far below the layout's last digit.
-    return FormatCurrency(static_cast<long double>(cents) / 100, locale);
+    return FormatCurrencyCents(cents, locale);
 }
 
 const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view)
@@ -56,14 +55,24 @@ std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow>
 
 std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale)
 {
-    std::string text;
-    for (const char *heading : ScheduleHeadings(view))
-        text += (text.empty() ? "" : "\t") + std::string(heading);
-    text += '\n';
-    for (const ScheduleRow &row : rows) {
-        for (int column = 0; column < ScheduleColumnCount; ++column)
-            text += (column > 0 ? "\t" : "") + ScheduleCellText(row, column, locale);
-        text += '\n';
-    }
+    std::string text = ScheduleTsvHeading(view);
+    for (const ScheduleRow &row : rows)
+        text += ScheduleTsvLine(row, locale);
     return text;
+}
+
+std::string ScheduleTsvHeading(ScheduleView view)
+{
+    std::string line;
+    for (const char *heading : ScheduleHeadings(view))
+        line += (line.empty() ? "" : "\t") + std::string(heading);
+    return line + '\n';
+}
+
+std::string ScheduleTsvLine(const ScheduleRow &row, const LocaleValues &locale)
+{
+    std::string line;
+    for (int column = 0; column < ScheduleColumnCount; ++column)
+        line += (column > 0 ? "\t" : "") + ScheduleCellText(row, column, locale);
+    return line + '\n';
 }

@@ -17,7 +17,8 @@ inline const std::vector<ScheduleRow> &RowsOf(const PaymentSchedule &schedule, S
     return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
 }
 
-// An amount in cents in the chart's currency layout (FormatCurrency: ten significant digits).
+// An amount in cents in the locale's currency layout, exact to the cent (FormatCurrencyCents): the
+// schedule's figures keep every cent where the chart's ten-digit layout would round them.
 std::string CentsText(std::int64_t cents, const LocaleValues &locale);
 
 inline constexpr int ScheduleColumnCount = 5;
@@ -44,3 +45,6 @@ std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow>
 
 // The heading line and one line per row, cells separated by a tab, each line ended by a line feed.
 std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale);
+// Its heading line, and the line of one row, for writing a line at a time.
+std::string ScheduleTsvHeading(ScheduleView view);
+std::string ScheduleTsvLine(const ScheduleRow &row, const LocaleValues &locale);

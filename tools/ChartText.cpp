@@ -1,8 +1,14 @@
 #include "ChartText.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
+
+// The cell texts of row 0, 1, ... of a table, made when asked for.
+using TableRowCells = std::function<std::vector<std::string>(size_t row)>;
 
 size_t CharacterCount(const std::string &text)
 {
@@ -10,74 +16,87 @@ size_t CharacterCount(const std::string &text)
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-TextTable ChartRows(const PaymentChart &chart)
+// The aligned table of `rowCount` rows. Each row is made twice, once to measure the columns and once
+// to be written, so that only one row is ever held.
+void WriteAlignedTable(std::ostream &out, size_t rowCount, const TableRowCells &cellsOf)
 {
-    TextTable rows(PaymentChart::RowCount);
-    for (int row = 0; row < PaymentChart::RowCount; ++row) {
-        for (int column = 0; column < PaymentChart::ColumnCount; ++column)
-            rows[row].push_back(chart.Cell(column, row));
-    }
-    return rows;
-}
-
-std::string FigureLines(const std::vector<ScheduleFigure> &figures)
-{
-    std::string text;
-    for (const ScheduleFigure &figure : figures)
-        text += figure.Caption + ": " + figure.Value + '\n';
-    return text;
-}
-
-} // namespace
-
-std::string AlignedTable(const TextTable &rows)
-{
+    if (!out)
+        return;
     std::vector<size_t> widths;
-    for (const auto &cells : rows) {
+    for (size_t row = 0; row < rowCount; ++row) {
+        const std::vector<std::string> cells = cellsOf(row);
         widths.resize(std::max(widths.size(), cells.size()));
         for (size_t column = 0; column < cells.size(); ++column)
             widths[column] = std::max(widths[column], CharacterCount(cells[column]));
     }
-    std::string text;
-    for (const auto &cells : rows) {
+    for (size_t row = 0; row < rowCount && out; ++row) {
+        const std::vector<std::string> cells = cellsOf(row);
+        std::string line;
         for (size_t column = 0; column < cells.size(); ++column) {
             const std::string &cell = cells[column];
             const std::string padding(widths[column] - CharacterCount(cell), ' ');
-            text += column == 0 ? cell + padding : "  " + padding + cell;
+            line += column == 0 ? cell + padding : "  " + padding + cell;
         }
-        text += '\n';
+        out << line << '\n';
     }
-    return text;
 }
 
-std::string TsvText(const PaymentChart &chart)
+std::vector<std::string> ChartRowCells(const PaymentChart &chart, size_t row)
 {
-    std::string text;
-    for (const auto &cells : ChartRows(chart)) {
-        for (size_t column = 0; column < cells.size(); ++column)
-            text += (column > 0 ? "\t" : "") + cells[column];
-        text += '\n';
+    std::vector<std::string> cells;
+    for (int column = 0; column < PaymentChart::ColumnCount; ++column)
+        cells.push_back(chart.Cell(column, static_cast<int>(row)));
+    return cells;
+}
+
+void WriteFigureLines(std::ostream &out, const std::vector<ScheduleFigure> &figures)
+{
+    for (const ScheduleFigure &figure : figures)
+        out << figure.Caption << ": " << figure.Value << '\n';
+}
+
+} // namespace
+
+void WriteChartTsv(std::ostream &out, const PaymentChart &chart)
+{
+    for (size_t row = 0; row < PaymentChart::RowCount && out; ++row) {
+        std::string line;
+        for (const std::string &cell : ChartRowCells(chart, row))
+            line += (line.empty() ? "" : "\t") + cell;
+        out << line << '\n';
     }
-    return text;
 }
 
-std::string AlignedText(const PaymentChart &chart)
+void WriteAlignedChart(std::ostream &out, const PaymentChart &chart)
 {
-    return AlignedTable(ChartRows(chart));
+    WriteAlignedTable(out, PaymentChart::RowCount, [&](size_t row) { return ChartRowCells(chart, row); });
 }
 
-std::string AlignedScheduleText(const PaymentSchedule &schedule, ScheduleView view,
-                                const LocaleValues &locale)
+void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
+                      const LocaleValues &locale)
 {
-    const std::vector<ScheduleRow> &scheduleRows = RowsOf(schedule, view);
-    TextTable rows(1);
-    for (const char *heading : ScheduleHeadings(view))
-        rows[0].push_back(heading);
-    for (const ScheduleRow &row : scheduleRows) {
-        rows.emplace_back();
+    out << ScheduleTsvHeading(view);
+    for (const ScheduleRow &row : RowsOf(schedule, view)) {
+        if (!out)
+            return;
+        out << ScheduleTsvLine(row, locale);
+    }
+}
+
+void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
+                          const LocaleValues &locale)
+{
+    const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
+    WriteFigureLines(out, ScheduleTerms(schedule, locale));
+    out << '\n';
+    // Row 0 holds the headings, row r the schedule's row r - 1.
+    WriteAlignedTable(out, rows.size() + 1, [&](size_t row) {
+        std::vector<std::string> cells;
         for (int column = 0; column < ScheduleColumnCount; ++column)
-            rows.back().push_back(ScheduleCellText(row, column, locale));
-    }
-    return FigureLines(ScheduleTerms(schedule, locale)) + '\n' + AlignedTable(rows) + '\n' +
-           FigureLines(ScheduleTotalsFigures(scheduleRows, locale));
+            cells.push_back(row == 0 ? ScheduleHeadings(view)[static_cast<size_t>(column)]
+                                     : ScheduleCellText(rows[row - 1], column, locale));
+        return cells;
+    });
+    out << '\n';
+    WriteFigureLines(out, ScheduleTotalsFigures(rows, locale));
 }

@@ -3,23 +3,24 @@
 #include "Chart.h"
 #include "ScheduleText.h"
 
-#include <string>
-#include <vector>
+#include <ostream>
 
-// Rows of cell texts.
-using TextTable = std::vector<std::vector<std::string>>;
-
-// The rows as an aligned table for reading: the first column flush left, the others flush right,
-// two blanks between columns; widths count characters, not bytes.
-std::string AlignedTable(const TextTable &rows);
+// Writers of the tool's output. Each writes a line as soon as it is made, so that memory stays the
+// same whatever the output's length, and stops at the first line that `out` does not take; the
+// caller checks the stream.
 
 // The 12 rows as lines of the 8 cell texts exactly as held, separated by one tab.
-std::string TsvText(const PaymentChart &chart);
+void WriteChartTsv(std::ostream &out, const PaymentChart &chart);
 
-// The chart as an aligned table.
-std::string AlignedText(const PaymentChart &chart);
+// The chart as an aligned table for reading: the first column flush left, the others flush right,
+// two blanks between columns; widths count characters, not bytes.
+void WriteAlignedChart(std::ostream &out, const PaymentChart &chart);
+
+// The schedule's heading line, then the rows of `view`, tab-separated.
+void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
+                      const LocaleValues &locale);
 
 // The schedule for reading: its terms a line each, the rows of `view` as an aligned table under
 // their headings, then the totals of those rows.
-std::string AlignedScheduleText(const PaymentSchedule &schedule, ScheduleView view,
-                                const LocaleValues &locale);
+void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
+                          const LocaleValues &locale);

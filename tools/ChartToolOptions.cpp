@@ -157,6 +157,7 @@ Options (the locale values default to the system's, from LANG and LC_*):
   --help                           this text
 
 Messages of the run (a corrected year count as "Years: 30", information, failures, and which
-argument a failure came from) go to standard error. Exit status: 0 when the chart was completed, 1 when a failure ended the run, 2 for a usage error.
+argument a failure came from) go to standard error. Exit status: 0 when the chart was completed,
+1 when a failure ended the run or the output could not be written, 2 for a usage error.
 )";
 }

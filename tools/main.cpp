@@ -5,11 +5,26 @@
 #include "ConsoleChartHost.h"
 #include "Errors.h"
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <exception>
 #include <iostream>
 
 namespace {
+
+// `status` once standard output has taken everything written to it, else 1 and a message that says
+// why not: a full disk, a closed output.
+int CheckedOutput(int status)
+{
+    std::cout.flush();
+    if (std::cout)
+        return status;
+    // The writers stop at the write that failed, so errno is still that write's.
+    const int error = errno;
+    std::cerr << "quillmere-chart: cannot write the output: " << std::strerror(error) << '\n';
+    return 1;
+}
 
 // The schedule of the cell the options name, or why it has none (status 1).
 int PrintSchedule(const ChartToolOptions &options, const PaymentChart &chart, const LocaleValues &locale)
@@ -18,9 +33,10 @@ int PrintSchedule(const ChartToolOptions &options, const PaymentChart &chart, co
     try {
         const PaymentSchedule schedule =
             ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow, locale);
-        std::cout << (options.Tsv ? ScheduleTsv(RowsOf(schedule, view), view, locale)
-                                  : AlignedScheduleText(schedule, view, locale))
-                  << std::flush;
+        if (options.Tsv)
+            WriteScheduleTsv(std::cout, schedule, view, locale);
+        else
+            WriteAlignedSchedule(std::cout, schedule, view, locale);
         return 0;
     } catch (const ScheduleRefused &refused) {
         std::cerr << "quillmere-chart: " << refused.what() << '\n';
@@ -39,7 +55,7 @@ int main(int argc, char *argv[])
         options = ParseChartToolOptions(argc, argv);
         if (options.Help) {
             std::cout << ChartToolUsage();
-            return 0;
+            return CheckedOutput(0);
         }
         locale = options.Locale(ReadSystemLocaleValues());
     } catch (const UsageError &error) {
@@ -64,7 +80,10 @@ int main(int argc, char *argv[])
         status = 1;
     }
     if (options.Schedule)
-        return status != 0 ? status : PrintSchedule(options, chart, locale);
-    std::cout << (options.Tsv ? TsvText(chart) : AlignedText(chart)) << std::flush;
-    return status;
+        return status != 0 ? status : CheckedOutput(PrintSchedule(options, chart, locale));
+    if (options.Tsv)
+        WriteChartTsv(std::cout, chart);
+    else
+        WriteAlignedChart(std::cout, chart);
+    return CheckedOutput(status);
 }

@@ -187,6 +187,71 @@ TEST(FormatCurrency, MultiByteSeparatorsAreSetWhole)
     EXPECT_EQ(FormatCurrency(-1234567.891L, locale), "-1\u202f234\u202f567,89 €");
 }
 
+// FormatCurrencyCents
+
+// Up to ten digits (99,999,999.99) both layouts show every cent, so they agree in every pattern
+// and separator.
+TEST(FormatCurrencyCents, AgreesWithTheCurrencyLayoutWhereThatShowsEveryCent)
+{
+    const LocaleValues settings[] = {
+        DollarLocale(), CommaDecimalLocale(), {"€", 0, 0, "\u202f", ","}, {"", 0, 0, "'", "."}};
+    const std::int64_t amounts[] = {0,          1,           -1,         5,          -99,
+                                    100,        78670,       -400000,    123456789,  -987654321,
+                                    9999999999, -9999999999, 1000000000, -1000000001};
+    for (LocaleValues locale : settings) {
+        for (int positive = 0; positive <= 3; ++positive) {
+            for (int negative = 0; negative <= 15; ++negative) {
+                locale.CurrencyFormat = positive;
+                locale.NegCurrFormat = negative;
+                for (const std::int64_t cents : amounts) {
+                    ASSERT_EQ(FormatCurrencyCents(cents, locale),
+                              FormatCurrency(static_cast<long double>(cents) / 100, locale))
+                        << cents << " in patterns " << positive << "/" << negative << " with '"
+                        << locale.CurrencySymbol << "'";
+                }
+            }
+        }
+    }
+}
+
+struct CentsCase {
+    const char *Name;
+    std::int64_t Cents;
+    LocaleValues Locale;
+    const char *Expected;
+};
+
+void PrintTo(const CentsCase &c, std::ostream *os)
+{
+    *os << c.Cents;
+}
+
+class FormatCurrencyCentsOf : public testing::TestWithParam<CentsCase> {};
+
+// Beyond ten digits every cent stays, up to both ends of the 64-bit range.
+TEST_P(FormatCurrencyCentsOf, KeepsEveryCent)
+{
+    EXPECT_EQ(FormatCurrencyCents(GetParam().Cents, GetParam().Locale), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, FormatCurrencyCentsOf,
+    testing::Values(CentsCase{"ElevenDigits", 11328486132, DollarLocale(), "$113,284,861.32"},
+                    CentsCase{"TenBillion", 1000000000000, DollarLocale(), "$10,000,000,000.00"},
+                    CentsCase{"Largest", std::numeric_limits<std::int64_t>::max(), DollarLocale(),
+                              "$92,233,720,368,547,758.07"},
+                    CentsCase{"Smallest", std::numeric_limits<std::int64_t>::min(), DollarLocale(),
+                              "($92,233,720,368,547,758.08)"},
+                    CentsCase{"SmallestCommaDecimal",
+                              std::numeric_limits<std::int64_t>::min(),
+                              {"€", 3, 8, "\u202f", ","},
+                              "-92\u202f233\u202f720\u202f368\u202f547\u202f758,08 €"},
+                    CentsCase{"LargeNegativeSymbolLast",
+                              -123456789012345,
+                              {"kr", 1, 13, ".", ","},
+                              "1.234.567.890.123,45- kr"}),
+    [](const testing::TestParamInfo<CentsCase> &info) { return std::string(info.param.Name); });
+
 // FormatFixed
 
 struct FixedCase {

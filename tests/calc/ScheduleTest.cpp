@@ -1,6 +1,7 @@
 #include "Schedule.h"
 
 #include "CellSchedule.h"
+#include "Format.h"
 #include "ScheduleText.h"
 
 #include <gtest/gtest.h>
@@ -122,6 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"NegativeLoan", -100, 100, {1, 100}, 12, ScheduleRefusal::NoLoan},
         // 1 % of 100.00 is 1.00: a payment of exactly the interest never repays.
         RefusalCase{"PaymentIsTheInterest", 10000, 100, {1, 100}, 12, ScheduleRefusal::NeverRepaid},
+        // A cell that shows a payment of 0.00 says so, with interest or without.
+        RefusalCase{"ZeroPayment", 10000, 0, {1, 100}, 12, ScheduleRefusal::ZeroPayment},
+        RefusalCase{"ZeroPaymentAtZeroRate", 100, 0, {0, 1}, 11988, ScheduleRefusal::ZeroPayment},
         RefusalCase{"NoMonths", 10000, 100, {0, 1}, 0, ScheduleRefusal::TermOutOfRange},
         RefusalCase{"BeyondNineHundredNinetyNineYears",
                     10000,
@@ -151,7 +155,8 @@ TEST(CurrencyCents, ReadsWhatTheLayoutWritesInEveryPattern)
             for (int negative = 0; negative <= 15; ++negative) {
                 const LocaleValues locale{symbol, positive, negative, ".", ","};
                 for (std::int64_t cents : {0LL, 1LL, -1LL, 123456789LL, -400000LL, 1234567890000LL}) {
-                    const std::string text = " " + CentsText(cents, locale) + " ";
+                    const std::string text =
+                        " " + FormatCurrency(static_cast<long double>(cents) / 100, locale) + " ";
                     EXPECT_EQ(CurrencyCents(text, locale), cents) << text;
                 }
             }
@@ -199,6 +204,16 @@ TEST_F(CellScheduleTest, ReadsTheHeadingsThePaymentAndTheTerm)
                                                                              {"Number of payments", "360"}}));
     const std::string tsv = ScheduleTsv(schedule.Yearly, ScheduleView::Yearly, Dollars);
     EXPECT_TRUE(tsv.starts_with("Year\tTotal paid\tInterest\tPrincipal\tBalance\n1\t$9,440.40\t"));
+}
+
+TEST(ScheduleTotalsFigures, ShowEveryCentOfALargeLoan)
+{
+    // 40,000,000.00 at 8.75 % over 30 years: loan plus interest is the total of payments, to the cent.
+    const std::vector<ScheduleRow> rows = MonthlySchedule(4'000'000'000, 31'468'016, {7, 960}, 360);
+    const std::vector<ScheduleFigure> totals = ScheduleTotalsFigures(rows, Dollars);
+    ASSERT_EQ(totals.size(), 2u);
+    EXPECT_EQ(totals[0].Value, "$113,284,861.32");
+    EXPECT_EQ(totals[1].Value, "$73,284,861.32");
 }
 
 TEST_F(CellScheduleTest, RefusesAnEmptyCellALoanOfZeroAndALongTerm)

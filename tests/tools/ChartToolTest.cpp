@@ -26,8 +26,10 @@ std::string Quoted(const std::string &argument)
     return quoted + "'";
 }
 
-// Runs the tool under `locale` (LC_ALL) with the given arguments and collects both streams.
-ToolRun RunTool(const std::vector<std::string> &arguments, const std::string &locale = "C")
+// Runs the tool under `locale` (LC_ALL) with the given arguments and collects both streams;
+// `output`, a shell redirection, sends standard output elsewhere instead.
+ToolRun RunTool(const std::vector<std::string> &arguments, const std::string &locale = "C",
+                const std::string &output = "")
 {
     char errPath[] = "/tmp/quillmere-chart-test-XXXXXX";
     const int errFile = mkstemp(errPath);
@@ -36,7 +38,7 @@ ToolRun RunTool(const std::vector<std::string> &arguments, const std::string &lo
     std::string command = "LC_ALL=" + Quoted(locale) + " " + Quoted(QUILLMERE_CHART_PATH);
     for (const std::string &argument : arguments)
         command += " " + Quoted(argument);
-    command += " 2>" + Quoted(errPath);
+    command += " 2>" + Quoted(errPath) + " " + output;
 
     ToolRun run;
     FILE *pipe = popen(command.c_str(), "r");
@@ -270,6 +272,14 @@ TEST(ChartTool, ScheduleOfACellPrintsItsRowsDownToAZeroBalance)
 
     const ToolRun aligned = RunTool(With(Dollars, {"--schedule", "6", "2", "100000", "30", "8.75"}));
     EXPECT_TRUE(aligned.Out.starts_with("Loan: $96,000.00\nRate: 9.25%\nTerm: 30 years\n")) << aligned.Out;
+    // Between the terms and the totals, the headings and 360 rows as lines of one width.
+    std::istringstream lines(aligned.Out.substr(aligned.Out.find("\n\n") + 2));
+    std::vector<std::string> table;
+    for (std::string line; std::getline(lines, line) && !line.empty();)
+        table.push_back(line);
+    ASSERT_EQ(table.size(), 361u);
+    for (const std::string &line : table)
+        EXPECT_EQ(line.size(), table[0].size()) << line;
 }
 
 TEST(ChartTool, CellWithoutAScheduleSaysWhyAndExitsWithOne)
@@ -279,6 +289,36 @@ TEST(ChartTool, CellWithoutAScheduleSaysWhyAndExitsWithOne)
     EXPECT_EQ(run.Out, "");
     EXPECT_NE(run.Err.find("loan amount above 0"), std::string::npos) << run.Err;
 }
+
+struct UnwritableOutput {
+    const char *Name;
+    const char *Redirection;
+    const char *Reason;
+};
+
+class ChartToolUnwritableOutput : public testing::TestWithParam<UnwritableOutput> {};
+
+// Output that was not written is a failure that says why, whatever was being printed.
+TEST_P(ChartToolUnwritableOutput, ExitsWithOneAndSaysWhy)
+{
+    for (const std::vector<std::string> &arguments :
+         {std::vector<std::string>{"100000", "30", "8.75"},
+          {"--tsv", "100000", "30", "8.75"},
+          {"--schedule", "4", "6", "100000", "30", "8.75"},
+          {"--schedule", "--tsv", "4", "6", "100000", "30", "8.75"},
+          {"--help"}}) {
+        const ToolRun run = RunTool(With(Dollars, arguments), "C", GetParam().Redirection);
+        EXPECT_EQ(run.Status, 1) << arguments[0];
+        EXPECT_EQ(run.Err,
+                  std::string("quillmere-chart: cannot write the output: ") + GetParam().Reason + "\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, ChartToolUnwritableOutput,
+    testing::Values(UnwritableOutput{"FullDevice", ">/dev/full", "No space left on device"},
+                    UnwritableOutput{"Closed", ">&-", "Bad file descriptor"}),
+    [](const testing::TestParamInfo<UnwritableOutput> &info) { return std::string(info.param.Name); });
 
 TEST(ChartTool, NegativeNumbersAreNotOptions)
 {
