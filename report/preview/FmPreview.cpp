@@ -330,9 +330,8 @@ void TFmPreview::bbCloseClick(QObject *)
 
 void TFmPreview::SaveAsPdf(QObject *)
 {
-    const QString title =
-        m_printer.DocumentTitle().isEmpty() ? QStringLiteral("Report") : m_printer.DocumentTitle();
-    const QString fileName = AskPdfFileName(this, QDir::home().filePath(title + QStringLiteral(".pdf")));
+    const QString fileName =
+        AskPdfFileName(this, QDir::home().filePath(PdfFileNameForTitle(m_printer.PdfTitle())));
     if (fileName.isEmpty())
         return;
     const BusyCursor busy;

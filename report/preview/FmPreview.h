@@ -62,8 +62,9 @@ public:
     // (FileWriteError when a file cannot be written); the window then stays open.
     void bbPrintClick(QObject *sender);
     void bbCloseClick(QObject *sender);
-    // Asks for a file name and writes the document there as a PDF file, one page per recorded page.
-    // Raises FileWriteError when the file cannot be written; a file of that name is then left as it was.
+    // Asks for a file name, offering the report's title (PdfTitle) in the home folder, and writes the
+    // document there as a PDF file, one page per recorded page. Raises FileWriteError when the file
+    // cannot be written; a file of that name is then left as it was.
     void SaveAsPdf(QObject *sender);
 
     // Hides the window after FormClose, however it is closed (Close, Print, Escape, the close box).

@@ -37,6 +37,17 @@ protected:
 };
 } // namespace
 
+QString PdfFileNameForTitle(const QString &title)
+{
+    static const QString unfit = QStringLiteral("/\\:*?\"<>|");
+    QString name = title.trimmed();
+    for (QChar &c : name) {
+        if (c.category() == QChar::Other_Control || unfit.contains(c))
+            c = QLatin1Char('_');
+    }
+    return (name.isEmpty() ? QStringLiteral("Report") : name) + QStringLiteral(".pdf");
+}
+
 QString WithPdfSuffix(const QString &fileName)
 {
     const QString suffix = QStringLiteral(".pdf");

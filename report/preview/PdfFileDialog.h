@@ -5,6 +5,11 @@
 
 class QWidget;
 
+// The name a document titled title is offered under: the title without the spaces around it, each
+// character that a file name cannot hold on the usual systems (/ \ : * ? " < > | and control
+// characters) replaced by '_', and ".pdf"; "Report.pdf" when no title is left.
+QString PdfFileNameForTitle(const QString &title);
+
 // fileName with ".pdf" added unless it ends in ".pdf" in any case, also when it has another suffix
 // ("plan.v2": "plan.v2.pdf").
 QString WithPdfSuffix(const QString &fileName);

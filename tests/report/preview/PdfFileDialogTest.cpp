@@ -16,6 +16,17 @@ struct NameRule {
     const char *To;
 };
 
+TEST(PdfFileNameForTitle, IsTheTitleWithWhatAFileNameCannotHoldReplaced)
+{
+    const NameRule rows[] = {
+        {"Payment Chart", "Payment Chart.pdf"},
+        {" Rates 5/10: \"A\\B\" <*?|>\t", "Rates 5_10_ _A_B_ _____.pdf"},
+        {"  ", "Report.pdf"},
+    };
+    for (const NameRule &row : rows)
+        EXPECT_EQ(PdfFileNameForTitle(QString::fromLatin1(row.From)).toStdString(), row.To) << row.From;
+}
+
 TEST(WithPdfSuffix, AddsPdfUnlessTheNameEndsInItInAnyCase)
 {
     const NameRule rows[] = {

@@ -288,13 +288,19 @@ TEST_F(PreviewWindowTest, WithoutAPrinterPrintOffersAPdfFileAndTheWindowStaysOpe
 TEST_F(PreviewWindowTest, CtrlSSavesThePagesAsAPdfFileWhereTheDialogSays)
 {
     Open({50, 60}, FakePrinter::ShortSheet());
+    printer->SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     QTemporaryDir folder;
     QString answer;
-    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return answer; });
+    QString offered;
+    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &suggested) {
+        offered = QFileInfo(suggested).fileName();
+        return answer;
+    });
     Key(Qt::Key_S, Qt::ControlModifier); // cancelled
     answer = folder.filePath(QStringLiteral("chart.pdf"));
     Key(Qt::Key_S, Qt::ControlModifier);
     SetPdfFileAsker(before);
+    EXPECT_EQ(offered.toStdString(), "Payment Schedule.pdf");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.pdf")});
     QFile file(answer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -24,7 +24,7 @@ constexpr double LineHeightInEm = 1.117;
 
 // Sheet of Letter paper with a quarter inch unprintable: the page starts 18 points from the sheet's
 // left and top edges, and a page pixel is 0.75 points.
-TEST(PdfOutput, KeepsTextPositionsAndPointSizes)
+TEST(PdfOutput, KeepsTextPositionsAndPointSizesUnderTheReportsTitle)
 {
     TRPPrinter printer(
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
@@ -35,14 +35,16 @@ TEST(PdfOutput, KeepsTextPositionsAndPointSizes)
     printer.Canvas().SetFont(Font(96));
     printer.Canvas().TextOut(QPoint(4 * 300, 4 * 600), QStringLiteral("Rate"), Qt::AlignRight);
     printer.EndDocument();
+    printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
     printer.WritePdf(pdf);
     ASSERT_EQ(PdfPageCount(pdf), 2);
-    EXPECT_TRUE(ToolOutput(QStringLiteral("pdfinfo"), {pdf})
-                    .value_or(QString())
-                    .contains(QStringLiteral("612 x 792 pts")));
+    const QString info = ToolOutput(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
+    EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts")));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Payment Schedule\n"))))
+        << info.toStdString();
     const std::vector<PdfWord> words = PdfWords(pdf);
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0].Text, QStringLiteral("Amount"));
