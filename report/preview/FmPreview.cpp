@@ -10,6 +10,7 @@
 #include "flatbutton/FlatButton.h"
 #include "preview/PdfFileDialog.h"
 #include "preview/RPPreview.h"
+#include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
 
 #include <QApplication>
@@ -84,6 +85,23 @@ bool OfferPdfInsteadOfPrinting(QWidget *parent)
     box.exec();
     return box.clickedButton() == save;
 }
+
+// Runs a command that may write a file. A file that could not be written is said in a message box over
+// the window, which stays open; every other failure passes on.
+template <class Command> void SayingFileFailures(QWidget *window, Command command)
+{
+    QString why;
+    try {
+        command();
+    } catch (const FileWriteError &failure) {
+        why = QString::fromUtf8(failure.what());
+    }
+    if (why.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), why, QMessageBox::Ok, window);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
 } // namespace
 
 TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), m_printer(printer)
@@ -143,7 +161,7 @@ void TFmPreview::BindHandlers()
     c.bbZoomOut->OnClick = [this](QObject *sender) { bbZoomOutClick(sender); };
     c.bbZoomIn->OnClick = [this](QObject *sender) { bbZoomInClick(sender); };
     c.bbZoomW->OnClick = [this](QObject *sender) { bbZoomWClick(sender); };
-    c.bbPrint->OnClick = [this](QObject *sender) { bbPrintClick(sender); };
+    c.bbPrint->OnClick = [this](QObject *sender) { SayingFileFailures(this, [&] { bbPrintClick(sender); }); };
     c.bbClose->OnClick = [this](QObject *sender) { bbCloseClick(sender); };
     const auto bindButton = [this](QPushButton *button, void (TFmPreview::*handler)(QObject *)) {
         connect(button, &QPushButton::clicked, this,
@@ -152,7 +170,8 @@ void TFmPreview::BindHandlers()
     bindButton(c.bbPrev, &TFmPreview::bbPrevClick);
     bindButton(c.bbNext, &TFmPreview::bbNextClick);
     auto *save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, [this] { RunGuarded([this] { SaveAsPdf(this); }); });
+    connect(save, &QShortcut::activated, this,
+            [this] { RunGuarded([this] { SayingFileFailures(this, [this] { SaveAsPdf(this); }); }); });
 }
 
 void TFmPreview::FormShow(QObject *)
@@ -311,9 +330,8 @@ void TFmPreview::bbCloseClick(QObject *)
 
 void TFmPreview::SaveAsPdf(QObject *)
 {
-    const QString title =
-        m_printer.DocumentTitle().isEmpty() ? QStringLiteral("Report") : m_printer.DocumentTitle();
-    const QString fileName = AskPdfFileName(this, QDir::home().filePath(title + QStringLiteral(".pdf")));
+    const QString fileName =
+        AskPdfFileName(this, QDir::home().filePath(PdfFileNameForTitle(m_printer.PdfTitle())));
     if (fileName.isEmpty())
         return;
     const BusyCursor busy;

@@ -29,7 +29,8 @@ struct TFmPreviewControls {
 // and stays resizable. Paging is by keyboard only (Page Up/Down, Home/End, Ctrl+Page Up/Down), the
 // arrow keys scroll by 50 pixels, Ctrl+S saves the document as a PDF file and Escape closes the window.
 // Every handler runs guarded: a failure (a printer fault) goes to the application's failure handler and
-// leaves the window open. The printer is not owned and must outlive the window.
+// leaves the window open; a file that Print or Ctrl+S could not write is said in a message box over the
+// window instead. The printer is not owned and must outlive the window.
 class TFmPreview : public QDialog {
     Q_OBJECT
 public:
@@ -57,12 +58,13 @@ public:
     void bbNextClick(QObject *sender);
     void bbPrevClick(QObject *sender);
     // Prints the document (Tag copies) and closes the window. With no printer installed it offers to
-    // save the document as a PDF file instead and stays open. Raises PrinterError when printing fails;
-    // the window then stays open.
+    // save the document as a PDF file instead and stays open. Raises PrinterError when printing fails
+    // (FileWriteError when a file cannot be written); the window then stays open.
     void bbPrintClick(QObject *sender);
     void bbCloseClick(QObject *sender);
-    // Asks for a file name and writes the document there as a PDF file, one page per recorded page.
-    // Raises PrinterError when the file cannot be written.
+    // Asks for a file name, offering the report's title (PdfTitle) in the home folder, and writes the
+    // document there as a PDF file, one page per recorded page. Raises FileWriteError when the file
+    // cannot be written; a file of that name is then left as it was.
     void SaveAsPdf(QObject *sender);
 
     // Hides the window after FormClose, however it is closed (Close, Print, Escape, the close box).

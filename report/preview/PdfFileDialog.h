@@ -5,9 +5,18 @@
 
 class QWidget;
 
+// The name a document titled title is offered under: the title without the spaces around it, each
+// character that a file name cannot hold on the usual systems (/ \ : * ? " < > | and control
+// characters) replaced by '_', and ".pdf"; "Report.pdf" when no title is left.
+QString PdfFileNameForTitle(const QString &title);
+
+// fileName with ".pdf" added unless it ends in ".pdf" in any case, also when it has another suffix
+// ("plan.v2": "plan.v2.pdf").
+QString WithPdfSuffix(const QString &fileName);
+
 // Asks where to save a PDF file: a file dialog over parent, starting at suggestedName. Returns the
-// chosen file name, with ".pdf" added when it has no suffix, or an empty string when the user
-// cancelled.
+// chosen file name, always with the ".pdf" suffix (WithPdfSuffix), or an empty string when the user
+// cancelled. A chosen file that exists is replaced only after the dialog asked, on that final name.
 QString AskPdfFileName(QWidget *parent, const QString &suggestedName);
 
 // Replaces the dialog (tests answer without a modal loop); an empty asker restores the real dialog.

@@ -1,5 +1,6 @@
 #include "printer/CupsPrinterDevice.h"
 
+#include "printer/FileWriting.h"
 #include "printer/PdfFileJob.h"
 #include "printer/PrinterError.h"
 
@@ -9,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <cups/cups.h>
 
 namespace {
@@ -73,19 +75,21 @@ std::unique_ptr<QPrinter> NewConfiguredPrinter(const QPrinterInfo &info, const P
     return printer;
 }
 
-// A job for a CUPS queue. It is drawn into a PDF file of the printer's page layout that goes to the
-// queue only when the job finishes, so an aborted job prints nothing, and CUPS's answer is checked, so
-// a refused job is a failure. (Qt's own CUPS output hands even an aborted job to the queue and drops
-// the answer.)
+// A job for a CUPS queue. It is drawn into a PDF file of the printer's page layout in the temporary
+// folder that goes to the queue only when the job finishes and the file is written whole, so an aborted
+// job or a file cut short prints nothing, and CUPS's answer is checked, so a refused job is a failure.
+// (Qt's own CUPS output hands even an aborted job to the queue and drops the answer.) The file is
+// removed with the job.
 class CupsJob final : public PrintJob {
 public:
     CupsJob(const QString &printerName, const QString &title, const QPageLayout &layout)
         : m_printerName(printerName.toLocal8Bit()), m_title(title.toLocal8Bit()),
           m_media(layout.pageSize().key().toLatin1())
     {
+        // Takes a name of its own; the PDF job replaces the empty file when it finishes.
         m_file.setFileTemplate(QDir::tempPath() + QStringLiteral("/quillmere-XXXXXX.pdf"));
         if (!m_file.open())
-            throw PrinterError("The print job could not be started");
+            throw FileWriteError(FileWriteFailureText(errno, m_file.fileTemplate()).toStdString());
         m_pdf = StartPdfFileJob(m_file.fileName(), title, layout);
     }
 

@@ -1,48 +1,42 @@
 #include "printer/PdfFileJob.h"
 
+#include "printer/FileWriting.h"
 #include "printer/PrinterError.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 namespace {
 
 class PdfFileJob final : public PrintJob {
 public:
     PdfFileJob(const QString &fileName, const QString &title, const QPageLayout &layout)
+        : m_fileName(fileName)
     {
-        // QPrinter reports an unwritable file only when the painting ends; find out before drawing.
-        QFile probe(fileName);
-        if (!probe.open(QIODevice::WriteOnly))
-            throw PrinterError("The file could not be written");
-        probe.close();
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setOutputFileName(fileName);
-        m_printer.setDocName(title);
-        m_printer.setFullPage(false);
-        m_printer.setPageLayout(layout);
-        if (!m_painter.begin(&m_printer))
-            throw PrinterError("The file could not be written");
+        m_document.open(QIODevice::WriteOnly);
+        m_writer.setTitle(title);
+        if (!m_writer.setPageLayout(layout) || !m_painter.begin(&m_writer))
+            throw PrinterError("The PDF document could not be started");
     }
     ~PdfFileJob() override { Abort(); }
 
     QPainter &Painter() override { return m_painter; }
     QRectF PrintableArea() const override
     {
-        return QRectF(QPointF(0, 0), m_printer.pageRect(QPrinter::DevicePixel).size());
+        return QRectF(QPointF(0, 0), m_writer.pageLayout().paintRectPixels(m_writer.resolution()).size());
     }
     void NewSheet() override
     {
-        if (!m_printer.newPage())
-            throw PrinterError("The file could not take another page");
+        if (!m_writer.newPage())
+            throw PrinterError("The PDF document could not take another page");
     }
     void Finish() override
     {
-        if (!m_painter.end() || m_printer.printerState() == QPrinter::Error)
-            throw PrinterError("The file could not be written");
+        if (!m_painter.end())
+            throw PrinterError("The PDF document could not be completed");
+        WriteFileWhole(m_fileName, m_document.data());
     }
-    // The file is left as far as it was written.
     void Abort() noexcept override
     {
         if (m_painter.isActive())
@@ -50,7 +44,9 @@ public:
     }
 
 private:
-    QPrinter m_printer{QPrinter::HighResolution};
+    QString m_fileName;
+    QBuffer m_document;
+    QPdfWriter m_writer{&m_document};
     QPainter m_painter;
 };
 

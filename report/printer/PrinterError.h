@@ -10,4 +10,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file that could not be written whole (a saved document, a print job's file). Its message says why in
+// the user's words and is meant to be shown as it is.
+class FileWriteError : public PrinterError {
+public:
+    using PrinterError::PrinterError;
+};
+
 inline constexpr const char *PrinterDriverErrorMessage = "Printer driver error";

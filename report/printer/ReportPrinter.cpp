@@ -196,6 +196,14 @@ void TRPPrinter::PrintDocument()
     RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
 }
 
+QString TRPPrinter::PdfTitle() const
+{
+    if (!m_documentTitle.isEmpty())
+        return m_documentTitle;
+    const QString preview = QStringLiteral("Preview of ");
+    return m_previewTitle.startsWith(preview) ? m_previewTitle.mid(preview.size()) : m_previewTitle;
+}
+
 void TRPPrinter::WritePdf(const QString &fileName)
 {
     const auto inches = [](int pixels) { return pixels / static_cast<qreal>(ScreenPixelsPerInch); };
@@ -205,7 +213,7 @@ void TRPPrinter::WritePdf(const QString &fileName)
                             inches(std::max(0, m_physicalWidth - m_pageWidth - m_printOffsetX)),
                             inches(std::max(0, m_physicalHeight - m_pageHeight - m_printOffsetY)));
     const QPageLayout layout(sheet, QPageLayout::Portrait, margins, QPageLayout::Inch);
-    RunJob([&] { return StartPdfFileJob(fileName, m_documentTitle, layout); }, false);
+    RunJob([&] { return StartPdfFileJob(fileName, PdfTitle(), layout); }, false);
 }
 
 void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJob, bool withProgress)

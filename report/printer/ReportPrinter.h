@@ -83,6 +83,9 @@ public:
     // The print job's name and part of the progress texts.
     const QString &DocumentTitle() const { return m_documentTitle; }
     void SetDocumentTitle(const QString &title) { m_documentTitle = title; }
+    // The report's title as its PDF file carries it: DocumentTitle when the report gave one, else
+    // PreviewTitle without its leading "Preview of " ("Preview of Payment Schedule": "Payment Schedule").
+    QString PdfTitle() const;
 
     // Copy of the running report's ShowProgress; initially true.
     bool ShowProgress() const { return m_showProgress; }
@@ -110,11 +113,13 @@ public:
     // each stretched to the printable area, a new sheet between pages and none after the last; the
     // selected page is put back afterwards. Does nothing unless Finished and PrinterAvailable, or while
     // a job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be fed
-    // or the job cannot be handed over; the job is then aborted.
+    // or the job cannot be handed over (FileWriteError when its file cannot be written whole); the job
+    // is then aborted.
     void PrintDocument();
-    // Writes the pages (or the page range) to a PDF file through the same replay, one PDF page per
-    // recorded page at the sheet's size (PhysicalWidth x PhysicalHeight) with the page at the print
-    // offset. Only when Finished; throws PrinterError when the file cannot be written.
+    // Writes the pages (or the page range) to a PDF file titled PdfTitle through the same replay, one
+    // PDF page per recorded page at the sheet's size (PhysicalWidth x PhysicalHeight) with the page at
+    // the print offset. Only when Finished. The file is written whole or not at all: throws
+    // FileWriteError saying why it could not be, leaving a file of that name as it was.
     void WritePdf(const QString &fileName);
 
     // Orientation last sent to the printer. Setting it acts only while PrinterAvailable; throws

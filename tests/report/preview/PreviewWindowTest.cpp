@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -287,13 +288,19 @@ TEST_F(PreviewWindowTest, WithoutAPrinterPrintOffersAPdfFileAndTheWindowStaysOpe
 TEST_F(PreviewWindowTest, CtrlSSavesThePagesAsAPdfFileWhereTheDialogSays)
 {
     Open({50, 60}, FakePrinter::ShortSheet());
+    printer->SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     QTemporaryDir folder;
     QString answer;
-    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return answer; });
+    QString offered;
+    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &suggested) {
+        offered = QFileInfo(suggested).fileName();
+        return answer;
+    });
     Key(Qt::Key_S, Qt::ControlModifier); // cancelled
     answer = folder.filePath(QStringLiteral("chart.pdf"));
     Key(Qt::Key_S, Qt::ControlModifier);
     SetPdfFileAsker(before);
+    EXPECT_EQ(offered.toStdString(), "Payment Schedule.pdf");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.pdf")});
     QFile file(answer);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -302,5 +309,38 @@ TEST_F(PreviewWindowTest, CtrlSSavesThePagesAsAPdfFileWhereTheDialogSays)
     EXPECT_EQ(content.count("/Type /Page\n") + content.count("/Type /Page\r") + content.count("/Type /Page "),
               2);
     EXPECT_TRUE(window->isVisible());
+}
+
+// A file that cannot be written is said in a message box over the window, which stays open: after
+// Ctrl+S and after the offer to save instead of printing.
+TEST_F(PreviewWindowTest, AFileThatCannotBeWrittenIsSaidAndTheWindowStaysOpen)
+{
+    Open({100}, std::nullopt);
+    QTemporaryDir folder;
+    const QString missing = folder.filePath(QStringLiteral("gone"));
+    const PdfFileAsker before =
+        SetPdfFileAsker([&](QWidget *, const QString &) { return missing + QStringLiteral("/chart.pdf"); });
+    QStringList reported;
+    SetFailureHandler([&](const std::exception &failure) { reported << QString::fromUtf8(failure.what()); });
+    QStringList boxes;
+    QTimer answerer; // each box is answered with its first button: Save as PDF..., OK
+    answerer.callOnTimeout([&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->buttons().at(0)->click();
+        }
+    });
+    answerer.start(10);
+    const QString said = QStringLiteral("The folder \"%1\" does not exist.").arg(missing);
+
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(boxes.join(QLatin1Char('|')).toStdString(), said.toStdString());
+    Click(c().bbPrint);
+    ASSERT_EQ(boxes.size(), 3);
+    EXPECT_EQ(boxes.last().toStdString(), said.toStdString());
+    SetPdfFileAsker(before);
+    EXPECT_EQ(reported, QStringList());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(missing));
 }
 } // namespace

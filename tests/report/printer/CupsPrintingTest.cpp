@@ -1,6 +1,7 @@
 #include "printer/CupsPrinterDevice.h"
 #include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
+#include "support/DiskFailures.h"
 #include "support/PdfTools.h"
 #include "support/RuledDocument.h"
 
@@ -9,6 +10,18 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The highest id of the queue's jobs, finished ones included; 0 when it has none.
+int LastJobId(const QByteArray &queue)
+{
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs(&jobs, queue.constData(), 0, CUPS_WHICHJOBS_ALL);
+    int last = 0;
+    for (int i = 0; i < count; ++i)
+        last = std::max(last, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    return last;
+}
 
 // The document goes through the system's print service: scripts/test starts a CUPS scheduler and a
 // cups-pdf queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.
@@ -57,6 +70,36 @@ TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
     EXPECT_TRUE(printer.PrinterAvailable());
     EXPECT_THROW(printer.PrintDocument(), PrinterError);
     qputenv("PRINTER", queue);
+}
+
+// The job's file is written whole in the temporary folder before CUPS gets it; a file that could not be
+// written goes nowhere and leaves nothing behind.
+TEST(CupsPrinting, AJobFileThatCannotBeWrittenWholeIsAFailureAndNothingIsSubmitted)
+{
+    const QByteArray queue = qgetenv("PRINTER");
+    if (queue.isEmpty())
+        GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
+    TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
+    printer.SetShowProgress(false);
+    RecordRuledDocument(printer, {100});
+    ASSERT_TRUE(printer.PrinterAvailable());
+    QTemporaryDir temporary;
+    const QByteArray before = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    const int lastJob = LastJobId(queue);
+    bool failed = false;
+    {
+        const FileSizeLimit limit(512); // nothing may print to a file meanwhile
+        try {
+            printer.PrintDocument();
+        } catch (const FileWriteError &) {
+            failed = true;
+        }
+    }
+    qputenv("TMPDIR", before);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(LastJobId(queue), lastJob);
+    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 // The device keeps its measurements while a document is made; another paper or orientation is still

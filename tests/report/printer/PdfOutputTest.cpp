@@ -1,10 +1,13 @@
+#include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
+#include "support/DiskFailures.h"
 #include "support/FakePrinterDevice.h"
 #include "support/PdfTools.h"
 #include "support/RuledDocument.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -21,7 +24,7 @@ constexpr double LineHeightInEm = 1.117;
 
 // Sheet of Letter paper with a quarter inch unprintable: the page starts 18 points from the sheet's
 // left and top edges, and a page pixel is 0.75 points.
-TEST(PdfOutput, KeepsTextPositionsAndPointSizes)
+TEST(PdfOutput, KeepsTextPositionsAndPointSizesUnderTheReportsTitle)
 {
     TRPPrinter printer(
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
@@ -32,14 +35,16 @@ TEST(PdfOutput, KeepsTextPositionsAndPointSizes)
     printer.Canvas().SetFont(Font(96));
     printer.Canvas().TextOut(QPoint(4 * 300, 4 * 600), QStringLiteral("Rate"), Qt::AlignRight);
     printer.EndDocument();
+    printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
     printer.WritePdf(pdf);
     ASSERT_EQ(PdfPageCount(pdf), 2);
-    EXPECT_TRUE(ToolOutput(QStringLiteral("pdfinfo"), {pdf})
-                    .value_or(QString())
-                    .contains(QStringLiteral("612 x 792 pts")));
+    const QString info = ToolOutput(QStringLiteral("pdfinfo"), {pdf}).value_or(QString());
+    EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts")));
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Payment Schedule\n"))))
+        << info.toStdString();
     const std::vector<PdfWord> words = PdfWords(pdf);
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0].Text, QStringLiteral("Amount"));
@@ -51,13 +56,71 @@ TEST(PdfOutput, KeepsTextPositionsAndPointSizes)
     EXPECT_NEAR((words[1].Bottom - words[1].Top) / LineHeightInEm, 24, 0.3);
 }
 
-TEST(PdfOutput, AFileThatCannotBeWrittenIsAFailure)
+enum class WriteFailure { FullDisk, FileSizeLimit, MissingFolder };
+
+std::string NameOf(const testing::TestParamInfo<WriteFailure> &info)
+{
+    const char *names[] = {"FullDisk", "FileSizeLimit", "MissingFolder"};
+    return names[static_cast<int>(info.param)];
+}
+
+class FailedPdfWrite : public testing::TestWithParam<WriteFailure> {};
+
+// A document written over an existing file where the writing fails: the failure says why, the file
+// keeps every byte it had and nothing else is left in the folder.
+TEST_P(FailedPdfWrite, SaysWhyAndLeavesTheFolderAsItWas)
 {
     TRPPrinter printer(
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
-    RecordRuledDocument(printer, {10});
-    EXPECT_THROW(printer.WritePdf(QStringLiteral("/nonexistent-folder/chart.pdf")), PrinterError);
+    RecordRuledDocument(printer, {10, 20});
+    QTemporaryDir scratch;
+    const bool missing = GetParam() == WriteFailure::MissingFolder;
+    const QString folder = missing ? scratch.filePath(QStringLiteral("gone")) : scratch.path();
+    const QString file = folder + QStringLiteral("/chart.pdf");
+    const QByteArray before = "%PDF-1.4 the chart saved last week\n";
+    std::optional<SmallDisk> disk;
+    if (GetParam() == WriteFailure::FullDisk) {
+        disk.emplace(folder);
+        if (!disk->Mounted())
+            GTEST_SKIP() << "cannot mount a small disk here";
+    }
+    if (!missing) {
+        QFile existing(file);
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly) && existing.write(before) == before.size());
+    }
+    if (disk)
+        disk->Fill();
+    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    std::optional<FileSizeLimit> limit;
+    if (GetParam() == WriteFailure::FileSizeLimit)
+        limit.emplace(512);
+
+    std::optional<std::string> said;
+    try {
+        printer.WritePdf(file);
+    } catch (const FileWriteError &failure) {
+        said = failure.what();
+    }
+    limit.reset(); // before anything is printed, to a file perhaps
+    const QString expected[] = {
+        QStringLiteral("There is not enough space on the disk."),
+        QStringLiteral("The file \"%1\" could not be written: File too large.").arg(file),
+        QStringLiteral("The folder \"%1\" does not exist.").arg(folder),
+    };
+    ASSERT_TRUE(said) << "the failed write passed as done";
+    EXPECT_EQ(*said, expected[static_cast<int>(GetParam())].toStdString());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), entries);
+    if (!missing) {
+        QFile existing(file);
+        ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+        EXPECT_EQ(existing.readAll().toStdString(), before.toStdString());
+    }
     EXPECT_FALSE(printer.Busy());
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, FailedPdfWrite,
+                         testing::Values(WriteFailure::FullDisk, WriteFailure::FileSizeLimit,
+                                         WriteFailure::MissingFolder),
+                         NameOf);
 
 } // namespace
