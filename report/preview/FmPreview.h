@@ -56,9 +56,10 @@ public:
     void bbZoomInClick(QObject *sender);  // 100 %
     void bbNextClick(QObject *sender);
     void bbPrevClick(QObject *sender);
-    // Prints the document (Tag copies) and closes the window. With no printer installed it offers to
-    // save the document as a PDF file instead and stays open. Raises PrinterError when printing fails;
-    // the window then stays open.
+    // Prints the document (Tag copies) and closes the window. When the printer cannot print it (none
+    // installed or named, a named one missing, one refusing jobs, the print system not running), or
+    // holds it while paused, it says so, offers to save the document as a PDF file and stays open.
+    // Raises PrinterError when printing fails; the window then stays open.
     void bbPrintClick(QObject *sender);
     void bbCloseClick(QObject *sender);
     // Asks for a file name and writes the document there as a PDF file, one page per recorded page.
