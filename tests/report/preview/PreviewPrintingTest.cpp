@@ -58,16 +58,14 @@ protected:
             cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, job, 0);
     }
 
-    // The preview of a one-page document, shown and active, recorded for the printer PRINTER names.
+    // The preview of a one-page document, shown and active, recorded with PRINTER set to printerName
+    // (unset when empty); the job is titled after the test and printerName.
     void Open(const QByteArray &printerName)
     {
-        qputenv("PRINTER", printerName);
-        OpenForDefault(printerName);
-    }
-    // The same for the printer that PRINTER, LPDEST or a default name; the job is titled after the
-    // test and printerName.
-    void OpenForDefault(const QByteArray &printerName)
-    {
+        if (printerName.isEmpty())
+            qunsetenv("PRINTER");
+        else
+            qputenv("PRINTER", printerName);
         m_title = m_testTitle + ' ' + printerName;
         m_printer = std::make_unique<TRPPrinter>(std::make_unique<CupsPrinterDevice>());
         m_printer->SetShowProgress(false);
@@ -156,7 +154,7 @@ TEST_F(PreviewPrinting, WithNoPrinterNamedAndNoDefaultNothingIsPrinted)
         cupsFreeDests(1, named);
         GTEST_SKIP() << "the system has a default printer, " << name;
     }
-    OpenForDefault("(default)");
+    Open({});
     const QString text = Print();
     EXPECT_TRUE(text.startsWith(QStringLiteral("There is no default printer."))) << text.toStdString();
     EXPECT_TRUE(m_window->isVisible());
