@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace {
 constexpr int ArrowScrollStep = 50;
@@ -72,13 +73,38 @@ public:
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-// Says that no printer is installed and offers to save the document as a PDF file instead; true when
-// the user takes the offer.
-bool OfferPdfInsteadOfPrinting(QWidget *parent)
+// Why the printer did not print the document, or, when it is paused, where the document waits.
+QString NotPrintedText(const PrinterStatus &status)
 {
+    switch (status.Condition) {
+    case TPrinterCondition::Paused:
+        return QStringLiteral("The printer \"%1\" is paused; the document waits in its queue.")
+            .arg(status.Name);
+    case TPrinterCondition::Refusing:
+        return QStringLiteral("The printer \"%1\" is not accepting jobs.").arg(status.Name);
+    case TPrinterCondition::Missing:
+        return QStringLiteral("The printer \"%1\" does not exist.").arg(status.Name);
+    case TPrinterCondition::NoDefault:
+        return QStringLiteral("There is no default printer.");
+    case TPrinterCondition::NoPrintSystem:
+        return QStringLiteral("The print system is not running.");
+    case TPrinterCondition::NoPrinter:
+        return QStringLiteral("No printer is installed.");
+    case TPrinterCondition::Ready:
+        break;
+    }
+    return {};
+}
+
+// Says why the printer did not print the document and offers to save it as a PDF file instead (as
+// well, when it waits in a paused printer's queue); true when the user takes the offer.
+bool OfferPdf(QWidget *parent, const PrinterStatus &status)
+{
+    const QString offer = status.Condition == TPrinterCondition::Paused
+                              ? QStringLiteral("Save the document as a PDF file as well?")
+                              : QStringLiteral("Save the document as a PDF file instead?");
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QStringLiteral("No printer is installed.\n\nSave the document as a PDF file instead?"),
-                    QMessageBox::NoButton, parent);
+                    NotPrintedText(status) + QStringLiteral("\n\n") + offer, QMessageBox::NoButton, parent);
     QPushButton *save = box.addButton(QStringLiteral("&Save as PDF..."), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
@@ -308,19 +334,20 @@ void TFmPreview::ShowPageLabel()
 
 void TFmPreview::bbPrintClick(QObject *sender)
 {
-    if (!m_printer.PrinterAvailable()) {
-        if (OfferPdfInsteadOfPrinting(this))
-            SaveAsPdf(sender);
-        return;
-    }
+    std::optional<PrinterStatus> status;
     {
         const BusyCursor busy;
-        m_printer.PrintDocument();
-        for (; m_tag > 1; --m_tag)
-            m_printer.PrintDocument();
+        status = m_printer.PrintDocument();
+        for (; m_tag > 1 && status && TakesJobs(*status); --m_tag)
+            status = m_printer.PrintDocument();
         m_tag = 1;
     }
-    close();
+    if (!status || status->Condition == TPrinterCondition::Ready) {
+        close();
+        return;
+    }
+    if (OfferPdf(this, *status))
+        SaveAsPdf(sender);
 }
 
 void TFmPreview::bbCloseClick(QObject *)

@@ -57,9 +57,11 @@ public:
     void bbZoomInClick(QObject *sender);  // 100 %
     void bbNextClick(QObject *sender);
     void bbPrevClick(QObject *sender);
-    // Prints the document (Tag copies) and closes the window. With no printer installed it offers to
-    // save the document as a PDF file instead and stays open. Raises PrinterError when printing fails
-    // (FileWriteError when a file cannot be written); the window then stays open.
+    // Prints the document (Tag copies) and closes the window. When the printer cannot print it (none
+    // installed or named, a named one missing, one refusing jobs, the print system not running), or
+    // holds it while paused, it says so, offers to save the document as a PDF file and stays open.
+    // Raises PrinterError when printing fails (FileWriteError when a file cannot be written); the
+    // window then stays open.
     void bbPrintClick(QObject *sender);
     void bbCloseClick(QObject *sender);
     // Asks for a file name, offering the report's title (PdfTitle) in the home folder, and writes the

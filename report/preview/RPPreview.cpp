@@ -1,5 +1,7 @@
 #include "preview/RPPreview.h"
 
+#include "common/ColorNames.h"
+#include "common/WindowLook.h"
 #include "preview/RPCustomPreview.h"
 #include "printer/ReportPrinter.h"
 
@@ -12,6 +14,8 @@ TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
 {
     // The window it stands in pages and scrolls from the keyboard.
     setFocusPolicy(Qt::NoFocus);
+    // Around the sheet: silver, as the window's background.
+    SetPaletteColour(*viewport(), viewport()->backgroundRole(), clSilver);
     // A wheel notch scrolls three of these, as far as three presses of an arrow key.
     horizontalScrollBar()->setSingleStep(50);
     verticalScrollBar()->setSingleStep(50);

@@ -1,5 +1,6 @@
 #include "printer/CupsPrinterDevice.h"
 
+#include "printer/CupsDestination.h"
 #include "printer/FileWriting.h"
 #include "printer/PdfFileJob.h"
 #include "printer/PrinterError.h"
@@ -14,17 +15,6 @@
 #include <cups/cups.h>
 
 namespace {
-
-QPrinterInfo CurrentPrinter()
-{
-    QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-        if (!printers.isEmpty())
-            printer = printers.first();
-    }
-    return printer;
-}
 
 QPageSize::PageSizeId PageSizeOf(TRPPaperSize paper)
 {
@@ -124,11 +114,27 @@ CupsPrinterDevice::CupsPrinterDevice() = default;
 
 CupsPrinterDevice::~CupsPrinterDevice() = default;
 
+const PrinterStatus &CupsPrinterDevice::Destination()
+{
+    if (!m_destination)
+        m_destination = LookUpCupsDestination();
+    return *m_destination;
+}
+
 const QPrinterInfo &CupsPrinterDevice::Printer()
 {
-    if (!m_info)
-        m_info = CurrentPrinter();
+    if (!m_info) {
+        const PrinterStatus &destination = Destination();
+        const bool exists = TakesJobs(destination) || destination.Condition == TPrinterCondition::Refusing;
+        m_info = exists ? QPrinterInfo::printerInfo(destination.Name) : QPrinterInfo();
+    }
     return *m_info;
+}
+
+PrinterStatus CupsPrinterDevice::Status()
+{
+    Forget();
+    return Destination();
 }
 
 QPrinter &CupsPrinterDevice::ConfiguredPrinter(const PaperSettings &settings)
@@ -191,6 +197,7 @@ std::unique_ptr<PrintJob> CupsPrinterDevice::StartJob(const QString &title, cons
 
 void CupsPrinterDevice::Forget() noexcept
 {
+    m_destination.reset();
     m_info.reset();
     m_printer.reset();
     m_measured.clear();

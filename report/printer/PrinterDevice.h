@@ -41,6 +41,31 @@ struct PrinterFacts {
     std::optional<SheetFacts> Sheet;
 };
 
+// Whether the current printer can take a job now, as the print system answers.
+enum class TPrinterCondition {
+    Ready,         // takes jobs and prints them
+    Paused,        // takes jobs and holds them in its queue until it is resumed
+    Refusing,      // takes no jobs
+    Missing,       // the printer named (PRINTER, LPDEST, the user's or the system's default) does not exist
+    NoDefault,     // printers are installed, but none is named and none is the default
+    NoPrinter,     // no printer is installed
+    NoPrintSystem, // the print system does not answer
+};
+
+// The current printer's condition and its name (for Missing the name asked for; empty when no printer
+// is named).
+struct PrinterStatus {
+    TPrinterCondition Condition = TPrinterCondition::NoPrinter;
+    QString Name;
+    friend bool operator==(const PrinterStatus &, const PrinterStatus &) = default;
+};
+
+// Ready and Paused printers take jobs.
+inline bool TakesJobs(const PrinterStatus &status)
+{
+    return status.Condition == TPrinterCondition::Ready || status.Condition == TPrinterCondition::Paused;
+}
+
 // One open print job (or PDF file). Sheets are drawn through Painter() in device dots with the origin
 // at the top-left of the printable area; the first sheet is open when the job starts.
 class PrintJob {
@@ -62,7 +87,10 @@ public:
 class PrinterDevice {
 public:
     virtual ~PrinterDevice() = default;
-    // The current printer's facts under these settings; std::nullopt when no printer is installed.
+    // Looks the current printer up afresh, dropping whatever the device kept (Forget), and tells
+    // whether it can take a job now. Never throws.
+    virtual PrinterStatus Status() = 0;
+    // The current printer's facts under these settings; std::nullopt when there is no current printer.
     // Throws PrinterError when the printer cannot be measured.
     virtual std::optional<PrinterFacts> Measure(const PaperSettings &settings) = 0;
     // Reads the current printer's settings; throws PrinterError(PrinterDriverErrorMessage) when they

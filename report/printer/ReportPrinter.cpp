@@ -189,11 +189,17 @@ int TRPPrinter::LastPageToPrint() const
     return 0;
 }
 
-void TRPPrinter::PrintDocument()
+std::optional<PrinterStatus> TRPPrinter::PrintDocument()
 {
-    if (!m_printerAvailable)
-        return;
+    if (m_printing || m_state != TRPPrinterState::Finished)
+        return std::nullopt;
+    const PrinterStatus before = m_device->Status();
+    if (!TakesJobs(before))
+        return before;
     RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
+    // The printer may have been paused (it holds the job) or resumed meanwhile.
+    const PrinterStatus after = m_device->Status();
+    return TakesJobs(after) ? after : before;
 }
 
 QString TRPPrinter::PdfTitle() const

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 enum class TRPPrinterState { Idle, Building, Finished };
@@ -35,7 +36,7 @@ public:
     int PhysicalHeight() const { return m_physicalHeight; }
     int PrintOffsetX() const { return m_printOffsetX; }
     int PrintOffsetY() const { return m_printOffsetY; }
-    // False once the page had to be assumed: no printer installed, or one that could not be measured.
+    // False once the page had to be assumed: no current printer, or one that could not be measured.
     bool PrinterAvailable() const { return m_printerAvailable; }
 
     // Measures the current printer (printable area, resolution, sheet, offset) and converts to screen
@@ -111,11 +112,14 @@ public:
 
     // Replays the pages (or the page range) onto the current printer in one job titled DocumentTitle,
     // each stretched to the printable area, a new sheet between pages and none after the last; the
-    // selected page is put back afterwards. Does nothing unless Finished and PrinterAvailable, or while
-    // a job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be fed
-    // or the job cannot be handed over (FileWriteError when its file cannot be written whole); the job
-    // is then aborted.
-    void PrintDocument();
+    // selected page is put back afterwards. The printer is looked up afresh each time (so one that
+    // came back after a failure is found) and gets the job only when it takes jobs; its status is
+    // read again after the job. Returns that status: Ready, Paused (the job waits in the printer's
+    // queue) or why nothing was printed; std::nullopt, printing nothing, unless Finished or while a
+    // job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be fed
+    // or the job cannot be handed over (FileWriteError when its file cannot be written whole); the
+    // job is then aborted.
+    std::optional<PrinterStatus> PrintDocument();
     // Writes the pages (or the page range) to a PDF file titled PdfTitle through the same replay, one
     // PDF page per recorded page at the sheet's size (PhysicalWidth x PhysicalHeight) with the page at
     // the print offset. Only when Finished. The file is written whole or not at all: throws

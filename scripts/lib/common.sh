@@ -64,10 +64,12 @@ ensure_x_display() {
 }
 
 # The CUPS queues that the printing tests print to: a cups-pdf printer whose PDF files land in
-# $TEST_PDF_OUT, and one that refuses every job. The tests find them in PRINTER,
-# QUILLMERE_TEST_PDF_OUT and QUILLMERE_TEST_REFUSING_PRINTER.
+# $TEST_PDF_OUT, one that refuses every job and one that is paused (it takes jobs and holds them). The
+# tests find them in PRINTER, QUILLMERE_TEST_PDF_OUT, QUILLMERE_TEST_REFUSING_PRINTER and
+# QUILLMERE_TEST_PAUSED_PRINTER.
 TEST_PRINT_QUEUE=QuillmereTest
 TEST_REFUSING_QUEUE=QuillmereRefusing
+TEST_PAUSED_QUEUE=QuillmerePaused
 TEST_PDF_OUT=/var/spool/cups-pdf/quillmere-test
 
 # Adds the cups-pdf queue $1 unless it is there. A device cups-pdf:/NAME reads
@@ -98,6 +100,8 @@ ensure_test_print_queues() {
     add_pdf_queue "$TEST_PRINT_QUEUE"
     add_pdf_queue "$TEST_REFUSING_QUEUE"
     as_root cupsreject "$TEST_REFUSING_QUEUE"
+    add_pdf_queue "$TEST_PAUSED_QUEUE"
+    as_root cupsdisable "$TEST_PAUSED_QUEUE"
     export PRINTER=$TEST_PRINT_QUEUE QUILLMERE_TEST_PDF_OUT=$TEST_PDF_OUT
-    export QUILLMERE_TEST_REFUSING_PRINTER=$TEST_REFUSING_QUEUE
+    export QUILLMERE_TEST_REFUSING_PRINTER=$TEST_REFUSING_QUEUE QUILLMERE_TEST_PAUSED_PRINTER=$TEST_PAUSED_QUEUE
 }

@@ -1,3 +1,4 @@
+#include "common/ColorNames.h"
 #include "common/FailureGuard.h"
 #include "flatbutton/FlatButton.h"
 #include "preview/FmPreview.h"
@@ -218,6 +219,16 @@ TEST_F(PreviewWindowTest, SheetIsWhitePaperWithOutlineShadowAndThePageInItsPrint
     EXPECT_EQ(sheet.pixelColor(w - 3, h / 2), QColor(Qt::black)); // outline
     EXPECT_EQ(sheet.pixelColor(w - 1, h / 2), QColor(Qt::black)); // shadow
     EXPECT_NE(sheet.pixelColor(w - 1, 1), QColor(Qt::black));     // the shadow starts 2 pixels down
+}
+
+TEST_F(PreviewWindowTest, TheAreaAroundTheSheetIsSilverLikeTheWindow)
+{
+    Open({100});
+    Click(c().bbZoomOut);
+    const QRect sheet = view().Sheet()->geometry();
+    ASSERT_GT(sheet.left(), 2) << "the fitted sheet leaves room at its left";
+    const QImage area = view().viewport()->grab().toImage();
+    EXPECT_EQ(area.pixelColor(sheet.left() / 2, sheet.center().y()), QColor(clSilver));
 }
 
 TEST_F(PreviewWindowTest, EscapeClosesAndTheNextShowingStartsOnPageOneAtTheTop)

@@ -56,7 +56,8 @@ TEST(CupsPrinting, ATwoPageDocumentComesOutAsOnePdfOfTwoSheets)
     }
 }
 
-// Qt hands the job to CUPS as painting ends and ignores the answer; a refused job must not pass as printed.
+// Qt hands the job to CUPS as painting ends and ignores the answer; a job that a queue refuses after
+// it was asked (PrintDocument asks first) must not pass as printed.
 TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
 {
     const QByteArray refusing = qgetenv("QUILLMERE_TEST_REFUSING_PRINTER");
@@ -64,11 +65,9 @@ TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
         GTEST_SKIP() << "needs the refusing queue that scripts/test sets up";
     const QByteArray queue = qgetenv("PRINTER");
     qputenv("PRINTER", refusing);
-    TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
-    printer.SetShowProgress(false);
-    RecordRuledDocument(printer, {100});
-    EXPECT_TRUE(printer.PrinterAvailable());
-    EXPECT_THROW(printer.PrintDocument(), PrinterError);
+    CupsPrinterDevice device;
+    const std::unique_ptr<PrintJob> job = device.StartJob(QStringLiteral("refused"), PaperSettings{});
+    EXPECT_THROW(job->Finish(), PrinterError);
     qputenv("PRINTER", queue);
 }
 
@@ -121,7 +120,7 @@ TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
 }
 
 // The print system out of reach: CUPS is asked at an address where no scheduler listens.
-TEST(NoPrintSystem, NoPrinterIsAvailableAndNoJobStarts)
+TEST(NoPrintSystem, TheAssumedPageIsUsedAndPrintSaysThePrintSystemIsNotRunning)
 {
     cupsSetServer(NowhereServer.constData());
     TRPPrinter printer(std::make_unique<CupsPrinterDevice>());
@@ -129,7 +128,7 @@ TEST(NoPrintSystem, NoPrinterIsAvailableAndNoJobStarts)
     EXPECT_FALSE(printer.PrinterAvailable());
     EXPECT_EQ(printer.PhysicalWidth(), 785);
     EXPECT_EQ(printer.PrintOffsetX(), 5);
-    printer.PrintDocument(); // returns at once
+    EXPECT_EQ(printer.PrintDocument(), (PrinterStatus{TPrinterCondition::NoPrintSystem, {}}));
     CupsPrinterDevice device;
     EXPECT_THROW(device.StartJob(QStringLiteral("nothing"), PaperSettings{}), PrinterError)
         << "never Qt's PDF writer without a file";

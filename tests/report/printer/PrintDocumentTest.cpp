@@ -57,6 +57,57 @@ TEST_F(PrintDocument, StartsNoJobWithoutAPrinterOrADocument)
     EXPECT_EQ(m_fake->JobsStarted, 0);
 }
 
+struct ConditionRow {
+    TPrinterCondition Condition;
+    int Jobs;
+};
+
+TEST_F(PrintDocument, OnlyAPrinterThatTakesJobsGetsTheDocumentAndItsStatusSaysWhy)
+{
+    RecordRuledDocument(m_printer, {10});
+    const ConditionRow rows[] = {
+        {TPrinterCondition::Ready, 1},         {TPrinterCondition::Paused, 1},
+        {TPrinterCondition::Refusing, 0},      {TPrinterCondition::Missing, 0},
+        {TPrinterCondition::NoDefault, 0},     {TPrinterCondition::NoPrinter, 0},
+        {TPrinterCondition::NoPrintSystem, 0},
+    };
+    for (const ConditionRow &row : rows) {
+        m_fake->Status = {row.Condition, QStringLiteral("Office")};
+        m_fake->JobsStarted = 0;
+        EXPECT_EQ(m_printer.PrintDocument(), m_fake->Status) << static_cast<int>(row.Condition);
+        EXPECT_EQ(m_fake->JobsStarted, row.Jobs) << static_cast<int>(row.Condition);
+    }
+}
+
+// The printer is asked again after the job: a job that waits in a paused queue is said to wait.
+TEST_F(PrintDocument, APrinterPausedOrResumedDuringTheJobIsReportedAsItIsAfterwards)
+{
+    RecordRuledDocument(m_printer, {10, 20});
+    const std::pair<TPrinterCondition, TPrinterCondition> changes[] = {
+        {TPrinterCondition::Ready, TPrinterCondition::Paused},
+        {TPrinterCondition::Paused, TPrinterCondition::Ready},
+    };
+    for (const auto &[before, after] : changes) {
+        m_fake->Status.Condition = before;
+        m_fake->OnNewSheet = [this, after] { m_fake->Status.Condition = after; };
+        EXPECT_EQ(m_printer.PrintDocument()->Condition, after);
+    }
+}
+
+// A document made while the print system was down prints once it is back, without being made again.
+TEST_F(PrintDocument, APrintSystemThatCameBackGetsTheDocumentMadeWithoutIt)
+{
+    m_fake->Facts.reset();
+    m_fake->Status.Condition = TPrinterCondition::NoPrintSystem;
+    RecordRuledDocument(m_printer, {10});
+    ASSERT_FALSE(m_printer.PrinterAvailable());
+    EXPECT_EQ(m_printer.PrintDocument()->Condition, TPrinterCondition::NoPrintSystem);
+    m_fake->Facts = FakePrinter::Letter();
+    m_fake->Status.Condition = TPrinterCondition::Ready;
+    EXPECT_EQ(m_printer.PrintDocument()->Condition, TPrinterCondition::Ready);
+    EXPECT_EQ(m_fake->JobsStarted, 1);
+}
+
 TEST_F(PrintDocument, AJobThatCannotStartReachesTheCallerAsAnUnidentifiedError)
 {
     RecordRuledDocument(m_printer, {10, 20});

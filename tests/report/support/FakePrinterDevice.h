@@ -42,6 +42,8 @@ struct FakePrinter {
     bool FailSheet = false;            // a new sheet cannot be fed
     bool FailSettings = false;         // the printer's settings cannot be read
     std::function<void()> OnNewSheet;  // called as each new sheet is fed
+    // What the print system says of the printer; a Ready printer without Facts is not installed.
+    PrinterStatus Status{TPrinterCondition::Ready, QStringLiteral("Fake")};
     std::vector<TRPPaperSize> Papers{TRPPaperSize::rppLetter, TRPPaperSize::rppA4};
 
     int Measurements = 0;
@@ -122,6 +124,12 @@ public:
         ReadSettings();
         return std::find(m_printer->Papers.begin(), m_printer->Papers.end(), paper) !=
                m_printer->Papers.end();
+    }
+    PrinterStatus Status() override
+    {
+        if (m_printer->Status.Condition == TPrinterCondition::Ready && !m_printer->Facts)
+            return {TPrinterCondition::NoPrinter, {}};
+        return m_printer->Status;
     }
     std::unique_ptr<PrintJob> StartJob(const QString &title, const PaperSettings &) override
     {

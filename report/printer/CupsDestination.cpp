@@ -1,0 +1,72 @@
+#include "printer/CupsDestination.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cstdlib>
+#include <cstring>
+#include <cups/cups.h>
+#include <memory>
+
+namespace {
+
+// How long the scheduler may take to accept a connection.
+constexpr int ConnectTimeoutMs = 30000;
+
+struct HttpCloser {
+    void operator()(http_t *http) const { httpClose(http); }
+};
+using Connection = std::unique_ptr<http_t, HttpCloser>;
+
+QString NameOf(const cups_dest_t &dest)
+{
+    QString name = QString::fromUtf8(dest.name);
+    if (dest.instance != nullptr)
+        name += QLatin1Char('/') + QString::fromUtf8(dest.instance);
+    return name;
+}
+
+PrinterStatus StatusOf(const cups_dest_t &dest)
+{
+    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest.num_options, dest.options);
+    const char *state = cupsGetOption("printer-state", dest.num_options, dest.options);
+    if (accepting != nullptr && std::strcmp(accepting, "false") == 0)
+        return {TPrinterCondition::Refusing, NameOf(dest)};
+    if (state != nullptr && std::atoi(state) == IPP_PSTATE_STOPPED)
+        return {TPrinterCondition::Paused, NameOf(dest)};
+    return {TPrinterCondition::Ready, NameOf(dest)};
+}
+
+// Whether name, "queue" or "queue/instance", is one of dests.
+bool Lists(const QByteArray &name, int count, cups_dest_t *dests)
+{
+    const QList<QByteArray> parts = name.split('/');
+    const char *instance = parts.size() > 1 ? parts[1].constData() : nullptr;
+    return cupsGetDest(parts[0].constData(), instance, count, dests) != nullptr;
+}
+
+} // namespace
+
+PrinterStatus LookUpCupsDestination()
+{
+    // Without a scheduler cupsGetNamedDest only says that there is no default destination.
+    const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                       ConnectTimeoutMs, nullptr));
+    if (!http)
+        return {TPrinterCondition::NoPrintSystem, {}};
+    if (cups_dest_t *dest = cupsGetNamedDest(http.get(), nullptr, nullptr)) {
+        const PrinterStatus status = StatusOf(*dest);
+        cupsFreeDests(1, dest);
+        return status;
+    }
+    // Not found. cupsGetDefault2 gives the name PRINTER or LPDEST holds, else the system's default: a
+    // name that is not installed is the printer asked for. (An installed one is the system's default,
+    // overridden by a user's default in lpoptions that names no printer.)
+    const QByteArray named(cupsGetDefault2(http.get()));
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(http.get(), &dests);
+    PrinterStatus status{count == 0 ? TPrinterCondition::NoPrinter : TPrinterCondition::NoDefault, {}};
+    if (!named.isEmpty() && !Lists(named, count, dests))
+        status = {TPrinterCondition::Missing, QString::fromUtf8(named)};
+    cupsFreeDests(count, dests);
+    return status;
+}
