@@ -219,18 +219,25 @@ constexpr std::array<const char *, 16> NegativePatterns = {
     "-N C", "-C N", "N C-", "C N-", "C -N", "N- C", "(C N)", "(N C)",
 };
 
-// Appends the pattern with the symbol for C and the fixed number for N; other characters are literal.
+// Appends the pattern with the symbol for C and what `appendNumber` appends for N; other characters
+// are literal.
+template <class AppendNumber>
 [[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const char *pattern,
-                                                         const RoundedDigits &d, const LocaleValues &locale)
+                                                         const std::string &symbol, AppendNumber appendNumber)
 {
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
-            AppendPiece(text, locale.CurrencySymbol);
+            AppendPiece(text, symbol);
         else if (*p == 'N')
-            AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
+            appendNumber();
         else
             text += *p;
     }
+}
+
+const char *PositivePattern(const LocaleValues &locale)
+{
+    return PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))];
 }
 
 [[noreturn]] void RaiseNotAFloat(const std::string &text)
@@ -368,14 +375,23 @@ void AppendCurrency(std::string &text, long double value, const LocaleValues &lo
     }
     constexpr int CurrencyPrecision = 10;
     const RoundedDigits d = Round(value, CurrencyPrecision, 2);
-    if (d.Exponent > CurrencyPrecision)
+    if (d.Exponent > CurrencyPrecision) {
         AppendScientific(text, d, locale);
-    else if (d.Negative)
-        AppendCurrencyPattern(
-            text, NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))], d, locale);
-    else
-        AppendCurrencyPattern(
-            text, PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))], d, locale);
+        return;
+    }
+    const char *pattern = d.Negative
+                              ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
+                              : PositivePattern(locale);
+    AppendCurrencyPattern(text, pattern, locale.CurrencySymbol, [&] {
+        AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
+    });
+}
+
+std::string WithCurrencySymbol(const std::string &number, const LocaleValues &locale)
+{
+    std::string text;
+    AppendCurrencyPattern(text, PositivePattern(locale), locale.CurrencySymbol, [&] { text += number; });
+    return text;
 }
 
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale)

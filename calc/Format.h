@@ -37,6 +37,11 @@ std::string FormatCurrency(long double value, const LocaleValues &locale);
 // The same, appended to `text` (saves a copy where the layout follows a prefix).
 void AppendCurrency(std::string &text, long double value, const LocaleValues &locale);
 
+// A number text laid out already, with the locale's currency symbol set around it by the locale's
+// positive currency pattern: "$100000" (pattern 0), "100000 €" (pattern 3). A sign in the text stays
+// where it is ("$-5").
+std::string WithCurrencySymbol(const std::string &number, const LocaleValues &locale);
+
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
 // (0..18, others count as the nearest end), rounded half away from zero on 18 significant digits; 1E18 and
 // beyond in the general 15-digit layout. Like the currency layout, a negative value that rounds to zero keeps
