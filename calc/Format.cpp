@@ -220,22 +220,35 @@ constexpr std::array<const char *, 16> NegativePatterns = {
     "-N C", "-C N", "N C-", "C N-", "C -N", "N- C", "(C N)", "(N C)",
 };
 
+<<<<<<< HEAD
 // Appends the pattern of the number's sign (positive codes above 3 count as 3, negative ones above 15
 // as 15) with the symbol for C and the fixed number, two decimals, for N; other characters are literal.
 [[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const RoundedDigits &d,
                                                          const LocaleValues &locale)
+=======
+// Appends the pattern with the symbol for C and what `appendNumber` appends for N; other characters
+// are literal.
+template <class AppendNumber>
+[[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const char *pattern,
+                                                         const std::string &symbol, AppendNumber appendNumber)
+>>>>>>> small
 {
     const char *pattern =
         d.Negative ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
                    : PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))];
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
-            AppendPiece(text, locale.CurrencySymbol);
+            AppendPiece(text, symbol);
         else if (*p == 'N')
-            AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
+            appendNumber();
         else
             text += *p;
     }
+}
+
+const char *PositivePattern(const LocaleValues &locale)
+{
+    return PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))];
 }
 
 [[noreturn]] void RaiseNotAFloat(const std::string &text)
@@ -390,8 +403,9 @@ void AppendCurrency(std::string &text, long double value, const LocaleValues &lo
     }
     constexpr int CurrencyPrecision = 10;
     const RoundedDigits d = Round(value, CurrencyPrecision, 2);
-    if (d.Exponent > CurrencyPrecision)
+    if (d.Exponent > CurrencyPrecision) {
         AppendScientific(text, d, locale);
+<<<<<<< HEAD
     else
         AppendCurrencyPattern(text, d, locale);
 }
@@ -400,6 +414,22 @@ std::string FormatCurrencyCents(std::int64_t cents, const LocaleValues &locale)
 {
     std::string text;
     AppendCurrencyPattern(text, CentsDigits(cents), locale);
+=======
+        return;
+    }
+    const char *pattern = d.Negative
+                              ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
+                              : PositivePattern(locale);
+    AppendCurrencyPattern(text, pattern, locale.CurrencySymbol, [&] {
+        AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
+    });
+}
+
+std::string WithCurrencySymbol(const std::string &number, const LocaleValues &locale)
+{
+    std::string text;
+    AppendCurrencyPattern(text, PositivePattern(locale), locale.CurrencySymbol, [&] { text += number; });
+>>>>>>> small
     return text;
 }
 

@@ -62,7 +62,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Payment Schedule"));
     resize(ClientSize);
-    SetBackground(*this, clSilver);
+    SetClassBackground(*this, clSilver);
     auto *dock = new QVBoxLayout(this);
     dock->setContentsMargins(0, 0, 0, 0);
     dock->setSpacing(0);

@@ -1,6 +1,6 @@
 #include "common/WindowLook.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -15,6 +15,18 @@ void SetPaletteColour(QWidget &widget, QPalette::ColorRole role, const QColor &c
 void SetBackground(QWidget &widget, const QColor &colour)
 {
     SetPaletteColour(widget, QPalette::Window, colour);
+    widget.setAutoFillBackground(true);
+}
+
+void SetClassBackground(QWidget &widget, const QColor &colour)
+{
+    QPalette palette = QApplication::palette(&widget);
+    if (palette.color(QPalette::Window) != colour) {
+        palette.setColor(QPalette::Window, colour);
+        // Without resolve bits the palette is taken whole: no widget resolves a copy of its own.
+        palette.setResolveMask(0);
+        QApplication::setPalette(palette, widget.metaObject()->className());
+    }
     widget.setAutoFillBackground(true);
 }
 

@@ -154,8 +154,8 @@ void TRPPaymentChart::PageHeaderBeforePrint(TRPComponent *, bool &)
 {
     const ChartHeader &header = m_host.ChartToPrint().Header();
     const LocaleValues locale = m_host.PrintLocale();
-    lblMortgageAmt->SetCaption(QLatin1Char('$') +
-                               QString::fromStdString(FormatGeneral(header.LoanAmount, 15, locale)));
+    lblMortgageAmt->SetCaption(
+        QString::fromStdString(WithCurrencySymbol(FormatGeneral(header.LoanAmount, 15, locale), locale)));
     lblIRate->SetCaption(QString::fromStdString(FormatGeneral(header.AnnualRate, 15, locale)) +
                          QLatin1Char('%'));
     lblNumPmts->SetCaption(QString::fromStdString(FormatGeneral(header.Years, 15, locale)) +

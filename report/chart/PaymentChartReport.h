@@ -34,7 +34,8 @@ public:
     void RepBeforePrint(TRPComponent *sender, bool &printReport);
     // Puts the next chart row into the eight column labels; answers whether that row exists.
     void RepNeedData(TRPComponent *sender, bool &moreData);
-    // Writes the chart's loan amount, rate and term into the header's value labels.
+    // Writes the chart's loan amount, rate and term into the header's value labels as plain numbers
+    // (15 significant digits, no grouping), the amount with the locale's currency symbol around it.
     void PageHeaderBeforePrint(TRPComponent *sender, bool &printBand);
 
 private:

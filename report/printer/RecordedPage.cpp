@@ -3,9 +3,15 @@
 #include "printer/Rounding.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -34,7 +40,7 @@ public:
     }
     qreal ScaleX() const { return m_scaleX; }
     qreal ScaleY() const { return m_scaleY; }
-    QPointF Exact(QPoint p) const
+    QPointF Exact(QPointF p) const
     {
         return {m_target.left() + p.x() * m_scaleX, m_target.top() + p.y() * m_scaleY};
     }
@@ -68,21 +74,30 @@ void DrawRule(QPainter &painter, QPoint a, QPoint b, const QPen &pen, int width)
     painter.drawLine(a, b);
 }
 
+// The outline runs through the outermost pixels of the rectangle, as the rules above would: one
+// rectangle stroked with the pen and filled with the brush, in square corners.
 void DrawRectangle(QPainter &painter, const QRect &rect, const QPen &pen, const QBrush &brush, int width)
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
-    if (brush.style() != Qt::NoBrush)
+    if (pen.style() == Qt::NoPen) {
         painter.fillRect(rect, brush);
-    // The outline runs through the outermost pixels of the rectangle.
-    const QPoint topLeft = rect.topLeft();
-    const QPoint bottomRight = rect.bottomRight();
-    DrawRule(painter, topLeft, QPoint(bottomRight.x() + 1, topLeft.y()), pen, width);
-    DrawRule(painter, QPoint(topLeft.x(), bottomRight.y()), QPoint(bottomRight.x() + 1, bottomRight.y()), pen,
-             width);
-    DrawRule(painter, topLeft, QPoint(topLeft.x(), bottomRight.y() + 1), pen, width);
-    DrawRule(painter, QPoint(bottomRight.x(), topLeft.y()), QPoint(bottomRight.x(), bottomRight.y() + 1), pen,
-             width);
+        return;
+    }
+    // A stroke is centred on its line: an odd width puts the line through the pixels' middles.
+    const int before = width / 2;
+    if (rect.width() < 2 || rect.height() < 2) { // no inside: all outline
+        painter.fillRect(rect.adjusted(-before, -before, width - before - 1, width - before - 1),
+                         pen.color());
+        return;
+    }
+    const qreal centre = width % 2 == 1 ? 0.5 : 0;
+    QPen devicePen(pen);
+    devicePen.setWidth(width);
+    devicePen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(devicePen);
+    painter.setBrush(brush);
+    painter.drawRect(QRectF(rect.left() + centre, rect.top() + centre, rect.width() - 1, rect.height() - 1));
 }
 
 void DrawEllipse(QPainter &painter, const QRect &rect, const QPen &pen, const QBrush &brush, int width)
@@ -94,37 +109,119 @@ void DrawEllipse(QPainter &painter, const QRect &rect, const QPen &pen, const QB
     painter.drawEllipse(rect);
 }
 
-// The text is laid out in page units and scaled with the page, so its width and line breaks do not
-// depend on the zoom or the device; a font of n points is n points at 96 pixels per inch.
-void DrawText(QPainter &painter, const PageMapping &map, const TextOp &text)
-{
-    painter.save();
-    if (text.Clip)
-        painter.setClipRect(map.Rect(*text.Clip), Qt::IntersectClip);
-    painter.translate(map.Exact(text.Origin));
-    painter.scale(map.ScaleX(), map.ScaleY());
-    QFont font(text.Font);
-    const qreal points =
-        font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / ScreenPixelsPerInch;
-    font.setPointSizeF(points * ScreenPixelsPerInch / painter.device()->logicalDpiY());
-    painter.setFont(font);
-    painter.setPen(text.Color);
-    const QFontMetricsF metrics(font, painter.device());
-    const qreal width = metrics.horizontalAdvance(text.Text);
-    qreal x = 0;
-    if (text.Alignment & Qt::AlignRight)
-        x = -width;
-    else if (text.Alignment & Qt::AlignHCenter)
-        x = -width / 2;
-    painter.drawText(QPointF(x, metrics.ascent()), text.Text);
-    painter.restore();
-}
+// Draws the texts of a page. A text is laid out in page units, so that its width does not depend on
+// the zoom or the device (a font of n points is n points at 96 pixels per inch), and its glyphs are
+// then placed in device pixels at the page's scale, with the glyphs' size following the vertical
+// scale. The painter's transformation stays as it is; only a text that does not fit its clip is
+// clipped. The font last used is kept with its metrics, so a run of texts in one font sets it up once.
+class TextPainter {
+public:
+    TextPainter(QPainter &painter, const PageMapping &map) : m_painter(painter), m_map(map) {}
+
+    void Draw(const TextOp &text)
+    {
+        if (text.Text.isEmpty())
+            return;
+        UseFont(text.Font);
+        QTextLayout layout(text.Text, m_layoutFont, m_painter.device());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        // In page units from the text's origin: the left end and the baseline.
+        const qreal width = line.horizontalAdvance();
+        qreal x = 0;
+        if (text.Alignment & Qt::AlignRight)
+            x = -width;
+        else if (text.Alignment & Qt::AlignHCenter)
+            x = -width / 2;
+        const QPointF start = QPointF(text.Origin) + QPointF(x, m_metrics->ascent() - line.ascent());
+        const bool clipped = text.Clip && !Fits(runs, start, *text.Clip);
+        if (clipped) {
+            m_painter.save();
+            m_painter.setClipRect(m_map.Rect(*text.Clip), Qt::IntersectClip);
+        }
+        m_painter.setPen(text.Color);
+        for (QGlyphRun run : runs) {
+            run.setPositions(DevicePositions(run.positions()));
+            run.setRawFont(DeviceRawFont(run.rawFont()));
+            m_painter.drawGlyphRun(m_map.Exact(start), run);
+        }
+        if (clipped)
+            m_painter.restore();
+    }
+
+private:
+    void UseFont(const QFont &font)
+    {
+        if (m_metrics && font == m_pageFont)
+            return;
+        m_pageFont = font;
+        m_layoutFont = font;
+        const qreal points =
+            font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / ScreenPixelsPerInch;
+        m_layoutFont.setPointSizeF(points * ScreenPixelsPerInch / m_painter.device()->logicalDpiY());
+        m_metrics.emplace(m_layoutFont, m_painter.device());
+    }
+
+    // Glyph positions in page units, scaled to device pixels. Each step from one glyph to the next is
+    // rounded to the 1/64 pixel that glyphs are placed in, so that two glyphs stand the same distance
+    // apart wherever they stand on the page.
+    QList<QPointF> DevicePositions(QList<QPointF> positions) const
+    {
+        const auto onGrid = [](qreal pixels) { return std::round(pixels * 64) / 64; };
+        QPointF page;
+        QPointF device;
+        for (QPointF &position : positions) {
+            device += QPointF(onGrid((position.x() - page.x()) * m_map.ScaleX()),
+                              onGrid((position.y() - page.y()) * m_map.ScaleY()));
+            page = position;
+            position = device;
+        }
+        return positions;
+    }
+
+    QRawFont DeviceRawFont(const QRawFont &pageFont)
+    {
+        auto found = m_deviceFonts.find(pageFont);
+        if (found == m_deviceFonts.end()) {
+            QRawFont deviceFont(pageFont);
+            deviceFont.setPixelSize(pageFont.pixelSize() * m_map.ScaleY());
+            found = m_deviceFonts.insert(pageFont, deviceFont);
+        }
+        return *found;
+    }
+
+    // Whether the ink of the runs placed at start stays a device pixel inside clip.
+    bool Fits(const QList<QGlyphRun> &runs, QPointF start, const PageRect &clip) const
+    {
+        QRectF ink;
+        for (const QGlyphRun &run : runs) {
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            for (qsizetype i = 0; i < glyphs.size(); ++i)
+                ink |= run.rawFont().boundingRect(glyphs[i]).translated(positions[i]);
+        }
+        const QRectF inside =
+            QRectF(QPointF(clip.Left, clip.Top), QPointF(clip.Right, clip.Bottom))
+                .adjusted(1 / m_map.ScaleX(), 1 / m_map.ScaleY(), -1 / m_map.ScaleX(), -1 / m_map.ScaleY());
+        return inside.contains(ink.translated(start));
+    }
+
+    QPainter &m_painter;
+    const PageMapping &m_map;
+    QFont m_pageFont;   // as recorded
+    QFont m_layoutFont; // the same size in page units on the painter's device
+    std::optional<QFontMetricsF> m_metrics;
+    QHash<QRawFont, QRawFont> m_deviceFonts; // a laid-out font at the page's scale
+};
 
 } // namespace
 
 void RecordedPage::Replay(QPainter &painter, const QRectF &target) const
 {
     const PageMapping map(m_size, target);
+    TextPainter texts(painter, map);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const PageOperation &operation : m_operations) {
@@ -140,7 +237,7 @@ void RecordedPage::Replay(QPainter &painter, const QRectF &target) const
                 } else if constexpr (std::is_same_v<Op, LineOp>) {
                     DrawRule(painter, map.Point(op.From), map.Point(op.To), op.Pen, map.PenWidth(op.Pen));
                 } else {
-                    DrawText(painter, map, op);
+                    texts.Draw(op);
                 }
             },
             operation);

@@ -1,4 +1,5 @@
-// The schedule window: its figures, the switch to yearly rows, the copy and closing by Escape.
+// The schedule window: its figures, the switch to yearly rows, the copy, closing by Escape and what a
+// closed window leaves behind.
 #include "schedule/ScheduleWindow.h"
 
 #include "MainWindowFixture.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -133,6 +135,26 @@ TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesSideBySide)
     DoubleClickCell(1, 1);
     ASSERT_EQ(Schedules().size(), 2);
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ChartScheduleTest, AClosedScheduleLeavesNothingBehind)
+{
+    const qsizetype topLevels = QApplication::topLevelWidgets().size();
+    QList<qint64> paletteKeys;
+    for (int i = 0; i < 2; ++i) {
+        DoubleClickCell(4, 6);
+        ASSERT_EQ(Schedules().size(), 1);
+        TfrmSchedule *schedule = Schedules()[0];
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(schedule));
+        // The style caches the header sections and scroll bars it draws under this key.
+        paletteKeys << schedule->Controls().grdSchedule->horizontalHeader()->palette().cacheKey();
+        schedule->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(Schedules().isEmpty());
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), topLevels);
+    }
+    // A key of each window's own would leave every closed window's pictures in that cache.
+    EXPECT_EQ(paletteKeys[0], paletteKeys[1]);
 }
 
 TEST_F(ChartScheduleTest, AnOpenedScheduleTakesTheKeysAlsoWithoutAWindowManager)

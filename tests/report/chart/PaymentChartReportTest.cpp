@@ -205,16 +205,39 @@ TEST_F(PaymentChartReportTest, SheetShorterThanTheTitleKeepsEveryRowAboveTheFoot
     EXPECT_EQ(rows, PaymentChart::RowCount);
 }
 
-TEST_F(PaymentChartReportTest, HeaderValuesFollowTheLocaleAndSayYearsForOneYear)
+// The header's values in a locale's layout: the amount a plain number with the locale's currency
+// symbol where its positive pattern puts it.
+struct HeaderCase {
+    const char *Name;
+    LocaleValues Locale; // as the system's locale of that name gives them
+    const char *Amount;
+    const char *Rate;
+};
+
+void PrintTo(const HeaderCase &row, std::ostream *out)
+{
+    *out << row.Name;
+}
+
+class PaymentChartHeaderTest : public PaymentChartReportTest,
+                               public testing::WithParamInterface<HeaderCase> {};
+
+TEST_P(PaymentChartHeaderTest, ValuesFollowTheLocaleAndSayYearsForOneYear)
 {
     source.Chart.SetHeader({100000.5, 8.25, 1});
-    source.Locale = {"\u20ac", 0, 0, ".", ","};
+    source.Locale = GetParam().Locale;
 
     const RecordedPage &page = Record(FakePrinter::Letter()).at(0);
 
-    EXPECT_EQ(TextsOf(page, QStringLiteral("$100000,5")).size(), 1u);
-    EXPECT_EQ(TextsOf(page, QStringLiteral("8,25%")).size(), 1u);
+    EXPECT_EQ(TextsOf(page, QString::fromUtf8(GetParam().Amount)).size(), 1u);
+    EXPECT_EQ(TextsOf(page, QString::fromUtf8(GetParam().Rate)).size(), 1u);
     EXPECT_EQ(TextsOf(page, QStringLiteral("1 years")).size(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, PaymentChartHeaderTest,
+    testing::Values(HeaderCase{"en_US", {"$", 0, 1, ",", "."}, "$100000.5", "8.25%"},
+                    HeaderCase{"de_DE", {"\u20ac", 3, 8, ".", ","}, "100000,5 \u20ac", "8,25%"}),
+    [](const testing::TestParamInfo<HeaderCase> &info) { return std::string(info.param.Name); });
 
 } // namespace

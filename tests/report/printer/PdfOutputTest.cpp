@@ -5,7 +5,11 @@
 #include "support/PdfTools.h"
 #include "support/RuledDocument.h"
 
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -122,5 +126,79 @@ INSTANTIATE_TEST_SUITE_P(Ways, FailedPdfWrite,
                          testing::Values(WriteFailure::FullDisk, WriteFailure::FileSizeLimit,
                                          WriteFailure::MissingFolder),
                          NameOf);
+
+// A table as the reports draw one: each row a white band, eight framed cells, and in each cell a
+// white label box with its text centred and clipped to it.
+RecordedPage TablePage()
+{
+    RecordedPage page(QSize(4 * 768, 4 * 1008));
+    for (int row = 0; row < 30; ++row) {
+        const int top = 4 * (100 + 24 * row);
+        page.Append(FillRectOp{{0, top, 4 * 768, top + 96}, QBrush(Qt::white)});
+        for (int column = 0; column < 8; ++column) {
+            const int left = 4 * (34 + 86 * column);
+            page.Append(RectangleOp{{left, top, left + 4 * 85, top + 88}, QPen(Qt::black, 4), Qt::NoBrush});
+        }
+        for (int column = 0; column < 8; ++column) {
+            const PageRect box{4 * (38 + 86 * column), top + 12, 4 * (120 + 86 * column), top + 72};
+            page.Append(FillRectOp{box, QBrush(Qt::white)});
+            page.Append(TextOp{{(box.Left + box.Right) / 2, box.Top},
+                               QStringLiteral("$%1.70").arg(700 + 13 * row + column),
+                               Font(36),
+                               Qt::black,
+                               Qt::AlignHCenter,
+                               box});
+        }
+    }
+    return page;
+}
+
+// The table page drawn straight through QPainter: one mapping of page units onto the target for the
+// whole page, then each operation as it comes.
+void DrawStraight(QPainter &painter, const RecordedPage &page, const QRectF &target)
+{
+    const auto rect = [](const PageRect &r) {
+        return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+    };
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / page.Size().width(), target.height() / page.Size().height());
+    for (const PageOperation &operation : page.Operations()) {
+        if (const auto *fill = std::get_if<FillRectOp>(&operation)) {
+            painter.fillRect(rect(fill->Rect), fill->Brush);
+        } else if (const auto *box = std::get_if<RectangleOp>(&operation)) {
+            painter.setPen(box->Pen);
+            painter.setBrush(box->Brush);
+            painter.drawRect(rect(box->Rect).adjusted(0, 0, -1, -1));
+        } else if (const auto *text = std::get_if<TextOp>(&operation)) {
+            QFont font(text->Font);
+            font.setPointSizeF(font.pointSizeF() * ScreenPixelsPerInch / painter.device()->logicalDpiY());
+            painter.setFont(font);
+            painter.setPen(text->Color);
+            painter.drawText(rect(*text->Clip), Qt::AlignHCenter | Qt::AlignTop, text->Text);
+        }
+    }
+}
+
+qint64 PdfBytes(const std::function<void(QPainter &, const QRectF &)> &draw)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    draw(painter, QRectF(QPointF(0, 0), writer.pageLayout().paintRectPixels(1200).size()));
+    painter.end();
+    return buffer.size();
+}
+
+TEST(PdfOutput, APageIsNoLargerThanThePageDrawnStraight)
+{
+    const RecordedPage page = TablePage();
+    const qint64 replayed =
+        PdfBytes([&](QPainter &painter, const QRectF &target) { page.Replay(painter, target); });
+    const qint64 straight =
+        PdfBytes([&](QPainter &painter, const QRectF &target) { DrawStraight(painter, page, target); });
+    EXPECT_LE(replayed, straight);
+}
 
 } // namespace

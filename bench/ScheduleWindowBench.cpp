@@ -1,0 +1,49 @@
+// Opening, painting and closing a payment schedule window, again and again: the time and what each
+// cycle leaves on the heap once the first windows have filled the caches they share.
+#include "schedule/ScheduleWindow.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <stdexcept>
+
+namespace {
+
+// 1,200.00 at 12 % repaid by 100.00 a month over two years.
+PaymentSchedule TwoYearSchedule()
+{
+    PaymentSchedule schedule;
+    schedule.LoanText = "$1,200.00";
+    schedule.RateText = "12%";
+    schedule.Years = 2;
+    schedule.PaymentCents = 10000;
+    schedule.Monthly = MonthlySchedule(120000, 10000, {1, 100}, 24);
+    schedule.Yearly = YearlyRows(schedule.Monthly);
+    return schedule;
+}
+
+void OpenPaintAndClose(const PaymentSchedule &schedule)
+{
+    auto *window = new TfrmSchedule(
+        schedule, LocaleValues{"$", 0, 0, ",", "."},
+        []() -> TRPPrinter & { throw std::logic_error("the benchmark prints nothing"); }, nullptr);
+    window->show();
+    QCoreApplication::processEvents();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void BM_OpenAndCloseScheduleWindow(benchmark::State &state)
+{
+    const PaymentSchedule schedule = TwoYearSchedule();
+    for (int i = 0; i < 20; ++i)
+        OpenPaintAndClose(schedule);
+    const size_t heapBefore = mallinfo2().uordblks;
+    for (auto _ : state)
+        OpenPaintAndClose(schedule);
+    const double growth = static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heapBefore);
+    state.counters["heap_growth_per_cycle_B"] = growth / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_OpenAndCloseScheduleWindow)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+} // namespace
