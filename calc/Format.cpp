@@ -220,22 +220,12 @@ constexpr std::array<const char *, 16> NegativePatterns = {
     "-N C", "-C N", "N C-", "C N-", "C -N", "N- C", "(C N)", "(N C)",
 };
 
-<<<<<<< HEAD
-// Appends the pattern of the number's sign (positive codes above 3 count as 3, negative ones above 15
-// as 15) with the symbol for C and the fixed number, two decimals, for N; other characters are literal.
-[[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const RoundedDigits &d,
-                                                         const LocaleValues &locale)
-=======
 // Appends the pattern with the symbol for C and what `appendNumber` appends for N; other characters
 // are literal.
 template <class AppendNumber>
 [[gnu::always_inline]] inline void AppendCurrencyPattern(std::string &text, const char *pattern,
                                                          const std::string &symbol, AppendNumber appendNumber)
->>>>>>> small
 {
-    const char *pattern =
-        d.Negative ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
-                   : PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))];
     for (const char *p = pattern; *p; ++p) {
         if (*p == 'C')
             AppendPiece(text, symbol);
@@ -249,6 +239,19 @@ template <class AppendNumber>
 const char *PositivePattern(const LocaleValues &locale)
 {
     return PositivePatterns[static_cast<size_t>(std::clamp(locale.CurrencyFormat, 0, 3))];
+}
+
+// Appends the currency layout of rounded digits: the pattern of their sign (positive codes above 3
+// count as 3, negative ones above 15 as 15) around the fixed number with two decimals.
+[[gnu::always_inline]] inline void AppendCurrencyDigits(std::string &text, const RoundedDigits &d,
+                                                        const LocaleValues &locale)
+{
+    const char *pattern = d.Negative
+                              ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
+                              : PositivePattern(locale);
+    AppendCurrencyPattern(text, pattern, locale.CurrencySymbol, [&] {
+        AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
+    });
 }
 
 [[noreturn]] void RaiseNotAFloat(const std::string &text)
@@ -405,31 +408,22 @@ void AppendCurrency(std::string &text, long double value, const LocaleValues &lo
     const RoundedDigits d = Round(value, CurrencyPrecision, 2);
     if (d.Exponent > CurrencyPrecision) {
         AppendScientific(text, d, locale);
-<<<<<<< HEAD
-    else
-        AppendCurrencyPattern(text, d, locale);
+        return;
+    }
+    AppendCurrencyDigits(text, d, locale);
 }
 
 std::string FormatCurrencyCents(std::int64_t cents, const LocaleValues &locale)
 {
     std::string text;
-    AppendCurrencyPattern(text, CentsDigits(cents), locale);
-=======
-        return;
-    }
-    const char *pattern = d.Negative
-                              ? NegativePatterns[static_cast<size_t>(std::clamp(locale.NegCurrFormat, 0, 15))]
-                              : PositivePattern(locale);
-    AppendCurrencyPattern(text, pattern, locale.CurrencySymbol, [&] {
-        AppendFixedNumber(text, d, 2, locale.ThousandSeparator, locale.DecimalSeparator);
-    });
+    AppendCurrencyDigits(text, CentsDigits(cents), locale);
+    return text;
 }
 
 std::string WithCurrencySymbol(const std::string &number, const LocaleValues &locale)
 {
     std::string text;
     AppendCurrencyPattern(text, PositivePattern(locale), locale.CurrencySymbol, [&] { text += number; });
->>>>>>> small
     return text;
 }
 

@@ -38,17 +38,15 @@ std::string FormatCurrency(long double value, const LocaleValues &locale);
 // The same, appended to `text` (saves a copy where the layout follows a prefix).
 void AppendCurrency(std::string &text, long double value, const LocaleValues &locale);
 
-<<<<<<< HEAD
 // Exact currency layout of an amount in cents, digit by digit, over the whole 64-bit range: the
 // grouping and patterns of FormatCurrency, which gives the same text wherever it shows every cent
 // (below 100,000,000.00), but never rounded to ten digits nor scientific.
 std::string FormatCurrencyCents(std::int64_t cents, const LocaleValues &locale);
-=======
+
 // A number text laid out already, with the locale's currency symbol set around it by the locale's
 // positive currency pattern: "$100000" (pattern 0), "100000 €" (pattern 3). A sign in the text stays
 // where it is ("$-5").
 std::string WithCurrencySymbol(const std::string &number, const LocaleValues &locale);
->>>>>>> small
 
 // Fixed layout "0" or "0.00…": minus sign, ungrouped integer digits, exactly `decimals` decimals
 // (0..18, others count as the nearest end), rounded half away from zero on 18 significant digits; 1E18 and
