@@ -1,15 +1,13 @@
 #pragma once
 
 #include "Chart.h"
-#include "LocaleValues.h"
 #include "Schedule.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-// The schedule behind one payment cell of a chart, made from the texts the chart shows: the row's
+// The schedule behind one payment cell of a chart, made from the values the chart shows: the row's
 // amount heading, the column's rate heading, the cell's payment and the chart's term.
 struct PaymentSchedule {
     std::string LoanText;          // the amount heading without its leading blank ("$100,000.00")
@@ -20,18 +18,9 @@ struct PaymentSchedule {
     std::vector<ScheduleRow> Yearly;
 };
 
-// The amount a currency text of `locale` shows (FormatCurrency's layout, the scientific one
-// included, blanks around it ignored), in cents; no value for any other text or for an amount that
-// 64-bit cents cannot hold.
-std::optional<std::int64_t> CurrencyCents(const std::string &text, const LocaleValues &locale);
-
-// The exact monthly rate of an annual rate in percent written as a plain decimal ("8.75%", "-0.5",
-// blanks around and a trailing percent sign allowed, the locale's decimal separator): percent / 1200.
-// Raises ScheduleRefused(RateNotPlain) for anything else, such as an exponent, or more than 18
-// significant digits or 15 decimals.
-MonthlyRate MonthlyRateOfPercent(const std::string &text, const LocaleValues &locale);
-
-// The schedule of payment cell (column 1..7, row 1..11) of `chart`, whose texts are in `locale`'s
-// layouts. Raises ScheduleRefused (EmptyCell, NotInCents, RateNotPlain, TermOutOfRange, and what
-// MonthlySchedule raises) and std::out_of_range for a cell that is not a payment cell.
-PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row, const LocaleValues &locale);
+// The schedule of payment cell (column 1..7, row 1..11) of `chart`, from the exact values beside its
+// texts: the amount and the payment as the cells show them, the rate exactly as its heading shows it.
+// Raises ScheduleRefused (EmptyCell for a cell or heading without a value, NotInCents, NoLoan,
+// TermOutOfRange, RateNotExact, and what MonthlySchedule raises) and std::out_of_range for a cell
+// that is not a payment cell.
+PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row);
