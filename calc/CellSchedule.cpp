@@ -1,6 +1,7 @@
 #include "CellSchedule.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -22,24 +23,26 @@ const Decimal &ValueOfCell(const PaymentChart &chart, int column, int row)
 
 } // namespace
 
+PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, std::int32_t years,
+                                    std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate)
+{
+    PaymentSchedule schedule{std::move(loanText), std::move(rateText), years, paymentCents, {}, {}};
+    schedule.Monthly = MonthlySchedule(loanCents, paymentCents, rate, ScheduleMonths(years));
+    schedule.Yearly = YearlyRows(schedule.Monthly);
+    return schedule;
+}
+
 PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row)
 {
     if (column < 1 || column >= PaymentChart::ColumnCount || row < 1 || row >= PaymentChart::RowCount)
         throw std::out_of_range("not a payment cell");
     const Decimal &payment = ValueOfCell(chart, column, row);
-
-    PaymentSchedule schedule;
-    schedule.LoanText = Trimmed(chart.Cell(0, row));
-    schedule.RateText = Trimmed(chart.Cell(column, 0));
-    schedule.Years = chart.Header().Years;
     const std::int64_t loanCents = CentsOf(ValueOfCell(chart, 0, row));
     if (loanCents <= 0)
         throw ScheduleRefused(ScheduleRefusal::NoLoan);
-    if (schedule.Years < 1 || schedule.Years > MaximumScheduleMonths / 12)
-        throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
+    const std::int32_t years = chart.Header().Years;
+    ScheduleMonths(years); // a term out of range is refused before the rate is taken
     const MonthlyRate rate = MonthlyRateOfPercent(ValueOfCell(chart, column, 0));
-    schedule.PaymentCents = CentsOf(payment);
-    schedule.Monthly = MonthlySchedule(loanCents, schedule.PaymentCents, rate, schedule.Years * 12);
-    schedule.Yearly = YearlyRows(schedule.Monthly);
-    return schedule;
+    return MakePaymentSchedule(Trimmed(chart.Cell(0, row)), Trimmed(chart.Cell(column, 0)), years, loanCents,
+                               CentsOf(payment), rate);
 }

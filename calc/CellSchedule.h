@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-// The schedule behind one payment cell of a chart, made from the values the chart shows: the row's
-// amount heading, the column's rate heading, the cell's payment and the chart's term.
+// A loan's schedule as it is shown: the loan and rate as the chart shows them, the term, the payment,
+// and the rows by month and by year. MakePaymentSchedule fills both views.
 struct PaymentSchedule {
     std::string LoanText;          // the amount heading without its leading blank ("$100,000.00")
     std::string RateText;          // the rate heading without its leading blanks ("8.75%")
@@ -18,9 +18,15 @@ struct PaymentSchedule {
     std::vector<ScheduleRow> Yearly;
 };
 
-// The schedule of payment cell (column 1..7, row 1..11) of `chart`, from the exact values beside its
-// texts: the amount and the payment as the cells show them, the rate exactly as its heading shows it.
-// Raises ScheduleRefused (EmptyCell for a cell or heading without a value, NotInCents, NoLoan,
-// TermOutOfRange, RateNotExact, and what MonthlySchedule raises) and std::out_of_range for a cell
-// that is not a payment cell.
+// The schedule of `loanCents` repaid by `paymentCents` a month at `rate` over `years`, its months
+// (MonthlySchedule) and its years (YearlyRows), under the texts that show the loan and the rate.
+// Raises ScheduleRefused: TermOutOfRange for years outside 1..999, and what MonthlySchedule raises.
+PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, std::int32_t years,
+                                    std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate);
+
+// The schedule of payment cell (column 1..7, row 1..11) of `chart`, made from the values beside its
+// texts: the row's amount heading and the cell's payment as they show them, the column's rate heading
+// exactly as it shows it, and the chart's term. Raises ScheduleRefused (EmptyCell for a cell or
+// heading without a value, NotInCents, NoLoan, TermOutOfRange, RateNotExact, and what
+// MonthlySchedule raises) and std::out_of_range for a cell that is not a payment cell.
 PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row);

@@ -105,6 +105,13 @@ std::int64_t CentsOf(const Decimal &amount)
     return InCents(*cents);
 }
 
+std::int32_t ScheduleMonths(std::int32_t years)
+{
+    if (years < 1 || years > MaximumScheduleMonths / 12)
+        throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
+    return years * 12;
+}
+
 const char *ScheduleRefusalMessage(ScheduleRefusal reason)
 {
     return RefusalMessages[static_cast<int>(reason)];
