@@ -37,9 +37,9 @@ ChartCell &PaymentChart::At(int column, int row)
     return m_cells[Index(column, row)];
 }
 
-void PaymentChart::SetCell(int column, int row, std::string text, std::optional<Decimal> value)
+void PaymentChart::SetCell(int column, int row, std::string text)
 {
-    m_cells[Index(column, row)] = {std::move(text), value};
+    m_cells[Index(column, row)] = {std::move(text), std::nullopt};
 }
 
 const PaymentChart &InitialPaymentChart()

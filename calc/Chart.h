@@ -59,8 +59,8 @@ public:
     const std::optional<Decimal> &Value(int column, int row) const { return At(column, row).Value; }
     const ChartCell &At(int column, int row) const;
     ChartCell &At(int column, int row); // lets the builder lay a cell out in place
-    // A text and the value it shows; none for a text that shows no figure.
-    void SetCell(int column, int row, std::string text, std::optional<Decimal> value = std::nullopt);
+    // A text that shows no figure of a run, such as a fixed heading: the cell keeps no value.
+    void SetCell(int column, int row, std::string text);
 
     const ChartHeader &Header() const { return m_header; }
     void SetHeader(const ChartHeader &header) { m_header = header; }
