@@ -318,12 +318,6 @@ INSTANTIATE_TEST_SUITE_P(
         ShownValueCase{"ZeroPayment", 1000, 8, 1, 5, " $0.00", {0, 0}}),
     [](const testing::TestParamInfo<ShownValueCase> &info) { return std::string(info.param.Name); });
 
-TEST_F(PaymentTable, CornerHeadingCarriesNoValue)
-{
-    Calculate();
-    EXPECT_EQ(chart.Value(0, 0), std::nullopt);
-}
-
 TEST_F(PaymentTable, CommaDecimalLocaleChangesOnlyTheTexts)
 {
     locale = {"$", 0, 0, ".", ","};
