@@ -168,7 +168,7 @@ void TfrmMain::ShowPaymentSchedule(int column, int row)
         // After a rebuild cut off by a failure the grid mixes new headings with older payments.
         if (!(m_shownChart == m_lastChart))
             throw ScheduleRefused(ScheduleRefusal::ChartCutOff);
-        schedule = ScheduleOfCell(m_lastChart, column, row, m_locale);
+        schedule = ScheduleOfCell(m_lastChart, column, row);
     } catch (const ScheduleRefused &refused) {
         ShowInformationBox(QString::fromUtf8(refused.what()));
         return;

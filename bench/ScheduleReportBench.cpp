@@ -10,12 +10,8 @@ namespace {
 void BM_CreateFortyYearScheduleReport(benchmark::State &state)
 {
     // 100,000.00 at 8.75 % (7/960 a month) over 480 months, the chart's payment of 752.21.
-    PaymentSchedule schedule;
-    schedule.LoanText = "$100,000.00";
-    schedule.RateText = "8.75%";
-    schedule.Years = 40;
-    schedule.PaymentCents = 75221;
-    schedule.Monthly = MonthlySchedule(10000000, schedule.PaymentCents, {7, 960}, 480);
+    const PaymentSchedule schedule =
+        MakePaymentSchedule("$100,000.00", "8.75%", 40, 10000000, 75221, {7, 960});
     TRPPrinter printer(
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
     TRPSchedule form(schedule, ScheduleView::Monthly, {"$", 0, 0, ",", "."}, printer);

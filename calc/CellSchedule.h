@@ -1,16 +1,14 @@
 #pragma once
 
 #include "Chart.h"
-#include "LocaleValues.h"
 #include "Schedule.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
-// The schedule behind one payment cell of a chart, made from the texts the chart shows: the row's
-// amount heading, the column's rate heading, the cell's payment and the chart's term.
+// A loan's schedule as it is shown: the loan and rate as the chart shows them, the term, the payment,
+// and the rows by month and by year. MakePaymentSchedule fills both views.
 struct PaymentSchedule {
     std::string LoanText;          // the amount heading without its leading blank ("$100,000.00")
     std::string RateText;          // the rate heading without its leading blanks ("8.75%")
@@ -20,18 +18,15 @@ struct PaymentSchedule {
     std::vector<ScheduleRow> Yearly;
 };
 
-// The amount a currency text of `locale` shows (FormatCurrency's layout, the scientific one
-// included, blanks around it ignored), in cents; no value for any other text or for an amount that
-// 64-bit cents cannot hold.
-std::optional<std::int64_t> CurrencyCents(const std::string &text, const LocaleValues &locale);
+// The schedule of `loanCents` repaid by `paymentCents` a month at `rate` over `years`, its months
+// (MonthlySchedule) and its years (YearlyRows), under the texts that show the loan and the rate.
+// Raises ScheduleRefused: TermOutOfRange for years outside 1..999, and what MonthlySchedule raises.
+PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, std::int32_t years,
+                                    std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate);
 
-// The exact monthly rate of an annual rate in percent written as a plain decimal ("8.75%", "-0.5",
-// blanks around and a trailing percent sign allowed, the locale's decimal separator): percent / 1200.
-// Raises ScheduleRefused(RateNotPlain) for anything else, such as an exponent, or more than 18
-// significant digits or 15 decimals.
-MonthlyRate MonthlyRateOfPercent(const std::string &text, const LocaleValues &locale);
-
-// The schedule of payment cell (column 1..7, row 1..11) of `chart`, whose texts are in `locale`'s
-// layouts. Raises ScheduleRefused (EmptyCell, NotInCents, RateNotPlain, TermOutOfRange, and what
+// The schedule of payment cell (column 1..7, row 1..11) of `chart`, made from the values beside its
+// texts: the row's amount heading and the cell's payment as they show them, the column's rate heading
+// exactly as it shows it, and the chart's term. Raises ScheduleRefused (EmptyCell for a cell or
+// heading without a value, NotInCents, NoLoan, TermOutOfRange, RateNotExact, and what
 // MonthlySchedule raises) and std::out_of_range for a cell that is not a payment cell.
-PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row, const LocaleValues &locale);
+PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row);

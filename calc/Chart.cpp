@@ -27,19 +27,19 @@ size_t PaymentChart::Index(int column, int row)
     return static_cast<size_t>(row * ColumnCount + column);
 }
 
-const std::string &PaymentChart::Cell(int column, int row) const
+const ChartCell &PaymentChart::At(int column, int row) const
 {
     return m_cells[Index(column, row)];
 }
 
-std::string &PaymentChart::Cell(int column, int row)
+ChartCell &PaymentChart::At(int column, int row)
 {
     return m_cells[Index(column, row)];
 }
 
 void PaymentChart::SetCell(int column, int row, std::string text)
 {
-    m_cells[Index(column, row)] = std::move(text);
+    m_cells[Index(column, row)] = {std::move(text), std::nullopt};
 }
 
 const PaymentChart &InitialPaymentChart()
@@ -94,11 +94,11 @@ Real6 Neighbour(Real6 centre, Real6 step, int position, int middle)
 
 // Lays an amount or payment out in its cell as the chart shows it: one blank, then the currency
 // layout. In place: the cell's storage serves again.
-void SetCurrencyText(std::string &cell, Real6 value, const LocaleValues &locale)
+void SetCurrencyCell(ChartCell &cell, Real6 value, const LocaleValues &locale)
 {
-    cell.clear(); // keeps the cell's storage
-    cell += ' ';
-    AppendCurrency(cell, value.ToExtended(), locale);
+    cell.Text.clear(); // keeps the cell's storage
+    cell.Text += ' ';
+    cell.Value = AppendCurrency(cell.Text, value.ToExtended(), locale);
 }
 
 } // namespace
@@ -139,20 +139,20 @@ void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, Pa
     const ChartAxes axes = ChartAxesOf(inputs);
     chart.SetHeader(inputs.Header);
     for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
-        std::string &heading = chart.Cell(column, 0);
-        heading = "  ";
-        AppendGeneral(heading, axes.Rates[column].ToExtended(), 5, locale);
-        heading += '%';
+        ChartCell &heading = chart.At(column, 0);
+        heading.Text = "  ";
+        heading.Value = AppendGeneral(heading.Text, axes.Rates[column].ToExtended(), 5, locale);
+        heading.Text += '%';
     }
     for (int row = 1; row < PaymentChart::RowCount; ++row)
-        SetCurrencyText(chart.Cell(0, row), axes.Amounts[row], locale);
+        SetCurrencyCell(chart.At(0, row), axes.Amounts[row], locale);
     // The discount factor depends on the column's rate and the months only: formed once per column,
     // it gives each cell the bits, and each failure the cell, of a payment computed by itself.
     for (int column = 1; column < PaymentChart::ColumnCount; ++column) {
         const PaymentFactors factors(MonthlyRateOfAnnual(axes.Rates[column]), inputs.Months());
         for (int row = 1; row < PaymentChart::RowCount; ++row) {
             const Real6 payment = factors.Payment(axes.Amounts[row]);
-            SetCurrencyText(chart.Cell(column, row), payment, locale);
+            SetCurrencyCell(chart.At(column, row), payment, locale);
         }
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "Decimal.h"
 #include "LocaleValues.h"
 #include "Real6.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The steps between neighbouring amounts (currency units) and rates (percentage points), indexed
@@ -34,7 +36,16 @@ struct ChartInputs {
     std::int32_t Months() const { return Years * 12; }
 };
 
-// The chart's cell texts, addressed (column, row) like the grid: row 0 holds the rate headings,
+// One cell of the chart: its text and, for a figure a run laid out (a rate or amount heading, a
+// payment), the exact value the text shows, so that nobody need read the text back.
+struct ChartCell {
+    std::string Text;
+    std::optional<Decimal> Value; // percent for a rate heading, currency units otherwise
+
+    bool operator==(const ChartCell &) const = default;
+};
+
+// The chart's cells, addressed (column, row) like the grid: row 0 holds the rate headings,
 // column 0 the amount headings, cell (4, 6) the entered amount and rate.
 class PaymentChart {
 public:
@@ -44,8 +55,11 @@ public:
     static constexpr int EnteredRow = 6;
 
     // Column 0..7, row 0..11; anything else raises std::out_of_range.
-    const std::string &Cell(int column, int row) const;
-    std::string &Cell(int column, int row); // lets the builder lay a text out in place
+    const std::string &Cell(int column, int row) const { return At(column, row).Text; }
+    const std::optional<Decimal> &Value(int column, int row) const { return At(column, row).Value; }
+    const ChartCell &At(int column, int row) const;
+    ChartCell &At(int column, int row); // lets the builder lay a cell out in place
+    // A text that shows no figure of a run, such as a fixed heading: the cell keeps no value.
     void SetCell(int column, int row, std::string text);
 
     const ChartHeader &Header() const { return m_header; }
@@ -55,12 +69,13 @@ public:
 
 private:
     static size_t Index(int column, int row);
-    std::array<std::string, ColumnCount * RowCount> m_cells;
+    std::array<ChartCell, ColumnCount * RowCount> m_cells;
     ChartHeader m_header;
 };
 
 // The fixed texts the window starts with (the corner heading, the default amounts and rates, empty
-// payments); they follow no locale. The header is all zeros: no run built this chart.
+// payments); they follow no locale and, laid out by no run, carry no values. The header is all
+// zeros: no run built this chart.
 const PaymentChart &InitialPaymentChart();
 
 // What the chart builder asks of the window: the inputs, and the correction of the years. Reads
@@ -102,7 +117,8 @@ struct ChartAxes {
 ChartAxes ChartAxesOf(const ChartInputs &inputs);
 
 // Builds the chart of `inputs` into `chart` in the locale's layouts, in this order: the axes, the
-// header, the 7 rate headings, the 11 amount headings, then the 77 payments column by column.
-// The corner cell is left as it is. The first failure (ArithmeticError, std::out_of_range) ends
-// the build there: cells written before it hold their new texts, all others what `chart` held.
+// header, the 7 rate headings, the 11 amount headings, then the 77 payments column by column, each
+// cell's text together with the value it shows. The corner cell is left as it is. The first failure
+// (ArithmeticError, std::out_of_range) ends the build there: cells written before it hold their new
+// texts and values, all others what `chart` held.
 void BuildPaymentChart(const ChartInputs &inputs, const LocaleValues &locale, PaymentChart &chart);

@@ -164,6 +164,17 @@ struct RoundedDigits {
     }
 };
 
+// The exact value of the digits, which every layout of them shows.
+Decimal ValueOf(const RoundedDigits &d)
+{
+    if (d.Count == 0)
+        return {};
+    std::int64_t coefficient = 0;
+    for (const char digit : d.Digits())
+        coefficient = coefficient * 10 + (digit - '0');
+    return {d.Negative ? -coefficient : coefficient, d.Exponent - static_cast<int>(d.Count)};
+}
+
 // "d.dddEx" with the digits of a non-empty result.
 void AppendScientific(std::string &text, const RoundedDigits &d, const LocaleValues &locale)
 {
@@ -360,16 +371,17 @@ std::string FormatGeneral(long double value, int precision, const LocaleValues &
     return text;
 }
 
-void AppendGeneral(std::string &text, long double value, int precision, const LocaleValues &locale)
+std::optional<Decimal> AppendGeneral(std::string &text, long double value, int precision,
+                                     const LocaleValues &locale)
 {
     if (!std::isfinite(value)) {
         text += *NonFiniteText(value);
-        return;
+        return std::nullopt;
     }
     const RoundedDigits d = Round(value, precision, UnlimitedDecimals);
     if (d.Exponent > precision || d.Exponent < -3) {
         AppendScientific(text, d, locale);
-        return;
+        return ValueOf(d);
     }
     if (d.Negative)
         text += '-';
@@ -380,7 +392,7 @@ void AppendGeneral(std::string &text, long double value, int precision, const Lo
             text.append(static_cast<size_t>(-d.Exponent), '0');
             text += d.Digits();
         }
-        return;
+        return ValueOf(d);
     }
     for (int i = 0; i < d.Exponent; ++i)
         text += d.DigitAt(i);
@@ -389,6 +401,7 @@ void AppendGeneral(std::string &text, long double value, int precision, const Lo
         for (size_t i = static_cast<size_t>(d.Exponent); i < d.Count; ++i)
             text += d.Buffer[i];
     }
+    return ValueOf(d);
 }
 
 std::string FormatCurrency(long double value, const LocaleValues &locale)
@@ -398,19 +411,19 @@ std::string FormatCurrency(long double value, const LocaleValues &locale)
     return text;
 }
 
-void AppendCurrency(std::string &text, long double value, const LocaleValues &locale)
+std::optional<Decimal> AppendCurrency(std::string &text, long double value, const LocaleValues &locale)
 {
     if (!std::isfinite(value)) {
         text += *NonFiniteText(value);
-        return;
+        return std::nullopt;
     }
     constexpr int CurrencyPrecision = 10;
     const RoundedDigits d = Round(value, CurrencyPrecision, 2);
-    if (d.Exponent > CurrencyPrecision) {
+    if (d.Exponent > CurrencyPrecision)
         AppendScientific(text, d, locale);
-        return;
-    }
-    AppendCurrencyDigits(text, d, locale);
+    else
+        AppendCurrencyDigits(text, d, locale);
+    return ValueOf(d);
 }
 
 std::string FormatCurrencyCents(std::int64_t cents, const LocaleValues &locale)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Decimal.h"
 #include "LocaleValues.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Decimal digits of a value rounded to a count of significant digits and of decimals:
@@ -29,14 +31,17 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
 // when the decimal exponent exceeds `precision` or the value is below 0.0001. Infinities and
 // not-a-number values read "INF", "-INF" and "NAN".
 std::string FormatGeneral(long double value, int precision, const LocaleValues &locale);
-// The same, appended to `text` (saves a copy where the layout follows a prefix).
-void AppendGeneral(std::string &text, long double value, int precision, const LocaleValues &locale);
+// The same, appended to `text` (saves a copy where the layout follows a prefix). Returns the exact
+// value the appended text shows, made from the same digits; none for an infinity or not-a-number.
+std::optional<Decimal> AppendGeneral(std::string &text, long double value, int precision,
+                                     const LocaleValues &locale);
 
 // Currency layout: ten significant digits, two decimals, grouping and the locale's patterns
 // ($100,000.00, ($4,000.00)); 10,000,000,000 and beyond in the bare scientific layout (1.23456789E10).
 std::string FormatCurrency(long double value, const LocaleValues &locale);
-// The same, appended to `text` (saves a copy where the layout follows a prefix).
-void AppendCurrency(std::string &text, long double value, const LocaleValues &locale);
+// The same, appended to `text`, returning the exact value the appended text shows, as AppendGeneral:
+// 123,456,789.12 shows as 123,456,789.10, and that is the value.
+std::optional<Decimal> AppendCurrency(std::string &text, long double value, const LocaleValues &locale);
 
 // Exact currency layout of an amount in cents, digit by digit, over the whole 64-bit range: the
 // grouping and patterns of FormatCurrency, which gives the same text wherever it shows every cent

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -14,15 +16,38 @@ const char *const RefusalMessages[] = {
     "The payment of this cell is zero, so the loan would never be repaid.",
     "A payment schedule needs a term of 1 to 999 years.",
     "The amount or the payment is too large to be scheduled in whole cents.",
-    "The rate is not a plain decimal number, so it cannot be taken exactly.",
+    "The rate has too many digits to be taken exactly.",
     "The chart was not completed, so its cells have no schedule. Correct the entries and try again.",
 };
 
+bool Fits64Bits(Int128 value)
+{
+    return value >= std::numeric_limits<std::int64_t>::min() &&
+           value <= std::numeric_limits<std::int64_t>::max();
+}
+
 std::int64_t InCents(Int128 value)
 {
-    if (value < std::numeric_limits<std::int64_t>::min() || value > std::numeric_limits<std::int64_t>::max())
+    if (!Fits64Bits(value))
         throw ScheduleRefused(ScheduleRefusal::NotInCents);
     return static_cast<std::int64_t>(value);
+}
+
+// `value` x 10^count, or no value when that leaves the 128-bit range.
+std::optional<Int128> TimesPowerOfTen(Int128 value, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (__builtin_mul_overflow(value, 10, &value))
+            return std::nullopt;
+    }
+    return value;
+}
+
+Int128 GreatestCommonDivisor(Int128 a, Int128 b)
+{
+    while (b != 0)
+        a = std::exchange(b, a % b);
+    return a;
 }
 
 // balance x rate rounded to the cent, halves away from zero. Most products fit 64 bits, and a
@@ -49,6 +74,43 @@ std::int64_t Interest(std::int64_t balance, const MonthlyRate &rate)
 }
 
 } // namespace
+
+MonthlyRate MonthlyRateOfPercent(const Decimal &percent)
+{
+    if (percent.Coefficient == 0)
+        return {0, 1};
+    // Coefficient x 10^Exponent / 1200. Reducing divides the numerator by at most 1200 and the
+    // denominator by at most the coefficient, so a fraction whose power of ten leaves 128 bits
+    // would still need more than 64 bits in lowest terms.
+    const auto numerator = TimesPowerOfTen(percent.Coefficient, std::max(percent.Exponent, 0));
+    const auto denominator = TimesPowerOfTen(1200, std::max(-percent.Exponent, 0));
+    if (!numerator || !denominator)
+        throw ScheduleRefused(ScheduleRefusal::RateNotExact);
+    const Int128 common = GreatestCommonDivisor(*numerator < 0 ? -*numerator : *numerator, *denominator);
+    const Int128 reducedNumerator = *numerator / common;
+    const Int128 reducedDenominator = *denominator / common;
+    if (!Fits64Bits(reducedNumerator) || !Fits64Bits(reducedDenominator))
+        throw ScheduleRefused(ScheduleRefusal::RateNotExact);
+    return {static_cast<std::int64_t>(reducedNumerator), static_cast<std::int64_t>(reducedDenominator)};
+}
+
+std::int64_t CentsOf(const Decimal &amount)
+{
+    const int centsExponent = amount.Exponent + 2;
+    if (centsExponent < 0)
+        throw ScheduleRefused(ScheduleRefusal::NotInCents);
+    const auto cents = TimesPowerOfTen(amount.Coefficient, centsExponent);
+    if (!cents)
+        throw ScheduleRefused(ScheduleRefusal::NotInCents);
+    return InCents(*cents);
+}
+
+std::int32_t ScheduleMonths(std::int32_t years)
+{
+    if (years < 1 || years > MaximumScheduleMonths / 12)
+        throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
+    return years * 12;
+}
 
 const char *ScheduleRefusalMessage(ScheduleRefusal reason)
 {

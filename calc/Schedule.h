@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Decimal.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -14,8 +16,8 @@ enum class ScheduleRefusal {
     NeverRepaid,    // the payment does not exceed the first month's interest
     ZeroPayment,    // the payment is 0 and does not exceed the first month's interest
     TermOutOfRange, // the term is not 1 to 999 years
-    NotInCents,     // an amount or payment that 64-bit cents cannot hold, or a text that is no amount
-    RateNotPlain,   // the rate text is not a plain decimal number
+    NotInCents,     // an amount or payment that 64-bit cents cannot hold
+    RateNotExact,   // the rate's exact monthly fraction needs more than 64 bits
     ChartCutOff,    // the chart shown is a rebuild that a failure cut off, not a completed chart
 };
 
@@ -40,8 +42,20 @@ struct MonthlyRate {
     bool operator==(const MonthlyRate &) const = default;
 };
 
+// The exact monthly rate of an annual rate in percent: percent / 1200 in lowest terms. Raises
+// ScheduleRefused(RateNotExact) when its numerator or denominator needs more than 64 bits, such as
+// for 1.2345E-17 %.
+MonthlyRate MonthlyRateOfPercent(const Decimal &percent);
+
+// An amount in currency units as whole cents. Raises ScheduleRefused(NotInCents) for a digit below
+// the cent and for an amount beyond the 64-bit range of cents.
+std::int64_t CentsOf(const Decimal &amount);
+
 // The longest term: 999 years of monthly payments.
 inline constexpr std::int32_t MaximumScheduleMonths = 999 * 12;
+
+// The month count of a term of `years`. Raises ScheduleRefused(TermOutOfRange) unless it is 1..999.
+std::int32_t ScheduleMonths(std::int32_t years);
 
 // One row of a schedule, money in cents: a month (Number 1, 2, ...) or a year (its months summed).
 struct ScheduleRow {

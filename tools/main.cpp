@@ -31,8 +31,7 @@ int PrintSchedule(const ChartToolOptions &options, const PaymentChart &chart, co
 {
     const ScheduleView view = options.Yearly ? ScheduleView::Yearly : ScheduleView::Monthly;
     try {
-        const PaymentSchedule schedule =
-            ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow, locale);
+        const PaymentSchedule schedule = ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow);
         if (options.Tsv)
             WriteScheduleTsv(std::cout, schedule, view, locale);
         else

@@ -1,7 +1,7 @@
 #include "engine/FormBuilding.h"
 
+#include "Rounding.h"
 #include "common/ColorNames.h"
-#include "printer/Rounding.h"
 
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
 {

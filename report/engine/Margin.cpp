@@ -1,7 +1,7 @@
 #include "engine/Margin.h"
 
+#include "Rounding.h"
 #include "engine/RPComponent.h"
-#include "printer/Rounding.h"
 
 namespace {
 constexpr long double TenthInch = 0.1L;

@@ -1,6 +1,6 @@
 #include "engine/PrintContext.h"
 
-#include "printer/Rounding.h"
+#include "Rounding.h"
 
 int TRPPrintContext::Unit(int designPixels) const
 {

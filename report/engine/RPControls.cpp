@@ -1,9 +1,9 @@
 #include "engine/RPControls.h"
 
+#include "Rounding.h"
 #include "engine/PaperColors.h"
 #include "engine/PrintContext.h"
 #include "engine/SystemDataText.h"
-#include "printer/Rounding.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
 #include "engine/ReportRun.h"
 
+#include "Rounding.h"
 #include "engine/PrintContext.h"
 #include "engine/RPControls.h"
 #include "engine/ReportForm.h"
 #include "printer/ReportPrinter.h"
-#include "printer/Rounding.h"
 
 namespace {
 template <class Lists> auto &ListOf(Lists &lists, TBandType type)

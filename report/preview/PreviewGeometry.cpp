@@ -1,6 +1,6 @@
 #include "preview/PreviewGeometry.h"
 
-#include "printer/Rounding.h"
+#include "Rounding.h"
 
 #include <algorithm>
 

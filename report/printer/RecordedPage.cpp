@@ -1,6 +1,6 @@
 #include "printer/RecordedPage.h"
 
-#include "printer/Rounding.h"
+#include "Rounding.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>

@@ -1,8 +1,8 @@
 #include "printer/ReportPrinter.h"
 
+#include "Rounding.h"
 #include "printer/PdfFileJob.h"
 #include "printer/PrinterError.h"
-#include "printer/Rounding.h"
 
 #include <QPageLayout>
 #include <QPageSize>

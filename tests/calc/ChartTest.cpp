@@ -284,6 +284,40 @@ TEST_F(PaymentTable, LargeAmounts)
     EXPECT_EQ(chart.Cell(0, 6), " 1.23456789E10");
 }
 
+struct ShownValueCase {
+    const char *Name;
+    double Loan;
+    double Rate;
+    int Column;
+    int Row;
+    const char *Text;
+    Decimal Value; // what the text shows, the ten-digit rounding of the currency layout included
+};
+
+class PaymentTableShownValue : public PaymentTable, public testing::WithParamInterface<ShownValueCase> {};
+
+TEST_P(PaymentTableShownValue, IsTheValueTheTextShows)
+{
+    host.Loan = GetParam().Loan;
+    host.Rate = GetParam().Rate;
+    Calculate();
+    EXPECT_EQ(chart.Cell(GetParam().Column, GetParam().Row), GetParam().Text);
+    EXPECT_EQ(chart.Value(GetParam().Column, GetParam().Row), GetParam().Value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, PaymentTableShownValue,
+    testing::Values(
+        ShownValueCase{"Rate", 100000, 8.75, 4, 0, "  8.75%", {875, -2}},
+        ShownValueCase{"ScientificRate", 100000, 1e-5, 4, 0, "  1E-5%", {1, -5}},
+        ShownValueCase{"Amount", 100000, 8.75, 0, 6, " $100,000.00", {1, 5}},
+        ShownValueCase{"TenDigitAmount", 123456789.12, 8.75, 0, 6, " $123,456,789.10", {1234567891, -1}},
+        ShownValueCase{"ScientificAmount", 12345678901.23, 8.75, 0, 6, " 1.23456789E10", {123456789, 2}},
+        ShownValueCase{"Payment", 100000, 8.75, 4, 6, " $786.70", {7867, -1}},
+        ShownValueCase{"NegativePayment", 1000, 8, 1, 1, " ($27.29)", {-2729, -2}},
+        ShownValueCase{"ZeroPayment", 1000, 8, 1, 5, " $0.00", {0, 0}}),
+    [](const testing::TestParamInfo<ShownValueCase> &info) { return std::string(info.param.Name); });
+
 TEST_F(PaymentTable, CommaDecimalLocaleChangesOnlyTheTexts)
 {
     locale = {"$", 0, 0, ".", ","};
@@ -370,8 +404,18 @@ ChartInputs RandomInputs(std::mt19937 &random)
     return inputs;
 }
 
+// The value that the digits of a layout stand for, by a second way: from their text.
+std::optional<Decimal> ValueOfDigits(const DecimalDigitsResult &d)
+{
+    if (d.Digits.empty())
+        return Decimal{};
+    const std::int64_t coefficient = std::stoll(d.Digits);
+    return Decimal{d.Negative ? -coefficient : coefficient, d.Exponent - static_cast<int>(d.Digits.size())};
+}
+
 // Sharing a column's discount factor changes nothing: each chart equals the one whose payments are
-// each computed by CalcPayment alone, up to the same cell, where the same failure ends both.
+// each computed by CalcPayment alone, up to the same cell, where the same failure ends both. Each
+// payment's value is the one its digits show.
 TEST(BuildPaymentChart, SharedDiscountFactorGivesThePaymentsComputedCellByCell)
 {
     constexpr unsigned Seed = 20261207;
@@ -396,17 +440,19 @@ TEST(BuildPaymentChart, SharedDiscountFactorGivesThePaymentsComputedCellByCell)
             const Real6 monthlyRate = MonthlyRateOfAnnual(axes.Rates[column]);
             for (int row = 1; row < PaymentChart::RowCount; ++row) {
                 std::string expected = InitialPaymentChart().Cell(column, row);
+                std::optional<Decimal> expectedValue;
                 try {
-                    if (expectedFailure.empty())
-                        expected =
-                            " " +
-                            FormatCurrency(
-                                CalcPayment(axes.Amounts[row], monthlyRate, inputs.Months()).ToExtended(),
-                                locale);
+                    if (expectedFailure.empty()) {
+                        const long double payment =
+                            CalcPayment(axes.Amounts[row], monthlyRate, inputs.Months()).ToExtended();
+                        expected = " " + FormatCurrency(payment, locale);
+                        expectedValue = ValueOfDigits(DecimalDigits(payment, 10, 2));
+                    }
                 } catch (const ArithmeticError &error) {
                     expectedFailure = typeid(error).name();
                 }
                 ASSERT_EQ(chart.Cell(column, row), expected) << "cell " << column << ", " << row;
+                ASSERT_EQ(chart.Value(column, row), expectedValue) << "cell " << column << ", " << row;
             }
         }
         ASSERT_EQ(failure, expectedFailure);

@@ -1,12 +1,11 @@
 #include "Schedule.h"
 
 #include "CellSchedule.h"
-#include "Format.h"
 #include "ScheduleText.h"
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <numeric>
+#include <optional>
 
 namespace {
 
@@ -147,53 +146,73 @@ TEST(YearlyRows, SumTheirMonthsAndKeepTheYearEndBalance)
     EXPECT_EQ(TotalsOf(years), TotalsOf(monthly));
 }
 
-TEST(CurrencyCents, ReadsWhatTheLayoutWritesInEveryPattern)
-{
-    // Without a symbol, the patterns with a blank leave it at an outer end of the text.
-    for (const char *symbol : {"kr", ""}) {
-        for (int positive = 0; positive <= 3; ++positive) {
-            for (int negative = 0; negative <= 15; ++negative) {
-                const LocaleValues locale{symbol, positive, negative, ".", ","};
-                for (std::int64_t cents : {0LL, 1LL, -1LL, 123456789LL, -400000LL, 1234567890000LL}) {
-                    const std::string text =
-                        " " + FormatCurrency(static_cast<long double>(cents) / 100, locale) + " ";
-                    EXPECT_EQ(CurrencyCents(text, locale), cents) << text;
-                }
-            }
-        }
-    }
-}
-
-TEST(CurrencyCents, RefusesTextsTheLayoutDoesNotWrite)
-{
-    for (const char *text : {"", "$1,00.00", "$1.005", "1.00", "$1.00-", "1.7014118346E38", "$abc"})
-        EXPECT_EQ(CurrencyCents(text, Dollars), std::nullopt) << text;
-}
-
-TEST(MonthlyRateOfPercent, IsTheExactFractionOfTheDigitsShown)
-{
-    EXPECT_EQ(MonthlyRateOfPercent("  8.75%", Dollars), (MonthlyRate{7, 960}));
-    EXPECT_EQ(MonthlyRateOfPercent("-0,5%", {"", 0, 0, ".", ","}), (MonthlyRate{-1, 2400}));
-    EXPECT_EQ(MonthlyRateOfPercent("0%", Dollars), (MonthlyRate{0, 1}));
-    for (const char *text : {"1.1369E-13%", "8.7.5%", "%", "1,000%", "0.0000000000000001%"})
-        EXPECT_THROW(MonthlyRateOfPercent(text, Dollars), ScheduleRefused) << text;
-}
-
-class CellScheduleTest : public testing::Test {
-protected:
-    CellScheduleTest()
-    {
-        m_chart.SetCell(0, 6, " $100,000.00");
-        m_chart.SetCell(4, 0, "  8.75%");
-        m_chart.SetCell(4, 6, " $786.70");
-        m_chart.SetHeader({100000, 8.75, 30});
-    }
-    PaymentChart m_chart;
+struct RateCase {
+    const char *Name;
+    Decimal Percent;
+    std::optional<MonthlyRate> Expected; // none: refused
 };
 
-TEST_F(CellScheduleTest, ReadsTheHeadingsThePaymentAndTheTerm)
+class MonthlyRateOfPercentCase : public testing::TestWithParam<RateCase> {};
+
+TEST_P(MonthlyRateOfPercentCase, IsTheExactFractionInLowestTermsOrRefused)
 {
-    const PaymentSchedule schedule = ScheduleOfCell(m_chart, 4, 6, Dollars);
+    const RateCase &c = GetParam();
+    if (c.Expected) {
+        EXPECT_EQ(MonthlyRateOfPercent(c.Percent), *c.Expected);
+        return;
+    }
+    try {
+        MonthlyRateOfPercent(c.Percent);
+        FAIL() << "no refusal";
+    } catch (const ScheduleRefused &refused) {
+        EXPECT_EQ(refused.Reason(), ScheduleRefusal::RateNotExact);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rates, MonthlyRateOfPercentCase,
+    testing::Values(RateCase{"Plain", {875, -2}, MonthlyRate{7, 960}},
+                    RateCase{"Negative", {-5, -1}, MonthlyRate{-1, 2400}},
+                    RateCase{"Zero", {0, 0}, MonthlyRate{0, 1}},
+                    RateCase{"TinyScientific", {1, -5}, MonthlyRate{1, 120'000'000}},
+                    RateCase{"LargeScientific", {12346, 1}, MonthlyRate{6173, 60}},
+                    // 1200 x 10^16 needs 64 bits unless the coefficient halves it.
+                    RateCase{"LastDenominatorThatFits", {1, -15}, MonthlyRate{1, 1'200'000'000'000'000'000}},
+                    RateCase{"ReducedIntoRange", {2, -16}, MonthlyRate{1, 6'000'000'000'000'000'000}},
+                    RateCase{"DenominatorBeyond64Bits", {1, -16}, std::nullopt},
+                    RateCase{"RemainderRate", {11369, -17}, std::nullopt},
+                    RateCase{"NumeratorBeyond64Bits", {1, 30}, std::nullopt},
+                    RateCase{"PowerBeyond128Bits", {3, -40}, std::nullopt}),
+    [](const testing::TestParamInfo<RateCase> &info) { return std::string(info.param.Name); });
+
+TEST(CentsOf, TakesWholeCentsInThe64BitRange)
+{
+    EXPECT_EQ(CentsOf({1234567891, -1}), 12345678910); // 123,456,789.10
+    EXPECT_EQ(CentsOf({123456789, 2}), 1234567890000); // 1.23456789E10
+    EXPECT_EQ(CentsOf({-2729, -2}), -2729);
+    EXPECT_EQ(CentsOf({0, 0}), 0);
+    EXPECT_EQ(CentsOf({std::numeric_limits<std::int64_t>::max(), -2}),
+              std::numeric_limits<std::int64_t>::max());
+    for (const Decimal amount : {Decimal{1005, -3}, Decimal{92233720368547759, 0}, Decimal{17014118346, 28}})
+        EXPECT_THROW(CentsOf(amount), ScheduleRefused) << amount.Coefficient << "E" << amount.Exponent;
+}
+
+// The chart of `loan`, `years` and `rate` with steps of 1000 and .25, in dollars.
+PaymentChart ChartOf(double loan, std::int32_t years, double rate)
+{
+    ChartInputs inputs;
+    inputs.LoanAmount = Real6::FromExtended(loan);
+    inputs.Years = years;
+    inputs.AnnualRate = Real6::FromExtended(rate);
+    inputs.Header = {loan, rate, years};
+    PaymentChart chart = InitialPaymentChart();
+    BuildPaymentChart(inputs, Dollars, chart);
+    return chart;
+}
+
+TEST(ScheduleOfCell, TakesTheValuesOfTheHeadingsThePaymentAndTheTerm)
+{
+    const PaymentSchedule schedule = ScheduleOfCell(ChartOf(100000, 30, 8.75), 4, 6);
     ASSERT_EQ(schedule.Monthly.size(), 360u);
     EXPECT_EQ(schedule.Monthly.front(), (ScheduleRow{1, 78670, 72917, 5753, 9994247}));
     EXPECT_EQ(schedule.Yearly.size(), 30u);
@@ -206,6 +225,50 @@ TEST_F(CellScheduleTest, ReadsTheHeadingsThePaymentAndTheTerm)
     EXPECT_TRUE(tsv.starts_with("Year\tTotal paid\tInterest\tPrincipal\tBalance\n1\t$9,440.40\t"));
 }
 
+TEST(ScheduleOfCell, TakesARateHeadingInTheScientificLayoutExactly)
+{
+    // 1,000,000,000.00 at 1E-5 % (1/120,000,000 a month): 833.33 cents of interest in the first month.
+    const PaymentSchedule schedule = ScheduleOfCell(ChartOf(1e9, 30, 1e-5), 4, 6);
+    EXPECT_EQ(schedule.RateText, "1E-5%");
+    ASSERT_EQ(schedule.Monthly.size(), 360u);
+    EXPECT_EQ(schedule.Monthly.front().Interest, 833);
+    EXPECT_EQ(schedule.Monthly.back().Balance, 0);
+}
+
+struct CellRefusalCase {
+    const char *Name;
+    PaymentChart (*Chart)(); // built when the test runs, after the chart's steps exist
+    int Row;
+    ScheduleRefusal Reason;
+};
+
+class ScheduleOfCellRefusal : public testing::TestWithParam<CellRefusalCase> {};
+
+TEST_P(ScheduleOfCellRefusal, SaysWhy)
+{
+    try {
+        ScheduleOfCell(GetParam().Chart(), 4, GetParam().Row);
+        FAIL() << "no refusal";
+    } catch (const ScheduleRefused &refused) {
+        EXPECT_EQ(refused.Reason(), GetParam().Reason);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, ScheduleOfCellRefusal,
+    testing::Values(
+        CellRefusalCase{"EmptyCell", [] { return InitialPaymentChart(); }, 6, ScheduleRefusal::EmptyCell},
+        // Row 5 of a chart around 1,000.00 is the amount 0.00.
+        CellRefusalCase{"LoanOfZero", [] { return ChartOf(1000, 30, 8); }, 5, ScheduleRefusal::NoLoan},
+        CellRefusalCase{"LongTerm", [] { return ChartOf(100000, 1000, 8.75); }, 6,
+                        ScheduleRefusal::TermOutOfRange},
+        CellRefusalCase{"LoanBeyondCents", [] { return ChartOf(1e17, 30, 8.75); }, 6,
+                        ScheduleRefusal::NotInCents},
+        // 5.1234E-14 % a year is 51234 / (1200 x 10^18) a month: no 64-bit fraction.
+        CellRefusalCase{"RateBeyondFractions", [] { return ChartOf(100000, 999, 5.1234e-14); }, 6,
+                        ScheduleRefusal::RateNotExact}),
+    [](const testing::TestParamInfo<CellRefusalCase> &info) { return std::string(info.param.Name); });
+
 TEST(ScheduleTotalsFigures, ShowEveryCentOfALargeLoan)
 {
     // 40,000,000.00 at 8.75 % over 30 years: loan plus interest is the total of payments, to the cent.
@@ -214,24 +277,6 @@ TEST(ScheduleTotalsFigures, ShowEveryCentOfALargeLoan)
     ASSERT_EQ(totals.size(), 2u);
     EXPECT_EQ(totals[0].Value, "$113,284,861.32");
     EXPECT_EQ(totals[1].Value, "$73,284,861.32");
-}
-
-TEST_F(CellScheduleTest, RefusesAnEmptyCellALoanOfZeroAndALongTerm)
-{
-    const auto reason = [this](int column, int row) {
-        try {
-            ScheduleOfCell(m_chart, column, row, Dollars);
-        } catch (const ScheduleRefused &refused) {
-            return refused.Reason();
-        }
-        throw std::logic_error("no refusal");
-    };
-    EXPECT_EQ(reason(4, 5), ScheduleRefusal::EmptyCell);
-    m_chart.SetCell(0, 6, " $0.00");
-    EXPECT_EQ(reason(4, 6), ScheduleRefusal::NoLoan);
-    m_chart.SetCell(0, 6, " $100,000.00");
-    m_chart.SetHeader({100000, 8.75, 1000});
-    EXPECT_EQ(reason(4, 6), ScheduleRefusal::TermOutOfRange);
 }
 
 } // namespace

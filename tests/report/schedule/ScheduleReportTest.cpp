@@ -12,14 +12,7 @@ namespace {
 // 100,000.00 at 8.75 % over 40 years: 480 monthly rows, several Letter pages.
 PaymentSchedule FortyYears()
 {
-    PaymentSchedule schedule;
-    schedule.LoanText = "$100,000.00";
-    schedule.RateText = "8.75%";
-    schedule.Years = 40;
-    schedule.PaymentCents = 75221;
-    schedule.Monthly = MonthlySchedule(10000000, schedule.PaymentCents, {7, 960}, 480);
-    schedule.Yearly = YearlyRows(schedule.Monthly);
-    return schedule;
+    return MakePaymentSchedule("$100,000.00", "8.75%", 40, 10000000, 75221, {7, 960});
 }
 
 // The texts printed on a page that read `text`, blanks around them aside (right-justified labels

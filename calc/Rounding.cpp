@@ -1,4 +1,4 @@
-#include "printer/Rounding.h"
+#include "Rounding.h"
 
 #include "Errors.h"
 
