@@ -78,6 +78,7 @@ std::string AlignedScheduleText(const PaymentSchedule &schedule, ScheduleView vi
         for (int column = 0; column < ScheduleColumnCount; ++column)
             rows.back().push_back(ScheduleCellText(row, column, locale));
     }
-    return FigureLines(ScheduleTerms(schedule, locale)) + '\n' + AlignedTable(rows) + '\n' +
-           FigureLines(ScheduleTotalsFigures(scheduleRows, locale));
+    const std::optional<std::string> paidOff = PaidOffNote(schedule, locale);
+    return FigureLines(ScheduleTerms(schedule, locale)) + (paidOff ? *paidOff + '\n' : "") + '\n' +
+           AlignedTable(rows) + '\n' + FigureLines(ScheduleTotalsFigures(scheduleRows, locale));
 }

@@ -19,7 +19,8 @@ std::string TsvText(const PaymentChart &chart);
 // The chart as an aligned table.
 std::string AlignedText(const PaymentChart &chart);
 
-// The schedule for reading: its terms a line each, the rows of `view` as an aligned table under
-// their headings, then the totals of those rows.
+// The schedule for reading: its terms a line each and, for a loan paid off before its term, a line
+// that says so; the rows of `view` as an aligned table under their headings, then the totals of
+// those rows.
 std::string AlignedScheduleText(const PaymentSchedule &schedule, ScheduleView view,
                                 const LocaleValues &locale);

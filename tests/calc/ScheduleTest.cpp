@@ -139,8 +139,28 @@ TEST(YearlyRows, SumTheirMonthsAndKeepTheYearEndBalance)
     const std::vector<ScheduleRow> monthly = MonthlySchedule(130000, 10000, {0, 1}, 13 * 12);
     ASSERT_EQ(monthly.size(), 13u);
     const std::vector<ScheduleRow> years = YearlyRows(monthly);
-    EXPECT_EQ(years, (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0}}));
+    // The second year holds one month only, and says so.
+    EXPECT_EQ(years, (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0, 1}}));
     EXPECT_EQ(TotalsOf(years), TotalsOf(monthly));
+    EXPECT_EQ(ScheduleCellText(years[0], 0, Dollars), "1");
+    EXPECT_EQ(ScheduleCellText(years[1], 0, Dollars), "2 (1 month)");
+    EXPECT_EQ(ScheduleCellText(YearlyRows(MonthlySchedule(1000, 100, {0, 1}, 24))[0], 0, Dollars),
+              "1 (10 months)");
+}
+
+TEST(PaidOffNote, TellsALoanPaidOffBeforeItsTermInTheLocalesGrouping)
+{
+    // With no interest, 100.00 a month pays 11,982.00 off in 11,982 of the 999 years' 11,988 months.
+    PaymentSchedule schedule;
+    schedule.Years = 999;
+    schedule.Monthly = MonthlySchedule(1198200, 100, {0, 1}, 999 * 12);
+    EXPECT_EQ(PaidOffNote(schedule, Dollars), "Paid off after 11,982 payments");
+    EXPECT_EQ(PaidOffNote(schedule, {"kr", 3, 8, ".", ","}), "Paid off after 11.982 payments");
+    schedule.Years = 1;
+    schedule.Monthly = MonthlySchedule(10000, 20000, {0, 1}, 12);
+    EXPECT_EQ(PaidOffNote(schedule, Dollars), "Paid off after 1 payment");
+    schedule.Monthly = MonthlySchedule(120000, 10000, {0, 1}, 12);
+    EXPECT_EQ(PaidOffNote(schedule, Dollars), std::nullopt) << "paid off with the term's last payment";
 }
 
 TEST(CurrencyCents, ReadsWhatTheLayoutWritesInEveryPattern)
@@ -197,6 +217,7 @@ TEST_F(CellScheduleTest, ReadsTheHeadingsThePaymentAndTheTerm)
                                                                              {"Term", "30 years"},
                                                                              {"Monthly payment", "$786.70"},
                                                                              {"Number of payments", "360"}}));
+    EXPECT_EQ(ScheduleTitle(schedule), "Payment Schedule - $100,000.00 at 8.75% over 30 years");
     const std::string tsv = ScheduleTsv(schedule.Yearly, ScheduleView::Yearly, Dollars);
     EXPECT_TRUE(tsv.starts_with("Year\tTotal paid\tInterest\tPrincipal\tBalance\n1\t$9,440.40\t"));
 }

@@ -272,6 +272,14 @@ TEST(ChartTool, ScheduleOfACellPrintsItsRowsDownToAZeroBalance)
     EXPECT_TRUE(aligned.Out.starts_with("Loan: $96,000.00\nRate: 9.25%\nTerm: 30 years\n")) << aligned.Out;
 }
 
+TEST(ChartTool, ALoanPaidOffBeforeItsTermSaysSoAndMarksItsPartialYear)
+{
+    // 10,000.00 at 8.75 % over 100 years: the rounded payment repays it in 99 years and a month.
+    const ToolRun run = RunTool(With(Dollars, {"--schedule", "--yearly", "4", "6", "10000", "100", "8.75"}));
+    EXPECT_NE(run.Out.find("\nPaid off after 1,189 payments\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\n100 (1 month)  "), std::string::npos) << run.Out;
+}
+
 TEST(ChartTool, CellWithoutAScheduleSaysWhyAndExitsWithOne)
 {
     const ToolRun run = RunTool(With(Dollars, {"--schedule", "4", "6", "0", "30", "8.75"}));
