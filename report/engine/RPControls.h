@@ -69,9 +69,12 @@ public:
     void SetTransparent(bool transparent) { m_transparent = transparent; }
 
 protected:
-    // Prints `caption` in the label's rectangle for its band at (x, y); an empty caption prints
-    // nothing at all, not even the fill.
-    void PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const;
+    // Prints `caption` in the label's rectangle for its band at (x, y), a right-justified one followed
+    // by TrailingBlank(); answers whether it printed. An empty caption prints nothing at all, not
+    // even the fill.
+    bool PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const;
+    // A blank for a right-justified text, which keeps that distance from the right edge; else nothing.
+    QString TrailingBlank() const;
 
 private:
     TAlignment m_alignment = TAlignment::taLeftJustify;
@@ -97,10 +100,11 @@ private:
 
 // What a system data label prints after its Text.
 enum class TRPSysDataType {
-    rpsTime,       // the current time, short time format
-    rpsDate,       // today, short date format
-    rpsDateTime,   // short date, a space and the long time; date alone at midnight
-    rpsPageNumber, // the page being printed, from 1
+    rpsTime,        // the current time, short time format
+    rpsDate,        // today, short date format
+    rpsDateTime,    // short date, a space and the long time; date alone at midnight
+    rpsPageNumber,  // the page being printed, from 1
+    rpsPageOfCount, // the page being printed and the document's page count: "3 of 12"
 };
 
 // A label that prints a value of the run: its Text followed by the value of its Data kind. Not
