@@ -23,9 +23,9 @@ void TRPCustomLabel::SetFont(const TRPFont &font)
     m_parentFont = false;
 }
 
-QString TRPCustomLabel::TrailingBlank() const
+QString TrailingBlank(TAlignment alignment)
 {
-    return m_alignment == TAlignment::taRightJustify ? QStringLiteral(" ") : QString();
+    return alignment == TAlignment::taRightJustify ? QStringLiteral(" ") : QString();
 }
 
 bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const
@@ -34,7 +34,7 @@ bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
     const int right = left + m_width;
     const int top = y + m_top;
     const int bottom = top + m_height;
-    caption += TrailingBlank();
+    caption += TrailingBlank(m_alignment);
     if (caption.isEmpty())
         return false;
 
@@ -92,7 +92,7 @@ void TRPSysData::PrintAt(const TRPPrintContext &context, int x, int y)
         break;
     }
     if (PrintCaption(context, x, y, m_text + value) && m_data == TRPSysDataType::rpsPageOfCount)
-        context.CountPagesInLastText(m_text + ofCount, TrailingBlank());
+        context.CountPagesInLastText(m_text + ofCount, TrailingBlank(Alignment()));
 }
 
 TRPShape::TRPShape(const ParentFontSource &band) : TRPCustomControl(band)

@@ -9,6 +9,10 @@
 
 class TRPPrintContext;
 
+// What a label prints after its caption: a blank when right-justified, which keeps the text that far
+// from the right edge; else nothing.
+QString TrailingBlank(TAlignment alignment);
+
 // A control that prints on a band. Positions and sizes are design pixels relative to the band.
 class TRPCustomControl : public TRPComponent {
 public:
@@ -69,12 +73,9 @@ public:
     void SetTransparent(bool transparent) { m_transparent = transparent; }
 
 protected:
-    // Prints `caption` in the label's rectangle for its band at (x, y), a right-justified one followed
-    // by TrailingBlank(); answers whether it printed. An empty caption prints nothing at all, not
-    // even the fill.
+    // Prints `caption` and its TrailingBlank in the label's rectangle for its band at (x, y); answers
+    // whether it printed. An empty caption prints nothing at all, not even the fill.
     bool PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const;
-    // A blank for a right-justified text, which keeps that distance from the right edge; else nothing.
-    QString TrailingBlank() const;
 
 private:
     TAlignment m_alignment = TAlignment::taLeftJustify;
