@@ -11,6 +11,7 @@
 #include "PrintedChart.h"
 #include "WindowParts.h"
 #include "common/FailureGuard.h"
+#include "common/WindowLook.h"
 #include "preview/FmPreview.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleWindow.h"
@@ -176,10 +177,9 @@ void TfrmMain::ShowPaymentSchedule(int column, int row)
     auto *window = new TfrmSchedule(
         std::move(schedule), m_locale, [this]() -> TRPPrinter & { return m_printedChart.ReportPrinter(); },
         this);
-    // Each further window a step down and to the right, so that none hides the one before.
-    const int step =
-        24 * static_cast<int>(findChildren<TfrmSchedule *>(Qt::FindDirectChildrenOnly).size() % 8);
-    window->move(frameGeometry().topLeft() + QPoint(step, step));
+    // Beside the chart, never over it; each further window a step down, so that none hides the one before.
+    PlaceBeside(*window, *this,
+                static_cast<int>(findChildren<TfrmSchedule *>(Qt::FindDirectChildrenOnly).size()) - 1);
     window->show();
     // Its keys (Escape, Ctrl+C, Ctrl+P) must reach it, also where no window manager activates it.
     window->activateWindow();

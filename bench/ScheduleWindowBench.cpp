@@ -12,14 +12,7 @@ namespace {
 // 1,200.00 at 12 % repaid by 100.00 a month over two years.
 PaymentSchedule TwoYearSchedule()
 {
-    PaymentSchedule schedule;
-    schedule.LoanText = "$1,200.00";
-    schedule.RateText = "12%";
-    schedule.Years = 2;
-    schedule.PaymentCents = 10000;
-    schedule.Monthly = MonthlySchedule(120000, 10000, {1, 100}, 24);
-    schedule.Yearly = YearlyRows(schedule.Monthly);
-    return schedule;
+    return MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
 }
 
 void OpenPaintAndClose(const PaymentSchedule &schedule)

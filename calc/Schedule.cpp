@@ -169,6 +169,8 @@ std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly)
     for (size_t first = 0; first < monthly.size(); first += 12) {
         const size_t end = std::min(first + 12, monthly.size());
         ScheduleRow year{static_cast<std::int32_t>(first / 12 + 1), 0, 0, 0, monthly[end - 1].Balance};
+        if (end - first < 12)
+            year.PartialMonths = static_cast<std::int32_t>(end - first);
         for (size_t month = first; month < end; ++month) {
             year.Payment += monthly[month].Payment;
             year.Interest += monthly[month].Interest;

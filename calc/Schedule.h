@@ -63,7 +63,8 @@ struct ScheduleRow {
     std::int64_t Payment = 0;
     std::int64_t Interest = 0;
     std::int64_t Principal = 0;
-    std::int64_t Balance = 0; // what is still owed after the row
+    std::int64_t Balance = 0;       // what is still owed after the row
+    std::int32_t PartialMonths = 0; // a year of fewer than 12 months (a loan paid off within it): their count
 
     bool operator==(const ScheduleRow &) const = default;
 };
@@ -79,7 +80,8 @@ struct ScheduleRow {
 std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate,
                                          std::int32_t months);
 
-// One row per year (Number 1, 2, ...): the sums of its months and the balance after its last month.
+// One row per year (Number 1, 2, ...): the sums of its months and the balance after its last month; a
+// last year of fewer than 12 months carries their count in PartialMonths.
 std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly);
 
 // The sums of the payment, interest and principal columns, in cents.

@@ -2,6 +2,28 @@
 
 #include "Format.h"
 
+namespace {
+
+std::string TermText(std::int32_t years)
+{
+    return std::to_string(years) + (years == 1 ? " year" : " years");
+}
+
+// A count with the locale's thousands separator between groups of three digits.
+std::string GroupedCount(std::size_t count, const LocaleValues &locale)
+{
+    const std::string digits = std::to_string(count);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += locale.ThousandSeparator;
+        text += digits[i];
+    }
+    return text;
+}
+
+} // namespace
+
 std::string CentsText(std::int64_t cents, const LocaleValues &locale)
 {
     return FormatCurrencyCents(cents, locale);
@@ -20,6 +42,9 @@ std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleVal
 {
     switch (column) {
     case 0:
+        if (row.PartialMonths > 0)
+            return std::to_string(row.Number) + " (" + std::to_string(row.PartialMonths) +
+                   (row.PartialMonths == 1 ? " month)" : " months)");
         return std::to_string(row.Number);
     case 1:
         return CentsText(row.Payment, locale);
@@ -37,10 +62,24 @@ std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const
     return {
         {"Loan", schedule.LoanText},
         {"Rate", schedule.RateText},
-        {"Term", std::to_string(schedule.Years) + (schedule.Years == 1 ? " year" : " years")},
+        {"Term", TermText(schedule.Years)},
         {"Monthly payment", CentsText(schedule.PaymentCents, locale)},
         {"Number of payments", std::to_string(schedule.Monthly.size())},
     };
+}
+
+std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale)
+{
+    const std::size_t payments = schedule.Monthly.size();
+    if (payments >= static_cast<std::size_t>(schedule.Years) * 12)
+        return std::nullopt;
+    return "Paid off after " + GroupedCount(payments, locale) + (payments == 1 ? " payment" : " payments");
+}
+
+std::string ScheduleTitle(const PaymentSchedule &schedule)
+{
+    return "Payment Schedule - " + schedule.LoanText + " at " + schedule.RateText + " over " +
+           TermText(schedule.Years);
 }
 
 std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow> &rows,

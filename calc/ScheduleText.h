@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,8 @@ inline constexpr int ScheduleColumnCount = 5;
 // The column headings: number, payment, interest, principal, balance.
 const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view);
 
-// Column 0..4 of a row: its number, then its money columns in the currency layout.
+// Column 0..4 of a row: its number, then its money columns in the currency layout. A partial year's
+// number says how many months it holds: "30 (11 months)".
 std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleValues &locale);
 
 // A caption and its value, such as "Total interest" and "$183,212.95".
@@ -39,6 +41,11 @@ struct ScheduleFigure {
 
 // Loan, rate and term as the chart shows them, the monthly payment and the number of payments.
 std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const LocaleValues &locale);
+// "Paid off after 11,982 payments" (grouped as the locale groups) for a loan whose schedule ends
+// before its term's last month; nothing for one that runs its whole term.
+std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale);
+// What tells one schedule's windows apart: "Payment Schedule - $100,000.00 at 8.75% over 30 years".
+std::string ScheduleTitle(const PaymentSchedule &schedule);
 // The totals of the rows shown: all payments and all interest.
 std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow> &rows,
                                                   const LocaleValues &locale);

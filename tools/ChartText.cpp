@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,8 @@ void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, Sc
 {
     const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
     WriteFigureLines(out, ScheduleTerms(schedule, locale));
+    if (const std::optional<std::string> paidOff = PaidOffNote(schedule, locale))
+        out << *paidOff << '\n';
     out << '\n';
     // Row 0 holds the headings, row r the schedule's row r - 1.
     WriteAlignedTable(out, rows.size() + 1, [&](size_t row) {

@@ -20,7 +20,8 @@ void WriteAlignedChart(std::ostream &out, const PaymentChart &chart);
 void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
                       const LocaleValues &locale);
 
-// The schedule for reading: its terms a line each, the rows of `view` as an aligned table under
-// their headings, then the totals of those rows.
+// The schedule for reading: its terms a line each and, for a loan paid off before its term, a line
+// that says so; the rows of `view` as an aligned table under their headings, then the totals of
+// those rows.
 void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
                           const LocaleValues &locale);

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -37,7 +38,7 @@ QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figur
 }
 
 // The columns share the view's width, none narrower than the widest heading or text of the first
-// row, which holds the largest balance.
+// row, which holds the largest balance; the view is never narrower than they are together.
 void SizeColumns(QTableView &view, const TScheduleModel &model)
 {
     const QFontMetrics metrics(view.font());
@@ -50,6 +51,8 @@ void SizeColumns(QTableView &view, const TScheduleModel &model)
             width = std::max(width, metrics.horizontalAdvance(model.index(0, column).data().toString()));
     }
     view.horizontalHeader()->setMinimumSectionSize(width + CellPadding);
+    view.setMinimumWidth(ScheduleColumnCount * (width + CellPadding) +
+                         view.verticalScrollBar()->sizeHint().width() + 2 * view.frameWidth());
 }
 
 } // namespace
@@ -60,7 +63,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
       m_reportPrinter(std::move(reportPrinter))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Payment Schedule"));
+    setWindowTitle(QString::fromStdString(ScheduleTitle(m_model.Schedule())));
     resize(ClientSize);
     SetClassBackground(*this, clSilver);
     auto *dock = new QVBoxLayout(this);
@@ -91,6 +94,11 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         c.TermValues << Figure(figures, static_cast<int>(i % 3), static_cast<int>(i / 3), terms[i]);
     for (const ScheduleFigure &total : ScheduleTotalsFigures(m_model.Rows(), locale))
         c.TotalValues << Figure(figures, 2 + c.TotalValues.size(), 1, total);
+    if (const std::optional<std::string> note = PaidOffNote(m_model.Schedule(), locale)) {
+        c.lblPaidOff = new QLabel(QString::fromStdString(*note));
+        c.lblPaidOff->setFont(Arial(11, TFontStyle::Bold));
+        figures->addWidget(c.lblPaidOff, 3, 0, 1, 2, Qt::AlignLeft);
+    }
     figures->setColumnStretch(4, 1);
 
     c.grdSchedule = new QTableView(this);

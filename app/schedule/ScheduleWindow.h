@@ -20,13 +20,15 @@ struct TScheduleControls {
     TFlatButton *btnClose = nullptr;
     QCheckBox *chkByYear = nullptr;
     TBevelPanel *pnlFigures = nullptr;
-    QList<QLabel *> TermValues;  // loan, rate, term, monthly payment, number of payments
-    QList<QLabel *> TotalValues; // total of payments, total interest
+    QList<QLabel *> TermValues;   // loan, rate, term, monthly payment, number of payments
+    QList<QLabel *> TotalValues;  // total of payments, total interest
+    QLabel *lblPaidOff = nullptr; // the note of a loan paid off before its term; none otherwise
     QTableView *grdSchedule = nullptr;
 };
 
 // "Payment Schedule": the terms and totals of one chart cell's loan above its schedule, a month or a
-// year a row. Not modal, so several can stand side by side; it deletes itself when closed. Escape
+// year a row, titled with the loan, rate and term. Not modal, so several can stand side by side; it
+// deletes itself when closed. Escape
 // and the Close button close it; Ctrl+C copies the rows shown; Print Preview (its button and
 // Ctrl+P) prints them. Every handler runs guarded.
 class TfrmSchedule : public QWidget {

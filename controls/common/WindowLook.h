@@ -29,3 +29,15 @@ QPoint CentredIn(const QRect &area, QSize size, bool clampToArea = false);
 // Moves a top-level window so that its outer frame stands centred on its screen (the primary screen
 // while it has none), clamped to the screen's top-left corner; nothing without a screen.
 void CentreOnScreen(QWidget &window);
+
+// The outer frame for a window of outer `size` beside `owner` (an outer frame) in `area`, the
+// `cascade`-th such window (from 0), wholly inside the area as far as its size allows and clear of
+// the owner where the area has room: right of the owner, else left of it, at its full size; else on
+// the roomier side, narrowed but not below `minimumSize`; else below or above it, whichever has more
+// room, as high as that room; only where none of these fits does it cover part of the owner. Each
+// later one stands a step further away from the owner and along it, the ninth at the first's place.
+QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade);
+
+// Places a top-level window, not yet shown, as BesideWindow says beside `owner`, a shown window whose
+// frame tells how wide the window manager's frames are, on the available area of the owner's screen.
+void PlaceBeside(QWidget &window, const QWidget &owner, int cascade);

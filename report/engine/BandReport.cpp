@@ -42,6 +42,7 @@ void TBandReport::CreateReport()
     m_printer.BeginDocument();
     if (m_printer.PrinterState() != TRPPrinterState::Building)
         return;
+    std::vector<TRPPageCountText> pageCountTexts;
     try {
         m_printer.SetDocumentTitle(m_reportTitle);
         SendOrientation();
@@ -60,13 +61,16 @@ void TBandReport::CreateReport()
                                 .PageFrame = m_pageFrame,
                                 .ShowProgress = m_showProgress,
                                 .TitleBeforeHeader = m_titleBeforeHeader};
-        TRPReportRun(setup, pixelsPerInch, scaleFactor, m_printer.PageWidth(), m_printer.PageHeight())
-            .Generate();
+        pageCountTexts =
+            TRPReportRun(setup, pixelsPerInch, scaleFactor, m_printer.PageWidth(), m_printer.PageHeight())
+                .Generate();
     } catch (...) {
         m_printer.AbandonDocument();
         throw;
     }
     m_printer.EndDocument();
+    for (const TRPPageCountText &text : pageCountTexts)
+        m_printer.SetRecordedText(text.Page, text.Operation, text.Text(m_printer.PageCount()));
     if (m_paperSize != TRPPaperSize::rppDefault)
         m_printer.SetPaperSize(TRPPaperSize::rppDefault);
 }

@@ -15,8 +15,9 @@ enum class TPrinterOrientation { poPortrait, poLandscape };
 
 // The report component of a report form: paginates the form's bands into pages recorded by a
 // report printer. It asks its handlers for data record by record, places the bands one below the
-// other in design pixels, starts a new page when a band no longer fits above the page footer, and
-// records every page at four page units per design pixel.
+// other in design pixels, starts a new page when a band no longer fits above the page footer (a
+// summary that would stand alone takes the last record over with it), and records every page at four
+// page units per design pixel.
 //
 // Its handlers (TRPReportEvents) run on the caller's thread with the report as the sender, inside
 // the run, with no event loop turning meanwhile; a failure they raise propagates to the caller of

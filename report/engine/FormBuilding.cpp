@@ -3,11 +3,39 @@
 #include "Rounding.h"
 #include "common/ColorNames.h"
 
+#include <QFontMetricsF>
+#include <QImage>
+
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
 {
     QFont font = Arial(pixels, style);
     font.setPointSize(RoundHalfEven(pixels * 72.0L / DesignPixelsPerInch));
     return {font, color};
+}
+
+namespace {
+QFontMetricsF PageMetrics(const TRPFont &font)
+{
+    static const QImage page = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780); // 96 pixels per inch
+        image.setDotsPerMeterY(3780);
+        return image;
+    }();
+    QFont pageFont = font.Font;
+    pageFont.setPointSize(font.Font.pointSize() * 4);
+    return QFontMetricsF(pageFont, &page);
+}
+} // namespace
+
+qreal PrintedWidth(const QString &text, const TRPFont &font)
+{
+    return PageMetrics(font).horizontalAdvance(text) / 4;
+}
+
+qreal PrintedLineHeight(const TRPFont &font)
+{
+    return PageMetrics(font).height() / 4;
 }
 
 void Place(TRPCustomControl *control, int left, int top, int width, int height)
@@ -34,11 +62,12 @@ TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const Q
     return label;
 }
 
-void Rule(TRPBand *band, int left, int top, int width)
+TRPShape *Rule(TRPBand *band, int left, int top, int width)
 {
     auto *shape = band->Create<TRPShape>();
     Place(shape, left, top, width, 4);
     shape->SetShape(TRPShapeType::rpsHorLine);
+    return shape;
 }
 
 TRPBand *Band(TReportForm &form, TBandType type, int height)

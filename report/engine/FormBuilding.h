@@ -14,6 +14,12 @@
 // Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
 
+// The advance of a text and the height of a line as a label in `font` prints them, in design pixels:
+// measured at 96 pixels per inch and four times the size, as the page records them, whatever the
+// screen. Needs the application's fonts (a QGuiApplication).
+qreal PrintedWidth(const QString &text, const TRPFont &font);
+qreal PrintedLineHeight(const TRPFont &font);
+
 void Place(TRPCustomControl *control, int left, int top, int width, int height);
 
 // An auto-sized, left-justified label in the band's font, or in `font`.
@@ -22,7 +28,7 @@ TRPLabel *Label(TRPBand *band, int left, int top, int width, int height, const Q
                 const TRPFont &font);
 
 // A rule along the top of a `width` x 4 line shape with the default pen.
-void Rule(TRPBand *band, int left, int top, int width = 735);
+TRPShape *Rule(TRPBand *band, int left, int top, int width = 735);
 
 // A white band of the type and height, without frame edges.
 TRPBand *Band(TReportForm &form, TBandType type, int height);

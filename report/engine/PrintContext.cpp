@@ -20,6 +20,11 @@ std::tm TRPPrintContext::LocalNow() const
     return local;
 }
 
+void TRPPrintContext::CountPagesInLastText(const QString &before, const QString &after) const
+{
+    m_pageCountTexts.push_back({m_pageNumber, m_canvas.Page().Operations().size() - 1, before, after});
+}
+
 QPen PagePen(const QPen &designPen)
 {
     QPen pen = designPen;

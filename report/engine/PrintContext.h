@@ -4,19 +4,35 @@
 #include "engine/RPComponent.h"
 #include "printer/PageCanvas.h"
 
+#include <QString>
 #include <ctime>
+#include <vector>
 
 // A pen of a width in design pixels as the page draws it, in page units.
 QPen PagePen(const QPen &designPen);
 // A line from `from` to `to`; the canvas's pen position ends at `to`.
 void DrawLine(PageCanvas &canvas, QPoint from, QPoint to);
 
+// A recorded text that shows the document's page count, which is known only once the document ends:
+// then it becomes Before, the count and After.
+struct TRPPageCountText {
+    int Page = 0;         // 1-based
+    size_t Operation = 0; // the text's index among the page's operations
+    QString Before;
+    QString After;
+
+    QString Text(int pageCount) const { return Before + QString::number(pageCount) + After; }
+};
+
 // What the controls of a printing band draw with: the canvas of the page being recorded, the mapping
 // from design pixels to page units and the facts of the run.
 class TRPPrintContext {
 public:
-    TRPPrintContext(PageCanvas &canvas, Real6 scaleFactor, int pageNumber, const TRPClock &clock)
-        : m_canvas(canvas), m_scaleFactor(scaleFactor), m_pageNumber(pageNumber), m_clock(clock)
+    // `pageCountTexts` collects the run's texts that show the page count.
+    TRPPrintContext(PageCanvas &canvas, Real6 scaleFactor, int pageNumber, const TRPClock &clock,
+                    std::vector<TRPPageCountText> &pageCountTexts)
+        : m_canvas(canvas), m_scaleFactor(scaleFactor), m_pageNumber(pageNumber), m_clock(clock),
+          m_pageCountTexts(pageCountTexts)
     {
     }
 
@@ -31,10 +47,13 @@ public:
     int PageNumber() const { return m_pageNumber; }
     // The clock's time in the process's time zone.
     std::tm LocalNow() const;
+    // The text recorded last on the page shows the page count: `before`, the count and `after`.
+    void CountPagesInLastText(const QString &before, const QString &after) const;
 
 private:
     PageCanvas &m_canvas;
     Real6 m_scaleFactor;
     int m_pageNumber;
     const TRPClock &m_clock;
+    std::vector<TRPPageCountText> &m_pageCountTexts;
 };

@@ -23,17 +23,20 @@ void TRPCustomLabel::SetFont(const TRPFont &font)
     m_parentFont = false;
 }
 
-void TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const
+QString TrailingBlank(TAlignment alignment)
+{
+    return alignment == TAlignment::taRightJustify ? QStringLiteral(" ") : QString();
+}
+
+bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const
 {
     const int left = x + m_left;
     const int right = left + m_width;
     const int top = y + m_top;
     const int bottom = top + m_height;
-    // A right-justified text keeps a blank's distance from the right edge.
-    if (m_alignment == TAlignment::taRightJustify)
-        caption += QLatin1Char(' ');
+    caption += TrailingBlank(m_alignment);
     if (caption.isEmpty())
-        return;
+        return false;
 
     PageCanvas &canvas = context.Canvas();
     QFont pageFont = Font().Font;
@@ -52,6 +55,7 @@ void TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
         canvas.TextOut(origin, caption, alignment);
     else
         canvas.TextRect(rect, origin, caption, alignment);
+    return true;
 }
 
 void TRPLabel::PrintAt(const TRPPrintContext &context, int x, int y)
@@ -66,6 +70,8 @@ TRPSysData::TRPSysData(const ParentFontSource &band) : TRPCustomLabel(band)
 
 void TRPSysData::PrintAt(const TRPPrintContext &context, int x, int y)
 {
+    const QString page = QString::number(context.PageNumber());
+    const QString ofCount = page + QStringLiteral(" of ");
     QString value;
     switch (m_data) {
     case TRPSysDataType::rpsTime:
@@ -78,10 +84,15 @@ void TRPSysData::PrintAt(const TRPPrintContext &context, int x, int y)
         value = DateTimeText(context.LocalNow());
         break;
     case TRPSysDataType::rpsPageNumber:
-        value = QString::number(context.PageNumber());
+        value = page;
+        break;
+    case TRPSysDataType::rpsPageOfCount:
+        // The count is known once the document ends; until then the text counts the pages so far.
+        value = ofCount + page;
         break;
     }
-    PrintCaption(context, x, y, m_text + value);
+    if (PrintCaption(context, x, y, m_text + value) && m_data == TRPSysDataType::rpsPageOfCount)
+        context.CountPagesInLastText(m_text + ofCount, TrailingBlank(Alignment()));
 }
 
 TRPShape::TRPShape(const ParentFontSource &band) : TRPCustomControl(band)

@@ -9,6 +9,10 @@
 
 class TRPPrintContext;
 
+// What a label prints after its caption: a blank when right-justified, which keeps the text that far
+// from the right edge; else nothing.
+QString TrailingBlank(TAlignment alignment);
+
 // A control that prints on a band. Positions and sizes are design pixels relative to the band.
 class TRPCustomControl : public TRPComponent {
 public:
@@ -69,9 +73,9 @@ public:
     void SetTransparent(bool transparent) { m_transparent = transparent; }
 
 protected:
-    // Prints `caption` in the label's rectangle for its band at (x, y); an empty caption prints
-    // nothing at all, not even the fill.
-    void PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const;
+    // Prints `caption` and its TrailingBlank in the label's rectangle for its band at (x, y); answers
+    // whether it printed. An empty caption prints nothing at all, not even the fill.
+    bool PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const;
 
 private:
     TAlignment m_alignment = TAlignment::taLeftJustify;
@@ -97,10 +101,11 @@ private:
 
 // What a system data label prints after its Text.
 enum class TRPSysDataType {
-    rpsTime,       // the current time, short time format
-    rpsDate,       // today, short date format
-    rpsDateTime,   // short date, a space and the long time; date alone at midnight
-    rpsPageNumber, // the page being printed, from 1
+    rpsTime,        // the current time, short time format
+    rpsDate,        // today, short date format
+    rpsDateTime,    // short date, a space and the long time; date alone at midnight
+    rpsPageNumber,  // the page being printed, from 1
+    rpsPageOfCount, // the page being printed and the document's page count: "3 of 12"
 };
 
 // A label that prints a value of the run: its Text followed by the value of its Data kind. Not

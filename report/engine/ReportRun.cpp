@@ -21,7 +21,7 @@ TRPReportRun::TRPReportRun(const TRPRunSetup &setup, int pixelsPerInch, Real6 sc
 {
 }
 
-void TRPReportRun::Generate()
+std::vector<TRPPageCountText> TRPReportRun::Generate()
 {
     m_printer.SetShowProgress(m_setup.ShowProgress);
     m_printer.ClearCancelled();
@@ -35,7 +35,7 @@ void TRPReportRun::Generate()
         m_setup.Events.BeforePrint(&m_setup.Sender, printReport);
     if (!printReport) {
         m_printer.Cancel();
-        return;
+        return {};
     }
     // The form's bands as they are now, in creation order, so that bands of one type print in that order.
     for (const auto &band : m_setup.Form.Bands())
@@ -58,17 +58,21 @@ void TRPReportRun::Generate()
     }
     PrintBands(TBandType::rbColumnHeader);
     DataLoop();
+    KeepLastRecordWithSummary();
     PrintBands(TBandType::rbSummary);
     PrintBands(TBandType::rbPageFooter);
     DrawPageFrame();
     Raise(m_setup.Events.OnEndPage);
     Raise(m_setup.Events.AfterPrint);
+    return std::move(m_pageCountTexts);
 }
 
 void TRPReportRun::DataLoop()
 {
-    for (bool more = Fetch(true); more && !m_printer.Cancelled(); more = Fetch(false))
+    for (bool more = Fetch(true); more && !m_printer.Cancelled(); more = Fetch(false)) {
+        m_lastRecord.Page = 0;
         PrintBands(TBandType::rbDetail);
+    }
 }
 
 bool TRPReportRun::Fetch(bool moreData)
@@ -106,8 +110,10 @@ void TRPReportRun::PrintBand(TRPBand &band)
         break;
     default:
         BreakIfNeeded(band);
-        if (band.BandType() == TBandType::rbDetail)
+        if (band.BandType() == TBandType::rbDetail) {
             m_detailPrinted = true;
+            MarkRecordStart();
+        }
     }
     if (RenderBand(band, m_currentX, m_currentY))
         m_currentY += band.Height();
@@ -135,8 +141,12 @@ void TRPReportRun::BreakIfNeeded(const TRPBand &band)
     // would offer it no more room: then it prints here rather than leave a column of headings alone.
     const bool full =
         m_currentY + band.Height() >= m_pageHeight - m_footerHeight && m_currentY > TopAfterBreak();
-    if (!full && !(band.ForceNewPage() && m_detailPrinted))
-        return;
+    if (full || (band.ForceNewPage() && m_detailPrinted))
+        Break();
+}
+
+void TRPReportRun::Break()
+{
     if (m_currentColumn == m_setup.Columns) {
         m_currentColumn = 1;
         m_currentX = m_setup.LeftMargin.DesignPixels();
@@ -149,6 +159,36 @@ void TRPReportRun::BreakIfNeeded(const TRPBand &band)
         ++m_currentColumn;
     }
     PrintBands(TBandType::rbColumnHeader);
+}
+
+void TRPReportRun::MarkRecordStart()
+{
+    if (m_lastRecord.Page == m_pageNumber && m_lastRecord.Column == m_currentColumn)
+        return;
+    m_lastRecord = {m_pageNumber, m_currentColumn, m_printer.Canvas().Page().Operations().size(), m_currentY};
+}
+
+void TRPReportRun::KeepLastRecordWithSummary()
+{
+    const int summaryHeight = HeightOf(TBandType::rbSummary);
+    const int bottom = m_pageHeight - m_footerHeight;
+    const int recordHeight = m_currentY - m_lastRecord.Top;
+    const bool here = m_lastRecord.Page == m_pageNumber && m_lastRecord.Column == m_currentColumn;
+    // Nothing to do when the summary fits, when the record opens its column (moving it would leave
+    // the headings alone instead) or when the two would not fit together after a break either.
+    if (summaryHeight == 0 || !here || m_currentY + summaryHeight < bottom ||
+        m_lastRecord.Top <= m_columnTop + HeightOf(TBandType::rbColumnHeader) ||
+        TopAfterBreak() + recordHeight + summaryHeight >= bottom)
+        return;
+    PageCanvas &canvas = m_printer.Canvas();
+    const std::vector<PageOperation> record = canvas.TakeOperations(m_lastRecord.Operation);
+    const TRPPrintContext context = Context();
+    const QPoint from(context.Unit(m_currentX), context.Unit(m_lastRecord.Top));
+    m_currentY = m_lastRecord.Top;
+    Break();
+    canvas.AppendMoved(record, QPoint(context.Unit(m_currentX), context.Unit(m_currentY)) - from);
+    m_currentY += recordHeight;
+    m_detailPrinted = true;
 }
 
 void TRPReportRun::StartNewPage()
@@ -211,9 +251,9 @@ void TRPReportRun::DrawFrame(const TRPFrame &frame, const PageRect &rect)
         DrawLine(canvas, topRight, bottomRight);
 }
 
-TRPPrintContext TRPReportRun::Context() const
+TRPPrintContext TRPReportRun::Context()
 {
-    return TRPPrintContext(m_printer.Canvas(), m_scaleFactor, m_pageNumber, m_setup.Clock);
+    return TRPPrintContext(m_printer.Canvas(), m_scaleFactor, m_pageNumber, m_setup.Clock, m_pageCountTexts);
 }
 
 void TRPReportRun::Raise(const std::function<void(TRPComponent *sender)> &handler)

@@ -2,6 +2,7 @@
 
 #include "Real6.h"
 #include "engine/Margin.h"
+#include "engine/PrintContext.h"
 #include "engine/RPBand.h"
 #include "engine/RPFrame.h"
 #include "engine/ReportEvents.h"
@@ -13,7 +14,6 @@
 
 class TReportForm;
 class TRPPrinter;
-class TRPPrintContext;
 
 // What a run reads of its report, by reference: a handler that changes a setting during the run
 // changes it for the rest of the run. The references must outlive the run.
@@ -41,9 +41,10 @@ public:
     TRPReportRun(const TRPRunSetup &setup, int pixelsPerInch, Real6 scaleFactor, int pageWidth,
                  int pageHeight);
 
-    // Prints the report from its BeforePrint to its AfterPrint. A BeforePrint that refuses the run
-    // cancels the printer and prints nothing.
-    void Generate();
+    // Prints the report from its BeforePrint to its AfterPrint and answers the texts that show the
+    // page count, which the document's end completes. A BeforePrint that refuses the run cancels the
+    // printer and prints nothing.
+    std::vector<TRPPageCountText> Generate();
 
 private:
     void DataLoop();
@@ -51,6 +52,13 @@ private:
     void PrintBands(TBandType type);
     void PrintBand(TRPBand &band);
     void BreakIfNeeded(const TRPBand &band);
+    // Goes on in the next column, or on a new page, below the headings.
+    void Break();
+    // Where the detail bands of the record being printed start in the current column.
+    void MarkRecordStart();
+    // When the summary would not fit below the last record, that record moves over with it, so that
+    // the summary never stands alone at the top of a page or column.
+    void KeepLastRecordWithSummary();
     // The enabled bands of a type, their heights added.
     int HeightOf(TBandType type) const;
     // Where a band lands after a break: the next column's top, or a new page's, below the headers.
@@ -59,7 +67,7 @@ private:
     bool RenderBand(TRPBand &band, int x, int y);
     void DrawPageFrame();
     void DrawFrame(const TRPFrame &frame, const PageRect &rect);
-    TRPPrintContext Context() const;
+    TRPPrintContext Context();
     void Raise(const std::function<void(TRPComponent *sender)> &handler);
 
     const TRPRunSetup m_setup;
@@ -78,4 +86,14 @@ private:
     int m_footerHeight = 0;
     int m_pageNumber = 1;
     bool m_detailPrinted = false;
+    std::vector<TRPPageCountText> m_pageCountTexts;
+
+    // Where the last record's detail bands start: page, column, the first of their operations on
+    // the page and their top. Page 0 while a new record has printed nothing yet.
+    struct RecordStart {
+        int Page = 0;
+        int Column = 0;
+        size_t Operation = 0;
+        int Top = 0;
+    } m_lastRecord;
 };

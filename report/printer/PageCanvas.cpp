@@ -45,3 +45,9 @@ void PageCanvas::TextRect(const PageRect &clip, QPoint origin, const QString &te
 {
     m_page.Append(TextOp{origin, text, m_font, m_textColor, alignment, clip});
 }
+
+void PageCanvas::AppendMoved(const std::vector<PageOperation> &operations, QPoint offset)
+{
+    for (const PageOperation &operation : operations)
+        std::visit([this](auto &&moved) { m_page.Append(std::move(moved)); }, Moved(operation, offset));
+}

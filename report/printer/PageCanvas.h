@@ -22,6 +22,10 @@ public:
     // until the next StartPage.
     RecordedPage FinishPage();
     const RecordedPage &Page() const { return m_page; }
+    // The operations recorded on the page from index `first` (of Page().Operations()) on, taken off it.
+    std::vector<PageOperation> TakeOperations(size_t first) { return m_page.TakeFrom(first); }
+    // Records operations taken off a page again, moved by `offset` page units.
+    void AppendMoved(const std::vector<PageOperation> &operations, QPoint offset);
 
     // Pen width in page units. Initially a black solid pen of width 0.
     const QPen &Pen() const { return m_pen; }

@@ -244,3 +244,42 @@ void RecordedPage::Replay(QPainter &painter, const QRectF &target) const
     }
     painter.restore();
 }
+
+std::vector<PageOperation> RecordedPage::TakeFrom(size_t first)
+{
+    const auto from =
+        m_operations.begin() + static_cast<std::ptrdiff_t>(std::min(first, m_operations.size()));
+    std::vector<PageOperation> taken(std::make_move_iterator(from),
+                                     std::make_move_iterator(m_operations.end()));
+    m_operations.erase(from, m_operations.end());
+    return taken;
+}
+
+void RecordedPage::SetText(size_t index, const QString &text)
+{
+    std::get<TextOp>(m_operations.at(index)).Text = text;
+}
+
+PageOperation Moved(PageOperation operation, QPoint offset)
+{
+    const auto move = [offset](PageRect &rect) {
+        rect = {rect.Left + offset.x(), rect.Top + offset.y(), rect.Right + offset.x(),
+                rect.Bottom + offset.y()};
+    };
+    std::visit(
+        [&](auto &op) {
+            using Op = std::decay_t<decltype(op)>;
+            if constexpr (std::is_same_v<Op, LineOp>) {
+                op.From += offset;
+                op.To += offset;
+            } else if constexpr (std::is_same_v<Op, TextOp>) {
+                op.Origin += offset;
+                if (op.Clip)
+                    move(*op.Clip);
+            } else {
+                move(op.Rect);
+            }
+        },
+        operation);
+    return operation;
+}

@@ -71,6 +71,9 @@ struct TextOp {
 
 using PageOperation = std::variant<FillRectOp, RectangleOp, EllipseOp, LineOp, TextOp>;
 
+// The operation moved by `offset` page units, its clip with it.
+PageOperation Moved(PageOperation operation, QPoint offset);
+
 // One recorded page: a display list in page units. A value; the report printer owns the pages.
 class RecordedPage {
 public:
@@ -86,6 +89,13 @@ public:
         m_operations.emplace_back(std::in_place_type<std::decay_t<Operation>>,
                                   std::forward<Operation>(operation));
     }
+
+    // The operations from index `first` on, taken off the page in recording order: a band that moves
+    // to another page.
+    std::vector<PageOperation> TakeFrom(size_t first);
+    // Sets the text of text operation `index`, for a text known only once the document ends (the page
+    // count). Raises std::out_of_range beyond the operations, std::bad_variant_access for no text.
+    void SetText(size_t index, const QString &text);
 
     // Draws the page stretched to target (in the painter's coordinates), whatever the device: the same
     // page looks the same on the screen at any zoom, on a printer and in a PDF file. Coordinates are

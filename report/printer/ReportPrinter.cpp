@@ -158,6 +158,12 @@ const RecordedPage *TRPPrinter::CurrentPageImage() const
     return m_state == TRPPrinterState::Finished ? &m_pages[m_currentPage - 1] : nullptr;
 }
 
+void TRPPrinter::SetRecordedText(int n, size_t operation, const QString &text)
+{
+    if (m_state == TRPPrinterState::Finished && n >= 1 && n <= m_pageCount)
+        m_pages[static_cast<size_t>(n - 1)].SetText(operation, text);
+}
+
 std::unique_ptr<TRPProgressForm> TRPPrinter::CreateProgressForm(const QString &text, int maximum)
 {
     auto form = std::make_unique<TRPProgressForm>(m_progressTitle);

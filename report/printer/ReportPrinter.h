@@ -76,6 +76,9 @@ public:
     const RecordedPage *CurrentPageImage() const;
     // The completed pages, page 1 first.
     const std::vector<RecordedPage> &Pages() const { return m_pages; }
+    // Only while Finished and 1 <= n <= PageCount: sets the text of text operation `operation` of
+    // page n, for a text known only once the document ends, such as the page count.
+    void SetRecordedText(int n, size_t operation, const QString &text);
 
     const QString &PreviewTitle() const { return m_previewTitle; }
     void SetPreviewTitle(const QString &title) { m_previewTitle = title; }

@@ -3,37 +3,39 @@
 #include "common/ColorNames.h"
 #include "engine/FormBuilding.h"
 #include "engine/PaperColors.h"
+#include "printer/ReportPrinter.h"
 
 namespace {
 
-// The table's five columns: left edge and width, the number centred, money flush right.
-struct ColumnPlace {
-    int Left;
-    int Width;
-    TAlignment Alignment;
-};
-constexpr std::array<ColumnPlace, ScheduleColumnCount> Columns{{{15, 60, TAlignment::taCenter},
-                                                                {85, 160, TAlignment::taRightJustify},
-                                                                {255, 160, TAlignment::taRightJustify},
-                                                                {425, 160, TAlignment::taRightJustify},
-                                                                {595, 155, TAlignment::taRightJustify}}};
+constexpr int LineSpacing = 20; // of the terms and of the summary's lines
+constexpr int FooterTextPixels = 11;
 
-// A row of five labels in the table's columns, not auto-sized, so each is clipped to its column.
+QString Text(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+// A label for each column of the table, aligned as its column; placed by PlaceInColumns.
 std::array<TRPLabel *, ScheduleColumnCount>
-ColumnLabels(TRPBand *band, int top, int height, const std::array<QString, ScheduleColumnCount> &captions)
+ColumnLabels(TRPBand *band, const std::array<QString, ScheduleColumnCount> &captions)
 {
     std::array<TRPLabel *, ScheduleColumnCount> labels{};
-    for (size_t c = 0; c < Columns.size(); ++c) {
-        labels[c] = Label(band, Columns[c].Left, top, Columns[c].Width, height, captions[c]);
-        labels[c]->SetAlignment(Columns[c].Alignment);
+    for (size_t c = 0; c < labels.size(); ++c) {
+        labels[c] = Label(band, 0, 0, 0, 0, captions[c]);
+        labels[c]->SetAlignment(ScheduleColumnAlignment(static_cast<int>(c)));
         labels[c]->SetAutoSize(false);
     }
     return labels;
 }
 
-QString Text(const std::string &text)
+// A row of the table, each label clipped to its column.
+void PlaceInColumns(const std::array<TRPLabel *, ScheduleColumnCount> &labels, const ScheduleLayout &layout,
+                    int top, int height, const TRPFont &font)
 {
-    return QString::fromStdString(text);
+    for (size_t c = 0; c < labels.size(); ++c) {
+        Place(labels[c], layout.Columns[c].Left, top, layout.Columns[c].Width, height);
+        labels[c]->SetFont(font);
+    }
 }
 
 } // namespace
@@ -50,6 +52,12 @@ TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, con
     CreatePageFooter();
 }
 
+TRPShape *TRPSchedule::NewRule(TRPBand *band, int top)
+{
+    m_rules.push_back(Rule(band, 0, top));
+    return m_rules.back();
+}
+
 void TRPSchedule::CreateTitle()
 {
     TRPBand *title = Band(*this, TBandType::rbTitle, 56);
@@ -58,68 +66,113 @@ void TRPSchedule::CreateTitle()
 
 void TRPSchedule::CreatePageHeader()
 {
-    TRPBand *pageHeader = Band(*this, TBandType::rbPageHeader, 76);
-    const TRPFont value = ReportArial(13, TFontStyle::Bold, clBlack);
-    Rule(pageHeader, 15, 3);
-    // The loan, rate and term as the chart shows them, a caption and its value each.
-    const std::vector<ScheduleFigure> terms = ScheduleTerms(m_schedule, m_locale);
-    for (size_t i = 0; i < 3; ++i) {
-        const int left = 15 + 250 * static_cast<int>(i);
-        Label(pageHeader, left, 14, 60, 16, Text(terms[i].Caption + ":"));
-        Label(pageHeader, left + 50, 14, 180, 16, Text(terms[i].Value), value);
+    m_pageHeader = Band(*this, TBandType::rbPageHeader, 0);
+    NewRule(m_pageHeader, 3);
+    // The loan's terms as the window shows them, a caption and its value each.
+    for (const ScheduleFigure &term : ScheduleTerms(m_schedule, m_locale)) {
+        m_terms.push_back({Label(m_pageHeader, 0, 0, 0, 16, Text(term.Caption + ":")),
+                           Label(m_pageHeader, 0, 0, 0, 16, Text(term.Value))});
     }
     std::array<QString, ScheduleColumnCount> headings;
     for (size_t c = 0; c < headings.size(); ++c)
         headings[c] = QString::fromLatin1(ScheduleHeadings(m_view)[c]);
-    for (TRPLabel *heading : ColumnLabels(pageHeader, 46, 16, headings))
-        heading->SetFont(value);
-    Rule(pageHeader, 15, 68);
+    m_headings = ColumnLabels(m_pageHeader, headings);
+    m_headingsRule = NewRule(m_pageHeader, 0);
 }
 
 void TRPSchedule::CreateDetail()
 {
-    TRPBand *detail = Band(*this, TBandType::rbDetail, 18);
-    detail->SetFont(ReportArial(12, TFontStyle::Regular, clBlack));
-    lblColumn = ColumnLabels(detail, 1, 15, {});
+    m_detail = Band(*this, TBandType::rbDetail, 0);
+    lblColumn = ColumnLabels(m_detail, {});
 }
 
 void TRPSchedule::CreateSummary()
 {
-    TRPBand *summary = Band(*this, TBandType::rbSummary, 60);
-    const TRPFont value = ReportArial(13, TFontStyle::Bold, clBlack);
-    Rule(summary, 15, 4);
-    const std::vector<ScheduleFigure> totals = ScheduleTotalsFigures(RowsOf(m_schedule, m_view), m_locale);
-    for (size_t i = 0; i < totals.size(); ++i) {
-        const int top = 14 + 20 * static_cast<int>(i);
-        Label(summary, 425, top, 150, 16, Text(totals[i].Caption + ":"));
-        TRPLabel *amount = Label(summary, 595, top, 155, 16, Text(totals[i].Value), value);
-        amount->SetAlignment(TAlignment::taRightJustify);
-        amount->SetAutoSize(false);
+    m_summary = Band(*this, TBandType::rbSummary, 0);
+    NewRule(m_summary, 4);
+    if (const std::optional<std::string> note = PaidOffNote(m_schedule, m_locale))
+        m_paidOff = Label(m_summary, 0, 0, 0, 0, Text(*note));
+    for (const ScheduleFigure &total : ScheduleTotalsFigures(RowsOf(m_schedule, m_view), m_locale)) {
+        FigureLabels labels{Label(m_summary, 0, 0, 0, 0, Text(total.Caption + ":")),
+                            Label(m_summary, 0, 0, 0, 0, Text(total.Value))};
+        for (TRPLabel *label : {labels.Caption, labels.Value}) {
+            label->SetAlignment(TAlignment::taRightJustify);
+            label->SetAutoSize(false);
+        }
+        m_totals.push_back(labels);
     }
 }
 
 void TRPSchedule::CreatePageFooter()
 {
     TRPBand *pageFooter = Band(*this, TBandType::rbPageFooter, 34);
-    const TRPFont small = ReportArial(11, TFontStyle::Regular, clWindowText);
-    Rule(pageFooter, 15, 2);
-    auto *page = pageFooter->Create<TRPSysData>();
-    Place(page, 15, 12, 100, 14);
-    page->SetData(TRPSysDataType::rpsPageNumber);
-    page->SetText(QStringLiteral("Page "));
-    page->SetAutoSize(true);
-    page->SetFont(small);
-    auto *printed = pageFooter->Create<TRPSysData>();
-    Place(printed, 550, 12, 200, 14);
-    printed->SetData(TRPSysDataType::rpsDate);
-    printed->SetText(QStringLiteral("Printed "));
-    printed->SetAlignment(TAlignment::taRightJustify);
-    printed->SetFont(small);
+    const TRPFont small = ReportArial(FooterTextPixels, TFontStyle::Regular, clWindowText);
+    NewRule(pageFooter, 2);
+    m_pageNumber = pageFooter->Create<TRPSysData>();
+    m_pageNumber->SetData(TRPSysDataType::rpsPageOfCount);
+    m_pageNumber->SetText(QStringLiteral("Page "));
+    m_pageNumber->SetAutoSize(true);
+    m_pageNumber->SetFont(small);
+    m_printed = pageFooter->Create<TRPSysData>();
+    m_printed->SetData(TRPSysDataType::rpsDate);
+    m_printed->SetText(QStringLiteral("Printed "));
+    m_printed->SetAlignment(TAlignment::taRightJustify);
+    m_printed->SetFont(small);
+}
+
+void TRPSchedule::Arrange(const ScheduleLayout &layout)
+{
+    const int width = layout.Right - layout.Left;
+    for (TRPShape *rule : m_rules) {
+        rule->SetLeft(layout.Left);
+        rule->SetWidth(width);
+    }
+
+    // The header: the terms' lines, the column headings, a rule below them.
+    for (size_t i = 0; i < m_terms.size(); ++i) {
+        const ScheduleTermPlace &place = layout.Terms[i];
+        const int top = 14 + LineSpacing * place.Line;
+        m_terms[i].Caption->SetLeft(place.CaptionLeft);
+        m_terms[i].Value->SetLeft(place.ValueLeft);
+        m_terms[i].Caption->SetTop(top);
+        m_terms[i].Value->SetTop(top);
+        m_terms[i].Caption->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Regular));
+        m_terms[i].Value->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Bold));
+    }
+    const int headingsTop = 14 + LineSpacing * layout.TermLines + 12;
+    PlaceInColumns(m_headings, layout, headingsTop, layout.HeadingHeight,
+                   layout.HeadingFont(TFontStyle::Bold));
+    m_headingsRule->SetTop(headingsTop + layout.HeadingHeight + 6);
+    m_pageHeader->SetHeight(headingsTop + layout.HeadingHeight + 14);
+
+    PlaceInColumns(lblColumn, layout, 1, layout.CellHeight, layout.RowFont());
+    m_detail->SetHeight(layout.RowHeight);
+
+    // The summary: the note, then the totals' captions, each flush right beside its amount.
+    int top = 14;
+    if (m_paidOff) {
+        Place(m_paidOff, layout.Left, top, width, layout.HeadingHeight);
+        m_paidOff->SetFont(layout.HeadingFont(TFontStyle::Regular));
+        top += LineSpacing;
+    }
+    for (const FigureLabels &total : m_totals) {
+        Place(total.Caption, layout.Left, top, layout.TotalAmounts.Left - layout.Left, layout.HeadingHeight);
+        total.Caption->SetFont(layout.HeadingFont(TFontStyle::Regular));
+        Place(total.Value, layout.TotalAmounts.Left, top, layout.TotalAmounts.Width, layout.HeadingHeight);
+        total.Value->SetFont(layout.HeadingFont(TFontStyle::Bold));
+        top += LineSpacing;
+    }
+    m_summary->SetHeight(top + 6);
+
+    // The footer: the page at the left, the date flush right in the right half.
+    Place(m_pageNumber, layout.Left, 12, width / 2, 14);
+    Place(m_printed, layout.Left + width / 2, 12, width - width / 2, 14);
 }
 
 void TRPSchedule::RepBeforePrint(TRPComponent *, bool &)
 {
     m_row = 0;
+    Arrange(LayOutSchedule(m_rep.Printer().PageWidth(), m_schedule, m_view, m_locale));
 }
 
 void TRPSchedule::RepNeedData(TRPComponent *, bool &moreData)

@@ -17,7 +17,7 @@ namespace {
 
 const LocaleValues Dollars{"$", 0, 0, ",", "."};
 
-// 1,200.00 at 12 % (1 % a month) repaid by 100.00 a month over two years.
+// 1,200.00 at 12 % (1 % a month) over two years, repaid by 100.00 a month in 13 months.
 PaymentSchedule TwoYearSchedule()
 {
     return MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
@@ -58,7 +58,9 @@ protected:
 
 TEST_F(ScheduleWindowTest, ShowsTheTermsTheTotalsAndAMonthARow)
 {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Payment Schedule"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Payment Schedule - $1,200.00 at 12% over 2 years"));
+    ASSERT_NE(c().lblPaidOff, nullptr);
+    EXPECT_EQ(c().lblPaidOff->text(), QStringLiteral("Paid off after 13 payments"));
     EXPECT_EQ(Texts(c().TermValues), (QStringList{"$1,200.00", "12%", "2 years", "$100.00",
                                                   QString::number(window->Model().Rows().size())}));
     const ScheduleTotals totals = TotalsOf(window->Model().Rows());
@@ -77,6 +79,7 @@ TEST_F(ScheduleWindowTest, ByYearShowsAYearARowWithTheSameTotals)
     EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(),
               QStringLiteral("Total paid"));
     EXPECT_EQ(Shown(0, 1), QStringLiteral("$1,200.00"));
+    EXPECT_EQ(Shown(1, 0), QStringLiteral("2 (1 month)"));
     EXPECT_EQ(Texts(c().TotalValues), monthlyTotals);
 }
 
@@ -118,7 +121,7 @@ protected:
     QList<TfrmSchedule *> Schedules() const { return window->findChildren<TfrmSchedule *>(); }
 };
 
-TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesSideBySide)
+TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesBesideTheChartTitledApart)
 {
     DoubleClickCell(4, 6);
     ASSERT_EQ(Schedules().size(), 1);
@@ -128,6 +131,19 @@ TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesSideBySide)
     DoubleClickCell(1, 1);
     ASSERT_EQ(Schedules().size(), 2);
     EXPECT_TRUE(messages.isEmpty());
+
+    EXPECT_EQ(Schedules()[0]->windowTitle(),
+              QStringLiteral("Payment Schedule - $100,000.00 at 8.75% over 30 years"));
+    EXPECT_EQ(Schedules()[1]->windowTitle(),
+              QStringLiteral("Payment Schedule - $95,000.00 at 8% over 30 years"));
+    const QRect chart(c().grdPayment->mapToGlobal(QPoint(0, 0)), c().grdPayment->size());
+    const QRect screen = window->screen()->availableGeometry();
+    for (const TfrmSchedule *schedule : Schedules()) {
+        const QRect frame = schedule->frameGeometry();
+        EXPECT_FALSE(frame.intersects(chart)) << "over the chart";
+        EXPECT_TRUE(screen.contains(frame)) << "off the screen";
+    }
+    EXPECT_NE(Schedules()[0]->frameGeometry().topLeft(), Schedules()[1]->frameGeometry().topLeft());
 }
 
 TEST_F(ChartScheduleTest, AClosedScheduleLeavesNothingBehind)

@@ -142,8 +142,25 @@ TEST(YearlyRows, SumTheirMonthsAndKeepTheYearEndBalance)
     const std::vector<ScheduleRow> monthly = MonthlySchedule(130000, 10000, {0, 1}, 13 * 12);
     ASSERT_EQ(monthly.size(), 13u);
     const std::vector<ScheduleRow> years = YearlyRows(monthly);
-    EXPECT_EQ(years, (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0}}));
+    // The second year holds one month only, and says so.
+    EXPECT_EQ(years, (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0, 1}}));
     EXPECT_EQ(TotalsOf(years), TotalsOf(monthly));
+    EXPECT_EQ(ScheduleCellText(years[0], 0, Dollars), "1");
+    EXPECT_EQ(ScheduleCellText(years[1], 0, Dollars), "2 (1 month)");
+    EXPECT_EQ(ScheduleCellText(YearlyRows(MonthlySchedule(1000, 100, {0, 1}, 24))[0], 0, Dollars),
+              "1 (10 months)");
+}
+
+TEST(PaidOffNote, TellsALoanPaidOffBeforeItsTermInTheLocalesGrouping)
+{
+    // With no interest, 100.00 a month pays 11,982.00 off in 11,982 of the 999 years' 11,988 months.
+    const PaymentSchedule longTerm = MakePaymentSchedule("", "", 999, 1198200, 100, {0, 1});
+    EXPECT_EQ(PaidOffNote(longTerm, Dollars), "Paid off after 11,982 payments");
+    EXPECT_EQ(PaidOffNote(longTerm, {"kr", 3, 8, ".", ","}), "Paid off after 11.982 payments");
+    EXPECT_EQ(PaidOffNote(MakePaymentSchedule("", "", 1, 10000, 20000, {0, 1}), Dollars),
+              "Paid off after 1 payment");
+    EXPECT_EQ(PaidOffNote(MakePaymentSchedule("", "", 1, 120000, 10000, {0, 1}), Dollars), std::nullopt)
+        << "paid off with the term's last payment";
 }
 
 struct RateCase {
@@ -221,6 +238,7 @@ TEST(ScheduleOfCell, TakesTheValuesOfTheHeadingsThePaymentAndTheTerm)
                                                                              {"Term", "30 years"},
                                                                              {"Monthly payment", "$786.70"},
                                                                              {"Number of payments", "360"}}));
+    EXPECT_EQ(ScheduleTitle(schedule), "Payment Schedule - $100,000.00 at 8.75% over 30 years");
     const std::string tsv = ScheduleTsv(schedule.Yearly, ScheduleView::Yearly, Dollars);
     EXPECT_TRUE(tsv.starts_with("Year\tTotal paid\tInterest\tPrincipal\tBalance\n1\t$9,440.40\t"));
 }

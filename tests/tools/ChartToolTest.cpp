@@ -282,6 +282,14 @@ TEST(ChartTool, ScheduleOfACellPrintsItsRowsDownToAZeroBalance)
         EXPECT_EQ(line.size(), table[0].size()) << line;
 }
 
+TEST(ChartTool, ALoanPaidOffBeforeItsTermSaysSoAndMarksItsPartialYear)
+{
+    // 10,000.00 at 8.75 % over 100 years: the rounded payment repays it in 99 years and a month.
+    const ToolRun run = RunTool(With(Dollars, {"--schedule", "--yearly", "4", "6", "10000", "100", "8.75"}));
+    EXPECT_NE(run.Out.find("\nPaid off after 1,189 payments\n"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\n100 (1 month)  "), std::string::npos) << run.Out;
+}
+
 TEST(ChartTool, CellWithoutAScheduleSaysWhyAndExitsWithOne)
 {
     const ToolRun run = RunTool(With(Dollars, {"--schedule", "4", "6", "0", "30", "8.75"}));

@@ -148,20 +148,57 @@ TEST_F(BandReportTest, FramesDrawTheirEdgesOnly)
     EXPECT_EQ(lines[0].Pen.width(), 4);
 }
 
-TEST_F(BandReportTest, PageNumberCountsThePages)
+TEST_F(BandReportTest, PageNumbersCountThePagesAndTellTheirCount)
 {
     AddBand(TBandType::rbDetail, 600);
-    auto *number = AddBand(TBandType::rbPageFooter, 20)->Create<TRPSysData>();
+    TRPBand *footer = AddBand(TBandType::rbPageFooter, 20);
+    auto *number = footer->Create<TRPSysData>();
     number->SetData(TRPSysDataType::rpsPageNumber);
     number->SetText(QStringLiteral("Page "));
     number->SetWidth(100);
-    FeedRecords(2);
+    auto *ofCount = footer->Create<TRPSysData>();
+    ofCount->SetData(TRPSysDataType::rpsPageOfCount);
+    ofCount->SetText(QStringLiteral("Sheet "));
+    ofCount->SetAlignment(TAlignment::taRightJustify);
+    ofCount->SetWidth(100);
+    FeedRecords(3);
+
+    const auto &pages = Record();
+
+    // The count is known only at the end; a right-justified text keeps its trailing blank.
+    ASSERT_EQ(pages.size(), 3u);
+    for (int n = 1; n <= 3; ++n) {
+        const RecordedPage &page = pages[static_cast<size_t>(n - 1)];
+        EXPECT_EQ(TextsOf(page, QStringLiteral("Page %1").arg(n)).size(), 1u);
+        EXPECT_EQ(TextsOf(page, QStringLiteral("Sheet %1 of 3 ").arg(n)).size(), 1u);
+    }
+}
+
+TEST_F(BandReportTest, SummaryThatWouldStandAloneTakesTheLastDetailOverWithIt)
+{
+    // Nine rows of 100 fill 900 of the 958 pixels above the footer; the summary needs 100 more.
+    TRPBand *detail = AddBand(TBandType::rbDetail, 100);
+    TRPLabel *row = AddLabel(detail, QString());
+    AddLabel(AddBand(TBandType::rbSummary, 100), QStringLiteral("total"));
+    AddLabel(AddBand(TBandType::rbPageFooter, 50), QStringLiteral("footer"));
+    int records = 0;
+    report.OnNeedData = [&](TRPComponent *, bool &moreData) {
+        moreData = ++records <= 9;
+        row->SetCaption(moreData ? QStringLiteral("row %1").arg(records) : QString());
+    };
 
     const auto &pages = Record();
 
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("Page 1")).size(), 1u);
-    EXPECT_EQ(TextsOf(pages[1], QStringLiteral("Page 2")).size(), 1u);
+    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("row 8")).size(), 1u);
+    EXPECT_TRUE(TextsOf(pages[0], QStringLiteral("row 9")).empty());
+    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("footer")).size(), 1u);
+    // Moved whole, its band's fill too, to the top of the next page, where the summary follows it.
+    const auto moved = TextsOf(pages[1], QStringLiteral("row 9"));
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0].Origin, QPoint(40, 2 * 4));
+    EXPECT_EQ(OperationsOf<FillRectOp>(pages[1]).at(0).Rect, (PageRect{0, 0, 768 * 4, 100 * 4 - 1}));
+    EXPECT_EQ(TextsOf(pages[1], QStringLiteral("total")).at(0).Origin.y(), (100 + 2) * 4);
 }
 
 TEST_F(BandReportTest, BandTallerThanThePagePrintsOnAPageOfOnlyHeadings)

@@ -9,10 +9,11 @@
 
 namespace {
 
-// 100,000.00 at 8.75 % over 40 years: 480 monthly rows, several Letter pages.
-PaymentSchedule FortyYears()
+// 10,000,000.00 at 8.75 % over 30 years, repaid by a little more than the level payment: 353
+// monthly rows, the last year of 5 months, and amounts as wide as a loan of this size prints.
+PaymentSchedule ThirtyYearsPaidOffEarly()
 {
-    return MakePaymentSchedule("$100,000.00", "8.75%", 40, 10000000, 75221, {7, 960});
+    return MakePaymentSchedule("$10,000,000.00", "8.75%", 30, 1'000'000'000, 7'900'000, {7, 960});
 }
 
 // The texts printed on a page that read `text`, blanks around them aside (right-justified labels
@@ -27,39 +28,86 @@ std::vector<TextOp> Printed(const RecordedPage &page, const QString &text)
     return found;
 }
 
-TEST(ScheduleReport, EveryRowOnceUnderRepeatedHeadingsThenTheTotalsAfterTheLast)
+bool Inside(const QRectF &box, const QRectF &area)
 {
-    const PaymentSchedule schedule = FortyYears();
-    const LocaleValues locale{"$", 0, 0, ",", "."};
-    auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
-    TRPPrinter printer(std::make_unique<FakePrinterDevice>(fake));
-    TRPSchedule report(schedule, ScheduleView::Monthly, locale, printer);
-    report.Rep().CreateReport();
-    const std::vector<RecordedPage> &pages = printer.Pages();
-    ASSERT_GT(pages.size(), 1u);
-
-    std::map<QString, int> numbers; // month number -> times printed
-    for (size_t i = 0; i < pages.size(); ++i) {
-        const RecordedPage &page = pages[i];
-        EXPECT_EQ(Printed(page, QStringLiteral("Page %1").arg(i + 1)).size(), 1u) << "page " << i + 1;
-        EXPECT_EQ(Printed(page, QStringLiteral("$100,000.00")).size(), 1u) << "page " << i + 1;
-        EXPECT_EQ(Printed(page, QStringLiteral("Balance")).size(), 1u) << "page " << i + 1;
-        EXPECT_EQ(Printed(page, QStringLiteral("Payment Schedule")).size(), i == 0 ? 1u : 0u);
-        for (const TextOp &text : OperationsOf<TextOp>(page)) {
-            bool isNumber = false;
-            text.Text.toInt(&isNumber);
-            numbers[text.Text.trimmed()] += isNumber;
-        }
-    }
-    for (int month = 1; month <= 480; ++month)
-        EXPECT_EQ(numbers[QString::number(month)], 1) << "month " << month;
-
-    const RecordedPage &last = pages.back();
-    const auto totals = Printed(last, QStringLiteral("Total of payments:"));
-    ASSERT_EQ(totals.size(), 1u);
-    EXPECT_GT(totals[0].Origin.y(), Printed(last, QStringLiteral("480")).at(0).Origin.y());
-    const std::string total = CentsText(TotalsOf(schedule.Monthly).Payments, locale);
-    EXPECT_EQ(Printed(last, QString::fromStdString(total)).size(), 1u);
+    constexpr qreal slack = 0.5; // half a page unit of rounding
+    return box.left() >= area.left() - slack && box.right() <= area.right() + slack &&
+           box.top() >= area.top() - slack && box.bottom() <= area.bottom() + slack;
 }
+
+struct Paper {
+    const char *Name;
+    PrinterFacts Facts;
+};
+
+void PrintTo(const Paper &paper, std::ostream *os)
+{
+    *os << paper.Name;
+}
+
+class ScheduleOnPaper : public testing::TestWithParam<Paper> {};
+
+TEST_P(ScheduleOnPaper, EveryRowAndEveryTextPrintsWholeUnderRepeatedHeadingsThenTheTotals)
+{
+    const PaymentSchedule schedule = ThirtyYearsPaidOffEarly();
+    ASSERT_EQ(schedule.Monthly.size(), 353u);
+    const LocaleValues locale{"$", 0, 0, ",", "."};
+    TRPPrinter printer(std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(GetParam().Facts)));
+    for (const ScheduleView view : {ScheduleView::Monthly, ScheduleView::Yearly}) {
+        SCOPED_TRACE(view == ScheduleView::Monthly ? "monthly" : "yearly");
+        TRPSchedule report(schedule, view, locale, printer);
+        report.Rep().CreateReport();
+        const std::vector<RecordedPage> &pages = printer.Pages();
+        ASSERT_GT(pages.size(), view == ScheduleView::Monthly ? 1u : 0u);
+
+        std::map<QString, int> numbers; // the number column's texts -> times printed
+        for (size_t i = 0; i < pages.size(); ++i) {
+            const RecordedPage &page = pages[i];
+            SCOPED_TRACE("page " + std::to_string(i + 1));
+            EXPECT_EQ(Printed(page, QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages.size())).size(), 1u);
+            EXPECT_EQ(Printed(page, QStringLiteral("$10,000,000.00")).size(), 1u);
+            EXPECT_EQ(Printed(page, QStringLiteral("Number of payments:")).size(), 1u);
+            EXPECT_EQ(Printed(page, QStringLiteral("Balance")).size(), 1u);
+            EXPECT_EQ(Printed(page, QStringLiteral("Payment Schedule")).size(), i == 0 ? 1u : 0u);
+            const QRectF printable(QPointF(0, 0), page.Size());
+            for (const TextOp &text : OperationsOf<TextOp>(page)) {
+                const QRectF box = TextBox(text);
+                EXPECT_TRUE(Inside(box, printable)) << text.Text.toStdString() << " off the page";
+                if (text.Clip) {
+                    const QRectF clip(QPointF(text.Clip->Left, text.Clip->Top),
+                                      QPointF(text.Clip->Right, text.Clip->Bottom));
+                    EXPECT_TRUE(Inside(box, clip)) << text.Text.toStdString() << " cut by its box";
+                }
+                if (text.Alignment == Qt::AlignHCenter)
+                    ++numbers[text.Text];
+            }
+        }
+        const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
+        for (const ScheduleRow &row : rows) {
+            const QString number = QString::fromStdString(ScheduleCellText(row, 0, locale));
+            EXPECT_EQ(numbers[number], 1) << number.toStdString();
+        }
+
+        // After the last row, on its page: the note and the totals.
+        const RecordedPage &last = pages.back();
+        const int lastRow =
+            Printed(last, QString::fromStdString(ScheduleCellText(rows.back(), 0, locale))).at(0).Origin.y();
+        EXPECT_GT(Printed(last, QStringLiteral("Paid off after 353 payments")).at(0).Origin.y(), lastRow);
+        EXPECT_GT(Printed(last, QStringLiteral("Total of payments:")).at(0).Origin.y(), lastRow);
+        const std::string total = CentsText(TotalsOf(rows).Payments, locale);
+        EXPECT_EQ(Printed(last, QString::fromStdString(total)).size(), 1u);
+        printer.DiscardPages();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, ScheduleOnPaper,
+                         testing::Values(Paper{"Letter", FakePrinter::Letter()},
+                                         Paper{"A4", FakePrinter::A4()}, Paper{"A5", FakePrinter::A5()},
+                                         Paper{"A5Landscape", FakePrinter::Landscape(FakePrinter::A5())},
+                                         Paper{"A6", FakePrinter::A6()},
+                                         Paper{"A6Landscape", FakePrinter::Landscape(FakePrinter::A6())}),
+                         [](const testing::TestParamInfo<Paper> &info) {
+                             return std::string(info.param.Name);
+                         });
 
 } // namespace

@@ -27,6 +27,25 @@ struct FakePrinter {
     {
         return {{4760, 6815}, {600, 600}, PrinterFacts::SheetFacts{{4960, 7015}, {100, 100}}};
     }
+    // A5 and A6 at 600 dots per inch with 100-dot offsets: 527 x 762 and 365 x 527 printable screen
+    // pixels (half-even rounding of 527.36, 761.76, 364.8 and 527.36).
+    static PrinterFacts A5()
+    {
+        return {{3296, 4761}, {600, 600}, PrinterFacts::SheetFacts{{3496, 4961}, {100, 100}}};
+    }
+    static PrinterFacts A6()
+    {
+        return {{2280, 3296}, {600, 600}, PrinterFacts::SheetFacts{{2480, 3496}, {100, 100}}};
+    }
+    // The same sheet turned on its side.
+    static PrinterFacts Landscape(PrinterFacts facts)
+    {
+        facts.PrintableDots.transpose();
+        facts.DotsPerInch.transpose();
+        facts.Sheet->SheetDots.transpose();
+        facts.Sheet->OffsetDots = facts.Sheet->OffsetDots.transposed();
+        return facts;
+    }
     // A sheet 3 inches high at 300 dots per inch (a quarter inch unprintable all round): 768 x 240
     // printable screen pixels on an 816 x 288 sheet, for running out of room quickly.
     static PrinterFacts ShortSheet()

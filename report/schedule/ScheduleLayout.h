@@ -1,0 +1,64 @@
+#pragma once
+
+#include "CellSchedule.h"
+#include "ScheduleText.h"
+#include "common/Alignment.h"
+#include "common/DesignFont.h"
+#include "engine/RPComponent.h"
+
+#include <array>
+#include <vector>
+
+// A printed text's extent across the page, in design pixels.
+struct ScheduleSpan {
+    int Left = 0;
+    int Width = 0;
+
+    int Right() const { return Left + Width; }
+    bool operator==(const ScheduleSpan &) const = default;
+};
+
+// Where a term (a caption and its value, such as "Loan:" and "$100,000.00") stands in the header.
+struct ScheduleTermPlace {
+    int Line = 0; // from 0
+    int CaptionLeft = 0;
+    int ValueLeft = 0;
+
+    bool operator==(const ScheduleTermPlace &) const = default;
+};
+
+// The printed schedule across one printable width, so that no text is cut: the table's five columns
+// share the width between the margins in the largest font, 12 down to 8 pixels high, that gives each
+// its widest text; the terms stand on one line, or on two in a font of 13 down to 11 pixels, or on
+// more where even that does not fit.
+// Design pixels; fonts by their character height in pixels (ReportArial), all black.
+struct ScheduleLayout {
+    int Left = 0;          // where the rules, the terms, the table and the footer start
+    int Right = 0;         // and end
+    int RowPixels = 0;     // the rows' font
+    int HeadingPixels = 0; // a point larger: the column headings, the note and the totals
+    int CellHeight = 0;    // a row's labels
+    int RowHeight = 0;
+    int HeadingHeight = 0;
+    std::array<ScheduleSpan, ScheduleColumnCount> Columns;
+    int TermPixels = 0;                   // the terms' captions; their values bold
+    std::vector<ScheduleTermPlace> Terms; // in the order of ScheduleTerms
+    int TermLines = 0;
+    ScheduleSpan TotalAmounts; // flush right at Right; the totals' captions end before it
+
+    TRPFont RowFont() const { return Font(RowPixels, TFontStyle::Regular); }
+    TRPFont HeadingFont(TFontStyle style) const { return Font(HeadingPixels, style); }
+    static TRPFont Font(int pixels, TFontStyle style);
+};
+
+// The number centred, the money flush right.
+TAlignment ScheduleColumnAlignment(int column);
+
+// The gap between a term's caption and its value.
+inline constexpr int ScheduleCaptionGap = 5;
+
+// The layout of `schedule`'s rows of `view` across `printableWidth` design pixels, for the texts they
+// print in `locale`. Measures with the application's fonts (a QGuiApplication must exist); needs no
+// printer. Below 8 pixels nothing shrinks further: a table too wide even then is cut at its right.
+ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
+                              const LocaleValues &locale);
