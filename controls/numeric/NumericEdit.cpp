@@ -3,6 +3,7 @@
 #include "LocaleValues.h"
 #include "common/FailureGuard.h"
 #include "common/Win32Counterparts.h"
+#include "numeric/NumericEditAccessible.h"
 #include "numeric/NumericText.h"
 
 #include <QContextMenuEvent>
@@ -76,6 +77,7 @@ QString MenuCaption(const QString &caption, QKeySequence::StandardKey keys)
 
 TNumericEdit::TNumericEdit(QWidget *parent) : QLineEdit(parent)
 {
+    InstallNumericEditAccessibility();
     resize(DefaultWidth, sizeHint().height());
     setAlignment(QtAlignment(m_alignment) | Qt::AlignVCenter);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
@@ -143,12 +145,27 @@ NumericText TNumericEdit::Model() const
 
 void TNumericEdit::Show(const NumericText &model)
 {
-    if (model.Text() != text())
-        setText(model.Text());
+    ReplaceChangedText(model.Text());
     if (model.SelLength() > 0)
         setSelection(model.SelStart(), model.SelLength());
     else
         setCursorPosition(model.SelStart());
+}
+
+void TNumericEdit::ReplaceChangedText(const QString &newText)
+{
+    // Through the line edit's own editing, which reports each removal and insertion to assistive
+    // technology as what it is; setText would report the whole text replaced.
+    for (const TextEdit &edit : EditsBetween(text(), newText)) {
+        if (edit.RemovedLength > 0)
+            setSelection(edit.Position, edit.RemovedLength);
+        else
+            setCursorPosition(edit.Position);
+        if (edit.Inserted.isEmpty())
+            del();
+        else
+            insert(edit.Inserted);
+    }
 }
 
 template <class Change> void TNumericEdit::EditModel(NumericText &model, Change change) const
