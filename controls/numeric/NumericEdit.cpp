@@ -6,6 +6,7 @@
 #include "numeric/NumericEditAccessible.h"
 #include "numeric/NumericText.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -156,7 +158,8 @@ void TNumericEdit::ReplaceChangedText(const QString &newText)
 {
     // Through the line edit's own editing, which reports each removal and insertion to assistive
     // technology as what it is; setText would report the whole text replaced.
-    for (const TextEdit &edit : EditsBetween(text(), newText)) {
+    const std::vector<TextEdit> edits = EditsBetween(text(), newText);
+    for (const TextEdit &edit : edits) {
         if (edit.RemovedLength > 0)
             setSelection(edit.Position, edit.RemovedLength);
         else
@@ -166,6 +169,14 @@ void TNumericEdit::ReplaceChangedText(const QString &newText)
         else
             insert(edit.Inserted);
     }
+    if (edits.empty())
+        return;
+    // Setting the same text again forgets the undo history those edits made: the field offers no undo.
+    // Assistive technology has heard the edits already, so the line edit's report of a whole new text
+    // is held back.
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    setText(newText);
+    QAccessible::installUpdateHandler(previous);
 }
 
 template <class Change> void TNumericEdit::EditModel(NumericText &model, Change change) const
