@@ -56,6 +56,12 @@ TRadioGroup::TRadioGroup(QWidget *parent)
     InstallAccessibleInterface<TRadioGroup, TRadioGroupAccessible>();
     m_itemStyle->setParent(this);
     connect(m_group, &QButtonGroup::idClicked, this, [this](int index) { ButtonClicked(index); });
+    // Assistive technology's Toggle checks an item without a click; SetItemIndex has taken its index
+    // before it checks one, so that raises nothing here.
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            ButtonClicked(index);
+    });
 }
 
 void TRadioGroup::SetItems(const QStringList &items)

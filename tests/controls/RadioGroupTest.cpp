@@ -221,4 +221,18 @@ TEST(RadioGroupAccessible, IsANamedGroupOfRadioButtons)
     ASSERT_EQ(accessible->childCount(), 2);
     EXPECT_EQ(accessible->child(1)->role(), QAccessible::RadioButton);
 }
+
+TEST(RadioGroupAccessible, ToggleOfAnItemSelectsItAndNotifiesLikeAClick)
+{
+    TRadioGroup group;
+    group.SetItems({QStringLiteral(" 100"), QStringLiteral(" 250")});
+    group.SetItemIndex(0);
+    int clicks = 0;
+    group.OnClick = [&](QObject *) { ++clicks; };
+    QAccessible::queryAccessibleInterface(group.Button(1))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(group.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
+}
 } // namespace
