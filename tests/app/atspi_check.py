@@ -9,6 +9,7 @@ Usage: dbus-run-session -- atspi_check.py QUILLMERE QUILLMERE_CHART  (on an X di
 It starts the accessibility bus of at-spi2-core in that private session and the program with its
 AT-SPI bridge on; every wait is bounded.
 """
+import ctypes
 import os
 import subprocess
 import sys
@@ -28,9 +29,12 @@ def fail(message):
 
 
 def wait_for(what, probe):
-    """Polls probe until it gives something; AT-SPI objects may vanish while they are read."""
+    """Polls probe until it gives something; AT-SPI objects may vanish while they are read. Between
+    tries the bus's news (a new application, changed children) reaches the client's cache."""
     deadline = time.monotonic() + TIMEOUT
     while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
         try:
             found = probe()
         except GLib.Error:
@@ -40,6 +44,15 @@ def wait_for(what, probe):
         if time.monotonic() > deadline:
             fail("timed out waiting for " + what)
         time.sleep(0.05)
+
+
+def hold_display():
+    """Opens a connection to the X display and keeps it for the whole check: the server resets, and
+    refuses connections for a moment, whenever its last client leaves, as programs come and go."""
+    xlib = ctypes.CDLL("libX11.so.6")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    return wait_for("the X display", lambda: xlib.XOpenDisplay(None))
 
 
 def accessibility_bus_up():
@@ -80,6 +93,7 @@ def main():
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         fail("needs its own D-Bus session: run it under dbus-run-session")
     expected = expected_entered_payment(chart_tool)
+    hold_display()
 
     started = []
     try:
@@ -93,8 +107,12 @@ def main():
         started.append(quillmere)
 
         desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for("the program on the accessibility bus", lambda: next(
-            (a for a in desktop if a is not None and a.get_process_id() == quillmere.pid), None))
+
+        def quillmere_app():
+            desktop.clear_cache()  # the list of applications as the registry has it now
+            return next((a for a in desktop if a is not None and a.get_process_id() == quillmere.pid), None)
+
+        app = wait_for("the program on the accessibility bus", quillmere_app)
         window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Quillmere 32, 2.2"))
         chart = wait_for("the payment chart", lambda: find(window, pyatspi.ROLE_TABLE, "Payment chart"))
         table = chart.queryTable()
