@@ -12,7 +12,8 @@ class QMenu;
 // The caption is QLabel's text, always shown as plain text. It is not in the tab order and a click
 // leaves the focus where it was; given the focus (by assistive technology), Return opens the target
 // and the context-menu key or Shift+F10 opens the "Copy" menu. Assistive technology sees a link named
-// by the caption, with the target as its value, a Press action that opens it and a ShowMenu action.
+// by its accessible name (else the caption), with the target as its value, a Press action that opens
+// it and a ShowMenu action.
 class TUrlLabel : public QLabel {
     Q_OBJECT
 public:
