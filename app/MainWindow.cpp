@@ -10,21 +10,32 @@
 #include "PaymentChartGrid.h"
 #include "PrintedChart.h"
 #include "WindowParts.h"
+#include "common/Accessibility.h"
 #include "common/FailureGuard.h"
 #include "common/WindowLook.h"
 #include "preview/FmPreview.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleWindow.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <memory>
 
+namespace {
+// The program's window, read as a frame (a plain widget would be a filler) with its title as name.
+class TfrmMainAccessible : public QAccessibleWidget {
+public:
+    explicit TfrmMainAccessible(TfrmMain *window) : QAccessibleWidget(window, QAccessible::Window) {}
+};
+} // namespace
+
 TfrmMain::TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent)
     : QWidget(parent), m_locale(locale), m_printedChart(printedChart),
       m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart())
 {
+    InstallAccessibleInterface<TfrmMain, TfrmMainAccessible>();
     BindHandlers();
     FormCreate(this);
 }
@@ -41,6 +52,7 @@ void TfrmMain::BindHandlers()
                 [this, action, handler] { RunGuarded([&] { (this->*handler)(action); }); });
     };
     bindAction(m_controls.mnuPopPrint, &TfrmMain::btnPrintClick);
+    bindAction(m_controls.mnuPopSchedule, &TfrmMain::mnuPopScheduleClick);
     bindAction(m_controls.mnuPopAbout, &TfrmMain::btnHelpClick);
     bindAction(m_controls.mnuPopExit, &TfrmMain::btnExitClick);
     // The buttons and the label raise their notifications guarded themselves.
@@ -65,6 +77,8 @@ void TfrmMain::BindHandlers()
     };
     GuardedShortcut(m_controls.grdPayment, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
                     Qt::WidgetShortcut, [this](QObject *sender) { grdPaymentReturn(sender); });
+    GuardedShortcut(this, {QKeySequence(Qt::Key_F6), QKeySequence(Qt::ShiftModifier | Qt::Key_F6)},
+                    Qt::WindowShortcut, [this](QObject *sender) { SwitchPane(sender); });
 }
 
 void TfrmMain::FormCreate(QObject *)
@@ -147,7 +161,7 @@ void TfrmMain::CalculatePaymentTable(QObject *)
     }
     ShowChart(chart);
     HighlightEnteredCell(*m_controls.grdPayment);
-    EnablePrintPreview();
+    EnableChartCommands();
     m_lastChart = std::move(chart);
 }
 
@@ -160,6 +174,25 @@ void TfrmMain::grdPaymentDblClick(QObject *, int col, int row)
 void TfrmMain::grdPaymentReturn(QObject *)
 {
     ShowPaymentSchedule(m_controls.grdPayment->Col(), m_controls.grdPayment->Row());
+}
+
+void TfrmMain::mnuPopScheduleClick(QObject *)
+{
+    ShowPaymentSchedule(PaymentChart::EnteredColumn, PaymentChart::EnteredRow);
+}
+
+// With two panes, forwards and backwards lead to the same place.
+void TfrmMain::SwitchPane(QObject *)
+{
+    if (ChartHasFocus()) {
+        QWidget *input = m_inputFocus ? m_inputFocus.data() : m_controls.edtLoan;
+        input->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && m_controls.Panel1->isAncestorOf(focus))
+        m_inputFocus = focus;
+    m_controls.grdPayment->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmMain::ShowPaymentSchedule(int column, int row)
@@ -226,15 +259,22 @@ void TfrmMain::ShowChart(const PaymentChart &chart)
     ShowChartTexts(*m_controls.grdPayment, chart);
 }
 
-void TfrmMain::EnablePrintPreview()
+void TfrmMain::EnableChartCommands()
 {
     m_controls.btnPrint->SetEnabled(true);
     m_controls.mnuPopPrint->setEnabled(true);
+    m_controls.mnuPopSchedule->setEnabled(true);
 }
 
 void TfrmMain::CopyChart()
 {
     QGuiApplication::clipboard()->setText(ChartAsTabSeparatedText(m_lastChart));
+}
+
+bool TfrmMain::ChartHasFocus() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == m_controls.grdPayment || m_controls.grdPayment->isAncestorOf(focus));
 }
 
 bool TfrmMain::event(QEvent *event)

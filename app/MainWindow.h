@@ -4,6 +4,7 @@
 #include "MainWindowLayout.h"
 #include "chart/PaymentChartReport.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <exception>
 
@@ -59,6 +60,11 @@ public:
     void grdPaymentDblClick(QObject *sender, int col, int row);
     // Return or Enter on the chart: the current cell opens its schedule.
     void grdPaymentReturn(QObject *sender);
+    // The popup menu's "Payment Schedule", enabled with Print Preview: the entered cell's schedule.
+    void mnuPopScheduleClick(QObject *sender);
+    // F6 and Shift+F6: the focus moves from the chart inputs to the chart, and from the chart back to
+    // the input it came from (the loan field at first). The chart stays out of the Tab order.
+    void SwitchPane(QObject *sender);
     // A new Payment Schedule window for payment cell (column 1..7, row 1..11) of LastChart, not
     // modal; when the cell has no schedule, or the grid shows a rebuild cut off by a failure, the
     // information box says why instead.
@@ -85,13 +91,15 @@ protected:
 private:
     void BindHandlers();
     void ShowChart(const PaymentChart &chart);
-    void EnablePrintPreview();
+    void EnableChartCommands(); // Print Preview and the entered cell's schedule
     void CopyChart();
+    bool ChartHasFocus() const;
 
     LocaleValues m_locale;
     TPrintedChart &m_printedChart;
     TMainWindowControls m_controls;
     PaymentChart m_shownChart; // what the grid shows, also after a rebuild cut off by a failure
     PaymentChart m_lastChart;
-    bool m_activated = false; // FormActivate has run
+    bool m_activated = false;       // FormActivate has run
+    QPointer<QWidget> m_inputFocus; // the chart input that F6 left for the chart
 };

@@ -139,6 +139,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     c.mnuPop = new QMenu(&window);
     c.mnuPopPrint = c.mnuPop->addAction(QStringLiteral("&Print Preview"));
     c.mnuPopPrint->setEnabled(false);
+    c.mnuPopSchedule = c.mnuPop->addAction(QStringLiteral("Payment Schedule"));
+    c.mnuPopSchedule->setEnabled(false);
     c.mnuPopAbout = c.mnuPop->addAction(QStringLiteral("&About..."));
     c.N1 = c.mnuPop->addSeparator();
     c.mnuPopExit = c.mnuPop->addAction(QStringLiteral("E&xit"));

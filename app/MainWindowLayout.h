@@ -37,6 +37,7 @@ struct TMainWindowControls {
     TStyledGrid *grdPayment = nullptr;
     QMenu *mnuPop = nullptr;
     QAction *mnuPopPrint = nullptr;
+    QAction *mnuPopSchedule = nullptr;
     QAction *mnuPopAbout = nullptr;
     QAction *N1 = nullptr;
     QAction *mnuPopExit = nullptr;

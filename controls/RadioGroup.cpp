@@ -1,9 +1,11 @@
 #include "RadioGroup.h"
 
+#include "common/Accessibility.h"
 #include "common/Bevel.h"
 #include "common/ClassicColours.h"
 #include "common/FailureGuard.h"
 
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFontMetrics>
@@ -23,6 +25,12 @@ public:
     {
         return metric == PM_RadioButtonLabelSpacing ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
     }
+};
+
+// A radio group is a named group of radio buttons to assistive technology.
+class TRadioGroupAccessible : public QAccessibleWidget {
+public:
+    explicit TRadioGroupAccessible(TRadioGroup *group) : QAccessibleWidget(group, QAccessible::Grouping) {}
 };
 } // namespace
 
@@ -45,8 +53,15 @@ std::vector<QRect> RadioGroupItemRects(QSize groupSize, int itemCount, int colum
 TRadioGroup::TRadioGroup(QWidget *parent)
     : QWidget(parent), m_group(new QButtonGroup(this)), m_itemStyle(new TCompactRadioStyle)
 {
+    InstallAccessibleInterface<TRadioGroup, TRadioGroupAccessible>();
     m_itemStyle->setParent(this);
     connect(m_group, &QButtonGroup::idClicked, this, [this](int index) { ButtonClicked(index); });
+    // Assistive technology's Toggle checks an item without a click; SetItemIndex has taken its index
+    // before it checks one, so that raises nothing here.
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            ButtonClicked(index);
+    });
 }
 
 void TRadioGroup::SetItems(const QStringList &items)

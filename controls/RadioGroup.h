@@ -37,8 +37,8 @@ public:
 
     QRadioButton *Button(int index) const;
 
-    // Raised when the user changes the selection (a click on another item or an arrow key);
-    // clicking the selected item again, and SetItemIndex, raise nothing.
+    // Raised when the user changes the selection (a click on another item, an arrow key or assistive
+    // technology's Toggle of an item); clicking the selected item again, and SetItemIndex, raise nothing.
     std::function<void(QObject *sender)> OnClick;
 
 protected:

@@ -1,12 +1,15 @@
 #include "UrlLabel.h"
 
+#include "common/Accessibility.h"
 #include "common/ColorNames.h"
 #include "common/FailureGuard.h"
 
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QUrl>
@@ -32,10 +35,66 @@ TUrlLabel::Opener &InstalledOpener()
     static TUrlLabel::Opener opener = OpenWithDesktop;
     return opener;
 }
+
+// The label as a link. Its actions run once the request has returned, like a click from the event loop.
+class TUrlLabelAccessible : public QAccessibleWidget {
+public:
+    explicit TUrlLabelAccessible(TUrlLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name:
+            return widget()->accessibleName().isEmpty() ? Label()->text() : widget()->accessibleName();
+        case QAccessible::Value:
+            return Label()->Target();
+        case QAccessible::Description:
+            return widget()->accessibleDescription().isEmpty() ? Label()->Target()
+                                                               : widget()->accessibleDescription();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        state.hasPopup = true;
+        state.focusable = true;
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), showMenuAction(), setFocusAction()}; }
+
+    void doAction(const QString &actionName) override
+    {
+        TUrlLabel *label = Label();
+        if (actionName == pressAction())
+            PostGuarded(label, [label] { label->Click(); });
+        else if (actionName == showMenuAction())
+            PostGuarded(label, [label] { label->PopupMenuBelow(); });
+        else if (actionName == setFocusAction())
+            label->setFocus(Qt::OtherFocusReason);
+    }
+
+    QStringList keyBindingsForAction(const QString &actionName) const override
+    {
+        if (actionName == pressAction())
+            return {QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText)};
+        if (actionName == showMenuAction())
+            return {QKeySequence(Qt::ShiftModifier | Qt::Key_F10).toString(QKeySequence::NativeText)};
+        return {};
+    }
+
+private:
+    TUrlLabel *Label() const { return static_cast<TUrlLabel *>(widget()); }
+};
 } // namespace
 
 TUrlLabel::TUrlLabel(QWidget *parent) : QLabel(parent), m_activeColor(clPurple), m_menu(new QMenu(this))
 {
+    InstallAccessibleInterface<TUrlLabel, TUrlLabelAccessible>();
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     SetFontColor(clBlue);
@@ -109,18 +168,43 @@ void TUrlLabel::mouseReleaseEvent(QMouseEvent *event)
     // The target opens while the text still shows the active colour; the colour comes back afterwards,
     // also when the click handler fails.
     if (m_clickOnRelease && rect().contains(event->position().toPoint()))
-        RunGuarded([this] { Click(); });
+        Click();
     SetFontColor(m_savedColor);
 }
 
 void TUrlLabel::contextMenuEvent(QContextMenuEvent *event)
 {
-    // Accepted, so the menus of the windows around the label never open for it.
+    // Accepted, so the menus of the windows around the label never open for it. The context-menu key
+    // opens it at the label, not wherever the pointer happens to be.
     event->accept();
-    m_menu->popup(event->globalPos());
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        PopupMenuBelow();
+    else
+        m_menu->popup(event->globalPos());
+}
+
+void TUrlLabel::keyPressEvent(QKeyEvent *event)
+{
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Menu || shiftF10)
+        PopupMenuBelow();
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Click();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void TUrlLabel::PopupMenuBelow()
+{
+    m_menu->popup(mapToGlobal(rect().bottomLeft()));
 }
 
 void TUrlLabel::Click()
+{
+    RunGuarded([this] { OpenTarget(); });
+}
+
+void TUrlLabel::OpenTarget()
 {
     if (OnClick)
         OnClick(this);

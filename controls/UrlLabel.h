@@ -9,7 +9,11 @@ class QMenu;
 
 // A label that stands for a web address: blue and underlined, a pointing-hand cursor, the active colour
 // while the left button is held on it, the address opened on a click, and its own "Copy" menu.
-// The caption is QLabel's text, always shown as plain text.
+// The caption is QLabel's text, always shown as plain text. It is not in the tab order and a click
+// leaves the focus where it was; given the focus (by assistive technology), Return opens the target
+// and the context-menu key or Shift+F10 opens the "Copy" menu. Assistive technology sees a link named
+// by its accessible name (else the caption), with the target as its value, a Press action that opens
+// it and a ShowMenu action.
 class TUrlLabel : public QLabel {
     Q_OBJECT
 public:
@@ -34,6 +38,15 @@ public:
     // opener restores the desktop's default handler. Returns the opener in force before.
     static Opener SetOpener(Opener opener);
 
+    // What a click opens: URL when it is not blank, otherwise the caption, both untrimmed; empty when
+    // that is blank too. Blank means made only of characters of code 32 or less.
+    QString Target() const;
+
+    // What a left click does: OnClick, then the target opened. Runs guarded.
+    void Click();
+    // Opens the "Copy" menu under the label, as the keyboard does.
+    void PopupMenuBelow();
+
     // Raised by a left click before the target is opened.
     std::function<void(QObject *sender)> OnClick;
 
@@ -42,13 +55,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // What a click opens: URL when it is not blank, otherwise the caption, both untrimmed; empty when
-    // that is blank too. Blank means made only of characters of code 32 or less.
-    QString Target() const;
     void PressLeft(bool clickOnRelease);
-    void Click();
+    void OpenTarget();
     void CopyCaption() const;
 
     QString m_url;

@@ -1,7 +1,9 @@
 #include "flatbutton/FlatButton.h"
 
+#include "common/Accessibility.h"
 #include "common/Bevel.h"
 #include "common/FailureGuard.h"
+#include "flatbutton/FlatButtonAccessible.h"
 #include "flatbutton/FlatButtonCaption.h"
 
 #include <QApplication>
@@ -36,6 +38,7 @@ constexpr int CaptionInset = 4;
 
 TFlatButton::TFlatButton(QWidget *parent) : QWidget(parent)
 {
+    InstallFlatButtonAccessibility();
     setFocusPolicy(Qt::NoFocus);
     resize(50, 40);
 }
@@ -91,6 +94,7 @@ void TFlatButton::SetCaption(const QString &caption)
         return;
     m_caption = caption;
     UpdateAccelerator();
+    Announce(this, QAccessible::NameChanged);
     if (m_options.testFlag(TFlatButtonOption::boIconOnly)) {
         // The caption is not drawn; it serves as the hint instead.
         m_hint = StripAcceleratorMarks(caption);
@@ -124,6 +128,9 @@ void TFlatButton::SetDown(bool down)
         return;
     m_down = down;
     update();
+    QAccessible::State changed;
+    changed.checked = true;
+    AnnounceStateChange(this, changed);
     if (!down)
         return;
     for (TFlatButton *mate : GroupMates())
@@ -150,6 +157,9 @@ void TFlatButton::SetEnabled(bool enabled)
     if (m_groupIndex == 0)
         m_down = false;
     update();
+    QAccessible::State changed;
+    changed.disabled = true;
+    AnnounceStateChange(this, changed);
 }
 
 void TFlatButton::SetLayout(TFlatButtonLayout layout)
@@ -361,8 +371,7 @@ bool TFlatButton::event(QEvent *event)
 {
     if (event->type() == QEvent::Shortcut && m_acceleratorId != 0 &&
         static_cast<QShortcutEvent *>(event)->shortcutId() == m_acceleratorId) {
-        if (m_enabled && isVisible())
-            RunAccelerator();
+        Click();
         return true;
     }
     return QWidget::event(event);
@@ -506,8 +515,10 @@ void TFlatButton::ResetAfterPopup()
     update();
 }
 
-void TFlatButton::RunAccelerator()
+void TFlatButton::Click()
 {
+    if (!m_enabled || !isVisible())
+        return;
     const QPointer<TFlatButton> self(this);
     m_hot = true;
     m_pressed = false;

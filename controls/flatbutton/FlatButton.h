@@ -109,6 +109,11 @@ public:
 
     QSize sizeHint() const override { return {50, 40}; }
 
+    // A left click over the button, each step painted: the press, then the release that raises
+    // OnClick (or the drop-down menu instead). What the accelerator and the accessible Press action
+    // run; nothing while the button is disabled or hidden.
+    void Click();
+
     std::function<void(QObject *sender)> OnClick;
     std::function<void(QObject *sender)> OnEnter; // the pointer has entered the button
     std::function<void(QObject *sender)> OnExit;  // the pointer has left the button
@@ -141,7 +146,6 @@ private:
     void ForgetPointerIfAway();
     void LeftPress();
     void LeftRelease();
-    void RunAccelerator();
     void ResetAfterPopup();
 
     QList<TFlatButton *> GroupMates() const;

@@ -4,6 +4,7 @@
 #include "common/FailureGuard.h"
 #include "grid/CellEditor.h"
 #include "grid/GridPersistence.h"
+#include "grid/StyledGridAccessible.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -35,6 +36,7 @@ void FollowMove(int &index, int from, int to)
 
 TStyledGrid::TStyledGrid(QWidget *parent) : QAbstractScrollArea(parent), m_options(DefaultOptions)
 {
+    InstallStyledGridAccessibility();
     ConnectEditor();
     const QPalette palette = QApplication::palette();
     m_attributes.SetSelectedCellColor(palette.color(QPalette::Highlight));
@@ -135,6 +137,7 @@ void TStyledGrid::SetColCount(int count)
     ResizeTexts();
     ClampCurrent();
     LayoutChanged();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::SetRowCount(int count)
@@ -147,6 +150,7 @@ void TStyledGrid::SetRowCount(int count)
     ResizeTexts();
     ClampCurrent();
     LayoutChanged();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::SetFixedCols(int count)
@@ -154,6 +158,7 @@ void TStyledGrid::SetFixedCols(int count)
     m_cols.SetFixed(std::clamp(count, 0, ColCount() - 1));
     ClampCurrent();
     LayoutChanged();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::SetFixedRows(int count)
@@ -161,6 +166,7 @@ void TStyledGrid::SetFixedRows(int count)
     m_rows.SetFixed(std::clamp(count, 0, RowCount() - 1));
     ClampCurrent();
     LayoutChanged();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::SetDefaultColWidth(int width)
@@ -217,6 +223,7 @@ void TStyledGrid::SetCells(int col, int row, const QString &text)
     if (m_editor->isVisible() && m_editor->Cell() == GridCell{col, row} && m_editor->text() != text)
         m_editor->setText(text);
     viewport()->update(CellRect(col, row));
+    AnnounceCellText(*this, col, row);
 }
 
 void TStyledGrid::SetCol(int col)
@@ -244,14 +251,15 @@ TGridRect TStyledGrid::Selection() const
 
 void TStyledGrid::SetSelection(const TGridRect &selection)
 {
-    const GridCell anchor{selection.Left, selection.Top};
-    const GridCell current{selection.Right, selection.Bottom};
-    m_anchor = anchor;
-    m_current = current;
+    const GridCell previousCurrent = m_current;
+    const TGridRect previousSelection = Selection();
+    m_anchor = {selection.Left, selection.Top};
+    m_current = {selection.Right, selection.Bottom};
     ClampCurrent();
     ClampInView(m_current);
     UpdateEdit();
     viewport()->update();
+    AnnounceGridSelection(*this, previousCurrent, previousSelection);
 }
 
 void TStyledGrid::SetLeftCol(int col)
@@ -466,6 +474,7 @@ void TStyledGrid::InsertCol(int at)
     m_texts.pop_back();
     m_texts.insert(m_texts.begin() + at, std::vector<QString>(static_cast<size_t>(RowCount())));
     viewport()->update();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::InsertRow(int at)
@@ -478,6 +487,7 @@ void TStyledGrid::InsertRow(int at)
         column.insert(column.begin() + at, QString());
     }
     viewport()->update();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::MoveColumn(int from, int to)
@@ -495,6 +505,7 @@ void TStyledGrid::MoveColumn(int from, int to)
     FollowMove(m_current.Col, from, to);
     FollowMove(m_anchor.Col, from, to);
     LayoutChanged();
+    AnnounceGridShape(*this);
 }
 
 void TStyledGrid::MoveRow(int from, int to)
@@ -511,6 +522,7 @@ void TStyledGrid::MoveRow(int from, int to)
     FollowMove(m_current.Row, from, to);
     FollowMove(m_anchor.Row, from, to);
     LayoutChanged();
+    AnnounceGridShape(*this);
 }
 
 QByteArray TStyledGrid::SaveKeys() const
@@ -531,6 +543,7 @@ void TStyledGrid::LoadKeys(const QByteArray &block)
     m_editorSaved = m_options.testFlag(goAlwaysShowEditor);
     HideEdit();
     viewport()->update();
+    AnnounceGridShape(*this);
 }
 
 QSize TStyledGrid::viewportSizeHint() const
@@ -563,6 +576,7 @@ void TStyledGrid::MoveCurrent(GridCell cell, bool moveAnchor, bool click)
     if (cell.Col < FixedCols() || cell.Row < FixedRows() || cell.Col >= ColCount() || cell.Row >= RowCount())
         return;
     const GridCell old = m_current;
+    const TGridRect previousSelection = Selection();
     m_current = cell;
     if (!m_options.testFlag(goAlwaysShowEditor))
         HideEdit();
@@ -575,6 +589,7 @@ void TStyledGrid::MoveCurrent(GridCell cell, bool moveAnchor, bool click)
     ClampInView(m_current);
     viewport()->update();
     UpdateEdit();
+    AnnounceGridSelection(*this, old, previousSelection);
     if (click && m_current != old && OnClick)
         OnClick(this);
 }

@@ -1,6 +1,7 @@
 #include "common/FailureGuard.h"
 #include "grid/CellEditor.h"
 #include "grid/StyledGrid.h"
+#include "grid/StyledGridAccessible.h"
 
 #include <QApplication>
 
@@ -153,6 +154,11 @@ void TStyledGrid::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
     viewport()->update();
+    // After Qt has told assistive technology that the grid took the focus: then the current cell.
+    PostGuarded(this, [this] {
+        if (hasFocus())
+            AnnounceGridFocus(*this);
+    });
     if (m_editorSaved && m_options.testFlag(goAlwaysShowEditor))
         PostGuarded(this, [this] { RestoreEditor(); });
 }

@@ -3,8 +3,10 @@
 #include "LocaleValues.h"
 #include "common/FailureGuard.h"
 #include "common/Win32Counterparts.h"
+#include "numeric/NumericEditAccessible.h"
 #include "numeric/NumericText.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QFocusEvent>
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -76,6 +79,7 @@ QString MenuCaption(const QString &caption, QKeySequence::StandardKey keys)
 
 TNumericEdit::TNumericEdit(QWidget *parent) : QLineEdit(parent)
 {
+    InstallNumericEditAccessibility();
     resize(DefaultWidth, sizeHint().height());
     setAlignment(QtAlignment(m_alignment) | Qt::AlignVCenter);
     setInputMethodHints(Qt::ImhFormattedNumbersOnly);
@@ -143,12 +147,36 @@ NumericText TNumericEdit::Model() const
 
 void TNumericEdit::Show(const NumericText &model)
 {
-    if (model.Text() != text())
-        setText(model.Text());
+    ReplaceChangedText(model.Text());
     if (model.SelLength() > 0)
         setSelection(model.SelStart(), model.SelLength());
     else
         setCursorPosition(model.SelStart());
+}
+
+void TNumericEdit::ReplaceChangedText(const QString &newText)
+{
+    // Through the line edit's own editing, which reports each removal and insertion to assistive
+    // technology as what it is; setText would report the whole text replaced.
+    const std::vector<TextEdit> edits = EditsBetween(text(), newText);
+    for (const TextEdit &edit : edits) {
+        if (edit.RemovedLength > 0)
+            setSelection(edit.Position, edit.RemovedLength);
+        else
+            setCursorPosition(edit.Position);
+        if (edit.Inserted.isEmpty())
+            del();
+        else
+            insert(edit.Inserted);
+    }
+    if (edits.empty())
+        return;
+    // Setting the same text again forgets the undo history those edits made: the field offers no undo.
+    // Assistive technology has heard the edits already, so the line edit's report of a whole new text
+    // is held back.
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
+    setText(newText);
+    QAccessible::installUpdateHandler(previous);
 }
 
 template <class Change> void TNumericEdit::EditModel(NumericText &model, Change change) const

@@ -103,6 +103,7 @@ private:
     void CheckRange();
     NumericText Model() const;
     void Show(const NumericText &model);
+    void ReplaceChangedText(const QString &newText);
     template <class Change> void EditModel(NumericText &model, Change change) const;
     template <class Change> void Edit(Change change);
 

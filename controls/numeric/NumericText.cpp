@@ -28,6 +28,25 @@ bool IsReadableNumber(const QString &text, const LocaleValues &locale)
     }
 }
 
+std::vector<TextEdit> EditsBetween(const QString &from, const QString &to)
+{
+    const int shorter = int(std::min(from.size(), to.size()));
+    int prefix = 0;
+    while (prefix < shorter && from[prefix] == to[prefix])
+        ++prefix;
+    int suffix = 0;
+    while (suffix < shorter - prefix && from[from.size() - 1 - suffix] == to[to.size() - 1 - suffix])
+        ++suffix;
+    const QString removed = from.mid(prefix, from.size() - prefix - suffix);
+    const QString inserted = to.mid(prefix, to.size() - prefix - suffix);
+    if (removed.isEmpty() && inserted.isEmpty())
+        return {};
+    const int length = int(removed.size());
+    if (length >= 2 && inserted.size() == length && removed.mid(1) == inserted.left(length - 1))
+        return {{prefix, 1, {}}, {prefix + length - 1, 0, inserted.right(1)}};
+    return {{prefix, length, inserted}};
+}
+
 NumericText::NumericText(QString text, int selStart, int selLength, int decimals, const LocaleValues &locale)
     : m_text(std::move(text)), m_selStart(0), m_selLength(0), m_decimals(decimals), m_locale(locale)
 {

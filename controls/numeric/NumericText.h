@@ -4,6 +4,7 @@
 
 #include <QChar>
 #include <QString>
+#include <vector>
 
 // The canonical text of a numeric entry field: an optional leading "-", at least one integer digit
 // and, when decimals is above 0, the locale's decimal separator followed by exactly that many digits.
@@ -19,6 +20,21 @@ double ReadNumber(const QString &text, const LocaleValues &locale);
 
 // Whether ReadNumber reads the text as a finite number.
 bool IsReadableNumber(const QString &text, const LocaleValues &locale);
+
+// One step of turning a text into another: `RemovedLength` characters removed at `Position`, then
+// `Inserted` inserted there.
+struct TextEdit {
+    int Position = 0;
+    int RemovedLength = 0;
+    QString Inserted;
+    friend bool operator==(const TextEdit &, const TextEdit &) = default;
+};
+
+// The steps, to be applied in order, that turn `from` into `to`: the one stretch that differs,
+// replaced, or, when that stretch only lost its first character and gained one at its end (a decimal
+// digit deleted and a "0" made up for it), that character removed and the new one appended. None
+// when the texts are equal.
+std::vector<TextEdit> EditsBetween(const QString &from, const QString &to);
 
 // The field's text with its caret and selection, and the editing rules that keep the text canonical.
 // Positions count characters from 0 at the left; the caret is SelStart when nothing is selected.

@@ -8,7 +8,7 @@ BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev libcups2-dev fonts-liberation fontconfig)
 # Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox
-               cups printer-driver-cups-pdf poppler-utils)
+               cups printer-driver-cups-pdf poppler-utils at-spi2-core python3-pyatspi dbus qt6-base-private-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -122,18 +122,20 @@ TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
     EXPECT_GT(c().rgLoan->Button(3)->geometry().left(), c().rgLoan->Button(2)->geometry().left());
 }
 
-TEST_F(MainWindowTest, PopupMenuHasItsFourItemsWithPrintPreviewDisabled)
+TEST_F(MainWindowTest, PopupMenuHasItsFiveItemsWithPrintPreviewAndTheScheduleDisabled)
 {
     const QList<QAction *> items = c().mnuPop->actions();
-    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(items.size(), 5);
     EXPECT_EQ(items[0], c().mnuPopPrint);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Preview"));
     EXPECT_FALSE(items[0]->isEnabled());
-    EXPECT_EQ(items[1]->text(), QStringLiteral("&About..."));
-    EXPECT_TRUE(items[1]->isEnabled());
-    EXPECT_TRUE(items[2]->isSeparator());
-    EXPECT_EQ(items[3]->text(), QStringLiteral("E&xit"));
-    EXPECT_TRUE(items[3]->isEnabled());
+    EXPECT_EQ(items[1], c().mnuPopSchedule);
+    EXPECT_FALSE(items[1]->isEnabled());
+    EXPECT_EQ(items[2]->text(), QStringLiteral("&About..."));
+    EXPECT_TRUE(items[2]->isEnabled());
+    EXPECT_TRUE(items[3]->isSeparator());
+    EXPECT_EQ(items[4]->text(), QStringLiteral("E&xit"));
+    EXPECT_TRUE(items[4]->isEnabled());
 }
 
 class RightClickOpensTheWindowMenu : public MainWindowTest, public testing::WithParamInterface<Placement> {};

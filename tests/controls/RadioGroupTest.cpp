@@ -2,6 +2,7 @@
 
 #include "common/ColorNames.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QRadioButton>
 #include <QStyle>
@@ -204,5 +205,34 @@ TEST_F(RadioGroupWidget, DrawsAnEtchedFrame)
     EXPECT_EQ(image.pixelColor(158, 40), clWhite);
     EXPECT_EQ(image.pixelColor(80, 65), clWhite);
     EXPECT_EQ(image.pixelColor(80, top - 1), clSilver);
+}
+} // namespace
+
+namespace {
+TEST(RadioGroupAccessible, IsANamedGroupOfRadioButtons)
+{
+    TRadioGroup group;
+    group.SetItems({QStringLiteral(" 100"), QStringLiteral(" 250")});
+    group.setAccessibleName(QStringLiteral("Increment loan amounts by"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&group);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Grouping);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Increment loan amounts by"));
+    ASSERT_EQ(accessible->childCount(), 2);
+    EXPECT_EQ(accessible->child(1)->role(), QAccessible::RadioButton);
+}
+
+TEST(RadioGroupAccessible, ToggleOfAnItemSelectsItAndNotifiesLikeAClick)
+{
+    TRadioGroup group;
+    group.SetItems({QStringLiteral(" 100"), QStringLiteral(" 250")});
+    group.SetItemIndex(0);
+    int clicks = 0;
+    group.OnClick = [&](QObject *) { ++clicks; };
+    QAccessible::queryAccessibleInterface(group.Button(1))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(group.ItemIndex(), 1);
+    EXPECT_EQ(clicks, 1);
 }
 } // namespace

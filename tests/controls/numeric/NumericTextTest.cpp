@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -133,5 +134,39 @@ TEST(NumericText, ReadNumberRejectsGroupingWithTheConversionMessage)
         EXPECT_STREQ(error.what(), "'1,234.5' is not a valid floating point value");
     }
 }
+
+struct EditsCase {
+    const char *Name;
+    const char *From;
+    const char *To;
+    std::vector<TextEdit> Edits;
+};
+
+class EditsBetweenTest : public testing::TestWithParam<EditsCase> {};
+
+TEST_P(EditsBetweenTest, TellsTheChangeAsTheCharactersRemovedAndInserted)
+{
+    const EditsCase &row = GetParam();
+    const std::vector<TextEdit> edits =
+        EditsBetween(QString::fromLatin1(row.From), QString::fromLatin1(row.To));
+    EXPECT_EQ(edits, row.Edits);
+    QString applied = QString::fromLatin1(row.From);
+    for (const TextEdit &edit : edits)
+        applied.replace(edit.Position, edit.RemovedLength, edit.Inserted);
+    EXPECT_EQ(applied, QString::fromLatin1(row.To));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumericText, EditsBetweenTest,
+    testing::Values(EditsCase{"Equal", "12.34", "12.34", {}},
+                    EditsCase{"DigitInserted", "10.00", "105.00", {{2, 0, "5"}}},
+                    EditsCase{"DigitOverwritten", "10.00", "15.00", {{1, 1, "5"}}},
+                    EditsCase{"IntegerDigitDeleted", "123.00", "13.00", {{1, 1, {}}}},
+                    EditsCase{"DecimalDeletedAndZeroAppended", "12.34", "12.40", {{3, 1, {}}, {4, 0, "0"}}},
+                    EditsCase{"SelectionDeleted", "100000.00", "100.00", {{3, 3, {}}}},
+                    EditsCase{"SelectionReplaced", "100000.00", "5.00", {{0, 6, "5"}}},
+                    EditsCase{"SignPrepended", "30", "-30", {{0, 0, "-"}}},
+                    EditsCase{"RepeatedDigitRemovedAtTheEnd", "12.44", "12.40", {{4, 1, "0"}}}),
+    [](const testing::TestParamInfo<EditsCase> &info) { return std::string(info.param.Name); });
 
 } // namespace

@@ -1,0 +1,158 @@
+#!/usr/bin/python3
+"""Reads the running program through AT-SPI, as a screen reader does.
+
+The program's chart, built by a step chosen through its radio button's action, reads the entered
+payment at cell (4, 6) as quillmere-chart computes it; the Print Preview button's Press action opens the
+preview window, whose Close button's Press action closes it again.
+
+Usage: dbus-run-session -- atspi_check.py QUILLMERE QUILLMERE_CHART  (on an X display)
+It starts the accessibility bus of at-spi2-core in that private session and the program with its
+AT-SPI bridge on; every wait is bounded.
+"""
+import ctypes
+import os
+import subprocess
+import sys
+import time
+
+from gi.repository import Gio, GLib
+
+BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+TIMEOUT = 30  # seconds for each thing to appear
+LOAN_STEP_5000 = "8"  # the loan step's index on quillmere-chart's command line
+RATE_STEP_DEFAULT = "3"  # .25, the rate step the window starts with
+
+
+def fail(message):
+    print("atspi_check: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, probe):
+    """Polls probe until it gives something; AT-SPI objects may vanish while they are read. Between
+    tries the bus's news (a new application, changed children) reaches the client's cache."""
+    deadline = time.monotonic() + TIMEOUT
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        try:
+            found = probe()
+        except GLib.Error:
+            found = None
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            fail("timed out waiting for " + what)
+        time.sleep(0.05)
+
+
+def hold_display():
+    """Opens a connection to the X display and keeps it for the whole check: the server resets, and
+    refuses connections for a moment, whenever its last client leaves, as programs come and go."""
+    xlib = ctypes.CDLL("libX11.so.6")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    return wait_for("the X display", lambda: xlib.XOpenDisplay(None))
+
+
+def accessibility_bus_up():
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    reply = session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                              "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)),
+                              GLib.VariantType("(b)"), Gio.DBusCallFlags.NONE, -1, None)
+    return reply.unpack()[0]
+
+
+def find(root, role, name):
+    import pyatspi
+    return pyatspi.findDescendant(
+        root, lambda node: node is not None and node.getRole() == role and node.name == name)
+
+
+def press(accessible, action_name):
+    action = accessible.queryAction()
+    for index in range(action.nActions):
+        if action.getName(index).lower() == action_name.lower():
+            action.doAction(index)
+            return
+    fail("%s has no %s action" % (accessible.name, action_name))
+
+
+def expected_entered_payment(chart_tool):
+    rows = subprocess.run([chart_tool, "--tsv", "100000", "30", "8.75", LOAN_STEP_5000, RATE_STEP_DEFAULT],
+                          check=True, capture_output=True, text=True).stdout.splitlines()
+    return rows[6].split("\t")[4].strip()
+
+
+def main():
+    if len(sys.argv) != 3:
+        fail("usage: atspi_check.py QUILLMERE QUILLMERE_CHART")
+    program, chart_tool = sys.argv[1:]
+    if not os.environ.get("DISPLAY"):
+        fail("needs an X display (DISPLAY)")
+    if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+        fail("needs its own D-Bus session: run it under dbus-run-session")
+    expected = expected_entered_payment(chart_tool)
+    hold_display()
+
+    started = []
+    try:
+        started.append(subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"]))
+        wait_for("the accessibility bus", accessibility_bus_up)
+        import pyatspi
+
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
+                           QT_QPA_PLATFORM="xcb")
+        quillmere = subprocess.Popen([program], env=environment)
+        started.append(quillmere)
+
+        desktop = pyatspi.Registry.getDesktop(0)
+
+        def quillmere_app():
+            desktop.clear_cache()  # the list of applications as the registry has it now
+            return next((a for a in desktop if a is not None and a.get_process_id() == quillmere.pid), None)
+
+        app = wait_for("the program on the accessibility bus", quillmere_app)
+        window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Quillmere 32, 2.2"))
+        chart = wait_for("the payment chart", lambda: find(window, pyatspi.ROLE_TABLE, "Payment chart"))
+        table = chart.queryTable()
+        if (table.nRows, table.nColumns) != (12, 8):
+            fail("the chart is %d x %d, not 12 x 8" % (table.nRows, table.nColumns))
+        if table.getAccessibleAt(6, 4).name.strip():
+            fail("the chart shows payments before it was built")
+
+        # Choosing another loan step rebuilds the chart.
+        step = wait_for("the loan step 5000", lambda: find(window, pyatspi.ROLE_RADIO_BUTTON, "5000"))
+        press(step, "Toggle")
+        payment = wait_for("the entered cell's payment",
+                           lambda: table.getAccessibleAt(6, 4).name.strip())
+        if payment != expected:
+            fail("cell (4, 6) reads %r, quillmere-chart computes %r" % (payment, expected))
+        heading = table.getColumnHeader(4)
+        if heading is None or not heading.name.strip():
+            fail("column 4 has no rate heading")
+
+        button = wait_for("the Print Preview button",
+                          lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Print Preview"))
+        wait_for("Print Preview enabled", lambda: button.getState().contains(pyatspi.STATE_SENSITIVE))
+        press(button, "Press")
+        preview = wait_for("the preview window", lambda: next(
+            (w for w in app if w is not None and w.name == "Print Preview"
+             and w.getState().contains(pyatspi.STATE_SHOWING)), None))
+        close = wait_for("the preview's Close button", lambda: find(preview, pyatspi.ROLE_PUSH_BUTTON, "Close"))
+        press(close, "Press")
+        wait_for("the preview closed", lambda: not any(
+            w is not None and w.name == "Print Preview" and w.getState().contains(pyatspi.STATE_SHOWING)
+            for w in app))
+        print("atspi_check: cell (4, 6) reads %s; Print Preview's Press opened the preview" % payment)
+    finally:
+        for process in reversed(started):
+            process.terminate()
+            try:
+                process.wait(timeout=TIMEOUT)
+            except subprocess.TimeoutExpired:
+                process.kill()
+
+
+if __name__ == "__main__":
+    main()
