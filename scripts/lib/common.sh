@@ -9,6 +9,11 @@ RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev libcups2-d
 # Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox
                cups printer-driver-cups-pdf poppler-utils)
+# Packages that make the Debian package: CPack finds the programs with file and their libraries'
+# packages with dpkg-shlibdeps; dpkg-buildflags gives Debian's compiler flags.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# Debian's own checks of the package, which scripts/test runs.
+PACKAGE_CHECK_PACKAGES=(lintian desktop-file-utils appstream man-db)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -59,6 +64,26 @@ run_exit_steps() {
     for step in "${EXIT_STEPS[@]}"; do
         eval "$step" || true
     done
+}
+
+# Builds the Debian package in a build folder of its own, $REPO_ROOT/build-package, with Debian's
+# compiler and linker flags (hardening included, as Debian's own packages are built), and copies it
+# into folder $1. Sets PACKAGE_FILE to its path.
+build_package() {
+    local package_build=$REPO_ROOT/build-package
+    local -x DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    BUILD_DIR=$package_build build_all -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DQUILLMERE_BENCHMARKS=OFF \
+        -DQUILLMERE_WERROR=OFF \
+        "-DCMAKE_CXX_FLAGS=$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+        "-DCMAKE_EXE_LINKER_FLAGS=$(dpkg-buildflags --get LDFLAGS)"
+    rm -rf "$package_build/cpack"
+    if ! (cd "$package_build" && cpack -G DEB -B "$package_build/cpack" >"$package_build/cpack.log" 2>&1); then
+        cat "$package_build/cpack.log" >&2
+        return 1
+    fi
+    mkdir -p "$1"
+    cp "$package_build"/cpack/quillmere_*.deb "$1/"
+    PACKAGE_FILE=$(realpath "$1/$(basename "$package_build"/cpack/quillmere_*.deb)")
 }
 
 # Starts a private Xvfb, stopped when the calling script exits, and exports its DISPLAY. Xvfb picks
