@@ -1,4 +1,5 @@
-# Shared by scripts/run and scripts/test: package installation and the build.
+# Shared by scripts/run, scripts/test and scripts/package: package installation, the builds and what
+# the tests start.
 # Sourced, not run.
 
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -137,7 +138,7 @@ wait_for_scheduler() {
     local tries=0
     until scheduler_running; do
         tries=$((tries + 1))
-        if [ "$tries" -gt 100 ] || ! kill -0 "$1" 2>/dev/null; then
+        if [ "$tries" -gt 100 ] || [ ! -d "/proc/$1" ]; then
             return 1
         fi
         sleep 0.1
