@@ -5,10 +5,14 @@ The generated .xpm files are committed and compiled in through resources.qrc; th
 this script. Run it after changing a drawing:  python3 resources/make_pictures.py
 The lettering of the logo and of the vertical name is set with ImageMagick's `convert` in the
 Liberation fonts (Debian packages imagemagick and fonts-liberation); everything else is plain Python.
+The desktop icons are PNG files in icons/, installed into the hicolor theme, not compiled in.
 """
 
 import pathlib
+import struct
 import subprocess
+import zlib
+from fractions import Fraction
 
 HERE = pathlib.Path(__file__).resolve().parent
 FONTS = pathlib.Path("/usr/share/fonts/truetype/liberation")
@@ -165,6 +169,62 @@ def write_xpm(name, canvas, whole_palette):
     body = ",\n".join(f'"{line}"' for line in lines)
     text = f"/* XPM */\nstatic const char *const {name}_xpm[] = {{\n{body}\n}};\n"
     (HERE / f"{name}.xpm").write_text(text)
+
+
+def write_png(path, rows):
+    """Writes rows of (red, green, blue) pixels as an 8-bit RGB PNG with zlib alone. No time or text
+    chunk, so the same picture always gives the same bytes."""
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 2, 0, 0, 0)
+    raw = b"".join(b"\0" + bytes(channel for pixel in row for channel in pixel) for row in rows)
+    path.write_bytes(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+                     + chunk(b"IEND", b""))
+
+
+def spans(source, target):
+    """For each of `target` pixels along a line of `source` pixels, the source pixels it covers and by
+    how much (fractions of a source pixel)."""
+    step = Fraction(source, target)
+    result = []
+    for index in range(target):
+        start, end = index * step, (index + 1) * step
+        result.append([(s, min(end, s + 1) - max(start, s)) for s in range(int(start), -(-end // 1))])
+    return result
+
+
+def resampled(canvas, size):
+    """The canvas as size x size RGB pixels, each the average of the area it covers: shrinking blends,
+    growing by a whole factor repeats pixels, so the pixel drawing stays crisp."""
+    columns, rows = spans(canvas.width, size), spans(canvas.height, size)
+    area = Fraction(canvas.width, size) * Fraction(canvas.height, size)
+    pixels = []
+    for row_span in rows:
+        line = []
+        for column_span in columns:
+            total = [Fraction(0)] * 3
+            for y, height in row_span:
+                for x, width in column_span:
+                    for channel, value in enumerate(PALETTE[canvas.get(x, y)]):
+                        total[channel] += value * width * height
+            line.append(tuple(round(value / area) for value in total))
+        pixels.append(line)
+    return pixels
+
+
+# The desktop icon's sizes in the hicolor theme.
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def icon_scene(card):
+    """The logo's night scene without the maker's name: its top 64 rows, less two columns each side."""
+    scene = Canvas(64, 64, "n")
+    for y in range(64):
+        for x in range(64):
+            scene.set(x, y, card.get(x + 2, y))
+    return scene
 
 
 # The Exit glyph: a red diagonal cross, shaded maroon, on olive.
@@ -347,7 +407,11 @@ def main():
     write_xpm("page_width_glyph", Canvas.from_drawing(PAGE_WIDTH, "t"), whole_palette=True)
     write_xpm("zoom_in_glyph", magnifier("+"), whole_palette=True)
     write_xpm("vertical_name", vertical_name(), whole_palette=False)
-    write_xpm("logo", logo(), whole_palette=True)
+    card = logo()
+    write_xpm("logo", card, whole_palette=True)
+    (HERE / "icons").mkdir(exist_ok=True)
+    for size in ICON_SIZES:
+        write_png(HERE / "icons" / f"quillmere-{size}.png", resampled(icon_scene(card), size))
 
 
 if __name__ == "__main__":

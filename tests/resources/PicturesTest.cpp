@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QImage>
 #include <QSet>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
 #include <ostream>
@@ -102,6 +104,37 @@ TEST(VerticalNamePicture, BlackLettersHaveAWhiteEdgeAllRound)
         }
     EXPECT_GT(blackPixels, 200);
 }
+
+// The desktop icons are the logo's night scene (its top 64 rows, less two columns each side): shrunk by
+// averaging, grown by whole factors with every pixel repeated, so they follow a change of the logo.
+class DesktopIconTest : public testing::TestWithParam<int> {};
+
+TEST_P(DesktopIconTest, IsTheLogosSceneAtItsSize)
+{
+    const int size = GetParam();
+    const QString path = QStringLiteral(QUILLMERE_ICONS_DIR "/quillmere-%1.png").arg(size);
+    const QImage icon = QImage(path).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(icon.isNull()) << path.toStdString();
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    const QImage scene = QImage(LogoPicture()).copy(2, 0, 64, 64).convertToFormat(QImage::Format_RGB32);
+    if (size >= scene.width()) {
+        EXPECT_TRUE(icon == scene.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+            << "not the scene with each pixel repeated";
+        return;
+    }
+    const QImage shrunk = scene.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    int worst = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const QColor a = icon.pixelColor(x, y), b = shrunk.pixelColor(x, y);
+            worst = std::max({worst, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue())});
+        }
+    // Qt's smooth scaling averages the same areas and rounds them its own way.
+    EXPECT_LE(worst, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DesktopIconTest, testing::Values(16, 32, 48, 64, 128, 256));
 
 // Read from bottom to top, the letters stand with their tops to the left: the bottom line of ink is the
 // stem of the capital H across the whole letter height, the top line of ink the small trademark sign at

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -219,6 +221,30 @@ TEST(ChartTool, HelpExplainsAndSucceeds)
     for (const char *option : {"--tsv", "--currency-symbol", "--currency-format",
                                "--negative-currency-format", "--thousands-separator", "--decimal-separator"})
         EXPECT_NE(run.Out.find(option), std::string::npos) << option;
+}
+
+// The long options a text names. The manual page's troff writes each hyphen as "\-".
+std::set<std::string> LongOptions(std::string text)
+{
+    for (size_t at; (at = text.find("\\-")) != std::string::npos;)
+        text.erase(at, 1);
+    const std::regex option("--[a-z]+(-[a-z]+)*");
+    std::set<std::string> options;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), option); match != std::sregex_iterator();
+         ++match)
+        options.insert(match->str());
+    return options;
+}
+
+// The manual page is written by hand; it must describe the options the tool has, no fewer, no more.
+TEST(ChartTool, ManualPageDescribesTheOptionsOfTheHelp)
+{
+    std::ifstream file(QUILLMERE_CHART_MANUAL);
+    ASSERT_TRUE(file) << QUILLMERE_CHART_MANUAL;
+    const std::string manual{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::set<std::string> helpOptions = LongOptions(RunTool({"--help"}).Out);
+    EXPECT_TRUE(helpOptions.contains("--negative-currency-format"));
+    EXPECT_EQ(LongOptions(manual), helpOptions);
 }
 
 class ChartToolUsageError : public testing::TestWithParam<std::vector<std::string>> {};
