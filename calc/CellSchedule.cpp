@@ -200,5 +200,29 @@ PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row, c
     schedule.PaymentCents = CellCents(payment, locale);
     schedule.Monthly = MonthlySchedule(loanCents, schedule.PaymentCents, rate, schedule.Years * 12);
     schedule.Yearly = YearlyRows(schedule.Monthly);
+    schedule.LoanCents = loanCents;
+    schedule.Rate = rate;
     return schedule;
+}
+
+WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
+                        std::optional<PaymentMonth> firstPayment)
+{
+    WhatIfSchedule schedule;
+    schedule.Extras = extras;
+    schedule.FirstPayment = firstPayment;
+    schedule.Monthly =
+        MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, plain.Years * 12, extras);
+    schedule.Yearly = YearlyRows(schedule.Monthly, firstPayment);
+    schedule.MonthlyToDate = RunningTotals(schedule.Monthly);
+    schedule.YearlyToDate = RunningTotals(schedule.Yearly);
+    return schedule;
+}
+
+std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale)
+{
+    const auto plain = ReadPlainDecimal(text, locale.DecimalSeparator);
+    if (!plain)
+        return std::nullopt;
+    return WholeNumber(plain->Digits, 2 - plain->Decimals, false);
 }

@@ -18,7 +18,29 @@ struct PaymentSchedule {
     std::int64_t PaymentCents = 0; // the level payment as the cell shows it
     std::vector<ScheduleRow> Monthly;
     std::vector<ScheduleRow> Yearly;
+    std::int64_t LoanCents = 0; // the amount heading's value
+    MonthlyRate Rate;           // the rate heading's value / 1200, exact
 };
+
+// The schedule of a cell with extra payments, and its rows dated from a first payment month.
+struct WhatIfSchedule {
+    ScheduleExtras Extras;
+    std::optional<PaymentMonth> FirstPayment;
+    std::vector<ScheduleRow> Monthly;
+    std::vector<ScheduleRow> Yearly; // by calendar year with FirstPayment, else by loan year
+    std::vector<RunningTotal> MonthlyToDate;
+    std::vector<RunningTotal> YearlyToDate;
+};
+
+// `plain`'s loan, rate, payment and term repaid with `extras`; its savings are those against `plain`.
+// Raises ScheduleRefused as MonthlySchedule does (ExtraNotValid, NotInCents).
+WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
+                        std::optional<PaymentMonth> firstPayment = std::nullopt);
+
+// An amount of 0 or more written as a plain decimal with `locale`'s decimal separator and at most two
+// decimals that are not 0 ("1500", "99.5", "0.250"), in cents; no value for anything else (a sign,
+// grouping, an exponent, a fraction of a cent) or for an amount that 64-bit cents cannot hold.
+std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale);
 
 // The amount a currency text of `locale` shows (FormatCurrency's layout, the scientific one
 // included, blanks around it ignored), in cents; no value for any other text or for an amount that

@@ -16,6 +16,7 @@ const char *const RefusalMessages[] = {
     "The amount or the payment is too large to be scheduled in whole cents.",
     "The rate is not a plain decimal number, so it cannot be taken exactly.",
     "The chart was not completed, so its cells have no schedule. Correct the entries and try again.",
+    "An extra payment must be 0 or more, in a month from 1 to the last of the term.",
 };
 
 std::int64_t InCents(Int128 value)
@@ -48,7 +49,51 @@ std::int64_t Interest(std::int64_t balance, const MonthlyRate &rate)
     return InCents(quotient);
 }
 
+void CheckExtras(const ScheduleExtras &extras, std::int32_t months)
+{
+    const bool oneTimeValid = std::ranges::all_of(extras.OneTime, [months](const OneTimeExtra &extra) {
+        return extra.Cents >= 0 && extra.Month >= 1 && extra.Month <= months;
+    });
+    if (extras.MonthlyCents < 0 || extras.FromMonth < 1 || !oneTimeValid)
+        throw ScheduleRefused(ScheduleRefusal::ExtraNotValid);
+}
+
+// The extra of each month in turn, asked for in rising order: the monthly one from its first month
+// on, plus the one-time extras of that month.
+class MonthlyExtras {
+public:
+    explicit MonthlyExtras(const ScheduleExtras &extras) : m_extras(extras), m_oneTime(extras.OneTime)
+    {
+        std::ranges::sort(m_oneTime, {}, &OneTimeExtra::Month);
+    }
+
+    Int128 Of(std::int32_t month)
+    {
+        Int128 extra = month >= m_extras.FromMonth ? m_extras.MonthlyCents : 0;
+        for (; m_next < m_oneTime.size() && m_oneTime[m_next].Month == month; ++m_next)
+            extra += m_oneTime[m_next].Cents;
+        return extra;
+    }
+
+private:
+    const ScheduleExtras &m_extras;
+    std::vector<OneTimeExtra> m_oneTime;
+    size_t m_next = 0;
+};
+
 } // namespace
+
+bool ScheduleExtras::Any() const
+{
+    return MonthlyCents > 0 ||
+           std::ranges::any_of(OneTime, [](const OneTimeExtra &extra) { return extra.Cents > 0; });
+}
+
+PaymentMonth MonthOfPayment(PaymentMonth first, std::int32_t number)
+{
+    const std::int32_t monthIndex = first.Month - 1 + number - 1;
+    return {first.Year + monthIndex / 12, monthIndex % 12 + 1};
+}
 
 const char *ScheduleRefusalMessage(ScheduleRefusal reason)
 {
@@ -61,10 +106,11 @@ ScheduleRefused::ScheduleRefused(ScheduleRefusal reason)
 }
 
 std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate,
-                                         std::int32_t months)
+                                         std::int32_t months, const ScheduleExtras &extras)
 {
     if (months < 1 || months > MaximumScheduleMonths)
         throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
+    CheckExtras(extras, months);
     if (loanCents <= 0)
         throw ScheduleRefused(ScheduleRefusal::NoLoan);
     if (paymentCents <= Interest(loanCents, rate))
@@ -76,23 +122,31 @@ std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t pa
     // Running sums, checked so that every total and yearly sum of the rows fits 64 bits.
     Int128 paid = 0;
     Int128 interestPaid = 0;
+    Int128 extrasPaid = 0;
+    MonthlyExtras monthlyExtras(extras);
     std::int64_t balance = loanCents;
     for (std::int32_t month = 1;; ++month) {
         const std::int64_t interest = Interest(balance, rate);
-        const Int128 principal = Int128{paymentCents} - interest;
+        const Int128 extra = monthlyExtras.Of(month);
+        const Int128 principal = Int128{paymentCents} + extra - interest;
         const bool last = month == months || principal >= balance;
         ScheduleRow row{month, paymentCents, interest, 0, 0};
         if (last) {
-            row.Payment = InCents(Int128{balance} + interest);
+            const Int128 due = Int128{balance} + interest;
+            row.Extra = InCents(std::clamp<Int128>(due - paymentCents, 0, extra));
+            row.Payment = InCents(due - row.Extra);
             row.Principal = balance;
         } else {
+            row.Extra = InCents(extra);
             row.Principal = InCents(principal);
             row.Balance = InCents(balance - principal);
         }
         paid += row.Payment;
         interestPaid += interest;
+        extrasPaid += row.Extra;
         InCents(paid);
         InCents(interestPaid);
+        InCents(extrasPaid);
         rows.push_back(row);
         if (last)
             return rows;
@@ -100,18 +154,24 @@ std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t pa
     }
 }
 
-std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly)
+std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly,
+                                    std::optional<PaymentMonth> firstPayment)
 {
     std::vector<ScheduleRow> years;
-    years.reserve(monthly.size() / 12 + 1);
-    for (size_t first = 0; first < monthly.size(); first += 12) {
-        const size_t end = std::min(first + 12, monthly.size());
-        ScheduleRow year{static_cast<std::int32_t>(first / 12 + 1), 0, 0, 0, monthly[end - 1].Balance};
+    years.reserve(monthly.size() / 12 + 2);
+    // A calendar year's months run up to December; a loan year always has 12.
+    size_t yearLength = firstPayment ? static_cast<size_t>(13 - firstPayment->Month) : 12;
+    std::int32_t label = firstPayment ? firstPayment->Year : 1;
+    for (size_t first = 0; first < monthly.size(); first += yearLength, yearLength = 12) {
+        const size_t end = std::min(first + yearLength, monthly.size());
+        ScheduleRow year{label++, 0, 0, 0, monthly[end - 1].Balance};
         for (size_t month = first; month < end; ++month) {
             year.Payment += monthly[month].Payment;
             year.Interest += monthly[month].Interest;
             year.Principal += monthly[month].Principal;
+            year.Extra += monthly[month].Extra;
         }
+        year.Partial = end - first < 12;
         years.push_back(year);
     }
     return years;
@@ -124,6 +184,28 @@ ScheduleTotals TotalsOf(const std::vector<ScheduleRow> &rows)
         totals.Payments += row.Payment;
         totals.Interest += row.Interest;
         totals.Principal += row.Principal;
+        totals.Extras += row.Extra;
     }
     return totals;
+}
+
+std::vector<RunningTotal> RunningTotals(const std::vector<ScheduleRow> &rows)
+{
+    std::vector<RunningTotal> running;
+    running.reserve(rows.size());
+    RunningTotal sum;
+    for (const ScheduleRow &row : rows) {
+        sum.Interest += row.Interest;
+        sum.Principal += row.Principal;
+        running.push_back(sum);
+    }
+    return running;
+}
+
+ScheduleSavings SavingsOf(const std::vector<ScheduleRow> &plainMonthly,
+                          const std::vector<ScheduleRow> &monthly)
+{
+    // Both interest totals have the rate's sign, so their difference fits 64 bits.
+    return {TotalsOf(plainMonthly).Interest - TotalsOf(monthly).Interest,
+            static_cast<std::int32_t>(plainMonthly.size()) - static_cast<std::int32_t>(monthly.size())};
 }

@@ -48,3 +48,53 @@ std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view,
 // Its heading line, and the line of one row, for writing a line at a time.
 std::string ScheduleTsvHeading(ScheduleView view);
 std::string ScheduleTsvLine(const ScheduleRow &row, const LocaleValues &locale);
+
+// The texts of a schedule with extras, by columns: the plain ones and those that only dated rows,
+// extras or running totals have.
+
+inline const std::vector<ScheduleRow> &RowsOf(const WhatIfSchedule &schedule, ScheduleView view)
+{
+    return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
+}
+
+enum class ScheduleColumn {
+    Number,
+    Date,
+    Payment,
+    Extra,
+    Interest,
+    Principal,
+    Balance,
+    InterestToDate,
+    PrincipalToDate,
+};
+
+// In order: the number, Date when the rows are dated, Payment, Extra when an extra is given, Interest,
+// Principal, Balance, then the running totals of interest and principal when `runningTotals`.
+std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals);
+
+// "No." or "Year", "Date", "Payment", "Extra", "Interest", "Principal", "Balance",
+// "Interest to date", "Principal to date".
+const char *ScheduleColumnHeading(ScheduleColumn column, ScheduleView view);
+
+// A month as YYYY-MM ("2024-03").
+std::string PaymentMonthText(PaymentMonth month);
+
+// Row `row` of `view` in `column`. The number; a year of fewer than 12 payments says so ("2024
+// (partial)"). The date of a month, and the months a year covers ("2024-03 to 2024-12"); empty for
+// undated rows. Money in the currency layout.
+std::string WhatIfCellText(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                           ScheduleColumn column, const LocaleValues &locale);
+
+// What the extras change, for after the totals: when an extra is given, the extras' total, the interest
+// saved and how much sooner the loan is paid off ("Paid off", "60 payments (5 years 0 months) sooner");
+// with a first payment month, the payoff date.
+std::vector<ScheduleFigure> WhatIfFigures(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                          const LocaleValues &locale);
+
+// The lines of a tab-separated what-if table, each ended by a line feed: the headings of `columns`,
+// one row's cells, and a figure as its caption and value.
+std::string WhatIfTsvHeading(const std::vector<ScheduleColumn> &columns, ScheduleView view);
+std::string WhatIfTsvLine(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                          const std::vector<ScheduleColumn> &columns, const LocaleValues &locale);
+std::string ScheduleFigureTsvLine(const ScheduleFigure &figure);

@@ -55,6 +55,16 @@ void WriteFigureLines(std::ostream &out, const std::vector<ScheduleFigure> &figu
         out << figure.Caption << ": " << figure.Value << '\n';
 }
 
+// The totals of the rows of `view`, then what the extras change.
+std::vector<ScheduleFigure> WhatIfTotals(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                         ScheduleView view, const LocaleValues &locale)
+{
+    std::vector<ScheduleFigure> figures = ScheduleTotalsFigures(RowsOf(schedule, view), locale);
+    const std::vector<ScheduleFigure> changes = WhatIfFigures(plain, schedule, locale);
+    figures.insert(figures.end(), changes.begin(), changes.end());
+    return figures;
+}
+
 } // namespace
 
 void WriteChartTsv(std::ostream &out, const PaymentChart &chart)
@@ -99,4 +109,35 @@ void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, Sc
     });
     out << '\n';
     WriteFigureLines(out, ScheduleTotalsFigures(rows, locale));
+}
+
+void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                    ScheduleView view, const LocaleValues &locale)
+{
+    const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
+    out << WhatIfTsvHeading(columns, view);
+    const size_t rowCount = RowsOf(schedule, view).size();
+    for (size_t row = 0; row < rowCount && out; ++row)
+        out << WhatIfTsvLine(schedule, view, row, columns, locale);
+    out << '\n';
+    for (const ScheduleFigure &figure : WhatIfTotals(plain, schedule, view, locale))
+        out << ScheduleFigureTsvLine(figure);
+}
+
+void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                        ScheduleView view, const LocaleValues &locale)
+{
+    const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
+    WriteFigureLines(out, ScheduleTerms(plain, locale));
+    out << '\n';
+    // Row 0 holds the headings, row r the schedule's row r - 1.
+    WriteAlignedTable(out, RowsOf(schedule, view).size() + 1, [&](size_t row) {
+        std::vector<std::string> cells;
+        for (const ScheduleColumn column : columns)
+            cells.push_back(row == 0 ? ScheduleColumnHeading(column, view)
+                                     : WhatIfCellText(schedule, view, row - 1, column, locale));
+        return cells;
+    });
+    out << '\n';
+    WriteFigureLines(out, WhatIfTotals(plain, schedule, view, locale));
 }

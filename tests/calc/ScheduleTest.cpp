@@ -143,7 +143,8 @@ TEST(YearlyRows, SumTheirMonthsAndKeepTheYearEndBalance)
     const std::vector<ScheduleRow> monthly = MonthlySchedule(130000, 10000, {0, 1}, 13 * 12);
     ASSERT_EQ(monthly.size(), 13u);
     const std::vector<ScheduleRow> years = YearlyRows(monthly);
-    EXPECT_EQ(years, (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0}}));
+    EXPECT_EQ(years,
+              (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0, 0, true}}));
     EXPECT_EQ(TotalsOf(years), TotalsOf(monthly));
 }
 
