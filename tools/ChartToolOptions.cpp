@@ -221,7 +221,7 @@ two in one month add up). The schedule then has an Extra column and ends as soon
 repaid; the totals say the extras' total, the interest saved and how many payments sooner the loan is
 paid off. --start YYYY-MM dates the payments from that month on (a Date column and the payoff date),
 and --yearly then sums calendar years, the first and last of them perhaps partial. AMOUNTs are plain
-numbers of 0 or more with the locale's decimal separator and at most two decimals.
+numbers of 0 or more in whole cents, with the locale's decimal separator and no grouping.
 
 Options (the locale values default to the system's, from LANG and LC_*):
   --tsv                            the 12 rows as lines of 8 tab-separated cell texts, unpadded;
