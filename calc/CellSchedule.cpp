@@ -26,7 +26,8 @@ const Decimal &ValueOfCell(const PaymentChart &chart, int column, int row)
 PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, std::int32_t years,
                                     std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate)
 {
-    PaymentSchedule schedule{std::move(loanText), std::move(rateText), years, paymentCents, {}, {}};
+    PaymentSchedule schedule{
+        std::move(loanText), std::move(rateText), years, loanCents, rate, paymentCents, {}, {}};
     schedule.Monthly = MonthlySchedule(loanCents, paymentCents, rate, ScheduleMonths(years));
     schedule.Yearly = YearlyRows(schedule.Monthly);
     return schedule;
@@ -45,4 +46,52 @@ PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row)
     const MonthlyRate rate = MonthlyRateOfPercent(ValueOfCell(chart, column, 0));
     return MakePaymentSchedule(Trimmed(chart.Cell(0, row)), Trimmed(chart.Cell(column, 0)), years, loanCents,
                                CentsOf(payment), rate);
+}
+
+WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
+                        std::optional<PaymentMonth> firstPayment)
+{
+    WhatIfSchedule schedule;
+    schedule.Extras = extras;
+    schedule.FirstPayment = firstPayment;
+    schedule.Monthly =
+        MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, ScheduleMonths(plain.Years), extras);
+    schedule.Yearly = YearlyRows(schedule.Monthly, firstPayment);
+    schedule.MonthlyToDate = RunningTotals(schedule.Monthly);
+    schedule.YearlyToDate = RunningTotals(schedule.Yearly);
+    return schedule;
+}
+
+std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale)
+{
+    const std::string &separator = locale.DecimalSeparator;
+    std::string digits;
+    int decimals = 0;
+    bool inFraction = false;
+    for (size_t pos = 0; pos < text.size();) {
+        if (text[pos] >= '0' && text[pos] <= '9') {
+            digits += text[pos++];
+            decimals += inFraction;
+        } else if (!inFraction && !separator.empty() && text.compare(pos, separator.size(), separator) == 0) {
+            inFraction = true;
+            pos += separator.size();
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits.empty())
+        return std::nullopt;
+    // Trailing zeros go into the exponent, so that "0.250" is a whole number of cents.
+    Decimal amount{0, -decimals};
+    while (digits.size() > 1 && digits.back() == '0') {
+        digits.pop_back();
+        ++amount.Exponent;
+    }
+    // A coefficient beyond 64 bits is more cents than 64 bits hold, or not whole cents.
+    for (const char digit : digits) {
+        if (__builtin_mul_overflow(amount.Coefficient, 10, &amount.Coefficient) ||
+            __builtin_add_overflow(amount.Coefficient, digit - '0', &amount.Coefficient))
+            return std::nullopt;
+    }
+    return CentsIn(amount);
 }

@@ -4,15 +4,18 @@
 #include "Schedule.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 // A loan's schedule as it is shown: the loan and rate as the chart shows them, the term, the payment,
-// and the rows by month and by year. MakePaymentSchedule fills both views.
+// and the rows by month and by year. MakePaymentSchedule fills it.
 struct PaymentSchedule {
     std::string LoanText;          // the amount heading without its leading blank ("$100,000.00")
     std::string RateText;          // the rate heading without its leading blanks ("8.75%")
     std::int32_t Years = 0;        // the chart's term
+    std::int64_t LoanCents = 0;    // the amount heading's value
+    MonthlyRate Rate;              // the rate heading's value / 1200, exact
     std::int64_t PaymentCents = 0; // the level payment as the cell shows it
     std::vector<ScheduleRow> Monthly;
     std::vector<ScheduleRow> Yearly;
@@ -30,3 +33,23 @@ PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, 
 // heading without a value, NotInCents, NoLoan, TermOutOfRange, RateNotExact, and what
 // MonthlySchedule raises) and std::out_of_range for a cell that is not a payment cell.
 PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row);
+
+// The schedule of a cell with extra payments, and its rows dated from a first payment month.
+struct WhatIfSchedule {
+    ScheduleExtras Extras;
+    std::optional<PaymentMonth> FirstPayment;
+    std::vector<ScheduleRow> Monthly;
+    std::vector<ScheduleRow> Yearly; // by calendar year with FirstPayment, else by loan year
+    std::vector<RunningTotal> MonthlyToDate;
+    std::vector<RunningTotal> YearlyToDate;
+};
+
+// `plain`'s loan, rate, payment and term repaid with `extras`; its savings are those against `plain`.
+// Raises ScheduleRefused as MonthlySchedule does (ExtraNotValid, NotInCents).
+WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
+                        std::optional<PaymentMonth> firstPayment = std::nullopt);
+
+// An amount of 0 or more written as a plain decimal with `locale`'s decimal separator and at most two
+// decimals that are not 0 ("1500", "99.5", "0.250"), in cents; no value for anything else (a sign,
+// grouping, an exponent, a fraction of a cent) or for an amount that 64-bit cents cannot hold.
+std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale);

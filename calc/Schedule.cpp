@@ -18,6 +18,7 @@ const char *const RefusalMessages[] = {
     "The amount or the payment is too large to be scheduled in whole cents.",
     "The rate has too many digits to be taken exactly.",
     "The chart was not completed, so its cells have no schedule. Correct the entries and try again.",
+    "An extra payment must be 0 or more, in a month from 1 to the last of the term.",
 };
 
 bool Fits64Bits(Int128 value)
@@ -73,6 +74,38 @@ std::int64_t Interest(std::int64_t balance, const MonthlyRate &rate)
     return InCents(quotient);
 }
 
+void CheckExtras(const ScheduleExtras &extras, std::int32_t months)
+{
+    const bool oneTimeValid = std::ranges::all_of(extras.OneTime, [months](const OneTimeExtra &extra) {
+        return extra.Cents >= 0 && extra.Month >= 1 && extra.Month <= months;
+    });
+    if (extras.MonthlyCents < 0 || extras.FromMonth < 1 || !oneTimeValid)
+        throw ScheduleRefused(ScheduleRefusal::ExtraNotValid);
+}
+
+// The extra of each month in turn, asked for in rising order: the monthly one from its first month
+// on, plus the one-time extras of that month.
+class MonthlyExtras {
+public:
+    explicit MonthlyExtras(const ScheduleExtras &extras) : m_extras(extras), m_oneTime(extras.OneTime)
+    {
+        std::ranges::sort(m_oneTime, {}, &OneTimeExtra::Month);
+    }
+
+    Int128 Of(std::int32_t month)
+    {
+        Int128 extra = month >= m_extras.FromMonth ? m_extras.MonthlyCents : 0;
+        for (; m_next < m_oneTime.size() && m_oneTime[m_next].Month == month; ++m_next)
+            extra += m_oneTime[m_next].Cents;
+        return extra;
+    }
+
+private:
+    const ScheduleExtras &m_extras;
+    std::vector<OneTimeExtra> m_oneTime;
+    size_t m_next = 0;
+};
+
 } // namespace
 
 MonthlyRate MonthlyRateOfPercent(const Decimal &percent)
@@ -94,15 +127,23 @@ MonthlyRate MonthlyRateOfPercent(const Decimal &percent)
     return {static_cast<std::int64_t>(reducedNumerator), static_cast<std::int64_t>(reducedDenominator)};
 }
 
-std::int64_t CentsOf(const Decimal &amount)
+std::optional<std::int64_t> CentsIn(const Decimal &amount)
 {
     const int centsExponent = amount.Exponent + 2;
     if (centsExponent < 0)
-        throw ScheduleRefused(ScheduleRefusal::NotInCents);
+        return std::nullopt;
     const auto cents = TimesPowerOfTen(amount.Coefficient, centsExponent);
+    if (!cents || !Fits64Bits(*cents))
+        return std::nullopt;
+    return static_cast<std::int64_t>(*cents);
+}
+
+std::int64_t CentsOf(const Decimal &amount)
+{
+    const std::optional<std::int64_t> cents = CentsIn(amount);
     if (!cents)
         throw ScheduleRefused(ScheduleRefusal::NotInCents);
-    return InCents(*cents);
+    return *cents;
 }
 
 std::int32_t ScheduleMonths(std::int32_t years)
@@ -110,6 +151,18 @@ std::int32_t ScheduleMonths(std::int32_t years)
     if (years < 1 || years > MaximumScheduleMonths / 12)
         throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
     return years * 12;
+}
+
+bool ScheduleExtras::Any() const
+{
+    return MonthlyCents > 0 ||
+           std::ranges::any_of(OneTime, [](const OneTimeExtra &extra) { return extra.Cents > 0; });
+}
+
+PaymentMonth MonthOfPayment(PaymentMonth first, std::int32_t number)
+{
+    const std::int32_t monthIndex = first.Month - 1 + number - 1;
+    return {first.Year + monthIndex / 12, monthIndex % 12 + 1};
 }
 
 const char *ScheduleRefusalMessage(ScheduleRefusal reason)
@@ -123,10 +176,11 @@ ScheduleRefused::ScheduleRefused(ScheduleRefusal reason)
 }
 
 std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t paymentCents, MonthlyRate rate,
-                                         std::int32_t months)
+                                         std::int32_t months, const ScheduleExtras &extras)
 {
     if (months < 1 || months > MaximumScheduleMonths)
         throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
+    CheckExtras(extras, months);
     if (loanCents <= 0)
         throw ScheduleRefused(ScheduleRefusal::NoLoan);
     if (paymentCents <= Interest(loanCents, rate))
@@ -138,23 +192,31 @@ std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t pa
     // Running sums, checked so that every total and yearly sum of the rows fits 64 bits.
     Int128 paid = 0;
     Int128 interestPaid = 0;
+    Int128 extrasPaid = 0;
+    MonthlyExtras monthlyExtras(extras);
     std::int64_t balance = loanCents;
     for (std::int32_t month = 1;; ++month) {
         const std::int64_t interest = Interest(balance, rate);
-        const Int128 principal = Int128{paymentCents} - interest;
+        const Int128 extra = monthlyExtras.Of(month);
+        const Int128 principal = Int128{paymentCents} + extra - interest;
         const bool last = month == months || principal >= balance;
         ScheduleRow row{month, paymentCents, interest, 0, 0};
         if (last) {
-            row.Payment = InCents(Int128{balance} + interest);
+            const Int128 due = Int128{balance} + interest;
+            row.Extra = InCents(std::clamp<Int128>(due - paymentCents, 0, extra));
+            row.Payment = InCents(due - row.Extra);
             row.Principal = balance;
         } else {
+            row.Extra = InCents(extra);
             row.Principal = InCents(principal);
             row.Balance = InCents(balance - principal);
         }
         paid += row.Payment;
         interestPaid += interest;
+        extrasPaid += row.Extra;
         InCents(paid);
         InCents(interestPaid);
+        InCents(extrasPaid);
         rows.push_back(row);
         if (last)
             return rows;
@@ -162,20 +224,25 @@ std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t pa
     }
 }
 
-std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly)
+std::vector<ScheduleRow> YearlyRows(const std::vector<ScheduleRow> &monthly,
+                                    std::optional<PaymentMonth> firstPayment)
 {
     std::vector<ScheduleRow> years;
-    years.reserve(monthly.size() / 12 + 1);
-    for (size_t first = 0; first < monthly.size(); first += 12) {
-        const size_t end = std::min(first + 12, monthly.size());
-        ScheduleRow year{static_cast<std::int32_t>(first / 12 + 1), 0, 0, 0, monthly[end - 1].Balance};
-        if (end - first < 12)
-            year.PartialMonths = static_cast<std::int32_t>(end - first);
+    years.reserve(monthly.size() / 12 + 2);
+    // A calendar year's months run up to December; a loan year always has 12.
+    size_t yearLength = firstPayment ? static_cast<size_t>(13 - firstPayment->Month) : 12;
+    std::int32_t label = firstPayment ? firstPayment->Year : 1;
+    for (size_t first = 0; first < monthly.size(); first += yearLength, yearLength = 12) {
+        const size_t end = std::min(first + yearLength, monthly.size());
+        ScheduleRow year{label++, 0, 0, 0, monthly[end - 1].Balance};
         for (size_t month = first; month < end; ++month) {
             year.Payment += monthly[month].Payment;
             year.Interest += monthly[month].Interest;
             year.Principal += monthly[month].Principal;
+            year.Extra += monthly[month].Extra;
         }
+        if (end - first < 12)
+            year.PartialMonths = static_cast<std::int32_t>(end - first);
         years.push_back(year);
     }
     return years;
@@ -188,6 +255,28 @@ ScheduleTotals TotalsOf(const std::vector<ScheduleRow> &rows)
         totals.Payments += row.Payment;
         totals.Interest += row.Interest;
         totals.Principal += row.Principal;
+        totals.Extras += row.Extra;
     }
     return totals;
+}
+
+std::vector<RunningTotal> RunningTotals(const std::vector<ScheduleRow> &rows)
+{
+    std::vector<RunningTotal> running;
+    running.reserve(rows.size());
+    RunningTotal sum;
+    for (const ScheduleRow &row : rows) {
+        sum.Interest += row.Interest;
+        sum.Principal += row.Principal;
+        running.push_back(sum);
+    }
+    return running;
+}
+
+ScheduleSavings SavingsOf(const std::vector<ScheduleRow> &plainMonthly,
+                          const std::vector<ScheduleRow> &monthly)
+{
+    // Both interest totals have the rate's sign, so their difference fits 64 bits.
+    return {TotalsOf(plainMonthly).Interest - TotalsOf(monthly).Interest,
+            static_cast<std::int32_t>(plainMonthly.size()) - static_cast<std::int32_t>(monthly.size())};
 }

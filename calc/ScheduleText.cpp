@@ -2,24 +2,125 @@
 
 #include "Format.h"
 
+#include <algorithm>
+
 namespace {
 
-std::string TermText(std::int32_t years)
-{
-    return std::to_string(years) + (years == 1 ? " year" : " years");
-}
-
-// A count with the locale's thousands separator between groups of three digits.
-std::string GroupedCount(std::size_t count, const LocaleValues &locale)
+// A count of 0 or more and its unit, plural unless the count is 1 ("1 month", "11,982 payments"),
+// its digits grouped by `thousands` in threes when that is given.
+std::string Counted(std::int64_t count, const char *unit, const std::string &thousands = {})
 {
     const std::string digits = std::to_string(count);
     std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
+    for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += locale.ThousandSeparator;
+            text += thousands;
         text += digits[i];
     }
-    return text;
+    return text + " " + unit + (count == 1 ? "" : "s");
+}
+
+std::string TermText(std::int32_t years)
+{
+    return Counted(years, "year");
+}
+
+constexpr const char *Heading(ScheduleColumn column, ScheduleView view, bool extraBeside)
+{
+    const bool yearly = view == ScheduleView::Yearly;
+    switch (column) {
+    case ScheduleColumn::Number:
+        return yearly ? "Year" : "No.";
+    case ScheduleColumn::Date:
+        return "Date";
+    case ScheduleColumn::Payment:
+        return yearly && !extraBeside ? "Total paid" : "Payment";
+    case ScheduleColumn::Extra:
+        return "Extra";
+    case ScheduleColumn::Interest:
+        return "Interest";
+    case ScheduleColumn::Principal:
+        return "Principal";
+    case ScheduleColumn::Balance:
+        return "Balance";
+    case ScheduleColumn::InterestToDate:
+        return "Interest to date";
+    case ScheduleColumn::PrincipalToDate:
+        return "Principal to date";
+    }
+    return "";
+}
+
+constexpr std::array<const char *, ScheduleColumnCount> PlainHeadings(ScheduleView view)
+{
+    std::array<const char *, ScheduleColumnCount> headings{};
+    for (size_t i = 0; i < headings.size(); ++i)
+        headings[i] = Heading(PlainScheduleColumns[i], view, false);
+    return headings;
+}
+
+// The texts a row shows by itself; the columns of dates and running totals are not among them.
+std::string RowCellText(const ScheduleRow &row, ScheduleColumn column, const LocaleValues &locale)
+{
+    switch (column) {
+    case ScheduleColumn::Number:
+        if (row.PartialMonths > 0)
+            return std::to_string(row.Number) + " (" + Counted(row.PartialMonths, "month") + ")";
+        return std::to_string(row.Number);
+    case ScheduleColumn::Payment:
+        return CentsText(row.Payment, locale);
+    case ScheduleColumn::Extra:
+        return CentsText(row.Extra, locale);
+    case ScheduleColumn::Interest:
+        return CentsText(row.Interest, locale);
+    case ScheduleColumn::Principal:
+        return CentsText(row.Principal, locale);
+    case ScheduleColumn::Balance:
+        return CentsText(row.Balance, locale);
+    default:
+        return {};
+    }
+}
+
+// The months a calendar year of the schedule covers: from the first payment's month in the first
+// year, up to the payoff month in the last, January to December between.
+std::string YearMonthsText(const WhatIfSchedule &schedule, size_t row)
+{
+    const PaymentMonth first = *schedule.FirstPayment;
+    const std::int32_t year = schedule.Yearly[row].Number;
+    const PaymentMonth from{year, row == 0 ? first.Month : 1};
+    const PaymentMonth to{
+        year, row + 1 == schedule.Yearly.size()
+                  ? MonthOfPayment(first, static_cast<std::int32_t>(schedule.Monthly.size())).Month
+                  : 12};
+    if (from == to)
+        return PaymentMonthText(from);
+    return PaymentMonthText(from) + " to " + PaymentMonthText(to);
+}
+
+std::string DateText(const WhatIfSchedule &schedule, ScheduleView view, size_t row)
+{
+    if (!schedule.FirstPayment)
+        return {};
+    if (view == ScheduleView::Yearly)
+        return YearMonthsText(schedule, row);
+    return PaymentMonthText(MonthOfPayment(*schedule.FirstPayment, schedule.Monthly[row].Number));
+}
+
+std::string WhatIfCellText(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                           ScheduleColumn column, const LocaleValues &locale)
+{
+    const auto &toDate = view == ScheduleView::Yearly ? schedule.YearlyToDate : schedule.MonthlyToDate;
+    switch (column) {
+    case ScheduleColumn::Date:
+        return DateText(schedule, view, row);
+    case ScheduleColumn::InterestToDate:
+        return CentsText(toDate[row].Interest, locale);
+    case ScheduleColumn::PrincipalToDate:
+        return CentsText(toDate[row].Principal, locale);
+    default:
+        return RowCellText(RowsOf(schedule, view)[row], column, locale);
+    }
 }
 
 } // namespace
@@ -29,32 +130,35 @@ std::string CentsText(std::int64_t cents, const LocaleValues &locale)
     return FormatCurrencyCents(cents, locale);
 }
 
+std::vector<std::string> ScheduleColumnHeadings(std::span<const ScheduleColumn> columns, ScheduleView view)
+{
+    const bool extraBeside = std::ranges::find(columns, ScheduleColumn::Extra) != columns.end();
+    std::vector<std::string> headings;
+    for (const ScheduleColumn column : columns)
+        headings.emplace_back(Heading(column, view, extraBeside));
+    return headings;
+}
+
 const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view)
 {
-    static constexpr std::array<const char *, ScheduleColumnCount> monthly = {"No.", "Payment", "Interest",
-                                                                              "Principal", "Balance"};
-    static constexpr std::array<const char *, ScheduleColumnCount> yearly = {"Year", "Total paid", "Interest",
-                                                                             "Principal", "Balance"};
+    static constexpr std::array<const char *, ScheduleColumnCount> monthly =
+        PlainHeadings(ScheduleView::Monthly);
+    static constexpr std::array<const char *, ScheduleColumnCount> yearly =
+        PlainHeadings(ScheduleView::Yearly);
     return view == ScheduleView::Yearly ? yearly : monthly;
 }
 
 std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleValues &locale)
 {
-    switch (column) {
-    case 0:
-        if (row.PartialMonths > 0)
-            return std::to_string(row.Number) + " (" + std::to_string(row.PartialMonths) +
-                   (row.PartialMonths == 1 ? " month)" : " months)");
-        return std::to_string(row.Number);
-    case 1:
-        return CentsText(row.Payment, locale);
-    case 2:
-        return CentsText(row.Interest, locale);
-    case 3:
-        return CentsText(row.Principal, locale);
-    default:
-        return CentsText(row.Balance, locale);
-    }
+    return RowCellText(row, PlainScheduleColumns[static_cast<size_t>(column)], locale);
+}
+
+std::vector<std::string> ScheduleRowCells(const ScheduleRow &row, const LocaleValues &locale)
+{
+    std::vector<std::string> cells;
+    for (const ScheduleColumn column : PlainScheduleColumns)
+        cells.push_back(RowCellText(row, column, locale));
+    return cells;
 }
 
 std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const LocaleValues &locale)
@@ -70,10 +174,10 @@ std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const
 
 std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale)
 {
-    const std::size_t payments = schedule.Monthly.size();
-    if (payments >= static_cast<std::size_t>(schedule.Years) * 12)
+    const auto payments = static_cast<std::int64_t>(schedule.Monthly.size());
+    if (payments >= std::int64_t{schedule.Years} * 12)
         return std::nullopt;
-    return "Paid off after " + GroupedCount(payments, locale) + (payments == 1 ? " payment" : " payments");
+    return "Paid off after " + Counted(payments, "payment", locale.ThousandSeparator);
 }
 
 std::string ScheduleTitle(const PaymentSchedule &schedule)
@@ -92,26 +196,68 @@ std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow>
     };
 }
 
+std::string TsvLine(const std::vector<std::string> &cells)
+{
+    std::string line;
+    for (size_t i = 0; i < cells.size(); ++i)
+        line += (i > 0 ? "\t" : "") + cells[i];
+    return line + '\n';
+}
+
 std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale)
 {
-    std::string text = ScheduleTsvHeading(view);
+    std::string text = TsvLine(ScheduleColumnHeadings(PlainScheduleColumns, view));
     for (const ScheduleRow &row : rows)
-        text += ScheduleTsvLine(row, locale);
+        text += TsvLine(ScheduleRowCells(row, locale));
     return text;
 }
 
-std::string ScheduleTsvHeading(ScheduleView view)
+std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals)
 {
-    std::string line;
-    for (const char *heading : ScheduleHeadings(view))
-        line += (line.empty() ? "" : "\t") + std::string(heading);
-    return line + '\n';
+    std::vector<ScheduleColumn> columns = {ScheduleColumn::Number};
+    if (schedule.FirstPayment)
+        columns.push_back(ScheduleColumn::Date);
+    columns.push_back(ScheduleColumn::Payment);
+    if (schedule.Extras.Any())
+        columns.push_back(ScheduleColumn::Extra);
+    columns.insert(columns.end(),
+                   {ScheduleColumn::Interest, ScheduleColumn::Principal, ScheduleColumn::Balance});
+    if (runningTotals)
+        columns.insert(columns.end(), {ScheduleColumn::InterestToDate, ScheduleColumn::PrincipalToDate});
+    return columns;
 }
 
-std::string ScheduleTsvLine(const ScheduleRow &row, const LocaleValues &locale)
+std::string PaymentMonthText(PaymentMonth month)
 {
-    std::string line;
-    for (int column = 0; column < ScheduleColumnCount; ++column)
-        line += (column > 0 ? "\t" : "") + ScheduleCellText(row, column, locale);
-    return line + '\n';
+    const std::string year = std::to_string(month.Year);
+    return std::string(year.size() < 4 ? 4 - year.size() : 0, '0') + year + (month.Month < 10 ? "-0" : "-") +
+           std::to_string(month.Month);
+}
+
+std::vector<std::string> WhatIfRowCells(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                                        std::span<const ScheduleColumn> columns, const LocaleValues &locale)
+{
+    std::vector<std::string> cells;
+    for (const ScheduleColumn column : columns)
+        cells.push_back(WhatIfCellText(schedule, view, row, column, locale));
+    return cells;
+}
+
+std::vector<ScheduleFigure> WhatIfFigures(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                          const LocaleValues &locale)
+{
+    std::vector<ScheduleFigure> figures;
+    if (schedule.Extras.Any()) {
+        const ScheduleSavings savings = SavingsOf(plain.Monthly, schedule.Monthly);
+        figures.push_back({"Total of extras", CentsText(TotalsOf(schedule.Monthly).Extras, locale)});
+        figures.push_back({"Interest saved", CentsText(savings.Interest, locale)});
+        figures.push_back({"Paid off", Counted(savings.Payments, "payment", locale.ThousandSeparator) + " (" +
+                                           Counted(savings.Payments / 12, "year") + " " +
+                                           Counted(savings.Payments % 12, "month") + ") sooner"});
+    }
+    if (schedule.FirstPayment) {
+        const auto months = static_cast<std::int32_t>(schedule.Monthly.size());
+        figures.push_back({"Payoff date", PaymentMonthText(MonthOfPayment(*schedule.FirstPayment, months))});
+    }
+    return figures;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,19 +18,46 @@ inline const std::vector<ScheduleRow> &RowsOf(const PaymentSchedule &schedule, S
 {
     return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
 }
+inline const std::vector<ScheduleRow> &RowsOf(const WhatIfSchedule &schedule, ScheduleView view)
+{
+    return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
+}
 
 // An amount in cents in the locale's currency layout, exact to the cent (FormatCurrencyCents): the
 // schedule's figures keep every cent where the chart's ten-digit layout would round them.
 std::string CentsText(std::int64_t cents, const LocaleValues &locale);
 
-inline constexpr int ScheduleColumnCount = 5;
+enum class ScheduleColumn {
+    Number,
+    Date,
+    Payment,
+    Extra,
+    Interest,
+    Principal,
+    Balance,
+    InterestToDate,
+    PrincipalToDate,
+};
 
-// The column headings: number, payment, interest, principal, balance.
+// The columns of a schedule without extras or dates, in order.
+inline constexpr int ScheduleColumnCount = 5;
+inline constexpr std::array<ScheduleColumn, ScheduleColumnCount> PlainScheduleColumns = {
+    ScheduleColumn::Number, ScheduleColumn::Payment, ScheduleColumn::Interest, ScheduleColumn::Principal,
+    ScheduleColumn::Balance};
+
+// The headings of `columns`: "No." or "Year", "Date", "Payment", "Extra", "Interest", "Principal",
+// "Balance", "Interest to date", "Principal to date". A year's payments read "Total paid" unless an
+// Extra column stands beside them (the year then paid Payment + Extra).
+std::vector<std::string> ScheduleColumnHeadings(std::span<const ScheduleColumn> columns, ScheduleView view);
+// The same for PlainScheduleColumns.
 const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view);
 
-// Column 0..4 of a row: its number, then its money columns in the currency layout. A partial year's
-// number says how many months it holds: "30 (11 months)".
+// Column 0..4 of PlainScheduleColumns in a row: its number, then its money columns in the currency
+// layout. A year of fewer than 12 months says how many, after a loan year's number or a calendar
+// year: "30 (11 months)", "2024 (10 months)".
 std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleValues &locale);
+// The five texts of a row.
+std::vector<std::string> ScheduleRowCells(const ScheduleRow &row, const LocaleValues &locale);
 
 // A caption and its value, such as "Total interest" and "$183,212.95".
 struct ScheduleFigure {
@@ -50,8 +78,28 @@ std::string ScheduleTitle(const PaymentSchedule &schedule);
 std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow> &rows,
                                                   const LocaleValues &locale);
 
-// The heading line and one line per row, cells separated by a tab, each line ended by a line feed.
+// Cells separated by a tab, ended by a line feed.
+std::string TsvLine(const std::vector<std::string> &cells);
+// The heading line and one line per row.
 std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale);
-// Its heading line, and the line of one row, for writing a line at a time.
-std::string ScheduleTsvHeading(ScheduleView view);
-std::string ScheduleTsvLine(const ScheduleRow &row, const LocaleValues &locale);
+
+// The texts of a schedule with extras or dates, by columns.
+
+// In order: the number, Date when the rows are dated, Payment, Extra when an extra is given, Interest,
+// Principal, Balance, then the running totals of interest and principal when `runningTotals`.
+std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals);
+
+// A month as YYYY-MM ("2024-03").
+std::string PaymentMonthText(PaymentMonth month);
+
+// Row `row` of `view` in `columns`: the number as ScheduleCellText gives it; the date of a month, and
+// the months a year covers ("2024-03 to 2024-12"), empty for undated rows; money in the currency
+// layout.
+std::vector<std::string> WhatIfRowCells(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                                        std::span<const ScheduleColumn> columns, const LocaleValues &locale);
+
+// What the extras change, for after the totals: when an extra is given, the extras' total, the interest
+// saved and how much sooner the loan is paid off ("Paid off", "60 payments (5 years 0 months) sooner");
+// with a first payment month, the payoff date.
+std::vector<ScheduleFigure> WhatIfFigures(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                          const LocaleValues &locale);

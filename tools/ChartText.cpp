@@ -42,6 +42,13 @@ void WriteAlignedTable(std::ostream &out, size_t rowCount, const TableRowCells &
     }
 }
 
+// The table of `rowCount` rows, a tab-separated line each.
+void WriteTsvTable(std::ostream &out, size_t rowCount, const TableRowCells &cellsOf)
+{
+    for (size_t row = 0; row < rowCount && out; ++row)
+        out << TsvLine(cellsOf(row));
+}
+
 std::vector<std::string> ChartRowCells(const PaymentChart &chart, size_t row)
 {
     std::vector<std::string> cells;
@@ -50,22 +57,60 @@ std::vector<std::string> ChartRowCells(const PaymentChart &chart, size_t row)
     return cells;
 }
 
+// The rows of `view` under their headings: row 0 holds the headings, row r the schedule's row r - 1.
+TableRowCells ScheduleTable(const PaymentSchedule &schedule, ScheduleView view, const LocaleValues &locale)
+{
+    return [&rows = RowsOf(schedule, view), view, &locale](size_t row) {
+        return row == 0 ? ScheduleColumnHeadings(PlainScheduleColumns, view)
+                        : ScheduleRowCells(rows[row - 1], locale);
+    };
+}
+
+// The same for a schedule with extras or dates, in `columns`.
+TableRowCells WhatIfTable(const WhatIfSchedule &schedule, ScheduleView view,
+                          const std::vector<ScheduleColumn> &columns, const LocaleValues &locale)
+{
+    return [&schedule, view, &columns, &locale](size_t row) {
+        return row == 0 ? ScheduleColumnHeadings(columns, view)
+                        : WhatIfRowCells(schedule, view, row - 1, columns, locale);
+    };
+}
+
 void WriteFigureLines(std::ostream &out, const std::vector<ScheduleFigure> &figures)
 {
     for (const ScheduleFigure &figure : figures)
         out << figure.Caption << ": " << figure.Value << '\n';
 }
 
+// The terms of `schedule` and its paid-off note, the table, then `figures`, an empty line between.
+void WriteAlignedReport(std::ostream &out, const PaymentSchedule &schedule, size_t rowCount,
+                        const TableRowCells &cellsOf, const std::vector<ScheduleFigure> &figures,
+                        const LocaleValues &locale)
+{
+    WriteFigureLines(out, ScheduleTerms(schedule, locale));
+    if (const std::optional<std::string> paidOff = PaidOffNote(schedule, locale))
+        out << *paidOff << '\n';
+    out << '\n';
+    WriteAlignedTable(out, rowCount, cellsOf);
+    out << '\n';
+    WriteFigureLines(out, figures);
+}
+
+// The totals of the rows of `view`, then what the extras change.
+std::vector<ScheduleFigure> WhatIfTotals(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                         ScheduleView view, const LocaleValues &locale)
+{
+    std::vector<ScheduleFigure> figures = ScheduleTotalsFigures(RowsOf(schedule, view), locale);
+    const std::vector<ScheduleFigure> changes = WhatIfFigures(plain, schedule, locale);
+    figures.insert(figures.end(), changes.begin(), changes.end());
+    return figures;
+}
+
 } // namespace
 
 void WriteChartTsv(std::ostream &out, const PaymentChart &chart)
 {
-    for (size_t row = 0; row < PaymentChart::RowCount && out; ++row) {
-        std::string line;
-        for (const std::string &cell : ChartRowCells(chart, row))
-            line += (line.empty() ? "" : "\t") + cell;
-        out << line << '\n';
-    }
+    WriteTsvTable(out, PaymentChart::RowCount, [&](size_t row) { return ChartRowCells(chart, row); });
 }
 
 void WriteAlignedChart(std::ostream &out, const PaymentChart &chart)
@@ -76,30 +121,36 @@ void WriteAlignedChart(std::ostream &out, const PaymentChart &chart)
 void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
                       const LocaleValues &locale)
 {
-    out << ScheduleTsvHeading(view);
-    for (const ScheduleRow &row : RowsOf(schedule, view)) {
-        if (!out)
-            return;
-        out << ScheduleTsvLine(row, locale);
-    }
+    WriteTsvTable(out, RowsOf(schedule, view).size() + 1, ScheduleTable(schedule, view, locale));
 }
 
 void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
                           const LocaleValues &locale)
 {
     const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
-    WriteFigureLines(out, ScheduleTerms(schedule, locale));
-    if (const std::optional<std::string> paidOff = PaidOffNote(schedule, locale))
-        out << *paidOff << '\n';
+    WriteAlignedReport(out, schedule, rows.size() + 1, ScheduleTable(schedule, view, locale),
+                       ScheduleTotalsFigures(rows, locale), locale);
+}
+
+void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                    ScheduleView view, const LocaleValues &locale)
+{
+    const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
+    WriteTsvTable(out, RowsOf(schedule, view).size() + 1, WhatIfTable(schedule, view, columns, locale));
+    if (!out)
+        return;
     out << '\n';
-    // Row 0 holds the headings, row r the schedule's row r - 1.
-    WriteAlignedTable(out, rows.size() + 1, [&](size_t row) {
-        std::vector<std::string> cells;
-        for (int column = 0; column < ScheduleColumnCount; ++column)
-            cells.push_back(row == 0 ? ScheduleHeadings(view)[static_cast<size_t>(column)]
-                                     : ScheduleCellText(rows[row - 1], column, locale));
-        return cells;
+    const std::vector<ScheduleFigure> figures = WhatIfTotals(plain, schedule, view, locale);
+    WriteTsvTable(out, figures.size(), [&](size_t row) {
+        return std::vector<std::string>{figures[row].Caption, figures[row].Value};
     });
-    out << '\n';
-    WriteFigureLines(out, ScheduleTotalsFigures(rows, locale));
+}
+
+void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                        ScheduleView view, const LocaleValues &locale)
+{
+    const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
+    WriteAlignedReport(out, plain, RowsOf(schedule, view).size() + 1,
+                       WhatIfTable(schedule, view, columns, locale),
+                       WhatIfTotals(plain, schedule, view, locale), locale);
 }

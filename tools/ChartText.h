@@ -25,3 +25,14 @@ void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, Schedu
 // those rows.
 void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
                           const LocaleValues &locale);
+
+// The schedule with extras or dates: the heading line of its columns, the rows of `view`, then an
+// empty line and the totals of those rows and what the extras change, a caption and its value a line,
+// tab-separated. `plain` is the schedule without extras that the savings are measured against.
+void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                    ScheduleView view, const LocaleValues &locale);
+
+// The same for reading: the terms of `plain` as WriteAlignedSchedule writes them, the rows as an
+// aligned table under their headings, then the totals and what the extras change.
+void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                        ScheduleView view, const LocaleValues &locale);

@@ -1,5 +1,6 @@
 #include "ChartToolOptions.h"
 
+#include "CellSchedule.h"
 #include "Chart.h"
 
 #include <charconv>
@@ -33,6 +34,38 @@ std::string Separator(const std::string &text, const std::string &what)
     return text;
 }
 
+ChartToolOptions::OneTimeExtraText OneTimeExtraOf(const std::string &text)
+{
+    const size_t at = text.rfind('@');
+    if (at == std::string::npos)
+        throw UsageError("--extra must be AMOUNT@MONTH, not '" + text + "'");
+    return {
+        text, text.substr(0, at),
+        WholeNumberIn(text.substr(at + 1), 1, MaximumScheduleMonths, "the month of --extra '" + text + "'")};
+}
+
+// YYYY-MM, year 0001..9999, month 01..12.
+PaymentMonth MonthOf(const std::string &text)
+{
+    const bool digits = text.size() == 7 && text[4] == '-' && text.find_first_not_of("0123456789", 0) == 4 &&
+                        text.find_first_not_of("0123456789", 5) == std::string::npos;
+    const PaymentMonth month =
+        digits ? PaymentMonth{std::stoi(text.substr(0, 4)), std::stoi(text.substr(5))} : PaymentMonth{0, 0};
+    if (month.Year < 1 || month.Month < 1 || month.Month > 12)
+        throw UsageError("--start must be a month as YYYY-MM, such as 2024-03, not '" + text + "'");
+    return month;
+}
+
+std::int64_t AmountCents(const std::string &text, const std::string &what, const LocaleValues &locale)
+{
+    const auto cents = PlainAmountCents(text, locale);
+    if (!cents) {
+        throw UsageError(what + " must be a plain amount from 0 to 92233720368547758" +
+                         locale.DecimalSeparator + "07 in whole cents, not '" + text + "'");
+    }
+    return *cents;
+}
+
 } // namespace
 
 LocaleValues ChartToolOptions::Locale(LocaleValues system) const
@@ -54,6 +87,33 @@ LocaleValues ChartToolOptions::Locale(LocaleValues system) const
                      " is the locale's decimal separator; give --decimal-separator too");
 }
 
+bool ChartToolOptions::WhatIf() const
+{
+    return ExtraMonthly || !OneTimeExtras.empty() || Start;
+}
+
+ScheduleExtras ChartToolOptions::Extras(const LocaleValues &locale) const
+{
+    ScheduleExtras extras;
+    if (ExtraMonthly)
+        extras.MonthlyCents = AmountCents(*ExtraMonthly, "--extra-monthly", locale);
+    extras.FromMonth = ExtraFrom.value_or(1);
+    for (const OneTimeExtraText &extra : OneTimeExtras)
+        extras.OneTime.push_back(
+            {extra.Month, AmountCents(extra.Amount, "--extra '" + extra.Argument + "'", locale)});
+    return extras;
+}
+
+void ChartToolOptions::CheckExtraMonths(std::int32_t months) const
+{
+    for (const OneTimeExtraText &extra : OneTimeExtras) {
+        if (extra.Month > months) {
+            throw UsageError("the month of --extra '" + extra.Argument + "' must be from 1 to " +
+                             std::to_string(months) + ", the term's last payment");
+        }
+    }
+}
+
 ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
 {
     ChartToolOptions options;
@@ -70,6 +130,13 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
          [&](const std::string &v) { options.ThousandSeparator = Separator(v, "--thousands-separator"); }},
         {"--decimal-separator",
          [&](const std::string &v) { options.DecimalSeparator = Separator(v, "--decimal-separator"); }},
+        {"--extra-monthly", [&](const std::string &v) { options.ExtraMonthly = v; }},
+        {"--extra-from",
+         [&](const std::string &v) {
+             options.ExtraFrom = WholeNumberIn(v, 1, MaximumScheduleMonths, "--extra-from");
+         }},
+        {"--extra", [&](const std::string &v) { options.OneTimeExtras.push_back(OneTimeExtraOf(v)); }},
+        {"--start", [&](const std::string &v) { options.Start = MonthOf(v); }},
     };
 
     std::vector<std::string> positional;
@@ -105,6 +172,10 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
         return options;
     if (options.Yearly && !options.Schedule)
         throw UsageError("--yearly needs --schedule");
+    if (options.WhatIf() && !options.Schedule)
+        throw UsageError("--extra-monthly, --extra and --start need --schedule");
+    if (options.ExtraFrom && !options.ExtraMonthly)
+        throw UsageError("--extra-from needs --extra-monthly");
     // The schedule's cell comes first: COLUMN ROW LOAN YEARS RATE ...
     const size_t cellArguments = options.Schedule ? 2 : 0;
     if (positional.size() != cellArguments + 3 && positional.size() != cellArguments + 5) {
@@ -144,11 +215,25 @@ rates) and row ROW (1..11, the amounts) instead: the loan, rate and term as the 
 one row per month (--yearly: per year) with the payment, interest, principal and balance in whole
 cents, and the totals. A cell without a schedule is a failure that says why.
 
+What if more is paid: --extra-monthly adds an amount to every payment from month --extra-from on
+(default 1), --extra AMOUNT@N adds a one-time amount to payment N (1 to the term's last; repeatable,
+two in one month add up). The schedule then has an Extra column and ends as soon as the loan is
+repaid; the totals say the extras' total, the interest saved and how many payments sooner the loan is
+paid off. --start YYYY-MM dates the payments from that month on (a Date column and the payoff date),
+and --yearly then sums calendar years, a partial first or last one saying how many months it holds,
+as in 2024 (10 months). AMOUNTs are plain numbers of 0 or more in whole cents, with the locale's
+decimal separator and no grouping.
+
 Options (the locale values default to the system's, from LANG and LC_*):
   --tsv                            the 12 rows as lines of 8 tab-separated cell texts, unpadded;
-                                   with --schedule a heading line and the schedule's rows
+                                   with --schedule a heading line and the schedule's rows, and
+                                   with extras or --start an empty line and the totals
   --schedule                       the schedule of one cell (see above)
   --yearly                         with --schedule, one row per year
+  --extra-monthly AMOUNT           with --schedule, an extra paid every month
+  --extra-from N                   the first month of --extra-monthly (default 1)
+  --extra AMOUNT@N                 with --schedule, an extra paid once with payment N; repeatable
+  --start YYYY-MM                  with --schedule, the month of the first payment
   --currency-symbol S              currency symbol text
   --currency-format N              positive currency pattern 0..3 (0 $1, 1 1$, 2 $ 1, 3 1 $)
   --negative-currency-format N     negative currency pattern 0..15 (0 ($1), 1 -$1, 5 -1$, 8 -1 $, ...)

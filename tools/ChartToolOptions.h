@@ -1,10 +1,12 @@
 #pragma once
 
 #include "LocaleValues.h"
+#include "Schedule.h"
 
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 // A command line that cannot be run; the message says what is wrong.
 class UsageError : public std::runtime_error {
@@ -23,6 +25,17 @@ struct ChartToolOptions {
     bool Yearly = false;
     int ScheduleColumn = 0;
     int ScheduleRow = 0;
+    // What-if extras of the schedule and the month of its first payment. The amounts stay texts until
+    // the locale is known.
+    std::optional<std::string> ExtraMonthly; // --extra-monthly AMOUNT
+    std::optional<std::int32_t> ExtraFrom;   // --extra-from N, 1 or more
+    struct OneTimeExtraText {
+        std::string Argument; // AMOUNT@N as given
+        std::string Amount;
+        std::int32_t Month = 1;
+    };
+    std::vector<OneTimeExtraText> OneTimeExtras; // --extra AMOUNT@N, repeatable
+    std::optional<PaymentMonth> Start;           // --start YYYY-MM
     std::string Loan;
     std::string Years;
     std::string Rate;
@@ -37,6 +50,14 @@ struct ChartToolOptions {
     // The system's values with the overrides given on the command line. Raises UsageError when the
     // two separators end up the same.
     LocaleValues Locale(LocaleValues system) const;
+
+    // Whether an extra or a start month is given: the schedule is then printed with them.
+    bool WhatIf() const;
+    // The extras in cents, read with `locale`. Raises UsageError, naming the argument, for an amount
+    // that is not a plain decimal of 0 or more in whole cents within the 64-bit range.
+    ScheduleExtras Extras(const LocaleValues &locale) const;
+    // Raises UsageError, naming the argument, for a one-time extra after month `months`.
+    void CheckExtraMonths(std::int32_t months) const;
 };
 
 // Options ("--name value" or "--name=value") may stand anywhere; "--" ends them, and an argument

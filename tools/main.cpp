@@ -26,20 +26,40 @@ int CheckedOutput(int status)
     return 1;
 }
 
-// The schedule of the cell the options name, or why it has none (status 1).
-int PrintSchedule(const ChartToolOptions &options, const PaymentChart &chart, const LocaleValues &locale)
+// Status 2: what is wrong with the command line, and how to use it.
+int UsageFailure(const UsageError &error)
+{
+    std::cerr << "quillmere-chart: " << error.what() << "\n\n" << ChartToolUsage();
+    return 2;
+}
+
+// The schedule of the cell the options name, with `extras` and the start month when given, or why it
+// has none (status 1), or a usage error for an extra after the cell's term (status 2).
+int PrintSchedule(const ChartToolOptions &options, const ScheduleExtras &extras, const PaymentChart &chart,
+                  const LocaleValues &locale)
 {
     const ScheduleView view = options.Yearly ? ScheduleView::Yearly : ScheduleView::Monthly;
     try {
         const PaymentSchedule schedule = ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow);
+        if (!options.WhatIf()) {
+            if (options.Tsv)
+                WriteScheduleTsv(std::cout, schedule, view, locale);
+            else
+                WriteAlignedSchedule(std::cout, schedule, view, locale);
+            return 0;
+        }
+        options.CheckExtraMonths(ScheduleMonths(schedule.Years));
+        const WhatIfSchedule whatIf = WhatIfOf(schedule, extras, options.Start);
         if (options.Tsv)
-            WriteScheduleTsv(std::cout, schedule, view, locale);
+            WriteWhatIfTsv(std::cout, schedule, whatIf, view, locale);
         else
-            WriteAlignedSchedule(std::cout, schedule, view, locale);
+            WriteAlignedWhatIf(std::cout, schedule, whatIf, view, locale);
         return 0;
     } catch (const ScheduleRefused &refused) {
         std::cerr << "quillmere-chart: " << refused.what() << '\n';
         return 1;
+    } catch (const UsageError &error) {
+        return UsageFailure(error);
     }
 }
 
@@ -50,6 +70,7 @@ int main(int argc, char *argv[])
     std::setlocale(LC_ALL, "");
     ChartToolOptions options;
     LocaleValues locale;
+    ScheduleExtras extras;
     try {
         options = ParseChartToolOptions(argc, argv);
         if (options.Help) {
@@ -57,9 +78,9 @@ int main(int argc, char *argv[])
             return CheckedOutput(0);
         }
         locale = options.Locale(ReadSystemLocaleValues());
+        extras = options.Extras(locale);
     } catch (const UsageError &error) {
-        std::cerr << "quillmere-chart: " << error.what() << "\n\n" << ChartToolUsage();
-        return 2;
+        return UsageFailure(error);
     }
 
     ConsoleChartHost host(options.Loan, options.Years, options.Rate, options.LoanStepIndex,
@@ -79,7 +100,7 @@ int main(int argc, char *argv[])
         status = 1;
     }
     if (options.Schedule)
-        return status != 0 ? status : CheckedOutput(PrintSchedule(options, chart, locale));
+        return status != 0 ? status : CheckedOutput(PrintSchedule(options, extras, chart, locale));
     if (options.Tsv)
         WriteChartTsv(std::cout, chart);
     else

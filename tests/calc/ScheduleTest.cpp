@@ -143,7 +143,8 @@ TEST(YearlyRows, SumTheirMonthsAndKeepTheYearEndBalance)
     ASSERT_EQ(monthly.size(), 13u);
     const std::vector<ScheduleRow> years = YearlyRows(monthly);
     // The second year holds one month only, and says so.
-    EXPECT_EQ(years, (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0, 1}}));
+    EXPECT_EQ(years,
+              (std::vector<ScheduleRow>{{1, 120000, 0, 120000, 10000}, {2, 10000, 0, 10000, 0, 0, 1}}));
     EXPECT_EQ(TotalsOf(years), TotalsOf(monthly));
     EXPECT_EQ(ScheduleCellText(years[0], 0, Dollars), "1");
     EXPECT_EQ(ScheduleCellText(years[1], 0, Dollars), "2 (1 month)");

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -71,6 +72,16 @@ std::vector<std::vector<std::string>> TsvCells(const std::string &text)
         rows.push_back(cells);
     }
     return rows;
+}
+
+// Lines of `text` from `first` up to the first empty line.
+std::vector<std::string> LinesFrom(const std::string &text, size_t first)
+{
+    std::istringstream stream(text.substr(first));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(stream, line) && !line.empty();)
+        lines.push_back(line);
+    return lines;
 }
 
 const std::vector<std::string> Dollars = {"--currency-symbol", "$"};
@@ -219,7 +230,8 @@ TEST(ChartTool, HelpExplainsAndSucceeds)
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Out.rfind("Usage: quillmere-chart", 0), 0u);
     for (const char *option : {"--tsv", "--currency-symbol", "--currency-format",
-                               "--negative-currency-format", "--thousands-separator", "--decimal-separator"})
+                               "--negative-currency-format", "--thousands-separator", "--decimal-separator",
+                               "--extra-monthly", "--extra-from", "--extra ", "--start"})
         EXPECT_NE(run.Out.find(option), std::string::npos) << option;
 }
 
@@ -299,10 +311,7 @@ TEST(ChartTool, ScheduleOfACellPrintsItsRowsDownToAZeroBalance)
     const ToolRun aligned = RunTool(With(Dollars, {"--schedule", "6", "2", "100000", "30", "8.75"}));
     EXPECT_TRUE(aligned.Out.starts_with("Loan: $96,000.00\nRate: 9.25%\nTerm: 30 years\n")) << aligned.Out;
     // Between the terms and the totals, the headings and 360 rows as lines of one width.
-    std::istringstream lines(aligned.Out.substr(aligned.Out.find("\n\n") + 2));
-    std::vector<std::string> table;
-    for (std::string line; std::getline(lines, line) && !line.empty();)
-        table.push_back(line);
+    const std::vector<std::string> table = LinesFrom(aligned.Out, aligned.Out.find("\n\n") + 2);
     ASSERT_EQ(table.size(), 361u);
     for (const std::string &line : table)
         EXPECT_EQ(line.size(), table[0].size()) << line;
@@ -340,9 +349,11 @@ TEST_P(ChartToolUnwritableOutput, ExitsWithOneAndSaysWhy)
           {"--tsv", "100000", "30", "8.75"},
           {"--schedule", "4", "6", "100000", "30", "8.75"},
           {"--schedule", "--tsv", "4", "6", "100000", "30", "8.75"},
+          {"--schedule", "--start", "2024-03", "4", "6", "100000", "30", "8.75"},
+          {"--schedule", "--tsv", "--extra-monthly", "100", "4", "6", "100000", "30", "8.75"},
           {"--help"}}) {
         const ToolRun run = RunTool(With(Dollars, arguments), "C", GetParam().Redirection);
-        EXPECT_EQ(run.Status, 1) << arguments[0];
+        EXPECT_EQ(run.Status, 1) << testing::PrintToString(arguments);
         EXPECT_EQ(run.Err,
                   std::string("quillmere-chart: cannot write the output: ") + GetParam().Reason + "\n");
     }
@@ -360,6 +371,110 @@ TEST(ChartTool, NegativeNumbersAreNotOptions)
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Err, "Years: 30\nThe number of years must be greater than 0.\n");
     EXPECT_EQ(TsvCells(run.Out)[6][0], " ($100,000.00)");
+}
+
+const std::vector<std::string> WhatIfCell = {"--schedule", "4", "6", "100000", "30", "8.75"};
+
+// 100,000.00 at 8.75 % over 30 years (786.70 a month) with 100.00 more every month and 5,000.00 +
+// 2,500.00 with payment 12, from March 2024. The figures come from a separate integer implementation
+// of the rules in Python (fractions for the rate, rounding half away from zero by hand).
+TEST(ChartTool, WhatIfScheduleShowsDatesExtrasAndSavingsAlike)
+{
+    const std::vector<std::string> whatIf = {"--extra-monthly", "100",     "--extra", "5000@12",
+                                             "--extra",         "2500@12", "--start", "2024-03"};
+    const ToolRun tsv = RunTool(With(With(Dollars, WhatIfCell), With({"--tsv"}, whatIf)));
+    EXPECT_EQ(tsv.Status, 0);
+    EXPECT_EQ(tsv.Err, "");
+    const auto cells = TsvCells(tsv.Out);
+    ASSERT_EQ(cells.size(), 1 + 200 + 1 + 6u);
+    EXPECT_EQ(cells[0], (std::vector<std::string>{"No.", "Date", "Payment", "Extra", "Interest", "Principal",
+                                                  "Balance"}));
+    EXPECT_EQ(cells[1], (std::vector<std::string>{"1", "2024-03", "$786.70", "$100.00", "$729.17", "$157.53",
+                                                  "$99,842.47"}));
+    EXPECT_EQ(cells[12], (std::vector<std::string>{"12", "2025-02", "$786.70", "$7,600.00", "$716.06",
+                                                   "$7,670.64", "$90,531.93"}));
+    EXPECT_EQ(cells[200],
+              (std::vector<std::string>{"200", "2040-10", "$714.81", "$0.00", "$5.17", "$709.64", "$0.00"}));
+    EXPECT_EQ(cells[201], (std::vector<std::string>{""}));
+    const std::vector<std::vector<std::string>> figures = {
+        {"Total of payments", "$157,268.11"},
+        {"Total interest", "$84,668.11"},
+        {"Total of extras", "$27,400.00"},
+        {"Interest saved", "$98,544.86"},
+        {"Paid off", "160 payments (13 years 4 months) sooner"},
+        {"Payoff date", "2040-10"}};
+    EXPECT_EQ(std::vector(cells.begin() + 202, cells.end()), figures);
+
+    // The aligned table has the same cells and is followed by the same figures.
+    const ToolRun aligned = RunTool(With(With(Dollars, WhatIfCell), whatIf));
+    EXPECT_EQ(aligned.Status, 0);
+    const size_t table = aligned.Out.find("\n\n") + 2;
+    const std::vector<std::string> rows = LinesFrom(aligned.Out, table);
+    ASSERT_EQ(rows.size(), 201u);
+    std::istringstream row12(rows[12]);
+    EXPECT_EQ(std::vector<std::string>(std::istream_iterator<std::string>(row12), {}), cells[12]);
+    const std::vector<std::string> totals = LinesFrom(aligned.Out, aligned.Out.find("\n\n", table) + 2);
+    ASSERT_EQ(totals.size(), figures.size());
+    for (size_t i = 0; i < figures.size(); ++i)
+        EXPECT_EQ(totals[i], figures[i][0] + ": " + figures[i][1]);
+}
+
+TEST(ChartTool, WhatIfYearsAreCalendarYearsFromTheStart)
+{
+    const ToolRun run =
+        RunTool(With(With(Dollars, WhatIfCell), {"--tsv", "--yearly", "--extra-monthly", "100",
+                                                 "--extra-from", "10", "--start", "2024-03"}));
+    EXPECT_EQ(run.Status, 0);
+    const auto cells = TsvCells(run.Out);
+    EXPECT_EQ(cells[0][0], "Year");
+    // March to December 2024: ten payments of 786.70, the last of them with 100.00 more.
+    EXPECT_EQ(cells[1][0], "2024 (10 months)");
+    EXPECT_EQ(cells[1][1], "2024-03 to 2024-12");
+    EXPECT_EQ(cells[1][2], "$7,867.00");
+    EXPECT_EQ(cells[1][3], "$100.00");
+    EXPECT_EQ(cells[2][0], "2025");
+    EXPECT_EQ(cells[2][1], "2025-01 to 2025-12");
+    EXPECT_EQ(cells[2][3], "$1,200.00");
+}
+
+struct WhatIfUsage {
+    const char *Name;
+    std::vector<std::string> Arguments;
+    const char *Named; // what the message names
+};
+
+class ChartToolWhatIfUsageError : public testing::TestWithParam<WhatIfUsage> {};
+
+TEST_P(ChartToolWhatIfUsageError, ExitsWithTwoNamingTheArgument)
+{
+    const ToolRun run = RunTool(With(With(Dollars, WhatIfCell), GetParam().Arguments));
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err.rfind("quillmere-chart: ", 0), 0u) << run.Err;
+    EXPECT_NE(run.Err.find(GetParam().Named), std::string::npos) << run.Err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ChartToolWhatIfUsageError,
+    testing::Values(
+        WhatIfUsage{"NegativeMonthly", {"--extra-monthly", "-5"}, "--extra-monthly must"},
+        WhatIfUsage{"TextMonthly", {"--extra-monthly=ten"}, "'ten'"},
+        WhatIfUsage{"MonthlyBeyondCents", {"--extra-monthly", "92233720368547758.08"}, "--extra-monthly"},
+        WhatIfUsage{"FractionOfACent", {"--extra", "0.001@2"}, "--extra '0.001@2'"},
+        WhatIfUsage{"NoMonth", {"--extra", "100"}, "--extra must be AMOUNT@MONTH"},
+        WhatIfUsage{"MonthZero", {"--extra", "100@0"}, "--extra '100@0'"},
+        WhatIfUsage{"MonthAfterTheTerm", {"--extra", "100@361"}, "--extra '100@361' must be from 1 to 360"},
+        WhatIfUsage{"FromZero", {"--extra-monthly", "1", "--extra-from", "0"}, "--extra-from"},
+        WhatIfUsage{"FromWithoutMonthly", {"--extra-from", "2"}, "--extra-from needs --extra-monthly"},
+        WhatIfUsage{"MonthThirteen", {"--start", "2024-13"}, "--start must be"},
+        WhatIfUsage{"ShortYear", {"--start", "24-03"}, "'24-03'"}),
+    [](const testing::TestParamInfo<WhatIfUsage> &info) { return std::string(info.param.Name); });
+
+TEST(ChartTool, WhatIfNeedsTheSchedule)
+{
+    const ToolRun run = RunTool(With(Dollars, {"--start", "2024-03", "100000", "30", "8.75"}));
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_NE(run.Err.find("need --schedule"), std::string::npos) << run.Err;
 }
 
 } // namespace
