@@ -1,5 +1,6 @@
 #include "CellSchedule.h"
 #include "Schedule.h"
+#include "SchedulePlot.h"
 #include "ScheduleText.h"
 
 #include <gtest/gtest.h>
@@ -306,6 +307,23 @@ TEST(PlainAmountCents, ReadsWholeCentsOfZeroOrMore)
     for (const auto &[text, cents] : cases)
         EXPECT_EQ(PlainAmountCents(text, Dollars), cents) << text;
     EXPECT_EQ(PlainAmountCents("12,34", {"", 0, 0, ".", ","}), 1234);
+}
+
+} // namespace
+
+namespace {
+
+TEST(PlotSeries, BalanceWithAndWithoutExtrasAndTheYearsSplit)
+{
+    // 300.00 at no interest, 100.00 a month over a year: three payments plain; with 100.00 extra in
+    // the first month, two (200.00 off in month 1, the last 100.00 in month 2).
+    const PaymentSchedule plain = MakePaymentSchedule("$300.00", "0%", 1, 30000, 10000, {0, 1});
+    const WhatIfSchedule whatIf = WhatIfOf(plain, {0, 1, {{1, 10000}}});
+    const SchedulePlotSeries series = PlotSeriesOf(plain, whatIf);
+    EXPECT_EQ(series.PlainBalance, (std::vector<BalancePoint>{{0, 30000}, {1, 20000}, {2, 10000}, {3, 0}}));
+    EXPECT_EQ(series.WhatIfBalance, (std::vector<BalancePoint>{{0, 30000}, {1, 10000}, {2, 0}}));
+    EXPECT_EQ(series.Years, (std::vector<YearSplit>{{1, 2, 0, 30000}}));
+    EXPECT_EQ(series.PayoffPayment, 2);
 }
 
 } // namespace
