@@ -2,6 +2,7 @@
 
 #include "AutoSizeLabel.h"
 #include "MakerDetails.h"
+#include "MakerWebAddressLabel.h"
 #include "Pictures.h"
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"

@@ -4,6 +4,7 @@
 #include "AutoSizeLabel.h"
 #include "BevelPanel.h"
 #include "MakerDetails.h"
+#include "MakerWebAddressLabel.h"
 #include "PaymentChartGrid.h"
 #include "Pictures.h"
 #include "WindowParts.h"

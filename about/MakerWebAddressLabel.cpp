@@ -1,5 +1,6 @@
-#include "MakerDetails.h"
+#include "MakerWebAddressLabel.h"
 
+#include "MakerDetails.h"
 #include "common/DesignFont.h"
 
 TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
