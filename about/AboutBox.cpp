@@ -1,13 +1,13 @@
-#include "AboutBox.h"
+#include "about/AboutBox.h"
 
-#include "AutoSizeLabel.h"
-#include "MakerDetails.h"
-#include "MakerWebAddressLabel.h"
-#include "Pictures.h"
-#include "common/BuiltInPicture.h"
-#include "common/ColorNames.h"
-#include "common/DesignFont.h"
-#include "common/WindowLook.h"
+#include "controls/AutoSizeLabel.h"
+#include "about/MakerDetails.h"
+#include "about/MakerWebAddressLabel.h"
+#include "resources/Pictures.h"
+#include "controls/common/BuiltInPicture.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/DesignFont.h"
+#include "controls/common/WindowLook.h"
 
 #include <QPixmap>
 

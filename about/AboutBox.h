@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BevelPanel.h"
-#include "UrlLabel.h"
-#include "flatbutton/FlatButton.h"
+#include "controls/BevelPanel.h"
+#include "controls/UrlLabel.h"
+#include "controls/flatbutton/FlatButton.h"
 
 #include <QDialog>
 #include <QLabel>

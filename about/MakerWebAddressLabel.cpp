@@ -1,7 +1,7 @@
-#include "MakerWebAddressLabel.h"
+#include "about/MakerWebAddressLabel.h"
 
-#include "MakerDetails.h"
-#include "common/DesignFont.h"
+#include "about/MakerDetails.h"
+#include "controls/common/DesignFont.h"
 
 TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UrlLabel.h"
+#include "controls/UrlLabel.h"
 
 #include <QPoint>
 

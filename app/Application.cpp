@@ -1,8 +1,8 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "LocaleValues.h"
-#include "MainWindow.h"
-#include "PrintedChart.h"
+#include "calc/LocaleValues.h"
+#include "app/MainWindow.h"
+#include "app/PrintedChart.h"
 
 #include <QApplication>
 #include <clocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ApplicationTitle.h"
+#include "app/ApplicationTitle.h"
 
 #include <functional>
 

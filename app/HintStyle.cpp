@@ -1,4 +1,4 @@
-#include "HintStyle.h"
+#include "app/HintStyle.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
-#include "InformationBox.h"
+#include "app/InformationBox.h"
 
-#include "Errors.h"
-#include "ModalWindow.h"
-#include "common/WindowLook.h"
+#include "calc/Errors.h"
+#include "app/ModalWindow.h"
+#include "controls/common/WindowLook.h"
 
 #include <QMessageBox>
 #include <utility>

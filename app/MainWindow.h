@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Chart.h"
-#include "MainWindowLayout.h"
-#include "chart/PaymentChartReport.h"
+#include "calc/Chart.h"
+#include "app/MainWindowLayout.h"
+#include "report/chart/PaymentChartReport.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "BevelPanel.h"
-#include "ClickLabel.h"
-#include "LocaleValues.h"
-#include "RadioGroup.h"
-#include "UrlLabel.h"
-#include "flatbutton/FlatButton.h"
-#include "grid/StyledGrid.h"
-#include "numeric/NumericEdit.h"
+#include "controls/BevelPanel.h"
+#include "controls/ClickLabel.h"
+#include "calc/LocaleValues.h"
+#include "controls/RadioGroup.h"
+#include "controls/UrlLabel.h"
+#include "controls/flatbutton/FlatButton.h"
+#include "controls/grid/StyledGrid.h"
+#include "controls/numeric/NumericEdit.h"
 
 #include <QAction>
 #include <QLabel>

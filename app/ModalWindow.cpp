@@ -1,4 +1,4 @@
-#include "ModalWindow.h"
+#include "app/ModalWindow.h"
 
 #include <QApplication>
 #include <QDialog>

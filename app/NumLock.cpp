@@ -1,4 +1,4 @@
-#include "NumLock.h"
+#include "app/NumLock.h"
 
 #include <QGuiApplication>
 // Xlib comes last: it defines macros (None, Bool, Status) that clash with Qt's names.

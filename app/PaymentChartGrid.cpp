@@ -1,7 +1,7 @@
-#include "PaymentChartGrid.h"
+#include "app/PaymentChartGrid.h"
 
-#include "common/ColorNames.h"
-#include "common/DesignFont.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/DesignFont.h"
 
 TStyledGrid *NewPaymentChartGrid(QWidget *parent)
 {

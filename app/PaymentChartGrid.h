@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Chart.h"
-#include "grid/StyledGrid.h"
+#include "calc/Chart.h"
+#include "controls/grid/StyledGrid.h"
 
 // The design size of the payment chart's cells and of the whole grid, in 96-dpi pixels.
 inline constexpr int PaymentChartColumnWidth = 69;

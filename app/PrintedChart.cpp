@@ -1,9 +1,9 @@
-#include "PrintedChart.h"
+#include "app/PrintedChart.h"
 
-#include "chart/PaymentChartReport.h"
-#include "preview/FmPreview.h"
-#include "printer/CupsPrinterDevice.h"
-#include "printer/ReportPrinter.h"
+#include "report/chart/PaymentChartReport.h"
+#include "report/preview/FmPreview.h"
+#include "report/printer/CupsPrinterDevice.h"
+#include "report/printer/ReportPrinter.h"
 
 #include <stdexcept>
 

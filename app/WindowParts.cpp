@@ -1,8 +1,8 @@
-#include "WindowParts.h"
+#include "app/WindowParts.h"
 
-#include "common/BuiltInPicture.h"
-#include "common/ColorNames.h"
-#include "common/FailureGuard.h"
+#include "controls/common/BuiltInPicture.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QAction>
 #include <QLayout>

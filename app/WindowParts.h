@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BevelPanel.h"
-#include "flatbutton/FlatButton.h"
+#include "controls/BevelPanel.h"
+#include "controls/flatbutton/FlatButton.h"
 
 #include <QKeySequence>
 #include <QList>

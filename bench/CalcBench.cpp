@@ -1,8 +1,8 @@
 // The chart builder against the floor of a chart that forms each payment by itself: 77 logarithms
 // and exponentials. Sharing the discount factor of a column leaves 7 of each.
-#include "Chart.h"
-#include "Format.h"
-#include "Payment.h"
+#include "calc/Chart.h"
+#include "calc/Format.h"
+#include "calc/Payment.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

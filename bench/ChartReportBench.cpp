@@ -1,7 +1,7 @@
-#include "Chart.h"
-#include "chart/PaymentChartReport.h"
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
+#include "calc/Chart.h"
+#include "report/chart/PaymentChartReport.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "PaymentChartGrid.h"
+#include "app/PaymentChartGrid.h"
 
 #include <QImage>
 #include <QPainter>

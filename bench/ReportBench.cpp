@@ -1,4 +1,4 @@
-#include "printer/RecordedPage.h"
+#include "report/printer/RecordedPage.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
 // The exact payment schedule of a loan: the rows by month and by year a schedule window opens on, and
 // the rows the tool makes of it with extra payments and dates.
-#include "CellSchedule.h"
+#include "calc/CellSchedule.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Recording the printed pages of a 40-year monthly payment schedule, without a print system.
-#include "printer/ReportPrinter.h"
-#include "schedule/ScheduleReport.h"
-#include "support/FakePrinterDevice.h"
+#include "report/printer/ReportPrinter.h"
+#include "report/schedule/ScheduleReport.h"
+#include "tests/report/support/FakePrinterDevice.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Opening, painting and closing a payment schedule window, again and again: the time and what each
 // cycle leaves on the heap once the first windows have filled the caches they share.
-#include "schedule/ScheduleWindow.h"
+#include "app/schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "CellSchedule.h"
+#include "calc/CellSchedule.h"
 
 #include <stdexcept>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Chart.h"
-#include "Schedule.h"
+#include "calc/Chart.h"
+#include "calc/Schedule.h"
 
 #include <cstdint>
 #include <optional>

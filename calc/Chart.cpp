@@ -1,9 +1,9 @@
-#include "Chart.h"
+#include "calc/Chart.h"
 
-#include "Errors.h"
-#include "Extended.h"
-#include "Format.h"
-#include "Payment.h"
+#include "calc/Errors.h"
+#include "calc/Extended.h"
+#include "calc/Format.h"
+#include "calc/Payment.h"
 
 #include <cmath>
 #include <stdexcept>

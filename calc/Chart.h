@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Decimal.h"
-#include "LocaleValues.h"
-#include "Real6.h"
+#include "calc/Decimal.h"
+#include "calc/LocaleValues.h"
+#include "calc/Real6.h"
 
 #include <array>
 #include <cstdint>

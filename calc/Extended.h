@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Errors.h"
+#include "calc/Errors.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "Format.h"
+#include "calc/Format.h"
 
-#include "Errors.h"
+#include "calc/Errors.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Decimal.h"
-#include "LocaleValues.h"
+#include "calc/Decimal.h"
+#include "calc/LocaleValues.h"
 
 #include <cstdint>
 #include <optional>

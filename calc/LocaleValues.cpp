@@ -1,4 +1,4 @@
-#include "LocaleValues.h"
+#include "calc/LocaleValues.h"
 
 #include <climits>
 #include <clocale>

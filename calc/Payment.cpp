@@ -1,6 +1,6 @@
-#include "Payment.h"
+#include "calc/Payment.h"
 
-#include "Extended.h"
+#include "calc/Extended.h"
 
 Real6 MonthlyRateOfAnnual(Real6 annualRate)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Real6.h"
+#include "calc/Real6.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "Real6.h"
+#include "calc/Real6.h"
 
-#include "Errors.h"
+#include "calc/Errors.h"
 
 void Real6::RaiseOutOfRange(std::uint64_t significand, int field)
 {

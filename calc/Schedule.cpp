@@ -1,4 +1,4 @@
-#include "Schedule.h"
+#include "calc/Schedule.h"
 
 #include <algorithm>
 #include <limits>

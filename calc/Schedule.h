@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Decimal.h"
+#include "calc/Decimal.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "SchedulePlot.h"
+#include "calc/SchedulePlot.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellSchedule.h"
+#include "calc/CellSchedule.h"
 
 #include <cstdint>
 #include <vector>

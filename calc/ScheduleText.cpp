@@ -1,6 +1,6 @@
-#include "ScheduleText.h"
+#include "calc/ScheduleText.h"
 
-#include "Format.h"
+#include "calc/Format.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CellSchedule.h"
-#include "LocaleValues.h"
+#include "calc/CellSchedule.h"
+#include "calc/LocaleValues.h"
 
 #include <array>
 #include <cstdint>

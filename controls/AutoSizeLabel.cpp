@@ -1,4 +1,4 @@
-#include "AutoSizeLabel.h"
+#include "controls/AutoSizeLabel.h"
 
 QLabel *NewAutoSizeLabel(QWidget *parent, const QString &text, const QRect &designBox, const QFont &font,
                          Qt::Alignment alignment)

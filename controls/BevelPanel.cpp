@@ -1,7 +1,7 @@
-#include "BevelPanel.h"
+#include "controls/BevelPanel.h"
 
-#include "common/Bevel.h"
-#include "common/ColorNames.h"
+#include "controls/common/Bevel.h"
+#include "controls/common/ColorNames.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "ClickLabel.h"
+#include "controls/ClickLabel.h"
 
-#include "common/FailureGuard.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QMouseEvent>
 

@@ -1,9 +1,9 @@
-#include "RadioGroup.h"
+#include "controls/RadioGroup.h"
 
-#include "common/Accessibility.h"
-#include "common/Bevel.h"
-#include "common/ClassicColours.h"
-#include "common/FailureGuard.h"
+#include "controls/common/Accessibility.h"
+#include "controls/common/Bevel.h"
+#include "controls/common/ClassicColours.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QAccessibleWidget>
 #include <QButtonGroup>

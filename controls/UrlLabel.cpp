@@ -1,8 +1,8 @@
-#include "UrlLabel.h"
+#include "controls/UrlLabel.h"
 
-#include "common/Accessibility.h"
-#include "common/ColorNames.h"
-#include "common/FailureGuard.h"
+#include "controls/common/Accessibility.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>

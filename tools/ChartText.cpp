@@ -1,4 +1,4 @@
-#include "ChartText.h"
+#include "tools/ChartText.h"
 
 #include <algorithm>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Chart.h"
-#include "ScheduleText.h"
+#include "calc/Chart.h"
+#include "calc/ScheduleText.h"
 
 #include <ostream>
 

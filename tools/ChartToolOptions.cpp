@@ -1,7 +1,7 @@
-#include "ChartToolOptions.h"
+#include "tools/ChartToolOptions.h"
 
-#include "CellSchedule.h"
-#include "Chart.h"
+#include "calc/CellSchedule.h"
+#include "calc/Chart.h"
 
 #include <charconv>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LocaleValues.h"
-#include "Schedule.h"
+#include "calc/LocaleValues.h"
+#include "calc/Schedule.h"
 
 #include <optional>
 #include <stdexcept>

@@ -1,7 +1,7 @@
-#include "ConsoleChartHost.h"
+#include "tools/ConsoleChartHost.h"
 
-#include "Errors.h"
-#include "Format.h"
+#include "calc/Errors.h"
+#include "calc/Format.h"
 
 ConsoleChartHost::ConsoleChartHost(std::string loan, std::string years, std::string rate, int loanStepIndex,
                                    int rateStepIndex, const LocaleValues &locale, std::ostream &messages)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Chart.h"
+#include "calc/Chart.h"
 
 #include <exception>
 #include <ostream>

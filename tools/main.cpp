@@ -1,9 +1,9 @@
 // quillmere-chart: builds the chart from the command line's values and prints it, or the payment
 // schedule of one of its cells.
-#include "ChartText.h"
-#include "ChartToolOptions.h"
-#include "ConsoleChartHost.h"
-#include "Errors.h"
+#include "tools/ChartText.h"
+#include "tools/ChartToolOptions.h"
+#include "tools/ConsoleChartHost.h"
+#include "calc/Errors.h"
 
 #include <cerrno>
 #include <clocale>

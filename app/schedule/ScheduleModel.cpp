@@ -1,4 +1,4 @@
-#include "schedule/ScheduleModel.h"
+#include "app/schedule/ScheduleModel.h"
 
 TScheduleModel::TScheduleModel(PaymentSchedule schedule, const LocaleValues &locale, QObject *parent)
     : QAbstractTableModel(parent), m_schedule(std::move(schedule)), m_locale(locale)

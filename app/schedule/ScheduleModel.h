@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CellSchedule.h"
-#include "ScheduleText.h"
+#include "calc/CellSchedule.h"
+#include "calc/ScheduleText.h"
 
 #include <QAbstractTableModel>
 

@@ -1,13 +1,13 @@
-#include "schedule/ScheduleWindow.h"
+#include "app/schedule/ScheduleWindow.h"
 
-#include "Pictures.h"
-#include "WindowParts.h"
-#include "common/ColorNames.h"
-#include "common/DesignFont.h"
-#include "common/FailureGuard.h"
-#include "common/WindowLook.h"
-#include "printer/ReportPrinter.h"
-#include "schedule/ScheduleReport.h"
+#include "resources/Pictures.h"
+#include "app/WindowParts.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/DesignFont.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/common/WindowLook.h"
+#include "report/printer/ReportPrinter.h"
+#include "report/schedule/ScheduleReport.h"
 
 #include <QApplication>
 #include <QClipboard>

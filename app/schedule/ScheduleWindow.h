@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BevelPanel.h"
-#include "flatbutton/FlatButton.h"
-#include "schedule/ScheduleModel.h"
+#include "controls/BevelPanel.h"
+#include "controls/flatbutton/FlatButton.h"
+#include "app/schedule/ScheduleModel.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,12 +4,12 @@
 // <folder>/main-window.png, <folder>/about-box.png, <folder>/print-preview.png and
 // <folder>/schedule-window.png.
 // Usage: quillmere-screenshots <folder>
-#include "AboutBox.h"
-#include "Application.h"
-#include "MainWindow.h"
-#include "common/FailureGuard.h"
-#include "preview/FmPreview.h"
-#include "schedule/ScheduleWindow.h"
+#include "about/AboutBox.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "controls/common/FailureGuard.h"
+#include "report/preview/FmPreview.h"
+#include "app/schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <QDir>

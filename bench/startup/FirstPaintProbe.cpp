@@ -1,4 +1,4 @@
-#include "FirstPaintProbe.h"
+#include "bench/startup/FirstPaintProbe.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,7 +1,7 @@
-#include "IntervalProbe.h"
+#include "bench/startup/IntervalProbe.h"
 
-#include "Application.h"
-#include "MainWindow.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // The yardsticks: the smallest Qt Widgets programs that show a window of the main window's size,
 // empty, or (with the argument "text") holding one line of text, which makes Qt load its fonts.
-#include "FirstPaintProbe.h"
+#include "bench/startup/FirstPaintProbe.h"
 
 #include <QApplication>
 #include <QLabel>

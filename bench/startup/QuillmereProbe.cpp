@@ -1,7 +1,7 @@
 // The program's own start-up, ended at the main window's first paint.
-#include "Application.h"
-#include "FirstPaintProbe.h"
-#include "MainWindow.h"
+#include "app/Application.h"
+#include "bench/startup/FirstPaintProbe.h"
+#include "app/MainWindow.h"
 
 int main(int argc, char **argv)
 {

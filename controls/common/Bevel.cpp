@@ -1,6 +1,6 @@
-#include "common/Bevel.h"
+#include "controls/common/Bevel.h"
 
-#include "common/ClassicColours.h"
+#include "controls/common/ClassicColours.h"
 
 #include <QPainter>
 

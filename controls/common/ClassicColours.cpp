@@ -1,4 +1,4 @@
-#include "common/ClassicColours.h"
+#include "controls/common/ClassicColours.h"
 
 #include <QPalette>
 

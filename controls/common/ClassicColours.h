@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ColorNames.h"
+#include "controls/common/ColorNames.h"
 
 #include <QColor>
 

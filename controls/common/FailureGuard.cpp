@@ -1,4 +1,4 @@
-#include "common/FailureGuard.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QtGlobal>
 

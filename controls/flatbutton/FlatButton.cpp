@@ -1,10 +1,10 @@
-#include "flatbutton/FlatButton.h"
+#include "controls/flatbutton/FlatButton.h"
 
-#include "common/Accessibility.h"
-#include "common/Bevel.h"
-#include "common/FailureGuard.h"
-#include "flatbutton/FlatButtonAccessible.h"
-#include "flatbutton/FlatButtonCaption.h"
+#include "controls/common/Accessibility.h"
+#include "controls/common/Bevel.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/flatbutton/FlatButtonAccessible.h"
+#include "controls/flatbutton/FlatButtonCaption.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "flatbutton/FlatButtonGeometry.h"
-#include "flatbutton/GlyphShading.h"
+#include "controls/flatbutton/FlatButtonGeometry.h"
+#include "controls/flatbutton/GlyphShading.h"
 
 #include <QColor>
 #include <QFlags>

@@ -1,8 +1,8 @@
-#include "flatbutton/FlatButtonAccessible.h"
+#include "controls/flatbutton/FlatButtonAccessible.h"
 
-#include "common/Accessibility.h"
-#include "common/FailureGuard.h"
-#include "flatbutton/FlatButton.h"
+#include "controls/common/Accessibility.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/flatbutton/FlatButton.h"
 
 #include <QAccessibleWidget>
 #include <QKeySequence>

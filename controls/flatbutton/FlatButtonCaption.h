@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flatbutton/FlatButtonGeometry.h"
+#include "controls/flatbutton/FlatButtonGeometry.h"
 
 #include <QFont>
 #include <QList>

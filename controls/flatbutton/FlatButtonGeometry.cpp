@@ -1,4 +1,4 @@
-#include "flatbutton/FlatButtonGeometry.h"
+#include "controls/flatbutton/FlatButtonGeometry.h"
 
 #include <QList>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Alignment.h"
+#include "controls/common/Alignment.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,6 +1,6 @@
-#include "flatbutton/GlyphShading.h"
+#include "controls/flatbutton/GlyphShading.h"
 
-#include "common/ColorNames.h"
+#include "controls/common/ColorNames.h"
 
 namespace {
 struct Thresholds {

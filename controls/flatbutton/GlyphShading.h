@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ClassicColours.h"
+#include "controls/common/ClassicColours.h"
 
 #include <QColor>
 #include <QImage>

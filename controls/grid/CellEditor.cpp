@@ -1,7 +1,7 @@
-#include "grid/CellEditor.h"
+#include "controls/grid/CellEditor.h"
 
-#include "common/FailureGuard.h"
-#include "common/Win32Counterparts.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/common/Win32Counterparts.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/GridNavigation.h"
+#include "controls/grid/GridNavigation.h"
 
 #include <QLineEdit>
 #include <functional>

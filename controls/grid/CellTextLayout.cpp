@@ -1,4 +1,4 @@
-#include "grid/CellTextLayout.h"
+#include "controls/grid/CellTextLayout.h"
 
 namespace {
 constexpr QChar CarriageReturn(13);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/GridAttributes.h"
+#include "controls/grid/GridAttributes.h"
 
 #include <QRect>
 #include <QSize>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Alignment.h"
-#include "grid/SparseCellTable.h"
+#include "controls/common/Alignment.h"
+#include "controls/grid/SparseCellTable.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "grid/GridPersistence.h"
+#include "controls/grid/GridPersistence.h"
 
 #include <QtEndian>
 #include <limits>

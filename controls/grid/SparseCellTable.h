@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/SparseList.h"
+#include "controls/grid/SparseList.h"
 
 #include <stdexcept>
 #include <utility>

@@ -1,10 +1,10 @@
-#include "grid/StyledGrid.h"
+#include "controls/grid/StyledGrid.h"
 
-#include "common/ClassicColours.h"
-#include "common/FailureGuard.h"
-#include "grid/CellEditor.h"
-#include "grid/GridPersistence.h"
-#include "grid/StyledGridAccessible.h"
+#include "controls/common/ClassicColours.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/grid/CellEditor.h"
+#include "controls/grid/GridPersistence.h"
+#include "controls/grid/StyledGridAccessible.h"
 
 #include <QApplication>
 #include <QKeyEvent>

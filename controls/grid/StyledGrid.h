@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/Win32Counterparts.h"
-#include "grid/GridAttributes.h"
-#include "grid/GridAxis.h"
-#include "grid/GridNavigation.h"
+#include "controls/common/Win32Counterparts.h"
+#include "controls/grid/GridAttributes.h"
+#include "controls/grid/GridAxis.h"
+#include "controls/grid/GridNavigation.h"
 
 #include <QAbstractScrollArea>
 #include <QByteArray>

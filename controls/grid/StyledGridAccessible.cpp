@@ -1,7 +1,7 @@
-#include "grid/StyledGridAccessible.h"
+#include "controls/grid/StyledGridAccessible.h"
 
-#include "common/Accessibility.h"
-#include "grid/StyledGrid.h"
+#include "controls/common/Accessibility.h"
+#include "controls/grid/StyledGrid.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "common/FailureGuard.h"
-#include "grid/CellEditor.h"
-#include "grid/StyledGrid.h"
-#include "grid/StyledGridAccessible.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/grid/CellEditor.h"
+#include "controls/grid/StyledGrid.h"
+#include "controls/grid/StyledGridAccessible.h"
 
 #include <QApplication>
 

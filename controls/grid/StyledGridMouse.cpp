@@ -1,5 +1,5 @@
-#include "common/FailureGuard.h"
-#include "grid/StyledGrid.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/grid/StyledGrid.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>

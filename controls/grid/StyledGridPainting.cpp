@@ -1,8 +1,8 @@
-#include "common/Bevel.h"
-#include "common/ColorNames.h"
-#include "common/FailureGuard.h"
-#include "grid/CellTextLayout.h"
-#include "grid/StyledGrid.h"
+#include "controls/common/Bevel.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/grid/CellTextLayout.h"
+#include "controls/grid/StyledGrid.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "numeric/NumericEdit.h"
+#include "controls/numeric/NumericEdit.h"
 
-#include "LocaleValues.h"
-#include "common/FailureGuard.h"
-#include "common/Win32Counterparts.h"
-#include "numeric/NumericEditAccessible.h"
-#include "numeric/NumericText.h"
+#include "calc/LocaleValues.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/common/Win32Counterparts.h"
+#include "controls/numeric/NumericEditAccessible.h"
+#include "controls/numeric/NumericText.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>

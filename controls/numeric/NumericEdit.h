@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LocaleValues.h"
-#include "common/Alignment.h"
+#include "calc/LocaleValues.h"
+#include "controls/common/Alignment.h"
 
 #include <QClipboard>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "numeric/NumericEditAccessible.h"
+#include "controls/numeric/NumericEditAccessible.h"
 
-#include "common/Accessibility.h"
-#include "numeric/NumericEdit.h"
-#include "numeric/NumericText.h"
+#include "controls/common/Accessibility.h"
+#include "controls/numeric/NumericEdit.h"
+#include "controls/numeric/NumericText.h"
 
 #include <QAccessibleWidget>
 #include <QFontMetrics>

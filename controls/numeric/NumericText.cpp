@@ -1,8 +1,8 @@
-#include "numeric/NumericText.h"
+#include "controls/numeric/NumericText.h"
 
-#include "Errors.h"
-#include "Format.h"
-#include "common/Win32Counterparts.h"
+#include "calc/Errors.h"
+#include "calc/Format.h"
+#include "controls/common/Win32Counterparts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LocaleValues.h"
+#include "calc/LocaleValues.h"
 
 #include <QChar>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "chart/PaymentChartReport.h"
+#include "report/chart/PaymentChartReport.h"
 
-#include "Format.h"
-#include "MakerDetails.h"
-#include "common/ColorNames.h"
-#include "engine/FormBuilding.h"
-#include "engine/PaperColors.h"
+#include "calc/Format.h"
+#include "about/MakerDetails.h"
+#include "controls/common/ColorNames.h"
+#include "report/engine/FormBuilding.h"
+#include "report/engine/PaperColors.h"
 
 #include <initializer_list>
 

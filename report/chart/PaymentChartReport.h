@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Chart.h"
-#include "LocaleValues.h"
-#include "engine/BandReport.h"
-#include "engine/RPBand.h"
-#include "engine/RPControls.h"
-#include "engine/ReportForm.h"
+#include "calc/Chart.h"
+#include "calc/LocaleValues.h"
+#include "report/engine/BandReport.h"
+#include "report/engine/RPBand.h"
+#include "report/engine/RPControls.h"
+#include "report/engine/ReportForm.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "engine/BandReport.h"
+#include "report/engine/BandReport.h"
 
-#include "engine/PrintContext.h"
-#include "engine/ReportRun.h"
-#include "printer/ReportPrinter.h"
+#include "report/engine/PrintContext.h"
+#include "report/engine/ReportRun.h"
+#include "report/printer/ReportPrinter.h"
 
 TBandReport::TBandReport(const TReportForm &owner, TRPPrinter &printer) : m_owner(owner), m_printer(printer)
 {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "engine/Margin.h"
-#include "engine/RPFrame.h"
-#include "engine/ReportEvents.h"
-#include "engine/ReportForm.h"
-#include "printer/PrinterDevice.h"
+#include "report/engine/Margin.h"
+#include "report/engine/RPFrame.h"
+#include "report/engine/ReportEvents.h"
+#include "report/engine/ReportForm.h"
+#include "report/printer/PrinterDevice.h"
 
 #include <QString>
 #include <functional>

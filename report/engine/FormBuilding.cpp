@@ -1,7 +1,7 @@
-#include "engine/FormBuilding.h"
+#include "report/engine/FormBuilding.h"
 
-#include "Rounding.h"
-#include "common/ColorNames.h"
+#include "calc/Rounding.h"
+#include "controls/common/ColorNames.h"
 
 #include <QFontMetricsF>
 #include <QImage>

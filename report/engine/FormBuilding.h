@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/DesignFont.h"
-#include "engine/BandReport.h"
-#include "engine/RPBand.h"
-#include "engine/RPControls.h"
-#include "engine/ReportForm.h"
+#include "controls/common/DesignFont.h"
+#include "report/engine/BandReport.h"
+#include "report/engine/RPBand.h"
+#include "report/engine/RPControls.h"
+#include "report/engine/ReportForm.h"
 
 #include <QColor>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "engine/Margin.h"
+#include "report/engine/Margin.h"
 
-#include "Rounding.h"
-#include "engine/RPComponent.h"
+#include "calc/Rounding.h"
+#include "report/engine/RPComponent.h"
 
 namespace {
 constexpr long double TenthInch = 0.1L;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Real6.h"
+#include "calc/Real6.h"
 
 // A margin held in inches as a 6-byte real, read and written through two integer views. The
 // views round half to even.

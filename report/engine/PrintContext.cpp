@@ -1,6 +1,6 @@
-#include "engine/PrintContext.h"
+#include "report/engine/PrintContext.h"
 
-#include "Rounding.h"
+#include "calc/Rounding.h"
 
 int TRPPrintContext::Unit(int designPixels) const
 {

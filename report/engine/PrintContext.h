@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Real6.h"
-#include "engine/RPComponent.h"
-#include "printer/PageCanvas.h"
+#include "calc/Real6.h"
+#include "report/engine/RPComponent.h"
+#include "report/printer/PageCanvas.h"
 
 #include <QString>
 #include <ctime>

@@ -1,6 +1,6 @@
-#include "engine/RPBand.h"
+#include "report/engine/RPBand.h"
 
-#include "engine/RPControls.h"
+#include "report/engine/RPControls.h"
 
 TRPBand::TRPBand(const ParentFontSource &form, TBandType type) : m_form(form), m_bandType(type) {}
 

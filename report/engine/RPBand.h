@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/RPComponent.h"
-#include "engine/RPFrame.h"
+#include "report/engine/RPComponent.h"
+#include "report/engine/RPFrame.h"
 
 #include <QColor>
 #include <functional>

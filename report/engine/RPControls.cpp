@@ -1,9 +1,9 @@
-#include "engine/RPControls.h"
+#include "report/engine/RPControls.h"
 
-#include "Rounding.h"
-#include "engine/PaperColors.h"
-#include "engine/PrintContext.h"
-#include "engine/SystemDataText.h"
+#include "calc/Rounding.h"
+#include "report/engine/PaperColors.h"
+#include "report/engine/PrintContext.h"
+#include "report/engine/SystemDataText.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Alignment.h"
-#include "engine/RPComponent.h"
+#include "controls/common/Alignment.h"
+#include "report/engine/RPComponent.h"
 
 #include <QBrush>
 #include <QPen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/RPComponent.h"
+#include "report/engine/RPComponent.h"
 
 #include <functional>
 

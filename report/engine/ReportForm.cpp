@@ -1,6 +1,6 @@
-#include "engine/ReportForm.h"
+#include "report/engine/ReportForm.h"
 
-#include "engine/RPBand.h"
+#include "report/engine/RPBand.h"
 
 TReportForm::TReportForm() = default;
 TReportForm::~TReportForm() = default;

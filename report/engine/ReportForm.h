@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/PaperColors.h"
-#include "engine/RPComponent.h"
+#include "report/engine/PaperColors.h"
+#include "report/engine/RPComponent.h"
 
 #include <memory>
 #include <optional>

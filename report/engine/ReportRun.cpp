@@ -1,10 +1,10 @@
-#include "engine/ReportRun.h"
+#include "report/engine/ReportRun.h"
 
-#include "Rounding.h"
-#include "engine/PrintContext.h"
-#include "engine/RPControls.h"
-#include "engine/ReportForm.h"
-#include "printer/ReportPrinter.h"
+#include "calc/Rounding.h"
+#include "report/engine/PrintContext.h"
+#include "report/engine/RPControls.h"
+#include "report/engine/ReportForm.h"
+#include "report/printer/ReportPrinter.h"
 
 namespace {
 template <class Lists> auto &ListOf(Lists &lists, TBandType type)

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Real6.h"
-#include "engine/Margin.h"
-#include "engine/PrintContext.h"
-#include "engine/RPBand.h"
-#include "engine/RPFrame.h"
-#include "engine/ReportEvents.h"
-#include "printer/PageCanvas.h"
+#include "calc/Real6.h"
+#include "report/engine/Margin.h"
+#include "report/engine/PrintContext.h"
+#include "report/engine/RPBand.h"
+#include "report/engine/RPFrame.h"
+#include "report/engine/ReportEvents.h"
+#include "report/printer/PageCanvas.h"
 
 #include <array>
 #include <functional>

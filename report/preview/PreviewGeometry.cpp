@@ -1,6 +1,6 @@
-#include "preview/PreviewGeometry.h"
+#include "report/preview/PreviewGeometry.h"
 
-#include "Rounding.h"
+#include "calc/Rounding.h"
 
 #include <algorithm>
 

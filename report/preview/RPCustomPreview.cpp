@@ -1,8 +1,8 @@
-#include "preview/RPCustomPreview.h"
+#include "report/preview/RPCustomPreview.h"
 
-#include "common/ColorNames.h"
-#include "preview/PreviewGeometry.h"
-#include "printer/ReportPrinter.h"
+#include "controls/common/ColorNames.h"
+#include "report/preview/PreviewGeometry.h"
+#include "report/printer/ReportPrinter.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "preview/RPPreview.h"
+#include "report/preview/RPPreview.h"
 
-#include "common/ColorNames.h"
-#include "common/WindowLook.h"
-#include "preview/RPCustomPreview.h"
-#include "printer/ReportPrinter.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/WindowLook.h"
+#include "report/preview/RPCustomPreview.h"
+#include "report/printer/ReportPrinter.h"
 
 #include <QEvent>
 #include <QScrollBar>

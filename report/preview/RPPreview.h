@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/PreviewGeometry.h"
+#include "report/preview/PreviewGeometry.h"
 
 #include <QAbstractScrollArea>
 

@@ -1,4 +1,4 @@
-#include "printer/CupsDestination.h"
+#include "report/printer/CupsDestination.h"
 
 #include <QByteArray>
 #include <QList>

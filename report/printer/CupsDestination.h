@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/PrinterDevice.h"
+#include "report/printer/PrinterDevice.h"
 
 // The printer a job goes to, resolved as CUPS itself resolves it (the one PRINTER or LPDEST names,
 // else the user's default in lpoptions, else the system's default), and its condition. With nothing

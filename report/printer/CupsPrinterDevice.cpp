@@ -1,9 +1,9 @@
-#include "printer/CupsPrinterDevice.h"
+#include "report/printer/CupsPrinterDevice.h"
 
-#include "printer/CupsDestination.h"
-#include "printer/FileWriting.h"
-#include "printer/PdfFileJob.h"
-#include "printer/PrinterError.h"
+#include "report/printer/CupsDestination.h"
+#include "report/printer/FileWriting.h"
+#include "report/printer/PdfFileJob.h"
+#include "report/printer/PrinterError.h"
 
 #include <QDir>
 #include <QPageLayout>

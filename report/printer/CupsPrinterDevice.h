@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/PrinterDevice.h"
+#include "report/printer/PrinterDevice.h"
 
 #include <QPrinterInfo>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "printer/FileWriting.h"
+#include "report/printer/FileWriting.h"
 
-#include "printer/PrinterError.h"
+#include "report/printer/PrinterError.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "printer/PageCanvas.h"
+#include "report/printer/PageCanvas.h"
 
 void PageCanvas::StartPage(QSize sizeInUnits)
 {

@@ -1,7 +1,7 @@
-#include "printer/PdfFileJob.h"
+#include "report/printer/PdfFileJob.h"
 
-#include "printer/FileWriting.h"
-#include "printer/PrinterError.h"
+#include "report/printer/FileWriting.h"
+#include "report/printer/PrinterError.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "printer/ProgressForm.h"
+#include "report/printer/ProgressForm.h"
 
-#include "common/FailureGuard.h"
-#include "common/WindowLook.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/common/WindowLook.h"
 
 #include <QCoreApplication>
 #include <QLabel>

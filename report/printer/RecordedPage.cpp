@@ -1,6 +1,6 @@
-#include "printer/RecordedPage.h"
+#include "report/printer/RecordedPage.h"
 
-#include "Rounding.h"
+#include "calc/Rounding.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>

@@ -1,8 +1,8 @@
-#include "printer/ReportPrinter.h"
+#include "report/printer/ReportPrinter.h"
 
-#include "Rounding.h"
-#include "printer/PdfFileJob.h"
-#include "printer/PrinterError.h"
+#include "calc/Rounding.h"
+#include "report/printer/PdfFileJob.h"
+#include "report/printer/PrinterError.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "printer/PageCanvas.h"
-#include "printer/PrinterDevice.h"
-#include "printer/ProgressForm.h"
-#include "printer/RecordedPage.h"
+#include "report/printer/PageCanvas.h"
+#include "report/printer/PrinterDevice.h"
+#include "report/printer/ProgressForm.h"
+#include "report/printer/RecordedPage.h"
 
 #include <QString>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "schedule/ScheduleLayout.h"
+#include "report/schedule/ScheduleLayout.h"
 
-#include "common/ColorNames.h"
-#include "engine/FormBuilding.h"
-#include "engine/RPControls.h"
+#include "controls/common/ColorNames.h"
+#include "report/engine/FormBuilding.h"
+#include "report/engine/RPControls.h"
 
 #include <algorithm>
 #include <cmath>

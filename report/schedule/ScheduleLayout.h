@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CellSchedule.h"
-#include "ScheduleText.h"
-#include "common/Alignment.h"
-#include "common/DesignFont.h"
-#include "engine/RPComponent.h"
+#include "calc/CellSchedule.h"
+#include "calc/ScheduleText.h"
+#include "controls/common/Alignment.h"
+#include "controls/common/DesignFont.h"
+#include "report/engine/RPComponent.h"
 
 #include <array>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "schedule/ScheduleReport.h"
+#include "report/schedule/ScheduleReport.h"
 
-#include "common/ColorNames.h"
-#include "engine/FormBuilding.h"
-#include "engine/PaperColors.h"
-#include "printer/ReportPrinter.h"
+#include "controls/common/ColorNames.h"
+#include "report/engine/FormBuilding.h"
+#include "report/engine/PaperColors.h"
+#include "report/printer/ReportPrinter.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "CellSchedule.h"
-#include "ScheduleText.h"
-#include "engine/BandReport.h"
-#include "engine/RPBand.h"
-#include "engine/RPControls.h"
-#include "engine/ReportForm.h"
-#include "schedule/ScheduleLayout.h"
+#include "calc/CellSchedule.h"
+#include "calc/ScheduleText.h"
+#include "report/engine/BandReport.h"
+#include "report/engine/RPBand.h"
+#include "report/engine/RPControls.h"
+#include "report/engine/ReportForm.h"
+#include "report/schedule/ScheduleLayout.h"
 
 #include <array>
 #include <vector>

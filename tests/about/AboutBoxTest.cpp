@@ -1,7 +1,7 @@
-#include "AboutBox.h"
+#include "about/AboutBox.h"
 
-#include "MakerDetails.h"
-#include "common/ColorNames.h"
+#include "about/MakerDetails.h"
+#include "controls/common/ColorNames.h"
 
 #include <QFontMetrics>
 #include <QImage>

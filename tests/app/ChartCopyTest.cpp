@@ -1,4 +1,4 @@
-#include "ChartCopy.h"
+#include "app/ChartCopy.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The chart in the running window: start-up state, rebuilds from fields, step groups and grid,
 // the commands that take no focus, the failure messages and the copy of the chart.
-#include "AboutBox.h"
-#include "Errors.h"
-#include "MainWindowFixture.h"
-#include "common/ColorNames.h"
+#include "about/AboutBox.h"
+#include "calc/Errors.h"
+#include "tests/app/MainWindowFixture.h"
+#include "controls/common/ColorNames.h"
 
 #include <QClipboard>
 #include <QImage>

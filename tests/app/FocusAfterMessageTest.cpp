@@ -1,7 +1,7 @@
 // A message box shown while Tab leaves a field: when it closes, the next field has its whole text
 // selected, so that what the user types next replaces the value instead of extending it. Checked on
 // the bare X server and under a window manager, which hand the focus back in different ways.
-#include "MainWindowFixture.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "InformationBox.h"
+#include "app/InformationBox.h"
 
-#include "Errors.h"
+#include "calc/Errors.h"
 
 #include <QAbstractButton>
 #include <QApplication>

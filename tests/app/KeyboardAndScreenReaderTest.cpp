@@ -1,8 +1,8 @@
 // The main window from the keyboard alone and as a screen reader reads it: F6 between the inputs and
 // the chart, the popup menu's schedule of the entered cell, the chart's cells and the toolbar buttons.
-#include "AccessibleEvents.h"
-#include "MainWindowFixture.h"
-#include "schedule/ScheduleWindow.h"
+#include "tests/support/AccessibleEvents.h"
+#include "tests/app/MainWindowFixture.h"
+#include "app/schedule/ScheduleWindow.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "InformationBox.h"
-#include "LocaleValues.h"
-#include "MainWindow.h"
-#include "PrintedChart.h"
+#include "app/InformationBox.h"
+#include "calc/LocaleValues.h"
+#include "app/MainWindow.h"
+#include "app/PrintedChart.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

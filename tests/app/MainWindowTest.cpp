@@ -1,11 +1,11 @@
-#include "AboutBox.h"
-#include "Errors.h"
-#include "HintStyle.h"
-#include "InformationBox.h"
-#include "MainWindowFixture.h"
-#include "RadioGroup.h"
-#include "common/ColorNames.h"
-#include "common/FailureGuard.h"
+#include "about/AboutBox.h"
+#include "calc/Errors.h"
+#include "app/HintStyle.h"
+#include "app/InformationBox.h"
+#include "tests/app/MainWindowFixture.h"
+#include "controls/RadioGroup.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "NumLock.h"
+#include "app/NumLock.h"
 
-#include "MainWindow.h"
-#include "PrintedChart.h"
+#include "app/MainWindow.h"
+#include "app/PrintedChart.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>

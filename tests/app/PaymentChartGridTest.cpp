@@ -1,8 +1,8 @@
 // The main window's payment chart grid as NewPaymentChartGrid sets it up, with a chart shown and
 // the entered cell highlighted.
-#include "PaymentChartGrid.h"
+#include "app/PaymentChartGrid.h"
 
-#include "common/ColorNames.h"
+#include "controls/common/ColorNames.h"
 
 #include <QApplication>
 #include <QImage>

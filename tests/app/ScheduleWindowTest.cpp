@@ -1,10 +1,10 @@
 // The schedule window: its figures, the switch to yearly rows, the copy, closing by Escape and what a
 // closed window leaves behind.
-#include "schedule/ScheduleWindow.h"
+#include "app/schedule/ScheduleWindow.h"
 
-#include "MainWindowFixture.h"
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
+#include "tests/app/MainWindowFixture.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
-#include "Chart.h"
+#include "calc/Chart.h"
 
-#include "Errors.h"
-#include "Format.h"
-#include "Payment.h"
+#include "calc/Errors.h"
+#include "calc/Format.h"
+#include "calc/Payment.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

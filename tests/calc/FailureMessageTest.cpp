@@ -1,4 +1,4 @@
-#include "Errors.h"
+#include "calc/Errors.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "LocaleValues.h"
+#include "calc/LocaleValues.h"
 
-#include "Format.h"
+#include "calc/Format.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

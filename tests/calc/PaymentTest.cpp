@@ -1,7 +1,7 @@
-#include "Payment.h"
+#include "calc/Payment.h"
 
-#include "Errors.h"
-#include "Extended.h"
+#include "calc/Errors.h"
+#include "calc/Extended.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "Real6.h"
+#include "calc/Real6.h"
 
-#include "Chart.h"
-#include "Errors.h"
-#include "Format.h"
+#include "calc/Chart.h"
+#include "calc/Errors.h"
+#include "calc/Format.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

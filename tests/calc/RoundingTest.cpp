@@ -1,6 +1,6 @@
-#include "Rounding.h"
+#include "calc/Rounding.h"
 
-#include "Errors.h"
+#include "calc/Errors.h"
 
 #include <gtest/gtest.h>
 #include <limits>

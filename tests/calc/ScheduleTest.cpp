@@ -1,7 +1,7 @@
-#include "Schedule.h"
+#include "calc/Schedule.h"
 
-#include "CellSchedule.h"
-#include "ScheduleText.h"
+#include "calc/CellSchedule.h"
+#include "calc/ScheduleText.h"
 
 #include <gtest/gtest.h>
 #include <limits>

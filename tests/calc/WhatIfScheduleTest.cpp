@@ -1,7 +1,7 @@
-#include "CellSchedule.h"
-#include "Schedule.h"
-#include "SchedulePlot.h"
-#include "ScheduleText.h"
+#include "calc/CellSchedule.h"
+#include "calc/Schedule.h"
+#include "calc/SchedulePlot.h"
+#include "calc/ScheduleText.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "AutoSizeLabel.h"
+#include "controls/AutoSizeLabel.h"
 
 #include <QFontMetrics>
 #include <QImage>

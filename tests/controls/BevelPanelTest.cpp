@@ -1,6 +1,6 @@
-#include "BevelPanel.h"
+#include "controls/BevelPanel.h"
 
-#include "common/ColorNames.h"
+#include "controls/common/ColorNames.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "ClickLabel.h"
+#include "controls/ClickLabel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "RadioGroup.h"
+#include "controls/RadioGroup.h"
 
-#include "common/ColorNames.h"
+#include "controls/common/ColorNames.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -1,5 +1,5 @@
 // The web-address label as assistive technology and the keyboard reach it.
-#include "UrlLabel.h"
+#include "controls/UrlLabel.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The real route from a click to the desktop's default handler. Qt hands web addresses to xdg-open only
 // on a desktop platform (xcb); the offscreen platform has no such route, hence an X server for these tests.
-#include "UrlLabel.h"
+#include "controls/UrlLabel.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "UrlLabel.h"
+#include "controls/UrlLabel.h"
 
-#include "common/FailureGuard.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "Chart.h"
-#include "Errors.h"
+#include "calc/Chart.h"
+#include "calc/Errors.h"
 
 #include <clocale>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "common/BuiltInPicture.h"
+#include "controls/common/BuiltInPicture.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/WindowLook.h"
+#include "controls/common/WindowLook.h"
 
 #include <gtest/gtest.h>
 #include <string>

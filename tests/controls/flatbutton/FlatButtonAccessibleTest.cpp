@@ -1,6 +1,6 @@
 // The flat button as assistive technology reads and presses it.
-#include "AccessibleEvents.h"
-#include "flatbutton/FlatButton.h"
+#include "tests/support/AccessibleEvents.h"
+#include "controls/flatbutton/FlatButton.h"
 
 #include <QAccessible>
 #include <QCoreApplication>

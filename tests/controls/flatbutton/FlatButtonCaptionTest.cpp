@@ -1,4 +1,4 @@
-#include "flatbutton/FlatButtonCaption.h"
+#include "controls/flatbutton/FlatButtonCaption.h"
 
 #include <QFontMetrics>
 #include <QImage>

@@ -1,6 +1,6 @@
-#include "flatbutton/FlatButton.h"
+#include "controls/flatbutton/FlatButton.h"
 
-#include "common/FailureGuard.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QApplication>
 #include <QEnterEvent>

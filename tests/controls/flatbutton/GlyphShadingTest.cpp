@@ -1,4 +1,4 @@
-#include "flatbutton/GlyphShading.h"
+#include "controls/flatbutton/GlyphShading.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "grid/CellTextLayout.h"
+#include "controls/grid/CellTextLayout.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

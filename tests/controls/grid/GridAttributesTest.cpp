@@ -1,6 +1,6 @@
-#include "grid/GridAttributes.h"
+#include "controls/grid/GridAttributes.h"
 
-#include "common/ColorNames.h"
+#include "controls/common/ColorNames.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "grid/GridAxis.h"
+#include "controls/grid/GridAxis.h"
 
 #include <gtest/gtest.h>
 

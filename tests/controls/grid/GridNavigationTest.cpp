@@ -1,4 +1,4 @@
-#include "grid/GridNavigation.h"
+#include "controls/grid/GridNavigation.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

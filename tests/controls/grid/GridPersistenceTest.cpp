@@ -1,7 +1,7 @@
-#include "grid/GridPersistence.h"
+#include "controls/grid/GridPersistence.h"
 
-#include "common/ColorNames.h"
-#include "grid/StyledGrid.h"
+#include "controls/common/ColorNames.h"
+#include "controls/grid/StyledGrid.h"
 
 #include <gtest/gtest.h>
 

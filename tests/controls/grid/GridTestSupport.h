@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/ColorNames.h"
-#include "grid/StyledGrid.h"
+#include "controls/common/ColorNames.h"
+#include "controls/grid/StyledGrid.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The styled grid as assistive technology reads it: a table of every cell, headings, focus, selection
 // and the events that announce their changes.
-#include "AccessibleEvents.h"
-#include "GridTestSupport.h"
+#include "tests/support/AccessibleEvents.h"
+#include "tests/controls/grid/GridTestSupport.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "GridTestSupport.h"
+#include "tests/controls/grid/GridTestSupport.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

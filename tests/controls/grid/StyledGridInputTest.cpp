@@ -1,6 +1,6 @@
-#include "GridTestSupport.h"
-#include "common/FailureGuard.h"
-#include "grid/CellEditor.h"
+#include "tests/controls/grid/GridTestSupport.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/grid/CellEditor.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>

@@ -1,6 +1,6 @@
 // The entry field as assistive technology hears it being edited and reads its number.
-#include "AccessibleEvents.h"
-#include "numeric/NumericEdit.h"
+#include "tests/support/AccessibleEvents.h"
+#include "controls/numeric/NumericEdit.h"
 
 #include <QAccessible>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "numeric/NumericEdit.h"
+#include "controls/numeric/NumericEdit.h"
 
-#include "Errors.h"
-#include "LocaleValues.h"
-#include "common/FailureGuard.h"
+#include "calc/Errors.h"
+#include "calc/LocaleValues.h"
+#include "controls/common/FailureGuard.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "numeric/NumericEdit.h"
+#include "controls/numeric/NumericEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "numeric/NumericText.h"
+#include "controls/numeric/NumericText.h"
 
-#include "Errors.h"
+#include "calc/Errors.h"
 
 #include <gtest/gtest.h>
 #include <string>

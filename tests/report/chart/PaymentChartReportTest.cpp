@@ -1,8 +1,8 @@
-#include "chart/PaymentChartReport.h"
+#include "report/chart/PaymentChartReport.h"
 
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
-#include "support/PageOperations.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/PageOperations.h"
 
 #include <QApplication>
 #include <QPalette>

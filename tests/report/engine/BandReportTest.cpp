@@ -1,10 +1,10 @@
-#include "engine/BandReport.h"
+#include "report/engine/BandReport.h"
 
-#include "engine/RPBand.h"
-#include "engine/RPControls.h"
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
-#include "support/PageOperations.h"
+#include "report/engine/RPBand.h"
+#include "report/engine/RPControls.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/PageOperations.h"
 
 #include <QApplication>
 #include <QLabel>

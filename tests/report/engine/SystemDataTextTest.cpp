@@ -1,4 +1,4 @@
-#include "engine/SystemDataText.h"
+#include "report/engine/SystemDataText.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

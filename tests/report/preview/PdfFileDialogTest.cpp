@@ -1,4 +1,4 @@
-#include "preview/PdfFileDialog.h"
+#include "report/preview/PdfFileDialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>

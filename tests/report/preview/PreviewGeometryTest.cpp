@@ -1,4 +1,4 @@
-#include "preview/PreviewGeometry.h"
+#include "report/preview/PreviewGeometry.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,8 +1,8 @@
-#include "flatbutton/FlatButton.h"
-#include "preview/FmPreview.h"
-#include "printer/CupsPrinterDevice.h"
-#include "support/PdfTools.h"
-#include "support/RuledDocument.h"
+#include "controls/flatbutton/FlatButton.h"
+#include "report/preview/FmPreview.h"
+#include "report/printer/CupsPrinterDevice.h"
+#include "tests/report/support/PdfTools.h"
+#include "tests/report/support/RuledDocument.h"
 
 #include <QApplication>
 #include <QCoreApplication>

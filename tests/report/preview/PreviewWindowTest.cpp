@@ -1,13 +1,13 @@
-#include "common/ColorNames.h"
-#include "common/FailureGuard.h"
-#include "flatbutton/FlatButton.h"
-#include "preview/FmPreview.h"
-#include "preview/PdfFileDialog.h"
-#include "preview/RPCustomPreview.h"
-#include "preview/RPPreview.h"
-#include "printer/PrinterError.h"
-#include "support/FakePrinterDevice.h"
-#include "support/RuledDocument.h"
+#include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
+#include "controls/flatbutton/FlatButton.h"
+#include "report/preview/FmPreview.h"
+#include "report/preview/PdfFileDialog.h"
+#include "report/preview/RPCustomPreview.h"
+#include "report/preview/RPPreview.h"
+#include "report/printer/PrinterError.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/RuledDocument.h"
 
 #include <QApplication>
 #include <QFile>

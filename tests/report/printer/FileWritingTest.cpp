@@ -1,4 +1,4 @@
-#include "printer/FileWriting.h"
+#include "report/printer/FileWriting.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

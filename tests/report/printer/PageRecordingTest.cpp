@@ -1,7 +1,7 @@
-#include "printer/ProgressForm.h"
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
-#include "support/RuledDocument.h"
+#include "report/printer/ProgressForm.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/RuledDocument.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "printer/PrinterError.h"
-#include "printer/ReportPrinter.h"
-#include "support/DiskFailures.h"
-#include "support/FakePrinterDevice.h"
-#include "support/PdfTools.h"
-#include "support/RuledDocument.h"
+#include "report/printer/PrinterError.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/DiskFailures.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/PdfTools.h"
+#include "tests/report/support/RuledDocument.h"
 
 #include <QBuffer>
 #include <QPainter>

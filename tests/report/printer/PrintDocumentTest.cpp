@@ -1,7 +1,7 @@
-#include "Errors.h"
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
-#include "support/RuledDocument.h"
+#include "calc/Errors.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/RuledDocument.h"
 
 #include <gtest/gtest.h>
 

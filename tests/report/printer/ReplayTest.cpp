@@ -1,5 +1,5 @@
-#include "printer/RecordedPage.h"
-#include "support/RuledDocument.h"
+#include "report/printer/RecordedPage.h"
+#include "tests/report/support/RuledDocument.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

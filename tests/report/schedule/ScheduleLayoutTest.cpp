@@ -1,4 +1,4 @@
-#include "schedule/ScheduleLayout.h"
+#include "report/schedule/ScheduleLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "schedule/ScheduleReport.h"
+#include "report/schedule/ScheduleReport.h"
 
-#include "printer/ReportPrinter.h"
-#include "support/FakePrinterDevice.h"
-#include "support/PageOperations.h"
+#include "report/printer/ReportPrinter.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/PageOperations.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printer/PrinterDevice.h"
-#include "printer/PrinterError.h"
+#include "report/printer/PrinterDevice.h"
+#include "report/printer/PrinterError.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/RecordedPage.h"
+#include "report/printer/RecordedPage.h"
 
 #include <QFontMetricsF>
 #include <QImage>

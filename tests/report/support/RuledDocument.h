@@ -1,6 +1,6 @@
 #pragma once
 
-#include "printer/ReportPrinter.h"
+#include "report/printer/ReportPrinter.h"
 
 #include <QImage>
 #include <vector>
