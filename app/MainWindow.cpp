@@ -17,25 +17,16 @@
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleWindow.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <memory>
 
-namespace {
-// The program's window, read as a frame (a plain widget would be a filler) with its title as name.
-class TfrmMainAccessible : public QAccessibleWidget {
-public:
-    explicit TfrmMainAccessible(TfrmMain *window) : QAccessibleWidget(window, QAccessible::Window) {}
-};
-} // namespace
-
 TfrmMain::TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent)
     : QWidget(parent), m_locale(locale), m_printedChart(printedChart),
       m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart())
 {
-    InstallAccessibleInterface<TfrmMain, TfrmMainAccessible>();
+    InstallAccessibleInterface<TfrmMain, TWindowAccessible>();
     BindHandlers();
     FormCreate(this);
 }

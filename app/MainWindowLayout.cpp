@@ -74,8 +74,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     dock->setSpacing(0);
     dock->setSizeConstraint(QLayout::SetNoConstraint);
 
-    c.Panel2 = DockedPanel(&window, 32, QStringLiteral("Toolbar"));
-    c.Panel1 = DockedPanel(&window, 97, QStringLiteral("Chart inputs"));
+    c.Panel2 = DockedPanel(&window, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
+    c.Panel1 = DockedPanel(&window, 97, QAccessible::Pane, QStringLiteral("Chart inputs"));
 
     c.Label1 =
         NewAutoSizeLabel(c.Panel1, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11), Qt::AlignRight);
