@@ -2,7 +2,6 @@
 
 #include "about/AboutBox.h"
 #include "app/ChartCopy.h"
-#include "calc/Errors.h"
 #include "app/HintStyle.h"
 #include "app/InformationBox.h"
 #include "app/ModalWindow.h"
@@ -10,32 +9,24 @@
 #include "app/PaymentChartGrid.h"
 #include "app/PrintedChart.h"
 #include "app/WindowParts.h"
+#include "app/schedule/ScheduleWindow.h"
+#include "calc/Errors.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
 #include "report/preview/FmPreview.h"
 #include "report/printer/ReportPrinter.h"
-#include "app/schedule/ScheduleWindow.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <memory>
 
-namespace {
-// The program's window, read as a frame (a plain widget would be a filler) with its title as name.
-class TfrmMainAccessible : public QAccessibleWidget {
-public:
-    explicit TfrmMainAccessible(TfrmMain *window) : QAccessibleWidget(window, QAccessible::Window) {}
-};
-} // namespace
-
 TfrmMain::TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent)
     : QWidget(parent), m_locale(locale), m_printedChart(printedChart),
       m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart())
 {
-    InstallAccessibleInterface<TfrmMain, TfrmMainAccessible>();
+    InstallAccessibleInterface<TfrmMain, TWindowAccessible>();
     BindHandlers();
     FormCreate(this);
 }

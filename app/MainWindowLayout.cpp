@@ -1,17 +1,17 @@
 #include "app/MainWindowLayout.h"
 
-#include "app/ApplicationTitle.h"
-#include "controls/AutoSizeLabel.h"
-#include "controls/BevelPanel.h"
 #include "about/MakerDetails.h"
 #include "about/MakerWebAddressLabel.h"
+#include "app/ApplicationTitle.h"
 #include "app/PaymentChartGrid.h"
-#include "resources/Pictures.h"
 #include "app/WindowParts.h"
+#include "controls/AutoSizeLabel.h"
+#include "controls/BevelPanel.h"
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
 #include "controls/common/WindowLook.h"
+#include "resources/Pictures.h"
 
 #include <QResizeEvent>
 #include <QVBoxLayout>
@@ -75,8 +75,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     dock->setSpacing(0);
     dock->setSizeConstraint(QLayout::SetNoConstraint);
 
-    c.Panel2 = DockedPanel(&window, 32, QStringLiteral("Toolbar"));
-    c.Panel1 = DockedPanel(&window, 97, QStringLiteral("Chart inputs"));
+    c.Panel2 = DockedPanel(&window, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
+    c.Panel1 = DockedPanel(&window, 97, QAccessible::Pane, QStringLiteral("Chart inputs"));
 
     c.Label1 =
         NewAutoSizeLabel(c.Panel1, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11), Qt::AlignRight);

@@ -7,15 +7,22 @@
 #include <QAction>
 #include <QLayout>
 
-TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleName)
+TBevelPanel *DockedPanel(QWidget *window, int height, QAccessible::Role role, const QString &accessibleName)
 {
     auto *panel = new TBevelPanel(window);
     panel->SetColor(clSilver);
     panel->SetBevelOuter(TPanelBevel::bvRaised);
     panel->setFixedHeight(height);
+    panel->SetAccessibleRole(role);
     panel->setAccessibleName(accessibleName);
     window->layout()->addWidget(panel);
     return panel;
+}
+
+void SetTabOrder(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
 
 TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString &glyph, const QString &hint,

@@ -14,8 +14,12 @@ class QAction;
 
 // The parts the program's windows share. Sizes are 96-dpi pixels.
 
-// A silver panel with a raised bevel, `height` high, added to the bottom of `window`'s layout.
-TBevelPanel *DockedPanel(QWidget *window, int height, const QString &accessibleName);
+// A silver panel with a raised bevel, `height` high, added to the bottom of `window`'s layout; assistive
+// technology sees it in `role` (a pane, a tool bar), named `accessibleName`.
+TBevelPanel *DockedPanel(QWidget *window, int height, QAccessible::Role role, const QString &accessibleName);
+
+// Tab walks `controls` in this order, and Shift+Tab back.
+void SetTabOrder(const QList<QWidget *> &controls);
 
 // A toolbar button that shows only its full-colour glyph (a built-in picture), with a raised bevel
 // under the pointer and its hint at once.

@@ -1,8 +1,10 @@
 #include "controls/BevelPanel.h"
 
+#include "controls/common/Accessibility.h"
 #include "controls/common/Bevel.h"
 #include "controls/common/ColorNames.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace {
@@ -13,9 +15,19 @@ QRect DrawPanelBevel(QPainter &painter, const QRect &rect, TPanelBevel bevel)
         return rect;
     return DrawClassicBevel(painter, rect, bevel == TPanelBevel::bvRaised);
 }
+
+class TBevelPanelAccessible : public QAccessibleWidget {
+public:
+    explicit TBevelPanelAccessible(TBevelPanel *panel) : QAccessibleWidget(panel) {}
+
+    QAccessible::Role role() const override { return static_cast<TBevelPanel *>(widget())->AccessibleRole(); }
+};
 } // namespace
 
-TBevelPanel::TBevelPanel(QWidget *parent) : QWidget(parent), m_color(clSilver) {}
+TBevelPanel::TBevelPanel(QWidget *parent) : QWidget(parent), m_color(clSilver)
+{
+    InstallAccessibleInterface<TBevelPanel, TBevelPanelAccessible>();
+}
 
 void TBevelPanel::SetColor(const QColor &color)
 {

@@ -4,12 +4,18 @@
 #include <functional>
 
 // A plain text label that reports a left click: the left button pressed and released over it.
+// Assistive technology sees a push button named by its accessible name (else its text), whose Press
+// action clicks it once the request has returned, so that a modal window the click opens does not
+// hold up the screen reader.
 class TClickLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit TClickLabel(const QString &text, QWidget *parent = nullptr);
 
-    std::function<void(QObject *sender)> OnClick; // runs guarded
+    // What a left click does: raises OnClick, guarded.
+    void Click();
+
+    std::function<void(QObject *sender)> OnClick;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

@@ -1,13 +1,14 @@
 #include "app/schedule/ScheduleWindow.h"
 
-#include "resources/Pictures.h"
 #include "app/WindowParts.h"
+#include "controls/common/Accessibility.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
 #include "report/printer/ReportPrinter.h"
 #include "report/schedule/ScheduleReport.h"
+#include "resources/Pictures.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -62,6 +63,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale),
       m_reportPrinter(std::move(reportPrinter))
 {
+    InstallAccessibleInterface<TfrmSchedule, TWindowAccessible>();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(ScheduleTitle(m_model.Schedule())));
     resize(ClientSize);
@@ -71,10 +73,10 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     dock->setSpacing(0);
 
     TScheduleControls &c = m_controls;
-    c.pnlToolbar = DockedPanel(this, 32, QStringLiteral("Toolbar"));
+    c.pnlToolbar = DockedPanel(this, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
     auto *tools = new QHBoxLayout(c.pnlToolbar);
     tools->setContentsMargins(8, 4, 8, 4);
-    c.chkByYear = new QCheckBox(QStringLiteral("By year"), c.pnlToolbar);
+    c.chkByYear = new QCheckBox(QStringLiteral("By &year"), c.pnlToolbar);
     c.chkByYear->setFont(Arial(11));
     tools->addWidget(c.chkByYear);
     tools->addStretch();
@@ -85,7 +87,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         tools->addWidget(button);
     }
 
-    c.pnlFigures = DockedPanel(this, 90, QStringLiteral("Loan terms and totals"));
+    c.pnlFigures = DockedPanel(this, 90, QAccessible::Pane, QStringLiteral("Loan terms and totals"));
     auto *figures = new QGridLayout(c.pnlFigures);
     figures->setContentsMargins(12, 8, 12, 8);
     figures->setHorizontalSpacing(8);
@@ -112,8 +114,11 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
     c.grdSchedule->setSelectionMode(QAbstractItemView::NoSelection);
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
+    // Tab leaves the table; the arrow keys move within it.
+    c.grdSchedule->setTabKeyNavigation(false);
     SizeColumns(*c.grdSchedule, m_model);
     dock->addWidget(c.grdSchedule, 1);
+    SetTabOrder({c.chkByYear, c.grdSchedule});
     c.grdSchedule->setFocus(Qt::OtherFocusReason);
 
     BindHandlers();

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/schedule/ScheduleModel.h"
 #include "controls/BevelPanel.h"
 #include "controls/flatbutton/FlatButton.h"
-#include "app/schedule/ScheduleModel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,9 +28,10 @@ struct TScheduleControls {
 
 // "Payment Schedule": the terms and totals of one chart cell's loan above its schedule, a month or a
 // year a row, titled with the loan, rate and term. Not modal, so several can stand side by side; it
-// deletes itself when closed. Escape
-// and the Close button close it; Ctrl+C copies the rows shown; Print Preview (its button and
-// Ctrl+P) prints them. Every handler runs guarded.
+// deletes itself when closed. Escape and the Close button close it; Ctrl+C copies the rows shown;
+// Print Preview (its button and Ctrl+P) prints them; Alt+Y switches "By year". Tab walks "By year"
+// and the table, whose cells the arrow keys walk. Assistive technology sees a frame named by its
+// title. Every handler runs guarded.
 class TfrmSchedule : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLatin1StringView>
 #include <QObject>
 #include <QString>
@@ -22,6 +23,13 @@ template <class Widget, class Interface> void InstallAccessibleInterface()
     }();
     (void)installed;
 }
+
+// A top-level window of ours read as a frame named by its title, as Qt reads its own main windows
+// and dialogs; a plain widget would read as a filler.
+class TWindowAccessible : public QAccessibleWidget {
+public:
+    explicit TWindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+};
 
 // Tells assistive technology that the `changed` states of `object` changed; nothing while none listens.
 inline void AnnounceStateChange(QObject *object, QAccessible::State changed)

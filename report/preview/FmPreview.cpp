@@ -1,7 +1,6 @@
 #include "report/preview/FmPreview.h"
 
 #include "controls/BevelPanel.h"
-#include "resources/Pictures.h"
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
@@ -12,6 +11,7 @@
 #include "report/preview/RPPreview.h"
 #include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
+#include "resources/Pictures.h"
 
 #include <QApplication>
 #include <QDir>
@@ -148,6 +148,8 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     c.Panel1 = new TBevelPanel(this);
     c.Panel1->SetColor(clSilver);
     c.Panel1->setFixedHeight(30);
+    c.Panel1->SetAccessibleRole(QAccessible::ToolBar);
+    c.Panel1->setAccessibleName(QStringLiteral("Toolbar"));
     layout->addWidget(c.Panel1);
 
     QWidget *panel = c.Panel1;
@@ -380,6 +382,8 @@ bool TFmPreview::event(QEvent *event)
 
 void TFmPreview::showEvent(QShowEvent *event)
 {
+    // The page has the focus, so that a screen reader reads it.
+    m_controls.RPPreview1->setFocus(Qt::ActiveWindowFocusReason);
     RunGuarded([this] {
         FormShow(this);
         // Before it appears, so that it never shows at its design size first.

@@ -2,6 +2,8 @@
 
 #include "controls/common/ColorNames.h"
 #include "report/preview/PreviewGeometry.h"
+#include "report/preview/RPCustomPreviewAccessible.h"
+#include "report/printer/PageText.h"
 #include "report/printer/ReportPrinter.h"
 
 #include <QPainter>
@@ -9,6 +11,8 @@
 TRPCustomPreview::TRPCustomPreview(const TRPPrinter &printer, QWidget *parent)
     : QWidget(parent), m_printer(printer)
 {
+    InstallSheetAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TRPCustomPreview::SetZoom(int zoom)
@@ -17,6 +21,25 @@ void TRPCustomPreview::SetZoom(int zoom)
         return;
     m_zoom = zoom;
     update();
+}
+
+QString TRPCustomPreview::PageCaption() const
+{
+    if (m_printer.CurrentPageImage() == nullptr)
+        return {};
+    return QStringLiteral("Page %1 of %2").arg(m_printer.CurrentPage()).arg(m_printer.PageCount());
+}
+
+QString TRPCustomPreview::PageText() const
+{
+    const RecordedPage *page = m_printer.CurrentPageImage();
+    return page != nullptr ? PageReadingText(*page) : QString();
+}
+
+void TRPCustomPreview::PageChanged(const QString &previousText)
+{
+    update();
+    AnnounceSheetPage(*this, previousText);
 }
 
 void TRPCustomPreview::paintEvent(QPaintEvent *)

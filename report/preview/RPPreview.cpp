@@ -6,14 +6,16 @@
 #include "report/printer/ReportPrinter.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <algorithm>
 
 TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
     : QAbstractScrollArea(parent), m_printer(printer), m_sheet(new TRPCustomPreview(printer, viewport()))
 {
-    // The window it stands in pages and scrolls from the keyboard.
+    // The window it stands in pages and scrolls from the keyboard; the sheet takes the focus.
     setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(m_sheet);
     // Around the sheet: silver, as the window's background.
     SetPaletteColour(*viewport(), viewport()->backgroundRole(), clSilver);
     // A wheel notch scrolls three of these, as far as three presses of an arrow key.
@@ -28,11 +30,12 @@ void TRPPreview::SetPageNumber(int pageNumber)
 {
     if (pageNumber == m_pageNumber || pageNumber <= 0 || pageNumber > m_printer.PageCount())
         return;
+    const QString previousText = m_sheet->PageText();
     m_printer.SelectPage(pageNumber);
     m_pageNumber = pageNumber;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
-    m_sheet->update();
+    m_sheet->PageChanged(previousText);
 }
 
 void TRPPreview::SetZoom(int zoom)
@@ -101,6 +104,11 @@ bool TRPPreview::viewportEvent(QEvent *event)
         ApplyZoom();
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+void TRPPreview::keyPressEvent(QKeyEvent *event)
+{
+    event->ignore();
 }
 
 void TRPPreview::scrollContentsBy(int, int)

@@ -11,8 +11,9 @@ class TRPPrinter;
 // printer's selected page. The sheet stands centred along an axis on which it is smaller than the view
 // and at the top-left, scrolled, along one on which it is larger; the scroll bars track while dragged.
 // A zoom set by Zoom is explicit and survives resizing; the fitting zooms fit again on every resize.
-// Sizes and scroll positions are screen pixels. It takes no keyboard focus: the window holding it
-// pages and scrolls from the keyboard. The printer is not owned and must outlive the view.
+// Sizes and scroll positions are screen pixels. The sheet takes the keyboard focus given to the view
+// (its focus proxy), but no keys: the window holding it pages and scrolls from the keyboard. The
+// printer is not owned and must outlive the view.
 class TRPPreview : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -20,7 +21,8 @@ public:
     explicit TRPPreview(TRPPrinter &printer, QWidget *parent = nullptr);
 
     // The page shown, 1-based. Setting it is ignored unless 1 <= n <= PageCount and n is new; otherwise
-    // selects the printer's page n, scrolls to 0, 0 and repaints the sheet.
+    // selects the printer's page n, scrolls to 0, 0 and repaints the sheet, which tells assistive
+    // technology.
     int PageNumber() const { return m_pageNumber; }
     void SetPageNumber(int pageNumber);
 
@@ -37,7 +39,8 @@ public:
     TRPCustomPreview *Sheet() const { return m_sheet; }
 
 protected:
-    bool viewportEvent(QEvent *event) override; // a resize fits again
+    bool viewportEvent(QEvent *event) override;    // a resize fits again
+    void keyPressEvent(QKeyEvent *event) override; // passes every key on
     void scrollContentsBy(int dx, int dy) override;
 
 private:

@@ -2,10 +2,11 @@
 // closed window leaves behind.
 #include "app/schedule/ScheduleWindow.h"
 
-#include "tests/app/MainWindowFixture.h"
 #include "report/printer/ReportPrinter.h"
+#include "tests/app/MainWindowFixture.h"
 #include "tests/report/support/FakePrinterDevice.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -108,6 +109,49 @@ TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)
     QTest::keyClick(c().grdSchedule, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(ScheduleWindowTest, TabLeavesTheTableForByYearWhichAltYSwitches)
+{
+    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    ASSERT_EQ(QApplication::focusWidget(), c().grdSchedule);
+    const int row = c().grdSchedule->currentIndex().row();
+    key(Qt::Key_Down);
+    EXPECT_EQ(c().grdSchedule->currentIndex().row(), row + 1);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), c().chkByYear);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), c().grdSchedule);
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), c().chkByYear);
+    key(Qt::Key_Y, Qt::AltModifier); // clicks in a moment, as a click shows it
+    EXPECT_TRUE(QTest::qWaitFor([this] { return c().chkByYear->isChecked(); }));
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
+}
+
+// A frame named by its title, a named tool bar and pane, and a name for everything in them.
+TEST_F(ScheduleWindowTest, ReadsAsAFrameWhoseControlsAreAllNamed)
+{
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(window.data());
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    EXPECT_EQ(frame->text(QAccessible::Name), window->windowTitle());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(c().pnlToolbar)->role(), QAccessible::ToolBar);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(c().pnlFigures)->role(), QAccessible::Pane);
+    std::vector<QAccessibleInterface *> pending{frame};
+    QStringList unnamed;
+    while (!pending.empty()) {
+        QAccessibleInterface *node = pending.back();
+        pending.pop_back();
+        if (node->text(QAccessible::Name).trimmed().isEmpty())
+            unnamed << QString::fromLatin1(node->object()->metaObject()->className());
+        if (node->role() == QAccessible::Table)
+            continue; // its cells read their texts
+        for (int i = 0; i < node->childCount(); ++i)
+            pending.push_back(node->child(i));
+    }
+    EXPECT_EQ(unnamed, QStringList());
 }
 
 // The chart's payment cells open their schedules in the running program.

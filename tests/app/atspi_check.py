@@ -3,7 +3,8 @@
 
 The program's chart, built by a step chosen through its radio button's action, reads the entered
 payment at cell (4, 6) as quillmere-chart computes it; the Print Preview button's Press action opens the
-preview window, whose Close button's Press action closes it again.
+preview window, whose page reads from the report's title down, and whose Close button's Press action
+closes it again.
 
 Usage: dbus-run-session -- atspi_check.py QUILLMERE QUILLMERE_CHART  (on an X display)
 It starts the accessibility bus of at-spi2-core in that private session and the program with its
@@ -139,6 +140,10 @@ def main():
         preview = wait_for("the preview window", lambda: next(
             (w for w in app if w is not None and w.name == "Print Preview"
              and w.getState().contains(pyatspi.STATE_SHOWING)), None))
+        page = wait_for("the preview's page", lambda: find(preview, pyatspi.ROLE_DOCUMENT_FRAME, "Page 1 of 1"))
+        first_line = page.queryText().getText(0, -1).split("\n")[0]
+        if first_line != "Chart of Monthly Payment Amounts":
+            fail("the preview's page begins %r, not with the report's title" % first_line)
         close = wait_for("the preview's Close button", lambda: find(preview, pyatspi.ROLE_PUSH_BUTTON, "Close"))
         press(close, "Press")
         wait_for("the preview closed", lambda: not any(

@@ -2,6 +2,7 @@
 
 #include "controls/common/ColorNames.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -43,4 +44,16 @@ INSTANTIATE_TEST_SUITE_P(Bevels, BevelPanelPaint,
                          [](const testing::TestParamInfo<BevelCase> &info) {
                              return std::string(info.param.Name);
                          });
+
+// A plain widget would read as a filler.
+TEST(BevelPanelAccessible, ReadsAsANamedPaneOrInTheRoleItIsGiven)
+{
+    TBevelPanel panel;
+    panel.setAccessibleName(QStringLiteral("Chart inputs"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&panel);
+    EXPECT_EQ(accessible->role(), QAccessible::Pane);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Chart inputs"));
+    panel.SetAccessibleRole(QAccessible::ToolBar);
+    EXPECT_EQ(accessible->role(), QAccessible::ToolBar);
+}
 } // namespace

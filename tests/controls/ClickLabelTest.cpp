@@ -1,5 +1,7 @@
 #include "controls/ClickLabel.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,5 +32,22 @@ TEST_F(ClickLabelTest, ReleaseOutsideOrOtherButtonIsNoClick)
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_TRUE(senders.empty());
+}
+TEST_F(ClickLabelTest, ReadsAsAButtonWhosePressClicksOnceTheRequestHasReturned)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&label);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Halvorn Software"));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(senders.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(senders, std::vector<QObject *>{&label});
+
+    label.setEnabled(false);
+    EXPECT_FALSE(
+        accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(senders.size(), 1u);
 }
 } // namespace

@@ -8,7 +8,9 @@
 #include "report/printer/PrinterError.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/RuledDocument.h"
+#include "tests/support/AccessibleEvents.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -24,16 +26,37 @@
 #include <memory>
 
 namespace {
+// Records one page per title: the title at the top and "End" below it, recorded bottom up.
+void RecordTitledDocument(TRPPrinter &printer, const QStringList &titles)
+{
+    printer.BeginDocument();
+    for (const QString &title : titles) {
+        if (&title != &titles.front())
+            printer.AddPage();
+        printer.Canvas().TextOut({0, 400}, QStringLiteral("End"));
+        printer.Canvas().TextOut({0, 0}, title);
+    }
+    printer.EndDocument();
+}
+
 // The preview window over a fake printer, shown and active on the X server, as the program shows it
 // for a document recorded with a rule on each page at the given pixel rows.
 class PreviewWindowTest : public testing::Test {
 protected:
     void Open(const std::vector<int> &rules, std::optional<PrinterFacts> facts = FakePrinter::Letter())
     {
+        OpenRecorded([&] { RecordRuledDocument(*printer, rules); }, facts);
+    }
+    void OpenTitled(const QStringList &titles)
+    {
+        OpenRecorded([&] { RecordTitledDocument(*printer, titles); }, FakePrinter::Letter());
+    }
+    template <class Recording> void OpenRecorded(Recording record, std::optional<PrinterFacts> facts)
+    {
         fake = std::make_shared<FakePrinter>(facts);
         printer = std::make_unique<TRPPrinter>(std::make_unique<FakePrinterDevice>(fake));
         printer->SetShowProgress(false);
-        RecordRuledDocument(*printer, rules);
+        record();
         window = std::make_unique<TFmPreview>(*printer);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -181,6 +204,40 @@ TEST_F(PreviewWindowTest, PagingKeysWalkATwoPageDocument)
         EXPECT_EQ(c().bbPrev->isEnabled(), step.Page == 2);
         EXPECT_EQ(c().bbNext->isEnabled(), step.Page == 1);
     }
+}
+
+TEST_F(PreviewWindowTest, ThePageReadsAsADocumentNamedByItsPageAndHasTheFocusAtEachShowing)
+{
+    OpenTitled({QStringLiteral("First"), QStringLiteral("Second")});
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(view().Sheet());
+    EXPECT_EQ(page->role(), QAccessible::Document);
+    EXPECT_EQ(page->text(QAccessible::Name), QStringLiteral("Page 1 of 2"));
+    EXPECT_EQ(page->textInterface()->text(0, -1), QStringLiteral("First\nEnd"));
+    EXPECT_TRUE(page->state().readOnly);
+    EXPECT_EQ(QApplication::focusWidget(), view().Sheet());
+
+    // Whatever had the focus when the window closed.
+    c().bbNext->show();
+    c().bbNext->setFocus();
+    Key(Qt::Key_Escape);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), view().Sheet());
+}
+
+TEST_F(PreviewWindowTest, PagingRenamesThePageAndTellsAssistiveTechnology)
+{
+    AccessibleEvents events;
+    OpenTitled({QStringLiteral("First"), QStringLiteral("Second")});
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(view().Sheet());
+    page->textInterface()->setCursorPosition(3);
+    events.Clear();
+    Key(Qt::Key_PageDown);
+    EXPECT_EQ(page->text(QAccessible::Name), QStringLiteral("Page 2 of 2"));
+    EXPECT_EQ(page->textInterface()->text(0, -1), QStringLiteral("Second\nEnd"));
+    EXPECT_EQ(page->textInterface()->cursorPosition(), 0);
+    EXPECT_EQ(events.Of(view().Sheet(), QAccessible::NameChanged).size(), 1u);
+    EXPECT_EQ(events.Of(view().Sheet(), QAccessible::TextUpdated).size(), 1u);
 }
 
 TEST_F(PreviewWindowTest, ArrowKeysScrollByFiftyPixelsWithinTheRange)
