@@ -9,6 +9,7 @@
 #include "NumLock.h"
 #include "PaymentChartGrid.h"
 #include "PrintedChart.h"
+#include "ScheduleCsv.h"
 #include "WindowParts.h"
 #include "common/Accessibility.h"
 #include "common/FailureGuard.h"
@@ -53,6 +54,7 @@ void TfrmMain::BindHandlers()
     };
     bindAction(m_controls.mnuPopPrint, &TfrmMain::btnPrintClick);
     bindAction(m_controls.mnuPopSchedule, &TfrmMain::mnuPopScheduleClick);
+    bindAction(m_controls.mnuPopSaveAs, &TfrmMain::mnuPopSaveAsClick);
     bindAction(m_controls.mnuPopAbout, &TfrmMain::btnHelpClick);
     bindAction(m_controls.mnuPopExit, &TfrmMain::btnExitClick);
     // The buttons and the label raise their notifications guarded themselves.
@@ -79,6 +81,11 @@ void TfrmMain::BindHandlers()
                     Qt::WidgetShortcut, [this](QObject *sender) { grdPaymentReturn(sender); });
     GuardedShortcut(this, {QKeySequence(Qt::Key_F6), QKeySequence(Qt::ShiftModifier | Qt::Key_F6)},
                     Qt::WindowShortcut, [this](QObject *sender) { SwitchPane(sender); });
+    GuardedShortcut(this, QKeySequence::keyBindings(QKeySequence::Save), Qt::WindowShortcut,
+                    [this](QObject *sender) {
+                        if (m_controls.mnuPopSaveAs->isEnabled())
+                            mnuPopSaveAsClick(sender);
+                    });
 }
 
 void TfrmMain::FormCreate(QObject *)
@@ -181,6 +188,11 @@ void TfrmMain::mnuPopScheduleClick(QObject *)
     ShowPaymentSchedule(PaymentChart::EnteredColumn, PaymentChart::EnteredRow);
 }
 
+void TfrmMain::mnuPopSaveAsClick(QObject *)
+{
+    SaveCsvFileAs(this, QStringLiteral("Payment Chart.csv"), [this] { return ChartCsv(m_lastChart); });
+}
+
 // With two panes, forwards and backwards lead to the same place.
 void TfrmMain::SwitchPane(QObject *)
 {
@@ -264,6 +276,7 @@ void TfrmMain::EnableChartCommands()
     m_controls.btnPrint->SetEnabled(true);
     m_controls.mnuPopPrint->setEnabled(true);
     m_controls.mnuPopSchedule->setEnabled(true);
+    m_controls.mnuPopSaveAs->setEnabled(true);
 }
 
 void TfrmMain::CopyChart()

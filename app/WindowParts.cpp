@@ -1,8 +1,12 @@
 #include "WindowParts.h"
 
+#include "InformationBox.h"
 #include "common/BuiltInPicture.h"
 #include "common/ColorNames.h"
 #include "common/FailureGuard.h"
+#include "preview/SaveFileDialog.h"
+#include "printer/FileWriting.h"
+#include "printer/PrinterError.h"
 
 #include <QAction>
 #include <QLayout>
@@ -42,4 +46,16 @@ QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::Sh
     QObject::connect(action, &QAction::triggered, owner,
                      [action, handler = std::move(handler)] { RunGuarded([&] { handler(action); }); });
     return action;
+}
+
+void SaveCsvFileAs(QWidget *parent, const QString &suggestedName, const std::function<std::string()> &content)
+{
+    const QString fileName = AskSaveFileName(parent, CsvFileKind(), suggestedName);
+    if (fileName.isEmpty())
+        return;
+    try {
+        WriteFileWhole(fileName, QByteArray::fromStdString(content()));
+    } catch (const FileWriteError &failure) {
+        ShowInformationBox(QString::fromUtf8(failure.what()));
+    }
 }

@@ -1,15 +1,11 @@
 #include "schedule/ScheduleWindow.h"
 
-#include "InformationBox.h"
 #include "Pictures.h"
 #include "WindowParts.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
 #include "common/FailureGuard.h"
 #include "common/WindowLook.h"
-#include "preview/SaveFileDialog.h"
-#include "printer/FileWriting.h"
-#include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleReport.h"
 
@@ -232,12 +228,5 @@ void TfrmSchedule::CopySchedule(QObject *)
 
 void TfrmSchedule::btnSaveAsClick(QObject *)
 {
-    const QString fileName = AskSaveFileName(this, CsvFileKind(), QStringLiteral("Payment Schedule.csv"));
-    if (fileName.isEmpty())
-        return;
-    try {
-        WriteFileWhole(fileName, QByteArray::fromStdString(m_model.Csv()));
-    } catch (const FileWriteError &failure) {
-        ShowInformationBox(QString::fromUtf8(failure.what()));
-    }
+    SaveCsvFileAs(this, QStringLiteral("Payment Schedule.csv"), [this] { return m_model.Csv(); });
 }
