@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr QSize ClientSize{760, 640};
+constexpr QSize ClientSize{600, 560};
 constexpr int WhatIfFigureCount = 4; // the most WhatIfFigures gives
 constexpr int RowHeight = 20;
 constexpr int CellPadding = 16;
@@ -78,6 +78,9 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.chkByYear = new QCheckBox(QStringLiteral("By year"), c.pnlToolbar);
     c.chkByYear->setFont(Arial(11));
     tools->addWidget(c.chkByYear);
+    c.chkWhatIf = new QCheckBox(QStringLiteral("&What if..."), c.pnlToolbar);
+    c.chkWhatIf->setFont(Arial(11));
+    tools->addWidget(c.chkWhatIf);
     c.btnSaveAs = new QPushButton(QStringLiteral("Save &As..."), c.pnlToolbar);
     c.btnSaveAs->setFont(Arial(11));
     tools->addWidget(c.btnSaveAs);
@@ -89,7 +92,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         tools->addWidget(button);
     }
 
-    c.pnlFigures = DockedPanel(this, 100, QStringLiteral("Loan terms and totals"));
+    c.pnlFigures = DockedPanel(this, 90, QStringLiteral("Loan terms and totals"));
     auto *figures = new QGridLayout(c.pnlFigures);
     figures->setContentsMargins(12, 8, 12, 8);
     figures->setHorizontalSpacing(8);
@@ -108,10 +111,12 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     }
     figures->setColumnStretch(6, 1);
 
-    TBevelPanel *pnlWhatIf = DockedPanel(this, 130, QStringLiteral("Extra payments and dates"));
-    auto *whatIf = new QVBoxLayout(pnlWhatIf);
+    // Hidden, it leaves the window small enough to open beside the chart.
+    c.pnlExtras = DockedPanel(this, 130, QStringLiteral("Extra payments and dates"));
+    c.pnlExtras->hide();
+    auto *whatIf = new QVBoxLayout(c.pnlExtras);
     whatIf->setContentsMargins(0, 0, 0, 0);
-    c.pnlWhatIf = new TWhatIfPanel(locale, pnlWhatIf);
+    c.pnlWhatIf = new TWhatIfPanel(locale, c.pnlExtras);
     whatIf->addWidget(c.pnlWhatIf);
 
     c.grdSchedule = new QTableView(this);
@@ -145,6 +150,7 @@ void TfrmSchedule::BindHandlers()
     bindShortcut({QKeySequence(Qt::Key_Escape)}, &TfrmSchedule::btnCloseClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Print), &TfrmSchedule::btnPrintClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Save), &TfrmSchedule::btnSaveAsClick);
+    connect(m_controls.chkWhatIf, &QCheckBox::toggled, m_controls.pnlExtras, &QWidget::setVisible);
     connect(m_controls.btnSaveAs, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnSaveAsClick(m_controls.btnSaveAs); }); });
     // The panel raises its notification guarded itself.
@@ -194,7 +200,7 @@ void TfrmSchedule::ShowWhatIfFigures()
 
 void TfrmSchedule::OrderTabs()
 {
-    QList<QWidget *> order{m_controls.chkByYear, m_controls.btnSaveAs};
+    QList<QWidget *> order{m_controls.chkByYear, m_controls.chkWhatIf, m_controls.btnSaveAs};
     order << m_controls.pnlWhatIf->TabOrder() << m_controls.grdSchedule;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);

@@ -21,6 +21,7 @@ struct TScheduleControls {
     TFlatButton *btnPrint = nullptr;
     TFlatButton *btnClose = nullptr;
     QCheckBox *chkByYear = nullptr;
+    QCheckBox *chkWhatIf = nullptr; // shows the extras and dates
     QPushButton *btnSaveAs = nullptr;
     TBevelPanel *pnlFigures = nullptr;
     QList<QLabel *> TermValues;     // loan, rate, term, monthly payment, number of payments
@@ -28,6 +29,7 @@ struct TScheduleControls {
     QLabel *lblPaidOff = nullptr;   // the note of a loan paid off before its term; empty otherwise
     QList<QLabel *> WhatIfCaptions; // what the extras change and the payoff date; unused ones hidden
     QList<QLabel *> WhatIfValues;
+    TBevelPanel *pnlExtras = nullptr; // holds pnlWhatIf; hidden until "What if" is ticked
     TWhatIfPanel *pnlWhatIf = nullptr;
     QTableView *grdSchedule = nullptr;
 };
