@@ -16,6 +16,7 @@
 #include "controls/common/WindowLook.h"
 #include "report/preview/FmPreview.h"
 #include "report/printer/ReportPrinter.h"
+#include "calc/ScheduleCsv.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +45,7 @@ void TfrmMain::BindHandlers()
     };
     bindAction(m_controls.mnuPopPrint, &TfrmMain::btnPrintClick);
     bindAction(m_controls.mnuPopSchedule, &TfrmMain::mnuPopScheduleClick);
+    bindAction(m_controls.mnuPopSaveAs, &TfrmMain::mnuPopSaveAsClick);
     bindAction(m_controls.mnuPopAbout, &TfrmMain::btnHelpClick);
     bindAction(m_controls.mnuPopExit, &TfrmMain::btnExitClick);
     // The buttons and the label raise their notifications guarded themselves.
@@ -70,6 +72,11 @@ void TfrmMain::BindHandlers()
                     Qt::WidgetShortcut, [this](QObject *sender) { grdPaymentReturn(sender); });
     GuardedShortcut(this, {QKeySequence(Qt::Key_F6), QKeySequence(Qt::ShiftModifier | Qt::Key_F6)},
                     Qt::WindowShortcut, [this](QObject *sender) { SwitchPane(sender); });
+    GuardedShortcut(this, QKeySequence::keyBindings(QKeySequence::Save), Qt::WindowShortcut,
+                    [this](QObject *sender) {
+                        if (m_controls.mnuPopSaveAs->isEnabled())
+                            mnuPopSaveAsClick(sender);
+                    });
 }
 
 void TfrmMain::FormCreate(QObject *)
@@ -172,6 +179,11 @@ void TfrmMain::mnuPopScheduleClick(QObject *)
     ShowPaymentSchedule(PaymentChart::EnteredColumn, PaymentChart::EnteredRow);
 }
 
+void TfrmMain::mnuPopSaveAsClick(QObject *)
+{
+    SaveCsvFileAs(this, QStringLiteral("Payment Chart.csv"), [this] { return ChartCsv(m_lastChart); });
+}
+
 // With two panes, forwards and backwards lead to the same place.
 void TfrmMain::SwitchPane(QObject *)
 {
@@ -255,6 +267,7 @@ void TfrmMain::EnableChartCommands()
     m_controls.btnPrint->SetEnabled(true);
     m_controls.mnuPopPrint->setEnabled(true);
     m_controls.mnuPopSchedule->setEnabled(true);
+    m_controls.mnuPopSaveAs->setEnabled(true);
 }
 
 void TfrmMain::CopyChart()

@@ -62,6 +62,10 @@ public:
     void grdPaymentReturn(QObject *sender);
     // The popup menu's "Payment Schedule", enabled with Print Preview: the entered cell's schedule.
     void mnuPopScheduleClick(QObject *sender);
+    // Save As (mnuPopSaveAs and Ctrl+S), enabled with Print Preview: asks for a file name, then
+    // writes LastChart there as a CSV file, whole or not at all; a file that cannot be written is
+    // said in the information box.
+    void mnuPopSaveAsClick(QObject *sender);
     // F6 and Shift+F6: the focus moves from the chart inputs to the chart, and from the chart back to
     // the input it came from (the loan field at first). The chart stays out of the Tab order.
     void SwitchPane(QObject *sender);

@@ -142,6 +142,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     c.mnuPopPrint->setEnabled(false);
     c.mnuPopSchedule = c.mnuPop->addAction(QStringLiteral("Payment Schedule"));
     c.mnuPopSchedule->setEnabled(false);
+    c.mnuPopSaveAs = c.mnuPop->addAction(QStringLiteral("Save &As..."));
+    c.mnuPopSaveAs->setEnabled(false);
     c.mnuPopAbout = c.mnuPop->addAction(QStringLiteral("&About..."));
     c.N1 = c.mnuPop->addSeparator();
     c.mnuPopExit = c.mnuPop->addAction(QStringLiteral("E&xit"));

@@ -38,6 +38,7 @@ struct TMainWindowControls {
     QMenu *mnuPop = nullptr;
     QAction *mnuPopPrint = nullptr;
     QAction *mnuPopSchedule = nullptr;
+    QAction *mnuPopSaveAs = nullptr;
     QAction *mnuPopAbout = nullptr;
     QAction *N1 = nullptr;
     QAction *mnuPopExit = nullptr;

@@ -3,6 +3,10 @@
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "app/InformationBox.h"
+#include "report/preview/SaveFileDialog.h"
+#include "report/printer/FileWriting.h"
+#include "report/printer/PrinterError.h"
 
 #include <QAction>
 #include <QLayout>
@@ -49,4 +53,16 @@ QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::Sh
     QObject::connect(action, &QAction::triggered, owner,
                      [action, handler = std::move(handler)] { RunGuarded([&] { handler(action); }); });
     return action;
+}
+
+void SaveCsvFileAs(QWidget *parent, const QString &suggestedName, const std::function<std::string()> &content)
+{
+    const QString fileName = AskSaveFileName(parent, CsvFileKind(), suggestedName);
+    if (fileName.isEmpty())
+        return;
+    try {
+        WriteFileWhole(fileName, QByteArray::fromStdString(content()));
+    } catch (const FileWriteError &failure) {
+        ShowInformationBox(QString::fromUtf8(failure.what()));
+    }
 }

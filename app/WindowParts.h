@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 class QAction;
 
@@ -30,3 +31,8 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
 // has the focus (Qt::WidgetShortcut) or its window is active (Qt::WindowShortcut).
 QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::ShortcutContext context,
                          std::function<void(QObject *sender)> handler);
+
+// Asks where to save a CSV file (starting at suggestedName), then writes content() there whole or not
+// at all; a file that cannot be written is said in the information box.
+void SaveCsvFileAs(QWidget *parent, const QString &suggestedName,
+                   const std::function<std::string()> &content);

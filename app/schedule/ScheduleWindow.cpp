@@ -20,7 +20,8 @@
 
 namespace {
 
-constexpr QSize ClientSize{600, 480};
+constexpr QSize ClientSize{600, 560};
+constexpr int WhatIfFigureCount = 4; // the most WhatIfFigures gives
 constexpr int RowHeight = 20;
 constexpr int CellPadding = 16;
 constexpr QRect ButtonRect{0, 0, 25, 24}; // the toolbar's layout places the buttons
@@ -45,14 +46,14 @@ void SizeColumns(QTableView &view, const TScheduleModel &model)
     const QFontMetrics metrics(view.font());
     const QFontMetrics headingMetrics(view.horizontalHeader()->font());
     int width = 0;
-    for (int column = 0; column < ScheduleColumnCount; ++column) {
+    for (int column = 0; column < model.columnCount(); ++column) {
         width = std::max(
             width, headingMetrics.horizontalAdvance(model.headerData(column, Qt::Horizontal).toString()));
         if (model.rowCount() > 0)
             width = std::max(width, metrics.horizontalAdvance(model.index(0, column).data().toString()));
     }
     view.horizontalHeader()->setMinimumSectionSize(width + CellPadding);
-    view.setMinimumWidth(ScheduleColumnCount * (width + CellPadding) +
+    view.setMinimumWidth(model.columnCount() * (width + CellPadding) +
                          view.verticalScrollBar()->sizeHint().width() + 2 * view.frameWidth());
 }
 
@@ -79,6 +80,12 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.chkByYear = new QCheckBox(QStringLiteral("By &year"), c.pnlToolbar);
     c.chkByYear->setFont(Arial(11));
     tools->addWidget(c.chkByYear);
+    c.chkWhatIf = new QCheckBox(QStringLiteral("&What if..."), c.pnlToolbar);
+    c.chkWhatIf->setFont(Arial(11));
+    tools->addWidget(c.chkWhatIf);
+    c.btnSaveAs = new QPushButton(QStringLiteral("Save &As..."), c.pnlToolbar);
+    c.btnSaveAs->setFont(Arial(11));
+    tools->addWidget(c.btnSaveAs);
     tools->addStretch();
     c.btnPrint = ToolbarButton(c.pnlToolbar, ButtonRect, PrintGlyph(), QStringLiteral("Print Preview"));
     c.btnClose = ToolbarButton(c.pnlToolbar, ButtonRect, ExitGlyph(), QStringLiteral("Close"));
@@ -96,12 +103,23 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         c.TermValues << Figure(figures, static_cast<int>(i % 3), static_cast<int>(i / 3), terms[i]);
     for (const ScheduleFigure &total : ScheduleTotalsFigures(m_model.Rows(), locale))
         c.TotalValues << Figure(figures, 2 + c.TotalValues.size(), 1, total);
-    if (const std::optional<std::string> note = PaidOffNote(m_model.Schedule(), locale)) {
-        c.lblPaidOff = new QLabel(QString::fromStdString(*note));
-        c.lblPaidOff->setFont(Arial(11, TFontStyle::Bold));
-        figures->addWidget(c.lblPaidOff, 3, 0, 1, 2, Qt::AlignLeft);
+    c.lblPaidOff = new QLabel;
+    c.lblPaidOff->setFont(Arial(11, TFontStyle::Bold));
+    figures->addWidget(c.lblPaidOff, 3, 0, 1, 2, Qt::AlignLeft);
+    for (int i = 0; i < WhatIfFigureCount; ++i) {
+        QLabel *value = Figure(figures, i, 2, {});
+        c.WhatIfCaptions << qobject_cast<QLabel *>(figures->itemAtPosition(i, 4)->widget());
+        c.WhatIfValues << value;
     }
-    figures->setColumnStretch(4, 1);
+    figures->setColumnStretch(6, 1);
+
+    // Hidden, it leaves the window small enough to open beside the chart.
+    c.pnlExtras = DockedPanel(this, 130, QStringLiteral("Extra payments and dates"));
+    c.pnlExtras->hide();
+    auto *whatIf = new QVBoxLayout(c.pnlExtras);
+    whatIf->setContentsMargins(0, 0, 0, 0);
+    c.pnlWhatIf = new TWhatIfPanel(locale, c.pnlExtras);
+    whatIf->addWidget(c.pnlWhatIf);
 
     c.grdSchedule = new QTableView(this);
     c.grdSchedule->setModel(&m_model);
@@ -118,9 +136,10 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setTabKeyNavigation(false);
     SizeColumns(*c.grdSchedule, m_model);
     dock->addWidget(c.grdSchedule, 1);
-    SetTabOrder({c.chkByYear, c.grdSchedule});
     c.grdSchedule->setFocus(Qt::OtherFocusReason);
 
+    ShowWhatIfFigures();
+    OrderTabs();
     BindHandlers();
 }
 
@@ -134,6 +153,12 @@ void TfrmSchedule::BindHandlers()
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Copy), &TfrmSchedule::CopySchedule);
     bindShortcut({QKeySequence(Qt::Key_Escape)}, &TfrmSchedule::btnCloseClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Print), &TfrmSchedule::btnPrintClick);
+    bindShortcut(QKeySequence::keyBindings(QKeySequence::Save), &TfrmSchedule::btnSaveAsClick);
+    connect(m_controls.chkWhatIf, &QCheckBox::toggled, m_controls.pnlExtras, &QWidget::setVisible);
+    connect(m_controls.btnSaveAs, &QPushButton::clicked, this,
+            [this] { RunGuarded([this] { btnSaveAsClick(m_controls.btnSaveAs); }); });
+    // The panel raises its notification guarded itself.
+    m_controls.pnlWhatIf->OnChange = [this] { WhatIfChange(m_controls.pnlWhatIf); };
     connect(m_controls.chkByYear, &QCheckBox::toggled, this,
             [this] { RunGuarded([this] { chkByYearClick(m_controls.chkByYear); }); });
     // The flat buttons raise their notifications guarded themselves.
@@ -146,6 +171,42 @@ void TfrmSchedule::chkByYearClick(QObject *)
     m_model.SetView(m_controls.chkByYear->isChecked() ? ScheduleView::Yearly : ScheduleView::Monthly);
     SizeColumns(*m_controls.grdSchedule, m_model);
     ShowTotals();
+}
+
+void TfrmSchedule::WhatIfChange(QObject *)
+{
+    const PaymentSchedule &plain = m_model.Schedule();
+    const WhatIfReading reading =
+        ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), ScheduleMonths(plain.Years), m_model.Locale());
+    if (reading.Refusals.empty()) {
+        m_model.SetWhatIf(WhatIfOf(plain, reading.Extras, reading.FirstPayment));
+        SizeColumns(*m_controls.grdSchedule, m_model);
+        ShowTotals();
+        ShowWhatIfFigures();
+    }
+    m_controls.pnlWhatIf->ShowReading(reading);
+    OrderTabs();
+}
+
+void TfrmSchedule::ShowWhatIfFigures()
+{
+    const std::vector<ScheduleFigure> figures = m_model.WhatIfFigures();
+    for (qsizetype i = 0; i < m_controls.WhatIfValues.size(); ++i) {
+        const bool shown = static_cast<size_t>(i) < figures.size();
+        const ScheduleFigure figure = shown ? figures[static_cast<size_t>(i)] : ScheduleFigure{};
+        m_controls.WhatIfCaptions[i]->setText(QString::fromStdString(figure.Caption) + QLatin1Char(':'));
+        m_controls.WhatIfValues[i]->setText(QString::fromStdString(figure.Value));
+        m_controls.WhatIfCaptions[i]->setVisible(shown);
+        m_controls.WhatIfValues[i]->setVisible(shown);
+    }
+    m_controls.lblPaidOff->setText(QString::fromStdString(m_model.PaidOffNote().value_or(std::string())));
+}
+
+void TfrmSchedule::OrderTabs()
+{
+    QList<QWidget *> order{m_controls.chkByYear, m_controls.chkWhatIf, m_controls.btnSaveAs};
+    order << m_controls.pnlWhatIf->TabOrder() << m_controls.grdSchedule;
+    SetTabOrder(order);
 }
 
 void TfrmSchedule::ShowTotals()
@@ -171,6 +232,10 @@ void TfrmSchedule::btnPrintClick(QObject *)
 
 void TfrmSchedule::CopySchedule(QObject *)
 {
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(ScheduleTsv(m_model.Rows(), m_model.View(), m_model.Locale())));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model.Tsv()));
+}
+
+void TfrmSchedule::btnSaveAsClick(QObject *)
+{
+    SaveCsvFileAs(this, QStringLiteral("Payment Schedule.csv"), [this] { return m_model.Csv(); });
 }

@@ -3,10 +3,12 @@
 #include "app/schedule/ScheduleModel.h"
 #include "controls/BevelPanel.h"
 #include "controls/flatbutton/FlatButton.h"
+#include "app/schedule/WhatIfPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QList>
+#include <QPushButton>
 #include <QTableView>
 #include <QWidget>
 #include <functional>
@@ -19,19 +21,27 @@ struct TScheduleControls {
     TFlatButton *btnPrint = nullptr;
     TFlatButton *btnClose = nullptr;
     QCheckBox *chkByYear = nullptr;
+    QCheckBox *chkWhatIf = nullptr; // shows the extras and dates
+    QPushButton *btnSaveAs = nullptr;
     TBevelPanel *pnlFigures = nullptr;
-    QList<QLabel *> TermValues;   // loan, rate, term, monthly payment, number of payments
-    QList<QLabel *> TotalValues;  // total of payments, total interest
-    QLabel *lblPaidOff = nullptr; // the note of a loan paid off before its term; none otherwise
+    QList<QLabel *> TermValues;     // loan, rate, term, monthly payment, number of payments
+    QList<QLabel *> TotalValues;    // total of payments, total interest
+    QLabel *lblPaidOff = nullptr;   // the note of a loan paid off before its term; empty otherwise
+    QList<QLabel *> WhatIfCaptions; // what the extras change and the payoff date; unused ones hidden
+    QList<QLabel *> WhatIfValues;
+    TBevelPanel *pnlExtras = nullptr; // holds pnlWhatIf; hidden until "What if" is ticked
+    TWhatIfPanel *pnlWhatIf = nullptr;
     QTableView *grdSchedule = nullptr;
 };
 
-// "Payment Schedule": the terms and totals of one chart cell's loan above its schedule, a month or a
-// year a row, titled with the loan, rate and term. Not modal, so several can stand side by side; it
-// deletes itself when closed. Escape and the Close button close it; Ctrl+C copies the rows shown;
-// Print Preview (its button and Ctrl+P) prints them; Alt+Y switches "By year". Tab walks "By year"
-// and the table, whose cells the arrow keys walk. Assistive technology sees a frame named by its
-// title. Every handler runs guarded.
+// "Payment Schedule": the terms and totals of one chart cell's loan and what its extras change, its
+// extra payments and first payment month, above its schedule, a month or a year a row with running
+// totals, titled with the loan, rate and term. Every change of the extras recomputes it; a refused
+// entry keeps the last good table. Not modal, so several can stand side by side; it deletes itself
+// when closed. Escape and the Close button close it; Ctrl+C copies the rows shown; Save As (Ctrl+S)
+// writes them as a CSV file; Print Preview (its button and Ctrl+P) prints them; Alt+Y switches "By
+// year". Tab walks the window's controls and leaves the table, whose cells the arrow keys walk.
+// Assistive technology sees a frame named by its title. Every handler runs guarded.
 class TfrmSchedule : public QWidget {
     Q_OBJECT
 public:
@@ -53,10 +63,17 @@ public:
     void btnPrintClick(QObject *sender);
     // The rows shown, as tab-separated text with a heading line, to the clipboard.
     void CopySchedule(QObject *sender);
+    // The extras or dates changed: the schedule again from them, or their refusals at the fields.
+    void WhatIfChange(QObject *sender);
+    // Asks for a file name, then writes the rows shown there as a CSV file, whole or not at all; a
+    // file that cannot be written is said in the information box.
+    void btnSaveAsClick(QObject *sender);
 
 private:
     void BindHandlers();
     void ShowTotals();
+    void ShowWhatIfFigures();
+    void OrderTabs();
 
     TScheduleModel m_model;
     ReportPrinterSource m_reportPrinter;

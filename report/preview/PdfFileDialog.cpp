@@ -1,7 +1,7 @@
 #include "report/preview/PdfFileDialog.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
+#include "report/preview/SaveFileDialog.h"
+
 #include <utility>
 
 namespace {
@@ -10,31 +10,6 @@ PdfFileAsker &InstalledAsker()
     static PdfFileAsker asker;
     return asker;
 }
-
-// Qt's own save dialog (not the desktop's, which names the file its own way) that adds the suffix
-// before it checks for a file to replace: the default suffix for a name without one, ".pdf" after
-// any other suffix.
-class TPdfFileDialog : public QFileDialog {
-public:
-    TPdfFileDialog(QWidget *parent, const QString &suggestedName)
-        : QFileDialog(parent, QStringLiteral("Save as PDF"), suggestedName,
-                      QStringLiteral("PDF files (*.pdf)"))
-    {
-        setOption(DontUseNativeDialog);
-        setAcceptMode(AcceptSave);
-        setFileMode(AnyFile);
-        setDefaultSuffix(QStringLiteral("pdf"));
-    }
-
-protected:
-    void accept() override
-    {
-        const QString chosen = selectedFiles().value(0);
-        if (!chosen.isEmpty() && !QFileInfo(chosen).isDir() && WithPdfSuffix(chosen) != chosen)
-            selectFile(WithPdfSuffix(chosen));
-        QFileDialog::accept();
-    }
-};
 } // namespace
 
 QString PdfFileNameForTitle(const QString &title)
@@ -50,16 +25,14 @@ QString PdfFileNameForTitle(const QString &title)
 
 QString WithPdfSuffix(const QString &fileName)
 {
-    const QString suffix = QStringLiteral(".pdf");
-    return fileName.endsWith(suffix, Qt::CaseInsensitive) ? fileName : fileName + suffix;
+    return WithSuffix(fileName, PdfFileKind().Suffix);
 }
 
 QString AskPdfFileName(QWidget *parent, const QString &suggestedName)
 {
     if (const PdfFileAsker &asker = InstalledAsker())
         return asker(parent, suggestedName);
-    TPdfFileDialog dialog(parent, suggestedName);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return AskSaveFileName(parent, PdfFileKind(), suggestedName);
 }
 
 PdfFileAsker SetPdfFileAsker(PdfFileAsker asker)

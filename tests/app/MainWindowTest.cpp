@@ -122,20 +122,23 @@ TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
     EXPECT_GT(c().rgLoan->Button(3)->geometry().left(), c().rgLoan->Button(2)->geometry().left());
 }
 
-TEST_F(MainWindowTest, PopupMenuHasItsFiveItemsWithPrintPreviewAndTheScheduleDisabled)
+TEST_F(MainWindowTest, PopupMenuHasItsSixItemsWithTheChartCommandsDisabled)
 {
     const QList<QAction *> items = c().mnuPop->actions();
-    ASSERT_EQ(items.size(), 5);
+    ASSERT_EQ(items.size(), 6);
     EXPECT_EQ(items[0], c().mnuPopPrint);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Preview"));
     EXPECT_FALSE(items[0]->isEnabled());
     EXPECT_EQ(items[1], c().mnuPopSchedule);
     EXPECT_FALSE(items[1]->isEnabled());
-    EXPECT_EQ(items[2]->text(), QStringLiteral("&About..."));
-    EXPECT_TRUE(items[2]->isEnabled());
-    EXPECT_TRUE(items[3]->isSeparator());
-    EXPECT_EQ(items[4]->text(), QStringLiteral("E&xit"));
-    EXPECT_TRUE(items[4]->isEnabled());
+    EXPECT_EQ(items[2], c().mnuPopSaveAs);
+    EXPECT_EQ(items[2]->text(), QStringLiteral("Save &As..."));
+    EXPECT_FALSE(items[2]->isEnabled());
+    EXPECT_EQ(items[3]->text(), QStringLiteral("&About..."));
+    EXPECT_TRUE(items[3]->isEnabled());
+    EXPECT_TRUE(items[4]->isSeparator());
+    EXPECT_EQ(items[5]->text(), QStringLiteral("E&xit"));
+    EXPECT_TRUE(items[5]->isEnabled());
 }
 
 class RightClickOpensTheWindowMenu : public MainWindowTest, public testing::WithParamInterface<Placement> {};

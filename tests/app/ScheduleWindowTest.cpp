@@ -5,12 +5,15 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "report/preview/SaveFileDialog.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QHeaderView>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -22,6 +25,28 @@ const LocaleValues Dollars{"$", 0, 0, ",", "."};
 PaymentSchedule TwoYearSchedule()
 {
     return MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
+}
+
+// Answers the save dialog with `fileName` while it lives.
+class SaveAnswer {
+public:
+    explicit SaveAnswer(const QString &fileName)
+        : m_previous(SetSaveFileAsker(
+              [fileName](QWidget *, const SaveFileKind &, const QString &) { return fileName; }))
+    {
+    }
+    ~SaveAnswer() { SetSaveFileAsker(m_previous); }
+
+private:
+    SaveFileAsker m_previous;
+};
+
+QStringList FileLines(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
 QStringList Texts(const QList<QLabel *> &labels)
@@ -91,7 +116,9 @@ TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
     const QStringList lines =
         QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0], QStringLiteral("Year\tTotal paid\tInterest\tPrincipal\tBalance"));
+    EXPECT_EQ(lines[0],
+              QStringLiteral(
+                  "Year\tTotal paid\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
 }
 
@@ -102,6 +129,95 @@ TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesAndDiscardThe
     EXPECT_EQ(previewedPages, (std::vector<int>{1, 1}));
     EXPECT_EQ(printer.PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
     EXPECT_EQ(printer.PrinterState(), TRPPrinterState::Idle);
+}
+
+TEST_F(ScheduleWindowTest, AnExtraEachMonthRecomputesTheTableAndTheFiguresAtOnce)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    ASSERT_TRUE(c().pnlWhatIf->isVisible());
+    TNumericEdit *extra = c().pnlWhatIf->edtExtraMonthly;
+    extra->setFocus();
+    extra->selectAll();
+    QTest::keyClicks(extra, QStringLiteral("100"));
+    // 12.00 of interest on 1,200.00; 188.00 of principal with the extra.
+    QStringList row;
+    for (int column = 0; column < 8; ++column)
+        row << Shown(0, column);
+    EXPECT_EQ(
+        row, (QStringList{"1", "$100.00", "$100.00", "$12.00", "$188.00", "$1,012.00", "$12.00", "$188.00"}));
+    EXPECT_EQ(c().grdSchedule->model()->headerData(7, Qt::Horizontal).toString(),
+              QStringLiteral("Principal to date"));
+    EXPECT_EQ(c().WhatIfCaptions[0]->text(), QStringLiteral("Total of extras:"));
+    EXPECT_TRUE(c().WhatIfValues[2]->text().endsWith(QStringLiteral("sooner")))
+        << c().WhatIfValues[2]->text().toStdString();
+    EXPECT_TRUE(c().WhatIfValues[3]->isHidden());
+    EXPECT_EQ(c().lblPaidOff->text(),
+              QStringLiteral("Paid off after %1 payments").arg(window->Model().Rows().size()));
+}
+
+TEST_F(ScheduleWindowTest, ARefusedEntrySaysWhyAtTheFieldAndKeepsTheLastGoodTable)
+{
+    c().pnlWhatIf->edtExtraMonthly->SetValue(50);
+    const int rows = c().grdSchedule->model()->rowCount();
+    c().pnlWhatIf->edtExtraFrom->SetValue(25);
+    EXPECT_EQ(c().pnlWhatIf->edtExtraFrom->toolTip(), QStringLiteral("Enter a payment from 1 to 24."));
+    EXPECT_EQ(c().pnlWhatIf->lblRefusal->text(),
+              QStringLiteral("From payment: Enter a payment from 1 to 24."));
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), rows);
+    c().pnlWhatIf->edtExtraFrom->SetValue(24);
+    EXPECT_TRUE(c().pnlWhatIf->lblRefusal->text().isEmpty());
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13); // paid off before payment 24
+}
+
+TEST_F(ScheduleWindowTest, AFirstPaymentDatesTheRowsAndGivesThePayoffDate)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(c().pnlWhatIf->chkFirstPayment, Qt::LeftButton);
+    c().pnlWhatIf->edtFirstMonth->SetValue(11);
+    c().pnlWhatIf->edtFirstYear->SetValue(2027);
+    EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Date"));
+    EXPECT_EQ(Shown(2, 1), QStringLiteral("2028-01"));
+    EXPECT_EQ(c().WhatIfCaptions[0]->text(), QStringLiteral("Payoff date:"));
+    EXPECT_EQ(c().WhatIfValues[0]->text(), QStringLiteral("2028-11")); // payment 13
+}
+
+TEST_F(ScheduleWindowTest, OneTimeExtrasAreAddedAndRemoved)
+{
+    QTest::mouseClick(c().pnlWhatIf->btnAddExtra, Qt::LeftButton);
+    ASSERT_EQ(c().pnlWhatIf->OneTimeRows().size(), 1);
+    const TWhatIfPanel::OneTimeRow row = c().pnlWhatIf->OneTimeRows()[0];
+    EXPECT_EQ(row.edtAmount->accessibleName(), QStringLiteral("One-time extra 1: amount"));
+    row.edtPayment->SetValue(2);
+    row.edtAmount->SetValue(500);
+    // Month 2: 11.12 of interest on 1,112.00, 588.88 of principal.
+    EXPECT_EQ(QStringList({Shown(1, 2), Shown(1, 4), Shown(1, 5)}),
+              (QStringList{"$500.00", "$588.88", "$523.12"}));
+    QTest::mouseClick(row.btnRemove, Qt::LeftButton);
+    EXPECT_TRUE(c().pnlWhatIf->OneTimeRows().isEmpty());
+    EXPECT_EQ(c().grdSchedule->model()->columnCount(), 7);
+}
+
+TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
+{
+    const QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("plan.csv"));
+    {
+        const SaveAnswer answer(fileName);
+        QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
+    }
+    const QStringList lines = FileLines(fileName);
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_EQ(lines[0],
+              QStringLiteral("No.,Payment,Interest,Principal,Balance,Interest to date,Principal to date"));
+    EXPECT_EQ(lines[1], QStringLiteral("1,100.00,12.00,88.00,1112.00,12.00,88.00"));
+
+    QStringList messages;
+    const InformationShower previous = SetInformationShower([&](const QString &text) { messages << text; });
+    const SaveAnswer answer(folder.filePath(QStringLiteral("missing/plan.csv")));
+    QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
+    SetInformationShower(previous);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/plan.csv"))));
 }
 
 TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)
@@ -217,6 +333,22 @@ TEST_F(ChartScheduleTest, AnOpenedScheduleTakesTheKeysAlsoWithoutAWindowManager)
     ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == Schedules()[0]; }));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("No.\tPayment")));
+}
+
+TEST_F(ChartScheduleTest, CtrlSSavesTheChartsValuesAsCsv)
+{
+    QTest::mouseClick(c().grdPayment->viewport(), Qt::LeftButton, {},
+                      c().grdPayment->CellRect(2, 2).center());
+    const QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("chart.csv"));
+    const SaveAnswer answer(fileName);
+    QTest::keyClick(c().grdPayment, Qt::Key_S, Qt::ControlModifier);
+    const QStringList lines = FileLines(fileName);
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[0].split(QLatin1Char(','))[0], QString());
+    EXPECT_EQ(lines[0].split(QLatin1Char(','))[4], QStringLiteral("8.75"));
+    EXPECT_EQ(lines[6].split(QLatin1Char(','))[0], QStringLiteral("100000"));
+    EXPECT_EQ(lines[6].split(QLatin1Char(','))[4], QStringLiteral("786.7"));
 }
 
 TEST_F(ChartScheduleTest, ReturnOpensTheCurrentCellsSchedule)

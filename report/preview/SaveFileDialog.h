@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// A kind of file the program saves: the dialog's title, its filter and the suffix (without the dot)
+// every chosen name gets.
+struct SaveFileKind {
+    QString Title;
+    QString Filter;
+    QString Suffix;
+};
+
+// PDF documents and CSV spreadsheet files.
+SaveFileKind PdfFileKind();
+SaveFileKind CsvFileKind();
+
+// fileName with "." and suffix added unless it ends in them in any case, also when it has another
+// suffix ("plan.v2": "plan.v2.pdf").
+QString WithSuffix(const QString &fileName, const QString &suffix);
+
+// Asks where to save a file of `kind`: Qt's file dialog over parent, starting at suggestedName.
+// Returns the chosen file name, always with the kind's suffix (WithSuffix), or an empty string when
+// the user cancelled. A chosen file that exists is replaced only after the dialog asked, on that
+// final name.
+QString AskSaveFileName(QWidget *parent, const SaveFileKind &kind, const QString &suggestedName);
+
+// Replaces the dialog (tests answer without a modal loop); an empty asker restores the real dialog.
+// Returns the asker that was installed before.
+using SaveFileAsker =
+    std::function<QString(QWidget *parent, const SaveFileKind &kind, const QString &suggestedName)>;
+SaveFileAsker SetSaveFileAsker(SaveFileAsker asker);
