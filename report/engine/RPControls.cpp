@@ -1,11 +1,8 @@
 #include "engine/RPControls.h"
 
-#include "Rounding.h"
 #include "engine/PaperColors.h"
 #include "engine/PrintContext.h"
 #include "engine/SystemDataText.h"
-
-#include <cstdlib>
 
 TRPCustomLabel::TRPCustomLabel(const ParentFontSource &band) : TRPCustomControl(band), m_color(clWindow)
 {
@@ -39,9 +36,7 @@ bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
         return false;
 
     PageCanvas &canvas = context.Canvas();
-    QFont pageFont = Font().Font;
-    pageFont.setPointSize(std::abs(RoundHalfEven(context.ScaleFactor() * pageFont.pointSize())) * 4);
-    canvas.SetFont(pageFont);
+    canvas.SetFont(context.PageFont(Font()));
     canvas.SetTextColor(Font().Color);
     const PageRect rect = context.UnitRect(left, top, right, bottom);
     if (!m_transparent) {

@@ -122,23 +122,23 @@ std::optional<std::vector<ScheduleSpan>> Columns(const ScheduleLayout &layout, c
     return columns;
 }
 
-// The first of `tables` whose columns fit in the rows' design font, else the last in the largest
+// The first of `tables` whose columns fit in a font above the smallest, else the last in the largest
 // font it fits, down to the smallest.
 void PlaceColumns(ScheduleLayout &layout, const std::vector<TableTexts> &tables)
 {
     for (const TableTexts &table : tables) {
         const bool last = &table == &tables.back();
         for (const TableFont &font : TableFonts) {
+            const bool smallest = &font == &TableFonts.back();
+            if (smallest && !last)
+                break;
             layout.RowPixels = font.RowPixels;
             layout.HeadingPixels = font.HeadingPixels;
-            const auto columns = Columns(layout, table, &font == &TableFonts.back());
-            if (columns) {
+            if (const auto columns = Columns(layout, table, smallest)) {
                 layout.Shown = table.Columns;
                 layout.Columns = *columns;
                 return;
             }
-            if (!last)
-                break;
         }
     }
 }

@@ -64,7 +64,7 @@ inline constexpr int ScheduleCaptionGap = 5;
 ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
                               const LocaleValues &locale);
 // The same for `whatIf`, `plain` repaid with extras or dated: its columns (WhatIfColumns) with the
-// running totals when all of them fit in the rows' design font, else without; the terms of `plain`;
+// running totals when all of them fit in a font above 8 pixels, else without; the terms of `plain`;
 // the summary's amounts wide enough for the totals and WhatIfFigures.
 ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &plain,
                                     const WhatIfSchedule &whatIf, ScheduleView view,

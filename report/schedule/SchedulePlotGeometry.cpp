@@ -1,6 +1,7 @@
 #include "schedule/SchedulePlotGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -8,14 +9,15 @@ constexpr int MostMoneySteps = 4;
 constexpr int MostYearSteps = 5;
 constexpr qreal BarShare = 0.7; // of a bar's slot
 
-// The smallest of 1, 2 and 5 times a power of ten, from `least` up, that covers `top` in at most
+// The smallest of 1, 2 and 5 times a power of ten, `least` or more, that covers `top` in at most
 // `most` steps.
 std::int64_t RoundStep(std::int64_t top, int most, std::int64_t least)
 {
-    for (std::int64_t power = least;; power *= 10) {
+    for (std::int64_t power = 1;; power *= 10) {
         for (const std::int64_t factor : {1, 2, 5}) {
-            if (power * factor * most >= top)
-                return power * factor;
+            const std::int64_t step = power * factor;
+            if (step >= least && step * most >= top)
+                return step;
         }
     }
 }
@@ -63,7 +65,7 @@ BalancePlot BalancePlotIn(const SchedulePlotSeries &series, const QRectF &box)
     return plot;
 }
 
-YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box)
+YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box, qreal spacing)
 {
     YearBarsPlot plot;
     std::int64_t largest = 0;
@@ -71,8 +73,8 @@ YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box)
         largest = std::max(largest, year.Interest + year.Principal);
     plot.Money = MoneyTicks(largest, box);
     const qreal slot = box.width() / std::max<size_t>(series.Years.size(), 1);
-    const std::int64_t labelEvery =
-        RoundStep(static_cast<std::int64_t>(series.Years.size()), MostYearSteps, 1);
+    const std::int64_t labelEvery = RoundStep(static_cast<std::int64_t>(series.Years.size()), MostYearSteps,
+                                              static_cast<std::int64_t>(std::ceil(spacing / slot)));
     for (size_t i = 0; i < series.Years.size(); ++i) {
         const YearSplit &year = series.Years[i];
         const qreal left = box.left() + slot * (static_cast<qreal>(i) + (1 - BarShare) / 2);

@@ -40,4 +40,5 @@ struct YearBarsPlot {
     std::vector<PlotTick> Money; // from 0 up in round steps, the last at or above the largest year
     std::vector<PlotTick> Years; // every few bars from the first: the bar's centre and its year
 };
-YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box);
+// The years marked at least `spacing` apart.
+YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box, qreal spacing);

@@ -5,10 +5,15 @@
 #include "engine/PaperColors.h"
 #include "printer/ReportPrinter.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LineSpacing = 20; // of the terms and of the summary's lines
 constexpr int FooterTextPixels = 11;
+constexpr int TitleHeight = 56; // above the plot
+constexpr int PlotHeight = 200; // where the page is at least three times as high
+constexpr int PlotGap = 12;     // below the plot
 
 QString Text(const std::string &text)
 {
@@ -86,8 +91,12 @@ TRPShape *TRPSchedule::NewRule(TRPBand *band, int top)
 
 void TRPSchedule::CreateTitle()
 {
-    TRPBand *title = Band(*this, TBandType::rbTitle, 56);
-    Label(title, 15, 12, 300, 32, "Payment Schedule", ReportArial(27, TFontStyle::Bold, clBlack));
+    m_title = Band(*this, TBandType::rbTitle, TitleHeight);
+    Label(m_title, 15, 12, 300, 32, "Payment Schedule", ReportArial(27, TFontStyle::Bold, clBlack));
+    if (m_whatIf) {
+        m_plot = m_title->Create<TRPSchedulePlot>();
+        m_plot->SetSeries(PlotSeriesOf(m_schedule, *m_whatIf), m_locale);
+    }
 }
 
 void TRPSchedule::CreatePageHeader()
@@ -200,6 +209,15 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
     Place(m_printed, layout.Left + width / 2, 12, width - width / 2, 14);
 }
 
+void TRPSchedule::ArrangePlot(const ScheduleLayout &layout, int pageHeight)
+{
+    if (!m_plot)
+        return;
+    const int height = std::min(PlotHeight, pageHeight / 3);
+    Place(m_plot, layout.Left, TitleHeight, layout.Right - layout.Left, height);
+    m_title->SetHeight(TitleHeight + height + PlotGap);
+}
+
 void TRPSchedule::RepBeforePrint(TRPComponent *, bool &)
 {
     m_row = 0;
@@ -209,6 +227,7 @@ void TRPSchedule::RepBeforePrint(TRPComponent *, bool &)
                                       : LayOutSchedule(width, m_schedule, m_view, m_locale);
     m_shown = layout.Shown;
     Arrange(layout);
+    ArrangePlot(layout, m_rep.Printer().PageHeight());
 }
 
 void TRPSchedule::RepNeedData(TRPComponent *, bool &moreData)

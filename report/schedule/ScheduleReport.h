@@ -7,6 +7,7 @@
 #include "engine/RPControls.h"
 #include "engine/ReportForm.h"
 #include "schedule/ScheduleLayout.h"
+#include "schedule/SchedulePlotControl.h"
 
 #include <array>
 #include <vector>
@@ -55,6 +56,8 @@ private:
     void CreatePageFooter();
     TRPShape *NewRule(TRPBand *band, int top);
     void Arrange(const ScheduleLayout &layout);
+    // The plot across the layout's width, a third of the page's height (design pixels) at most.
+    void ArrangePlot(const ScheduleLayout &layout, int pageHeight);
 
     const PaymentSchedule &m_schedule;
     const WhatIfSchedule *m_whatIf; // nothing for a schedule without extras or dates
@@ -66,6 +69,8 @@ private:
     std::vector<TRPLabel *> lblColumn;   // as many as the most columns a run may show
 
     // What Arrange places; the form owns them.
+    TRPBand *m_title = nullptr;
+    TRPSchedulePlot *m_plot = nullptr; // only for a schedule with extras or dates
     TRPBand *m_pageHeader = nullptr;
     TRPBand *m_detail = nullptr;
     TRPBand *m_summary = nullptr;

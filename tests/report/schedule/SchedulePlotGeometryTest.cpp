@@ -37,7 +37,7 @@ TEST(SchedulePlotGeometry, BalancesRunFromTheLoanAtTheLeftToTheLastPaymentOnARou
 
 TEST(SchedulePlotGeometry, EachYearStacksItsInterestOnItsPrincipalInTheMiddleOfItsSlot)
 {
-    const YearBarsPlot plot = YearBarsIn(TwoYears(), Box);
+    const YearBarsPlot plot = YearBarsIn(TwoYears(), Box, 120);
     ASSERT_EQ(plot.Bars.size(), 2u);
     EXPECT_EQ(plot.Bars[0].Principal, QRectF(QPointF(28, 35), QPointF(112, 170)));
     EXPECT_EQ(plot.Bars[0].Interest, QRectF(QPointF(28, 21.5), QPointF(112, 35)));
@@ -45,6 +45,8 @@ TEST(SchedulePlotGeometry, EachYearStacksItsInterestOnItsPrincipalInTheMiddleOfI
     EXPECT_EQ(plot.Bars[1].Interest, QRectF(QPointF(148, 123.5), QPointF(232, 125)));
     EXPECT_EQ(Marks(plot.Money), (std::vector<QPointF>{{170, 0}, {95, 50000}, {20, 100000}}));
     EXPECT_EQ(Marks(plot.Years), (std::vector<QPointF>{{70, 1}, {190, 2}}));
+    // Bars 120 apart, their years no closer than 121.
+    EXPECT_EQ(Marks(YearBarsIn(TwoYears(), Box, 121).Years), (std::vector<QPointF>{{70, 1}}));
 }
 
 } // namespace
