@@ -2,6 +2,8 @@
 
 #include "calc/Rounding.h"
 
+#include <cstdlib>
+
 int TRPPrintContext::Unit(int designPixels) const
 {
     return RoundHalfEven(m_scaleFactor.ToExtended() * designPixels) * 4;
@@ -10,6 +12,13 @@ int TRPPrintContext::Unit(int designPixels) const
 PageRect TRPPrintContext::UnitRect(int left, int top, int right, int bottom) const
 {
     return {Unit(left), Unit(top), Unit(right), Unit(bottom)};
+}
+
+QFont TRPPrintContext::PageFont(const TRPFont &font) const
+{
+    QFont pageFont = font.Font;
+    pageFont.setPointSize(std::abs(RoundHalfEven(ScaleFactor() * pageFont.pointSize())) * 4);
+    return pageFont;
 }
 
 std::tm TRPPrintContext::LocalNow() const

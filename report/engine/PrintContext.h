@@ -42,6 +42,8 @@ public:
     // Page units of a design-pixel position or length: Round(ScaleFactor x v) x 4.
     int Unit(int designPixels) const;
     PageRect UnitRect(int left, int top, int right, int bottom) const;
+    // A font of `font`'s size as the page records it: its points scaled and four times as large.
+    QFont PageFont(const TRPFont &font) const;
 
     // The page being recorded, from 1.
     int PageNumber() const { return m_pageNumber; }

@@ -5,8 +5,6 @@
 #include "report/engine/PrintContext.h"
 #include "report/engine/SystemDataText.h"
 
-#include <cstdlib>
-
 TRPCustomLabel::TRPCustomLabel(const ParentFontSource &band) : TRPCustomControl(band), m_color(clWindow)
 {
     m_font.Color = clWindowText;
@@ -39,9 +37,7 @@ bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
         return false;
 
     PageCanvas &canvas = context.Canvas();
-    QFont pageFont = Font().Font;
-    pageFont.setPointSize(std::abs(RoundHalfEven(context.ScaleFactor() * pageFont.pointSize())) * 4);
-    canvas.SetFont(pageFont);
+    canvas.SetFont(context.PageFont(Font()));
     canvas.SetTextColor(Font().Color);
     const PageRect rect = context.UnitRect(left, top, right, bottom);
     if (!m_transparent) {

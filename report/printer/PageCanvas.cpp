@@ -21,6 +21,11 @@ void PageCanvas::LineTo(QPoint point)
     m_penPos = point;
 }
 
+void PageCanvas::Polyline(std::vector<QPoint> points)
+{
+    m_page.Append(PolylineOp{std::move(points), m_pen});
+}
+
 void PageCanvas::FillRect(const PageRect &rect)
 {
     m_page.Append(FillRectOp{rect, m_brush});

@@ -48,6 +48,9 @@ public:
     // A line from the pen position to point with the current pen; the pen position becomes point.
     void LineTo(QPoint point);
 
+    // Through points in order with the current pen; the pen position stays.
+    void Polyline(std::vector<QPoint> points);
+
     // With the current brush, no outline.
     void FillRect(const PageRect &rect);
     // Outline with the current pen, inside with the current brush.

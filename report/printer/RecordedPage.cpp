@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
@@ -107,6 +108,23 @@ void DrawEllipse(QPainter &painter, const QRect &rect, const QPen &pen, const QB
     painter.setPen(devicePen);
     painter.setBrush(brush);
     painter.drawEllipse(rect);
+}
+
+// A polyline through page points, at the device's exact positions and smoothed: a plotted curve, not a
+// rule.
+void DrawPolyline(QPainter &painter, const PageMapping &map, const PolylineOp &polyline)
+{
+    if (polyline.Pen.style() == Qt::NoPen || polyline.Points.size() < 2)
+        return;
+    QPolygonF points;
+    for (const QPoint &point : polyline.Points)
+        points.append(map.Exact(point));
+    QPen devicePen(polyline.Pen);
+    devicePen.setWidth(map.PenWidth(polyline.Pen));
+    painter.setPen(devicePen);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawPolyline(points);
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 // Draws the texts of a page. A text is laid out in page units, so that its width does not depend on
@@ -236,6 +254,8 @@ void RecordedPage::Replay(QPainter &painter, const QRectF &target) const
                     DrawEllipse(painter, map.Rect(op.Rect), op.Pen, op.Brush, map.PenWidth(op.Pen));
                 } else if constexpr (std::is_same_v<Op, LineOp>) {
                     DrawRule(painter, map.Point(op.From), map.Point(op.To), op.Pen, map.PenWidth(op.Pen));
+                } else if constexpr (std::is_same_v<Op, PolylineOp>) {
+                    DrawPolyline(painter, map, op);
                 } else {
                     texts.Draw(op);
                 }
@@ -272,6 +292,9 @@ PageOperation Moved(PageOperation operation, QPoint offset)
             if constexpr (std::is_same_v<Op, LineOp>) {
                 op.From += offset;
                 op.To += offset;
+            } else if constexpr (std::is_same_v<Op, PolylineOp>) {
+                for (QPoint &point : op.Points)
+                    point += offset;
             } else if constexpr (std::is_same_v<Op, TextOp>) {
                 op.Origin += offset;
                 if (op.Clip)

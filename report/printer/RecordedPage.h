@@ -58,6 +58,11 @@ struct LineOp {
     QPoint To;
     QPen Pen;
 };
+// Through Points in order, joined, as one stroke of the pen: a dash pattern runs on across the joins.
+struct PolylineOp {
+    std::vector<QPoint> Points;
+    QPen Pen;
+};
 // Origin.y is the top of the text's line; Origin.x is its left end, right end or middle as Alignment
 // (Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter) says. No background is drawn.
 struct TextOp {
@@ -69,7 +74,7 @@ struct TextOp {
     std::optional<PageRect> Clip;
 };
 
-using PageOperation = std::variant<FillRectOp, RectangleOp, EllipseOp, LineOp, TextOp>;
+using PageOperation = std::variant<FillRectOp, RectangleOp, EllipseOp, LineOp, PolylineOp, TextOp>;
 
 // The operation moved by `offset` page units, its clip with it.
 PageOperation Moved(PageOperation operation, QPoint offset);

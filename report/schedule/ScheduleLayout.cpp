@@ -36,42 +36,77 @@ QString Printed(const std::string &text, TAlignment alignment)
     return QString::fromStdString(text) + TrailingBlank(alignment);
 }
 
-// Each column's longest text among the rows; the digits of a currency text are all as wide.
-std::array<std::string, ScheduleColumnCount> LongestCells(const std::vector<ScheduleRow> &rows,
-                                                          const LocaleValues &locale)
+// A table as the layout measures it: its columns, their headings and each column's longest text
+// among the rows.
+struct TableTexts {
+    std::vector<ScheduleColumn> Columns;
+    std::vector<std::string> Headings;
+    std::vector<std::string> Longest;
+};
+
+// `columns` of `view` whose rows' texts `cellsOf` gives; the digits of a currency text are all as
+// wide, so the longest text is the widest.
+template <class CellsOf>
+TableTexts TextsOf(std::vector<ScheduleColumn> columns, ScheduleView view, size_t rowCount, CellsOf cellsOf)
 {
-    std::array<std::string, ScheduleColumnCount> longest;
-    for (const ScheduleRow &row : rows) {
-        for (int column = 0; column < ScheduleColumnCount; ++column) {
-            std::string text = ScheduleCellText(row, column, locale);
-            std::string &kept = longest[static_cast<size_t>(column)];
-            if (text.size() > kept.size())
-                kept = std::move(text);
+    TableTexts table{std::move(columns), {}, {}};
+    table.Headings = ScheduleColumnHeadings(table.Columns, view);
+    table.Longest.resize(table.Columns.size());
+    for (size_t row = 0; row < rowCount; ++row) {
+        std::vector<std::string> cells = cellsOf(row);
+        for (size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].size() > table.Longest[c].size())
+                table.Longest[c] = std::move(cells[c]);
         }
     }
-    return longest;
+    return table;
 }
 
-// The five columns in the table font, or nothing when their widest texts do not fit.
-std::optional<std::array<ScheduleSpan, ScheduleColumnCount>>
-Columns(const ScheduleLayout &layout, ScheduleView view,
-        const std::array<std::string, ScheduleColumnCount> &cells, bool squeeze)
+// The table without its running totals.
+TableTexts WithoutRunningTotals(TableTexts table)
 {
-    std::array<int, ScheduleColumnCount> needs{};
-    for (int column = 0; column < ScheduleColumnCount; ++column) {
-        const TAlignment alignment = ScheduleColumnAlignment(column);
-        const auto c = static_cast<size_t>(column);
-        needs[c] = Ceiling(std::max(PrintedWidth(Printed(ScheduleHeadings(view)[c], alignment),
+    while (table.Columns.back() == ScheduleColumn::InterestToDate ||
+           table.Columns.back() == ScheduleColumn::PrincipalToDate) {
+        table.Columns.pop_back();
+        table.Headings.pop_back();
+        table.Longest.pop_back();
+    }
+    return table;
+}
+
+bool IsMoney(ScheduleColumn column)
+{
+    return column != ScheduleColumn::Number && column != ScheduleColumn::Date;
+}
+
+// The columns in the table font, or nothing when their widest texts do not fit: the number column
+// and the date take what they need, the money columns share the rest alike.
+std::optional<std::vector<ScheduleSpan>> Columns(const ScheduleLayout &layout, const TableTexts &table,
+                                                 bool squeeze)
+{
+    const size_t count = table.Columns.size();
+    std::vector<int> needs(count);
+    for (size_t c = 0; c < count; ++c) {
+        const TAlignment alignment = ScheduleColumnAlignment(table.Columns[c]);
+        needs[c] = Ceiling(std::max(PrintedWidth(Printed(table.Headings[c], alignment),
                                                  layout.HeadingFont(TFontStyle::Bold)),
-                                    PrintedWidth(Printed(cells[c], alignment), layout.RowFont()))) +
+                                    PrintedWidth(Printed(table.Longest[c], alignment), layout.RowFont()))) +
                    CellPadding;
     }
-    const int available = layout.Right - layout.Left;
-    const int moneyNeed = *std::max_element(needs.begin() + 1, needs.end());
+    const auto firstMoney =
+        static_cast<size_t>(std::ranges::find_if(table.Columns, IsMoney) - table.Columns.begin());
+    const int moneyCount = static_cast<int>(count - firstMoney);
+    const int gaps = static_cast<int>(count) - 1;
+    int textWidth = 0; // of the columns between the number and the money
+    for (size_t c = 1; c < firstMoney; ++c)
+        textWidth += needs[c];
+    const int available = layout.Right - layout.Left - textWidth;
+    const int moneyNeed =
+        *std::max_element(needs.begin() + static_cast<std::ptrdiff_t>(firstMoney), needs.end());
     // The money columns share what the number column and the gaps leave; those give up room first.
     int numberWidth = std::max(needs[0], NumberColumnWidth);
     int gap = ColumnGap;
-    const auto moneyWidth = [&] { return (available - numberWidth - 4 * gap) / 4; };
+    const auto moneyWidth = [&] { return (available - numberWidth - gaps * gap) / moneyCount; };
     if (moneyWidth() < moneyNeed)
         numberWidth = needs[0];
     if (moneyWidth() < moneyNeed)
@@ -79,12 +114,33 @@ Columns(const ScheduleLayout &layout, ScheduleView view,
     if (moneyWidth() < moneyNeed && !squeeze)
         return std::nullopt;
 
-    std::array<ScheduleSpan, ScheduleColumnCount> columns{};
+    std::vector<ScheduleSpan> columns(count);
     columns[0] = {layout.Left, numberWidth};
-    for (size_t c = 1; c < columns.size(); ++c)
-        columns[c] = {columns[c - 1].Right() + gap, moneyWidth()};
+    for (size_t c = 1; c < count; ++c)
+        columns[c] = {columns[c - 1].Right() + gap, c < firstMoney ? needs[c] : moneyWidth()};
     columns.back().Width = layout.Right - columns.back().Left;
     return columns;
+}
+
+// The first of `tables` whose columns fit in a font above the smallest, else the last in the largest
+// font it fits, down to the smallest.
+void PlaceColumns(ScheduleLayout &layout, const std::vector<TableTexts> &tables)
+{
+    for (const TableTexts &table : tables) {
+        const bool last = &table == &tables.back();
+        for (const TableFont &font : TableFonts) {
+            const bool smallest = &font == &TableFonts.back();
+            if (smallest && !last)
+                break;
+            layout.RowPixels = font.RowPixels;
+            layout.HeadingPixels = font.HeadingPixels;
+            if (const auto columns = Columns(layout, table, smallest)) {
+                layout.Shown = table.Columns;
+                layout.Columns = *columns;
+                return;
+            }
+        }
+    }
 }
 
 // The terms in as few lines as hold them, the same count in each line but the last, each caption
@@ -136,39 +192,60 @@ TRPFont ScheduleLayout::Font(int pixels, TFontStyle style)
     return ReportArial(pixels, style, clBlack);
 }
 
-TAlignment ScheduleColumnAlignment(int column)
+TAlignment ScheduleColumnAlignment(ScheduleColumn column)
 {
-    return column == 0 ? TAlignment::taCenter : TAlignment::taRightJustify;
+    return IsMoney(column) ? TAlignment::taRightJustify : TAlignment::taCenter;
 }
 
-ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
-                              const LocaleValues &locale)
+namespace {
+
+// The layout of the table of the first of `tables` that fits, under `terms`, above `summary`.
+ScheduleLayout LayOut(int printableWidth, const std::vector<TableTexts> &tables,
+                      const std::vector<ScheduleFigure> &terms, const std::vector<ScheduleFigure> &summary)
 {
     ScheduleLayout layout;
     layout.Left = Margin;
     layout.Right = printableWidth - Margin;
-    const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
-    const std::array<std::string, ScheduleColumnCount> cells = LongestCells(rows, locale);
-    for (const TableFont &font : TableFonts) {
-        layout.RowPixels = font.RowPixels;
-        layout.HeadingPixels = font.HeadingPixels;
-        const auto columns = Columns(layout, view, cells, &font == &TableFonts.back());
-        if (columns) {
-            layout.Columns = *columns;
-            break;
-        }
-    }
+    PlaceColumns(layout, tables);
     layout.CellHeight = Ceiling(PrintedLineHeight(layout.RowFont())) + 1;
     layout.RowHeight = layout.CellHeight + 3;
     layout.HeadingHeight = Ceiling(PrintedLineHeight(layout.HeadingFont(TFontStyle::Bold))) + 1;
-    PlaceTerms(layout, ScheduleTerms(schedule, locale));
+    PlaceTerms(layout, terms);
 
     int amountWidth = layout.Columns.back().Width;
-    for (const ScheduleFigure &total : ScheduleTotalsFigures(rows, locale))
+    for (const ScheduleFigure &figure : summary)
         amountWidth =
-            std::max(amountWidth, Ceiling(PrintedWidth(Printed(total.Value, TAlignment::taRightJustify),
+            std::max(amountWidth, Ceiling(PrintedWidth(Printed(figure.Value, TAlignment::taRightJustify),
                                                        layout.HeadingFont(TFontStyle::Bold))) +
                                       CellPadding);
     layout.TotalAmounts = {layout.Right - amountWidth, amountWidth};
     return layout;
+}
+
+} // namespace
+
+ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
+                              const LocaleValues &locale)
+{
+    const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
+    const std::vector<ScheduleColumn> columns(PlainScheduleColumns.begin(), PlainScheduleColumns.end());
+    const TableTexts table =
+        TextsOf(columns, view, rows.size(), [&](size_t row) { return ScheduleRowCells(rows[row], locale); });
+    return LayOut(printableWidth, {table}, ScheduleTerms(schedule, locale),
+                  ScheduleTotalsFigures(rows, locale));
+}
+
+ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &plain,
+                                    const WhatIfSchedule &whatIf, ScheduleView view,
+                                    const LocaleValues &locale)
+{
+    const std::vector<ScheduleRow> &rows = RowsOf(whatIf, view);
+    const std::vector<ScheduleColumn> columns = WhatIfColumns(whatIf, true);
+    TableTexts all = TextsOf(columns, view, rows.size(),
+                             [&](size_t row) { return WhatIfRowCells(whatIf, view, row, columns, locale); });
+    TableTexts fewer = WithoutRunningTotals(all);
+    std::vector<ScheduleFigure> summary = ScheduleTotalsFigures(rows, locale);
+    for (ScheduleFigure &figure : WhatIfFigures(plain, whatIf, locale))
+        summary.push_back(std::move(figure));
+    return LayOut(printableWidth, {std::move(all), std::move(fewer)}, ScheduleTerms(plain, locale), summary);
 }

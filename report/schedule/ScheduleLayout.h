@@ -27,11 +27,11 @@ struct ScheduleTermPlace {
     bool operator==(const ScheduleTermPlace &) const = default;
 };
 
-// The printed schedule across one printable width, so that no text is cut: the table's five columns
-// share the width between the margins in the largest font, 12 down to 8 pixels high, that gives each
-// its widest text; the terms stand on one line, or on two in a font of 13 down to 11 pixels, or on
-// more where even that does not fit.
-// Design pixels; fonts by their character height in pixels (ReportArial), all black.
+// The printed schedule across one printable width, so that no text is cut: the table's money columns
+// share the width that its number and date columns leave between the margins in the largest font, 12 down to
+// 8 pixels high, that gives each its widest text; the terms stand on one line, or on two in a font of 13 down
+// to 11 pixels, or on more where even that does not fit. Design pixels; fonts by their character height in
+// pixels (ReportArial), all black.
 struct ScheduleLayout {
     int Left = 0;          // where the rules, the terms, the table and the footer start
     int Right = 0;         // and end
@@ -40,7 +40,8 @@ struct ScheduleLayout {
     int CellHeight = 0;    // a row's labels
     int RowHeight = 0;
     int HeadingHeight = 0;
-    std::array<ScheduleSpan, ScheduleColumnCount> Columns;
+    std::vector<ScheduleColumn> Shown;    // the table's columns, in order
+    std::vector<ScheduleSpan> Columns;    // where each of Shown prints
     int TermPixels = 0;                   // the terms' captions; their values bold
     std::vector<ScheduleTermPlace> Terms; // in the order of ScheduleTerms
     int TermLines = 0;
@@ -51,8 +52,8 @@ struct ScheduleLayout {
     static TRPFont Font(int pixels, TFontStyle style);
 };
 
-// The number centred, the money flush right.
-TAlignment ScheduleColumnAlignment(int column);
+// The number and the date centred, the money flush right.
+TAlignment ScheduleColumnAlignment(ScheduleColumn column);
 
 // The gap between a term's caption and its value.
 inline constexpr int ScheduleCaptionGap = 5;
@@ -62,3 +63,9 @@ inline constexpr int ScheduleCaptionGap = 5;
 // printer. Below 8 pixels nothing shrinks further: a table too wide even then is cut at its right.
 ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
                               const LocaleValues &locale);
+// The same for `whatIf`, `plain` repaid with extras or dated: its columns (WhatIfColumns) with the
+// running totals when all of them fit in a font above 8 pixels, else without; the terms of `plain`;
+// the summary's amounts wide enough for the totals and WhatIfFigures.
+ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &plain,
+                                    const WhatIfSchedule &whatIf, ScheduleView view,
+                                    const LocaleValues &locale);

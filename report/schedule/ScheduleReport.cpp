@@ -5,44 +5,70 @@
 #include "report/engine/PaperColors.h"
 #include "report/printer/ReportPrinter.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LineSpacing = 20; // of the terms and of the summary's lines
 constexpr int FooterTextPixels = 11;
+constexpr int TitleHeight = 56; // above the plot
+constexpr int PlotHeight = 200; // where the page is at least three times as high
+constexpr int PlotGap = 12;     // below the plot
 
 QString Text(const std::string &text)
 {
     return QString::fromStdString(text);
 }
 
-// A label for each column of the table, aligned as its column; placed by PlaceInColumns.
-std::array<TRPLabel *, ScheduleColumnCount>
-ColumnLabels(TRPBand *band, const std::array<QString, ScheduleColumnCount> &captions)
+// `count` labels for the columns of the table; PlaceInColumns places and aligns them.
+std::vector<TRPLabel *> ColumnLabels(TRPBand *band, size_t count)
 {
-    std::array<TRPLabel *, ScheduleColumnCount> labels{};
-    for (size_t c = 0; c < labels.size(); ++c) {
-        labels[c] = Label(band, 0, 0, 0, 0, captions[c]);
-        labels[c]->SetAlignment(ScheduleColumnAlignment(static_cast<int>(c)));
-        labels[c]->SetAutoSize(false);
+    std::vector<TRPLabel *> labels;
+    for (size_t c = 0; c < count; ++c) {
+        labels.push_back(Label(band, 0, 0, 0, 0, QString()));
+        labels.back()->SetAutoSize(false);
     }
     return labels;
 }
 
-// A row of the table, each label clipped to its column.
-void PlaceInColumns(const std::array<TRPLabel *, ScheduleColumnCount> &labels, const ScheduleLayout &layout,
-                    int top, int height, const TRPFont &font)
+// A row of the table, each label clipped to its column and aligned as it; the labels beyond the
+// layout's columns stay hidden.
+void PlaceInColumns(const std::vector<TRPLabel *> &labels, const ScheduleLayout &layout, int top, int height,
+                    const TRPFont &font)
 {
     for (size_t c = 0; c < labels.size(); ++c) {
+        labels[c]->SetVisible(c < layout.Columns.size());
+        if (c >= layout.Columns.size())
+            continue;
         Place(labels[c], layout.Columns[c].Left, top, layout.Columns[c].Width, height);
+        labels[c]->SetAlignment(ScheduleColumnAlignment(layout.Shown[c]));
         labels[c]->SetFont(font);
     }
+}
+
+// The most columns a run may show.
+size_t MostColumns(const WhatIfSchedule *whatIf)
+{
+    return whatIf ? WhatIfColumns(*whatIf, true).size() : ScheduleColumnCount;
 }
 
 } // namespace
 
 TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, const LocaleValues &locale,
                          TRPPrinter &printer)
-    : m_schedule(schedule), m_view(view), m_locale(locale), m_rep(*this, printer)
+    : TRPSchedule(schedule, nullptr, view, locale, printer)
+{
+}
+
+TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule &whatIf, ScheduleView view,
+                         const LocaleValues &locale, TRPPrinter &printer)
+    : TRPSchedule(schedule, &whatIf, view, locale, printer)
+{
+}
+
+TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule *whatIf, ScheduleView view,
+                         const LocaleValues &locale, TRPPrinter &printer)
+    : m_schedule(schedule), m_whatIf(whatIf), m_view(view), m_locale(locale), m_rep(*this, printer)
 {
     SetUpReportForm(*this, m_rep);
     CreateTitle();
@@ -50,6 +76,11 @@ TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, con
     CreateDetail();
     CreateSummary();
     CreatePageFooter();
+}
+
+const std::vector<ScheduleRow> &TRPSchedule::Rows() const
+{
+    return m_whatIf ? RowsOf(*m_whatIf, m_view) : RowsOf(m_schedule, m_view);
 }
 
 TRPShape *TRPSchedule::NewRule(TRPBand *band, int top)
@@ -60,8 +91,12 @@ TRPShape *TRPSchedule::NewRule(TRPBand *band, int top)
 
 void TRPSchedule::CreateTitle()
 {
-    TRPBand *title = Band(*this, TBandType::rbTitle, 56);
-    Label(title, 15, 12, 300, 32, "Payment Schedule", ReportArial(27, TFontStyle::Bold, clBlack));
+    m_title = Band(*this, TBandType::rbTitle, TitleHeight);
+    Label(m_title, 15, 12, 300, 32, "Payment Schedule", ReportArial(27, TFontStyle::Bold, clBlack));
+    if (m_whatIf) {
+        m_plot = m_title->Create<TRPSchedulePlot>();
+        m_plot->SetSeries(PlotSeriesOf(m_schedule, *m_whatIf), m_locale);
+    }
 }
 
 void TRPSchedule::CreatePageHeader()
@@ -73,17 +108,14 @@ void TRPSchedule::CreatePageHeader()
         m_terms.push_back({Label(m_pageHeader, 0, 0, 0, 16, Text(term.Caption + ":")),
                            Label(m_pageHeader, 0, 0, 0, 16, Text(term.Value))});
     }
-    std::array<QString, ScheduleColumnCount> headings;
-    for (size_t c = 0; c < headings.size(); ++c)
-        headings[c] = QString::fromLatin1(ScheduleHeadings(m_view)[c]);
-    m_headings = ColumnLabels(m_pageHeader, headings);
+    m_headings = ColumnLabels(m_pageHeader, MostColumns(m_whatIf));
     m_headingsRule = NewRule(m_pageHeader, 0);
 }
 
 void TRPSchedule::CreateDetail()
 {
     m_detail = Band(*this, TBandType::rbDetail, 0);
-    lblColumn = ColumnLabels(m_detail, {});
+    lblColumn = ColumnLabels(m_detail, MostColumns(m_whatIf));
 }
 
 void TRPSchedule::CreateSummary()
@@ -92,7 +124,12 @@ void TRPSchedule::CreateSummary()
     NewRule(m_summary, 4);
     if (const std::optional<std::string> note = PaidOffNote(m_schedule, m_locale))
         m_paidOff = Label(m_summary, 0, 0, 0, 0, Text(*note));
-    for (const ScheduleFigure &total : ScheduleTotalsFigures(RowsOf(m_schedule, m_view), m_locale)) {
+    std::vector<ScheduleFigure> figures = ScheduleTotalsFigures(Rows(), m_locale);
+    if (m_whatIf) {
+        for (ScheduleFigure &figure : WhatIfFigures(m_schedule, *m_whatIf, m_locale))
+            figures.push_back(std::move(figure));
+    }
+    for (const ScheduleFigure &total : figures) {
         FigureLabels labels{Label(m_summary, 0, 0, 0, 0, Text(total.Caption + ":")),
                             Label(m_summary, 0, 0, 0, 0, Text(total.Value))};
         for (TRPLabel *label : {labels.Caption, labels.Value}) {
@@ -140,6 +177,9 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
         m_terms[i].Value->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Bold));
     }
     const int headingsTop = 14 + LineSpacing * layout.TermLines + 12;
+    const std::vector<std::string> headings = ScheduleColumnHeadings(layout.Shown, m_view);
+    for (size_t c = 0; c < headings.size(); ++c)
+        m_headings[c]->SetCaption(Text(headings[c]));
     PlaceInColumns(m_headings, layout, headingsTop, layout.HeadingHeight,
                    layout.HeadingFont(TFontStyle::Bold));
     m_headingsRule->SetTop(headingsTop + layout.HeadingHeight + 6);
@@ -169,19 +209,36 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
     Place(m_printed, layout.Left + width / 2, 12, width - width / 2, 14);
 }
 
+void TRPSchedule::ArrangePlot(const ScheduleLayout &layout, int pageHeight)
+{
+    if (!m_plot)
+        return;
+    const int height = std::min(PlotHeight, pageHeight / 3);
+    Place(m_plot, layout.Left, TitleHeight, layout.Right - layout.Left, height);
+    m_title->SetHeight(TitleHeight + height + PlotGap);
+}
+
 void TRPSchedule::RepBeforePrint(TRPComponent *, bool &)
 {
     m_row = 0;
-    Arrange(LayOutSchedule(m_rep.Printer().PageWidth(), m_schedule, m_view, m_locale));
+    const int width = m_rep.Printer().PageWidth();
+    const ScheduleLayout layout = m_whatIf
+                                      ? LayOutWhatIfSchedule(width, m_schedule, *m_whatIf, m_view, m_locale)
+                                      : LayOutSchedule(width, m_schedule, m_view, m_locale);
+    m_shown = layout.Shown;
+    Arrange(layout);
+    ArrangePlot(layout, m_rep.Printer().PageHeight());
 }
 
 void TRPSchedule::RepNeedData(TRPComponent *, bool &moreData)
 {
-    const std::vector<ScheduleRow> &rows = RowsOf(m_schedule, m_view);
-    moreData = m_row < rows.size();
+    moreData = m_row < Rows().size();
     if (!moreData)
         return;
-    for (int c = 0; c < ScheduleColumnCount; ++c)
-        lblColumn[static_cast<size_t>(c)]->SetCaption(Text(ScheduleCellText(rows[m_row], c, m_locale)));
+    const std::vector<std::string> cells = m_whatIf
+                                               ? WhatIfRowCells(*m_whatIf, m_view, m_row, m_shown, m_locale)
+                                               : ScheduleRowCells(Rows()[m_row], m_locale);
+    for (size_t c = 0; c < cells.size(); ++c)
+        lblColumn[c]->SetCaption(Text(cells[c]));
     ++m_row;
 }

@@ -7,6 +7,7 @@
 #include "report/engine/RPControls.h"
 #include "report/engine/ReportForm.h"
 #include "report/schedule/ScheduleLayout.h"
+#include "report/schedule/SchedulePlotControl.h"
 
 #include <array>
 #include <vector>
@@ -22,13 +23,19 @@ public:
     // Prints the rows of `view`; the schedule and the printer must outlive the form.
     TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, const LocaleValues &locale,
                 TRPPrinter &printer);
+    // Prints the rows of `view` of `whatIf`, `schedule` repaid with extras or dated: its columns (the
+    // date, the extra, the running totals where the width allows), the terms of `schedule`, after the
+    // totals what the extras change (WhatIfFigures), and on the first page the plot of both balances
+    // and of each year's interest and principal. Both schedules must outlive the form.
+    TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule &whatIf, ScheduleView view,
+                const LocaleValues &locale, TRPPrinter &printer);
 
     TBandReport &Rep() { return m_rep; }
 
     // Starts the rows at the first one and lays the form out across the printer's printable width,
     // measured as the document began.
     void RepBeforePrint(TRPComponent *sender, bool &printReport);
-    // Puts the next schedule row into the five column labels; answers whether there was one.
+    // Puts the next schedule row into the column labels; answers whether there was one.
     void RepNeedData(TRPComponent *sender, bool &moreData);
 
 private:
@@ -38,6 +45,10 @@ private:
         TRPLabel *Value = nullptr;
     };
 
+    TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule *whatIf, ScheduleView view,
+                const LocaleValues &locale, TRPPrinter &printer);
+
+    const std::vector<ScheduleRow> &Rows() const;
     void CreateTitle();
     void CreatePageHeader();
     void CreateDetail();
@@ -45,22 +56,28 @@ private:
     void CreatePageFooter();
     TRPShape *NewRule(TRPBand *band, int top);
     void Arrange(const ScheduleLayout &layout);
+    // The plot across the layout's width, a third of the page's height (design pixels) at most.
+    void ArrangePlot(const ScheduleLayout &layout, int pageHeight);
 
     const PaymentSchedule &m_schedule;
+    const WhatIfSchedule *m_whatIf; // nothing for a schedule without extras or dates
     ScheduleView m_view;
     LocaleValues m_locale;
     TBandReport m_rep;
-    size_t m_row = 0; // the schedule row the next RepNeedData reads
-    std::array<TRPLabel *, ScheduleColumnCount> lblColumn{};
+    size_t m_row = 0;                    // the schedule row the next RepNeedData reads
+    std::vector<ScheduleColumn> m_shown; // the columns of this run's layout
+    std::vector<TRPLabel *> lblColumn;   // as many as the most columns a run may show
 
     // What Arrange places; the form owns them.
+    TRPBand *m_title = nullptr;
+    TRPSchedulePlot *m_plot = nullptr; // only for a schedule with extras or dates
     TRPBand *m_pageHeader = nullptr;
     TRPBand *m_detail = nullptr;
     TRPBand *m_summary = nullptr;
     std::vector<TRPShape *> m_rules; // across the page
     TRPShape *m_headingsRule = nullptr;
     std::vector<FigureLabels> m_terms;
-    std::array<TRPLabel *, ScheduleColumnCount> m_headings{};
+    std::vector<TRPLabel *> m_headings;
     TRPLabel *m_paidOff = nullptr; // only for a loan paid off before its term
     std::vector<FigureLabels> m_totals;
     TRPSysData *m_pageNumber = nullptr;

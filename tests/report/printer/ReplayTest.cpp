@@ -65,6 +65,20 @@ TEST_P(ReplayAtZoom, RulesAndFillsLandOnTheScaledPixels)
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ReplayAtZoom, testing::Values(0.5, 1.0, 2.0));
 
+TEST(Replay, APolylineRunsThroughItsPointsMovedWithItsPage)
+{
+    RecordedPage page(PageUnits);
+    page.Append(PolylineOp{{QPoint(40, 40), QPoint(200, 40), QPoint(200, 160)}, QPen(Qt::black, 4)});
+    page.Append(std::get<PolylineOp>(Moved(page.Operations().front(), QPoint(100, 0))));
+    const QImage image = Replayed(page, WhiteImage(QSize(120, 70)), QRectF(QPointF(10, 10), QSizeF(100, 50)));
+    // Page units 40..300 across and 40..160 down: pixels 20..85 and 20..50, a pixel of pen around.
+    EXPECT_EQ(InkBox(image), QRect(QPoint(19, 19), QPoint(85, 50)));
+    EXPECT_LT(qGray(image.pixel(60, 20)), 128); // the first's horizontal run
+    EXPECT_LT(qGray(image.pixel(60, 35)), 128); // the first's vertical run
+    EXPECT_LT(qGray(image.pixel(85, 35)), 128); // the moved one's vertical run
+    EXPECT_GT(qGray(image.pixel(40, 35)), 128); // nothing between the points
+}
+
 // Recorded pages once came out 12.5 times too large on a 1200-dpi printer.
 TEST(Replay, AFontIsItsPointSizeAt96PixelsPerInchOnAnyDevice)
 {

@@ -110,4 +110,79 @@ INSTANTIATE_TEST_SUITE_P(Papers, ScheduleOnPaper,
                              return std::string(info.param.Name);
                          });
 
+// The same loan with 500.00 more each month from the first payment of March 2024.
+struct WhatIfPaper {
+    const char *Name;
+    PrinterFacts Facts;
+    bool RunningTotals;
+};
+
+void PrintTo(const WhatIfPaper &paper, std::ostream *os)
+{
+    *os << paper.Name;
+}
+
+// What an operation covers of its page, in page units.
+QRectF Extent(const PageOperation &operation)
+{
+    const auto rect = [](const PageRect &r) {
+        return QRectF(QPointF(r.Left, r.Top), QPointF(r.Right, r.Bottom));
+    };
+    return std::visit(
+        [&](const auto &op) -> QRectF {
+            using Op = std::decay_t<decltype(op)>;
+            if constexpr (std::is_same_v<Op, LineOp>)
+                return QRectF(op.From, op.To).normalized();
+            else if constexpr (std::is_same_v<Op, PolylineOp>)
+                return QPolygonF(QPolygon(QList<QPoint>(op.Points.begin(), op.Points.end()))).boundingRect();
+            else if constexpr (std::is_same_v<Op, TextOp>)
+                return TextBox(op);
+            else
+                return rect(op.Rect);
+        },
+        operation);
+}
+
+class WhatIfScheduleOnPaper : public testing::TestWithParam<WhatIfPaper> {};
+
+TEST_P(WhatIfScheduleOnPaper, PlotsOnTheFirstPageOnlyAndPrintsTheExtrasDatesAndSavingsInsideThePage)
+{
+    const PaymentSchedule plain = ThirtyYearsPaidOffEarly();
+    const WhatIfSchedule whatIf = WhatIfOf(plain, {5'000'000, 1, {}}, PaymentMonth{2024, 3});
+    const LocaleValues locale{"$", 0, 0, ",", "."};
+    TRPPrinter printer(std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(GetParam().Facts)));
+    TRPSchedule report(plain, whatIf, ScheduleView::Monthly, locale, printer);
+    report.Rep().CreateReport();
+    const std::vector<RecordedPage> &pages = printer.Pages();
+    ASSERT_GT(pages.size(), 1u);
+
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const RecordedPage &page = pages[i];
+        SCOPED_TRACE("page " + std::to_string(i + 1));
+        // Both balances and their legend's samples.
+        EXPECT_EQ(OperationsOf<PolylineOp>(page).size(), i == 0 ? 4u : 0u);
+        EXPECT_EQ(Printed(page, QStringLiteral("Paid each year")).size(), i == 0 ? 1u : 0u);
+        EXPECT_EQ(Printed(page, QStringLiteral("Date")).size(), 1u);
+        EXPECT_EQ(Printed(page, QStringLiteral("Extra")).size(), 1u);
+        EXPECT_EQ(Printed(page, QStringLiteral("Interest to date")).size(),
+                  GetParam().RunningTotals ? 1u : 0u);
+        const QRectF printable(QPointF(0, 0), page.Size());
+        for (const PageOperation &operation : page.Operations())
+            EXPECT_TRUE(Inside(Extent(operation), printable))
+                << "operation " << operation.index() << " off the page";
+    }
+    EXPECT_EQ(Printed(pages[0], QStringLiteral("2024-03")).size(), 1u);
+    const RecordedPage &last = pages.back();
+    for (const char *caption : {"Total of extras:", "Interest saved:", "Paid off:", "Payoff date:"})
+        EXPECT_EQ(Printed(last, QString::fromLatin1(caption)).size(), 1u) << caption;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Papers, WhatIfScheduleOnPaper,
+    testing::Values(WhatIfPaper{"Letter", FakePrinter::Letter(), true},
+                    WhatIfPaper{"LetterLandscape", FakePrinter::Landscape(FakePrinter::Letter()), true},
+                    WhatIfPaper{"A6", FakePrinter::A6(), false},
+                    WhatIfPaper{"A6Landscape", FakePrinter::Landscape(FakePrinter::A6()), false}),
+    [](const testing::TestParamInfo<WhatIfPaper> &info) { return std::string(info.param.Name); });
+
 } // namespace
