@@ -114,7 +114,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     figures->setColumnStretch(6, 1);
 
     // Hidden, it leaves the window small enough to open beside the chart.
-    c.pnlExtras = DockedPanel(this, 130, QStringLiteral("Extra payments and dates"));
+    c.pnlExtras = DockedPanel(this, 130, QAccessible::Pane, QStringLiteral("Extra payments and dates"));
     c.pnlExtras->hide();
     auto *whatIf = new QVBoxLayout(c.pnlExtras);
     whatIf->setContentsMargins(0, 0, 0, 0);
