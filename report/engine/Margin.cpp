@@ -1,7 +1,7 @@
 #include "engine/Margin.h"
 
 #include "Rounding.h"
-#include "engine/RPComponent.h"
+#include "printer/PageGeometry.h"
 
 namespace {
 constexpr long double TenthInch = 0.1L;
@@ -31,5 +31,5 @@ void TRPMargin::SetMM(int millimetres)
 
 int TRPMargin::DesignPixels() const
 {
-    return RoundHalfEven(m_inches.ToExtended() * DesignPixelsPerInch);
+    return RoundHalfEven(m_inches.ToExtended() * ScreenPixelsPerInch);
 }

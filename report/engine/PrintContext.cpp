@@ -1,10 +1,11 @@
 #include "engine/PrintContext.h"
 
 #include "Rounding.h"
+#include "printer/PageGeometry.h"
 
 int TRPPrintContext::Unit(int designPixels) const
 {
-    return RoundHalfEven(m_scaleFactor.ToExtended() * designPixels) * 4;
+    return RoundHalfEven(m_scaleFactor.ToExtended() * designPixels) * PageUnitsPerPixel;
 }
 
 PageRect TRPPrintContext::UnitRect(int left, int top, int right, int bottom) const
@@ -28,7 +29,7 @@ void TRPPrintContext::CountPagesInLastText(const QString &before, const QString 
 QPen PagePen(const QPen &designPen)
 {
     QPen pen = designPen;
-    pen.setWidth(designPen.width() * 4);
+    pen.setWidth(designPen.width() * PageUnitsPerPixel);
     return pen;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/PaperColors.h"
 #include "engine/PrintContext.h"
 #include "engine/SystemDataText.h"
+#include "printer/PageGeometry.h"
 
 #include <cstdlib>
 
@@ -40,7 +41,8 @@ bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
 
     PageCanvas &canvas = context.Canvas();
     QFont pageFont = Font().Font;
-    pageFont.setPointSize(std::abs(RoundHalfEven(context.ScaleFactor() * pageFont.pointSize())) * 4);
+    pageFont.setPointSize(std::abs(RoundHalfEven(context.ScaleFactor() * pageFont.pointSize())) *
+                          PageUnitsPerPixel);
     canvas.SetFont(pageFont);
     canvas.SetTextColor(Font().Color);
     const PageRect rect = context.UnitRect(left, top, right, bottom);

@@ -9,6 +9,7 @@
 #include "common/WindowLook.h"
 #include "flatbutton/FlatButton.h"
 #include "preview/PdfFileDialog.h"
+#include "preview/PreviewGeometry.h"
 #include "preview/RPPreview.h"
 #include "printer/PrinterError.h"
 #include "printer/ReportPrinter.h"
@@ -26,7 +27,6 @@
 #include <optional>
 
 namespace {
-constexpr int ArrowScrollStep = 50;
 // Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
 // outer edge of a window with a 4-pixel sizing frame each side. So at the design width (632) Close
 // stands at 564 as designed and Print at 496, two pixels clear of Close.
@@ -418,16 +418,16 @@ bool TFmPreview::ScrollByArrow(int key)
     QScrollBar *vertical = m_controls.RPPreview1->verticalScrollBar();
     switch (key) {
     case Qt::Key_Left:
-        horizontal->setValue(horizontal->value() - ArrowScrollStep);
+        horizontal->setValue(horizontal->value() - PreviewScrollStep);
         return true;
     case Qt::Key_Right:
-        horizontal->setValue(horizontal->value() + ArrowScrollStep);
+        horizontal->setValue(horizontal->value() + PreviewScrollStep);
         return true;
     case Qt::Key_Up:
-        vertical->setValue(vertical->value() - ArrowScrollStep);
+        vertical->setValue(vertical->value() - PreviewScrollStep);
         return true;
     case Qt::Key_Down:
-        vertical->setValue(vertical->value() + ArrowScrollStep);
+        vertical->setValue(vertical->value() + PreviewScrollStep);
         return true;
     default:
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "printer/PageGeometry.h"
 #include "printer/PrinterDevice.h"
 
 #include <QPageLayout>
@@ -11,3 +12,7 @@
 // an aborted job leaves the file as it was.
 std::unique_ptr<PrintJob> StartPdfFileJob(const QString &fileName, const QString &title,
                                           const QPageLayout &layout);
+
+// The layout of a PDF page for a page in screen pixels: the sheet's size, portrait, with margins that
+// put the printable area at its offset (none beyond the sheet).
+QPageLayout SheetLayout(const PageGeometry &pixels);

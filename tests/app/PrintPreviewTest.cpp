@@ -73,8 +73,7 @@ TEST_F(PrintPreviewTest, PrintSendsOneJobWhosePageShowsTheChartWhereThePreviewDo
     QRect page;
     RunPrintPreview([&](TFmPreview &preview) {
         sheet = preview.Controls().RPPreview1->Sheet()->grab().toImage();
-        page = PageImageRect({printer().PrintOffsetX(), printer().PrintOffsetY()},
-                             {printer().PageWidth(), printer().PageHeight()}, 100);
+        page = PageImageRect(printer().Geometry().Offset, printer().Geometry().Page, 100);
         QTest::mouseClick(preview.Controls().bbPrint, Qt::LeftButton, {}, QPoint(10, 10));
         EXPECT_FALSE(preview.isVisible());
     });

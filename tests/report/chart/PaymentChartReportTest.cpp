@@ -33,7 +33,7 @@ public:
 // A printer whose printable area is 768 x `height` design pixels.
 PrinterFacts PageOfHeight(int height)
 {
-    return {{768, height}, {96, 96}, PrinterFacts::SheetFacts{{816, height + 48}, {24, 24}}};
+    return {{{768, height}, {816, height + 48}, {24, 24}}, {96, 96}};
 }
 
 constexpr int U = 4; // page units per design pixel
