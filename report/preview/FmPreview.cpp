@@ -59,9 +59,11 @@ QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &ca
     return button;
 }
 
-bool CanFocus(const QWidget *widget)
+// A page button takes the focus only when it can: shown and enabled.
+void FocusIfAble(QWidget *widget)
 {
-    return widget->isVisible() && widget->isEnabled();
+    if (widget->isVisible() && widget->isEnabled())
+        widget->setFocus();
 }
 
 // The hourglass from construction to destruction, also when a failure passes through.
@@ -168,7 +170,6 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     c.bbClose = BarButton(panel, {564, 3, 66, 24}, QStringLiteral(" &Close"), ExitGlyph(),
                           TFlatButtonOption::boShowBevel);
     c.bbPrev = PageButton(panel, {281, 3, 66, 24}, QStringLiteral("Pre&v Page"));
-    c.bbPrev->setEnabled(false);
     c.bbNext = PageButton(panel, {348, 3, 66, 24}, QStringLiteral("&Next Page"));
 
     c.RPPreview1 = new TRPPreview(printer, this);
@@ -176,6 +177,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     c.RPPreview1->SetPageNumber(1);
     c.RPPreview1->SetZoom(100);
     layout->addWidget(c.RPPreview1);
+    UpdatePaging();
 
     BindHandlers();
 }
@@ -205,7 +207,7 @@ void TFmPreview::FormShow(QObject *)
     TFmPreviewControls &c = m_controls;
     c.RPPreview1->SetZoom(100);
     c.Label1->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
-    c.bbNext->setEnabled(m_printer.PageCount() != 1);
+    UpdatePaging();
     EnableZoomButtons(c.bbZoomIn);
 }
 
@@ -230,7 +232,7 @@ void TFmPreview::FormClose(QObject *)
 {
     TFmPreviewControls &c = m_controls;
     c.RPPreview1->SetPageNumber(1);
-    c.bbPrev->setEnabled(false);
+    UpdatePaging();
     c.RPPreview1->horizontalScrollBar()->setValue(0);
     c.RPPreview1->verticalScrollBar()->setValue(0);
 }
@@ -248,19 +250,15 @@ bool TFmPreview::FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shi
     if (((key == Qt::Key_PageDown && ctrlAlone) || key == Qt::Key_End) && c.bbNext->isEnabled()) {
         c.RPPreview1->SetPageNumber(pageCount);
         ShowPageLabel();
-        c.bbPrev->setEnabled(true);
-        c.bbNext->setEnabled(false);
-        if (CanFocus(c.bbPrev))
-            c.bbPrev->setFocus();
+        UpdatePaging();
+        FocusIfAble(c.bbPrev);
         return true;
     }
     if (((key == Qt::Key_PageUp && ctrlAlone) || key == Qt::Key_Home) && c.bbPrev->isEnabled()) {
         c.RPPreview1->SetPageNumber(1);
         ShowPageLabel();
-        c.bbPrev->setEnabled(false);
-        c.bbNext->setEnabled(true);
-        if (CanFocus(c.bbNext))
-            c.bbNext->setFocus();
+        UpdatePaging();
+        FocusIfAble(c.bbNext);
         return true;
     }
     if (key == Qt::Key_PageDown && c.bbNext->isEnabled()) {
@@ -304,12 +302,9 @@ void TFmPreview::bbNextClick(QObject *)
     if (c.RPPreview1->PageNumber() < m_printer.PageCount())
         c.RPPreview1->SetPageNumber(c.RPPreview1->PageNumber() + 1);
     ShowPageLabel();
-    c.bbPrev->setEnabled(true);
-    if (c.RPPreview1->PageNumber() == m_printer.PageCount()) {
-        c.bbNext->setEnabled(false);
-        if (CanFocus(c.bbPrev))
-            c.bbPrev->setFocus();
-    }
+    UpdatePaging();
+    if (!c.bbNext->isEnabled())
+        FocusIfAble(c.bbPrev);
 }
 
 void TFmPreview::bbPrevClick(QObject *)
@@ -318,12 +313,16 @@ void TFmPreview::bbPrevClick(QObject *)
     if (c.RPPreview1->PageNumber() > 1)
         c.RPPreview1->SetPageNumber(c.RPPreview1->PageNumber() - 1);
     ShowPageLabel();
-    c.bbNext->setEnabled(true);
-    if (c.RPPreview1->PageNumber() == 1) {
-        c.bbPrev->setEnabled(false);
-        if (CanFocus(c.bbNext))
-            c.bbNext->setFocus();
-    }
+    UpdatePaging();
+    if (!c.bbPrev->isEnabled())
+        FocusIfAble(c.bbNext);
+}
+
+void TFmPreview::UpdatePaging()
+{
+    const int page = m_controls.RPPreview1->PageNumber();
+    m_controls.bbPrev->setEnabled(page > 1);
+    m_controls.bbNext->setEnabled(page < m_printer.PageCount());
 }
 
 void TFmPreview::ShowPageLabel()

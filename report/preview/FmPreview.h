@@ -84,6 +84,8 @@ private:
     void TakeWorkArea();
     void PlaceRightEndButtons();
     void ShowPageLabel();
+    // Prev Page enabled past page 1, Next Page before the last page: they gate the paging keys.
+    void UpdatePaging();
     void EnableZoomButtons(TFlatButton *shownView);
     bool ScrollByArrow(int key);
 
