@@ -18,6 +18,12 @@ struct FakePrinter {
     // 8.5 x 11 inches at 600 dots per inch, a quarter inch unprintable all round: 768 x 1008 printable
     // screen pixels on an 816 x 1056 sheet at offset 24.
     static PrinterFacts Letter() { return {{{4800, 6300}, {5100, 6600}, {150, 150}}, {600, 600}}; }
+    // Letter at 1200 dots per inch with its printable area off centre: 768 x 1008 printable screen
+    // pixels on an 816 x 1056 sheet at offset 18 across and 30 down.
+    static PrinterFacts LetterOffCentre()
+    {
+        return {{{9600, 12600}, {10200, 13200}, {225, 375}}, {1200, 1200}};
+    }
     // A4 at 600 dots per inch with 100-dot offsets: 762 x 1090 printable screen pixels (half-even
     // rounding of 761.6 and 1090.4) on a 794 x 1122 sheet at offset 16.
     static PrinterFacts A4() { return {{{4760, 6815}, {4960, 7015}, {100, 100}}, {600, 600}}; }
