@@ -28,8 +28,8 @@
 
 namespace {
 // Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
-// outer edge of a window with a 4-pixel sizing frame each side. So at the design width (632) Close
-// stands at 564 as designed and Print at 496, two pixels clear of Close.
+// outer edge of a window with a 4-pixel sizing frame each side. So at the window's first width (632)
+// Close stands at 564 and Print at 496, two pixels clear of Close.
 constexpr int CloseFromRight = 68;
 constexpr int PrintFromRight = 136;
 
@@ -48,7 +48,7 @@ TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &cap
     return button;
 }
 
-// A page button of the window description: hidden, so paging is by keyboard only.
+// A page button, hidden: paging is by keyboard only, and its Enabled flag gates the keys.
 QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &caption)
 {
     auto *button = new QPushButton(caption, panel);

@@ -9,7 +9,7 @@ class TFlatButton;
 class TRPPreview;
 class TRPPrinter;
 
-// The preview window's controls, named as its window description names them. The window owns them.
+// The preview window's controls. The window owns them.
 struct TFmPreviewControls {
     TBevelPanel *Panel1 = nullptr;
     QLabel *Label1 = nullptr; // the page label, hidden
