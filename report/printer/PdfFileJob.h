@@ -13,6 +13,6 @@
 std::unique_ptr<PrintJob> StartPdfFileJob(const QString &fileName, const QString &title,
                                           const QPageLayout &layout);
 
-// The layout of a PDF page for a page in screen pixels: the sheet's size, portrait, with margins that
-// put the printable area at its offset (none beyond the sheet).
+// The layout of a PDF page for a page in screen pixels: the sheet's size, portrait, the left and top
+// margins the page's offset, the right and bottom ones what is left of the sheet (at least 0).
 QPageLayout SheetLayout(const PageGeometry &pixels);

@@ -22,7 +22,8 @@ private:
 
 // The printer's page in screen pixels, each length rounded half to even: across with the horizontal
 // resolution, down with the vertical one. A printer that does not tell its sheet has its printable
-// area as the sheet. Throws PrinterError for a printer without a resolution or a printable area.
+// area as the sheet, so the preview still has a sheet to scale to. Throws PrinterError for a printer
+// without a resolution or a printable area.
 PageGeometry InScreenPixels(const PrinterFacts &facts)
 {
     const long double dpiX = facts.DotsPerInch.width();

@@ -43,8 +43,7 @@ public:
     bool PrinterAvailable() const { return m_printerAvailable; }
 
     // Measures the current printer (printable area, resolution, sheet, offset) and converts to screen
-    // pixels, rounding half to even; a printer that does not tell its sheet has its printable area
-    // as the sheet. No printer: 748 x 1080 printable on a 785 x 1134 sheet at offset 5;
+    // pixels, rounding half to even. No printer: 748 x 1080 printable on a 785 x 1134 sheet at offset 5;
     // a failed measurement: the same page at offset 20; both set PrinterAvailable false. Never throws.
     void ComputePageSize();
 
