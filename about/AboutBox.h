@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 
-// The About box's controls, named as its window description names them. The box owns them all.
+// The About box's controls. The box owns them all.
 struct TAboutBoxControls {
     TFlatButton *BtnClose = nullptr;
     QLabel *Image3 = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/Chart.h"
 #include "app/MainWindowLayout.h"
+#include "calc/Chart.h"
 #include "report/chart/PaymentChartReport.h"
 
 #include <QPointer>
@@ -18,8 +18,8 @@ class TPrintedChart;
 class TfrmMain : public QWidget, public ChartHost, public PrintedChartHost {
     Q_OBJECT
 public:
-    // Loads the window's description, binds the handlers and runs FormCreate. The chart's texts and
-    // the entry fields follow `locale`. `printedChart` (the report printer, the report form and the
+    // Lays the window out (LoadMainWindowLayout), binds the handlers and runs FormCreate. The chart's
+    // texts and the entry fields follow `locale`. `printedChart` (the report printer, the report form and the
     // preview window, owned by the application) must outlive the window.
     TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent = nullptr);
     ~TfrmMain() override; // gives up the application-wide hooks it installed

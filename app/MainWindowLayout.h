@@ -1,8 +1,8 @@
 #pragma once
 
+#include "calc/LocaleValues.h"
 #include "controls/BevelPanel.h"
 #include "controls/ClickLabel.h"
-#include "calc/LocaleValues.h"
 #include "controls/RadioGroup.h"
 #include "controls/UrlLabel.h"
 #include "controls/flatbutton/FlatButton.h"
@@ -14,7 +14,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
-// The main window's controls, named as its window description names them. The window owns them all.
+// The main window's controls. The window owns them all.
 struct TMainWindowControls {
     TBevelPanel *Panel1 = nullptr;
     QLabel *Label1 = nullptr;
@@ -44,8 +44,8 @@ struct TMainWindowControls {
     QAction *mnuPopExit = nullptr;
 };
 
-// Loads the main window's description onto `window`: its own properties (caption, client size
-// 564 x 386 in 96-dpi pixels, frame, silver background, centred on the screen) and every control
-// with its place, size, font, colour, caption and tab order, in the description's order. The entry
-// fields read and show their numbers with `locale`'s separators. Binds no handlers.
+// Lays the main window out on `window`: its own properties (caption, client size 564 x 386 in 96-dpi
+// pixels, frame, silver background, centred on the screen) and every control with its place, size,
+// font, colour, caption and tab order. The entry fields read and show their numbers with `locale`'s
+// separators. Binds no handlers.
 TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &locale);

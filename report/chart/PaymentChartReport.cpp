@@ -1,7 +1,7 @@
 #include "report/chart/PaymentChartReport.h"
 
-#include "calc/Format.h"
 #include "about/MakerDetails.h"
+#include "calc/Format.h"
 #include "controls/common/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PaperColors.h"
@@ -44,27 +44,26 @@ void TRPPaymentChart::CreateTitle()
     const TRPFont bold16 = ReportArial(16, TFontStyle::Bold, clBlack);
     const TRPFont bold12 = ReportArial(12, TFontStyle::Bold, clBlack);
     const TRPFont text12 = ReportArial(12, TFontStyle::Regular, clWindowText);
-    Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading); // RPLabel13
-    Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);   // RPLabel5
-    Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);                    // RPLabel6
-    Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);            // RPLabel7
+    Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading);
+    Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);
+    Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);
+    Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);
     Labels(
         title, text12,
         {
             {80, 160, 603, 15,
              "Halvorn Software creates highly customized financial calculators which enhance the "
-             "visibility of our clients "}, // RPLabel2
+             "visibility of our clients "},
             {80, 238, 590, 15,
              "In addition to downloading other free financial calculators like this one, you can visit "
-             "our \"Gallery of Clients\" to"}, // RPLabel8
+             "our \"Gallery of Clients\" to"},
             {80, 206, 482, 15,
-             "For more information about Halvorn Software's products, please visit our website at "}, // RPLabel9
+             "For more information about Halvorn Software's products, please visit our website at "},
             {80, 253, 574, 15,
              "learn how others are using custom-designed financial calculators from Halvorn Software to "
-             "promote "}, // RPLabel10
-            {80, 175, 386, 15,
-             "in the banking, real estate, mortgage and financial services industries. "}, // RPLabel11
-            {80, 268, 118, 15, "their own companies."},                                    // RPLabel12
+             "promote "},
+            {80, 175, 386, 15, "in the banking, real estate, mortgage and financial services industries. "},
+            {80, 268, 118, 15, "their own companies."},
         });
 }
 
@@ -75,14 +74,14 @@ void TRPPaymentChart::CreatePageHeader()
         PageHeaderBeforePrint(sender, printBand);
     };
     const TRPFont value = ReportArial(13, TFontStyle::Bold, clBlack);
-    Rule(pageHeader, 15, 3);                              // RPShape3
-    Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");    // RPLabel1
-    Label(pageHeader, 325, 17, 78, 16, "Interest Rate:"); // RPLabel3
-    Label(pageHeader, 585, 17, 33, 16, "Term:");          // RPLabel4
+    Rule(pageHeader, 15, 3);
+    Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");
+    Label(pageHeader, 325, 17, 78, 16, "Interest Rate:");
+    Label(pageHeader, 585, 17, 33, 16, "Term:");
     lblMortgageAmt = Label(pageHeader, 153, 17, 85, 16, "MortgageAmt", value);
     lblIRate = Label(pageHeader, 409, 17, 47, 16, "Interest", value);
     lblNumPmts = Label(pageHeader, 628, 17, 90, 16, "numPayments", value);
-    Rule(pageHeader, 15, 46); // RPShape4
+    Rule(pageHeader, 15, 46);
 }
 
 void TRPPaymentChart::CreateDetail()
@@ -90,7 +89,7 @@ void TRPPaymentChart::CreateDetail()
     TRPBand *detail = Band(*this, TBandType::rbDetail, 24);
     detail->SetFont(ReportArial(12, TFontStyle::Regular, clBlack));
     detail->SetFrame(TRPFrame{});
-    // The eight cells of a table row (RPShape11, 10, 9, 8, 7, 6, 5, 1), 22 pixels high.
+    // The eight cells of a table row, 22 pixels high, in the order they are drawn.
     for (const auto &[left, width] :
          {std::pair{469, 85}, {383, 85}, {641, 86}, {555, 85}, {297, 85}, {211, 85}, {125, 85}, {34, 90}}) {
         auto *cell = detail->Create<TRPShape>();
@@ -110,27 +109,27 @@ void TRPPaymentChart::CreatePageFooter()
 {
     TRPBand *pageFooter = Band(*this, TBandType::rbPageFooter, 109);
     const TRPFont small = ReportArial(11, TFontStyle::Regular, clBlack);
-    auto *printedAt = pageFooter->Create<TRPSysData>(); // RPDateTime
+    auto *printedAt = pageFooter->Create<TRPSysData>();
     Place(printedAt, 310, 79, 142, 14);
     printedAt->SetData(TRPSysDataType::rpsDateTime);
     printedAt->SetText(QStringLiteral("Printed at "));
     printedAt->SetAlignment(TAlignment::taCenter);
     printedAt->SetAutoSize(true);
     printedAt->SetFont(ReportArial(11, TFontStyle::Regular, clWindowText));
-    Rule(pageFooter, 15, 2); // RPShape2
+    Rule(pageFooter, 15, 2);
     Labels(
         pageFooter, small,
         {
             {71, 9, 619, 14,
              "NOTE:  The calculations performed by The Quillmere are approximate and provided solely for "
-             "your interactive"}, // RPLabel34
+             "your interactive"},
             {71, 24, 636, 14,
              "entertainment.  While effort was made to ensure the accuracy of these calculations, there is "
-             "NO WARRANTY, expressed or implied,"}, // RPLabel41
+             "NO WARRANTY, expressed or implied,"},
             {71, 38, 603, 14,
              "for the accuracy or applicability of this information to your particular financial "
-             "question.  Please check with your own financial"},           // RPLabel36
-            {71, 53, 197, 14, "advisor before making any loan decision."}, // RPLabel40
+             "question.  Please check with your own financial"},
+            {71, 53, 197, 14, "advisor before making any loan decision."},
         });
 }
 

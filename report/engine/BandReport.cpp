@@ -2,6 +2,7 @@
 
 #include "report/engine/PrintContext.h"
 #include "report/engine/ReportRun.h"
+#include "report/printer/PageGeometry.h"
 #include "report/printer/ReportPrinter.h"
 
 TBandReport::TBandReport(const TReportForm &owner, TRPPrinter &printer) : m_owner(owner), m_printer(printer)
@@ -47,9 +48,9 @@ void TBandReport::CreateReport()
         m_printer.SetDocumentTitle(m_reportTitle);
         SendOrientation();
         m_printer.ComputePageSize();
-        const int pixelsPerInch = m_owner.PixelsPerInch().value_or(DesignPixelsPerInch);
+        const int pixelsPerInch = m_owner.PixelsPerInch().value_or(ScreenPixelsPerInch);
         const Real6 scaleFactor =
-            Real6::FromExtended(static_cast<long double>(pixelsPerInch) / DesignPixelsPerInch);
+            Real6::FromExtended(static_cast<long double>(pixelsPerInch) / ScreenPixelsPerInch);
         const TRPRunSetup setup{.Form = m_owner,
                                 .Printer = m_printer,
                                 .Sender = *this,

@@ -2,6 +2,7 @@
 
 #include "calc/Rounding.h"
 #include "controls/common/ColorNames.h"
+#include "report/printer/PageGeometry.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -9,7 +10,7 @@
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
 {
     QFont font = Arial(pixels, style);
-    font.setPointSize(RoundHalfEven(pixels * 72.0L / DesignPixelsPerInch));
+    font.setPointSize(RoundHalfEven(pixels * 72.0L / ScreenPixelsPerInch));
     return {font, color};
 }
 
@@ -18,24 +19,25 @@ QFontMetricsF PageMetrics(const TRPFont &font)
 {
     static const QImage page = [] {
         QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780); // 96 pixels per inch
-        image.setDotsPerMeterY(3780);
+        const int dotsPerMeter = qRound(ScreenPixelsPerInch / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
         return image;
     }();
     QFont pageFont = font.Font;
-    pageFont.setPointSize(font.Font.pointSize() * 4);
+    pageFont.setPointSize(font.Font.pointSize() * PageUnitsPerPixel);
     return QFontMetricsF(pageFont, &page);
 }
 } // namespace
 
 qreal PrintedWidth(const QString &text, const TRPFont &font)
 {
-    return PageMetrics(font).horizontalAdvance(text) / 4;
+    return PageMetrics(font).horizontalAdvance(text) / PageUnitsPerPixel;
 }
 
 qreal PrintedLineHeight(const TRPFont &font)
 {
-    return PageMetrics(font).height() / 4;
+    return PageMetrics(font).height() / PageUnitsPerPixel;
 }
 
 void Place(TRPCustomControl *control, int left, int top, int width, int height)

@@ -2,6 +2,7 @@
 
 #include "calc/Rounding.h"
 #include "report/engine/RPComponent.h"
+#include "report/printer/PageGeometry.h"
 
 namespace {
 constexpr long double TenthInch = 0.1L;
@@ -31,5 +32,5 @@ void TRPMargin::SetMM(int millimetres)
 
 int TRPMargin::DesignPixels() const
 {
-    return RoundHalfEven(m_inches.ToExtended() * DesignPixelsPerInch);
+    return RoundHalfEven(m_inches.ToExtended() * ScreenPixelsPerInch);
 }

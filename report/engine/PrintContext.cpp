@@ -1,12 +1,13 @@
 #include "report/engine/PrintContext.h"
 
 #include "calc/Rounding.h"
+#include "report/printer/PageGeometry.h"
 
 #include <cstdlib>
 
 int TRPPrintContext::Unit(int designPixels) const
 {
-    return RoundHalfEven(m_scaleFactor.ToExtended() * designPixels) * 4;
+    return RoundHalfEven(m_scaleFactor.ToExtended() * designPixels) * PageUnitsPerPixel;
 }
 
 PageRect TRPPrintContext::UnitRect(int left, int top, int right, int bottom) const
@@ -17,7 +18,7 @@ PageRect TRPPrintContext::UnitRect(int left, int top, int right, int bottom) con
 QFont TRPPrintContext::PageFont(const TRPFont &font) const
 {
     QFont pageFont = font.Font;
-    pageFont.setPointSize(std::abs(RoundHalfEven(ScaleFactor() * pageFont.pointSize())) * 4);
+    pageFont.setPointSize(std::abs(RoundHalfEven(ScaleFactor() * pageFont.pointSize())) * PageUnitsPerPixel);
     return pageFont;
 }
 
@@ -37,7 +38,7 @@ void TRPPrintContext::CountPagesInLastText(const QString &before, const QString 
 QPen PagePen(const QPen &designPen)
 {
     QPen pen = designPen;
-    pen.setWidth(designPen.width() * 4);
+    pen.setWidth(designPen.width() * PageUnitsPerPixel);
     return pen;
 }
 

@@ -39,7 +39,7 @@ public:
     PageCanvas &Canvas() const { return m_canvas; }
     // The form's pixels per inch / 96.
     long double ScaleFactor() const { return m_scaleFactor.ToExtended(); }
-    // Page units of a design-pixel position or length: Round(ScaleFactor x v) x 4.
+    // Page units of a design-pixel position or length: Round(ScaleFactor x v) x PageUnitsPerPixel.
     int Unit(int designPixels) const;
     PageRect UnitRect(int left, int top, int right, int bottom) const;
     // A font of `font`'s size as the page records it: its points scaled and four times as large.

@@ -5,10 +5,6 @@
 #include <chrono>
 #include <functional>
 
-// The resolution report forms are designed at; a form that holds none is taken at the screen's,
-// which the printer measures pages at (96 pixels per inch).
-inline constexpr int DesignPixelsPerInch = 96;
-
 // Where a report's clock comes from; the system clock unless a test sets another.
 using TRPClock = std::function<std::chrono::system_clock::time_point()>;
 

@@ -1,6 +1,5 @@
 #include "report/engine/RPControls.h"
 
-#include "calc/Rounding.h"
 #include "report/engine/PaperColors.h"
 #include "report/engine/PrintContext.h"
 #include "report/engine/SystemDataText.h"

@@ -4,6 +4,7 @@
 #include "report/engine/PrintContext.h"
 #include "report/engine/RPControls.h"
 #include "report/engine/ReportForm.h"
+#include "report/printer/PageGeometry.h"
 #include "report/printer/ReportPrinter.h"
 
 namespace {
@@ -17,7 +18,7 @@ TRPReportRun::TRPReportRun(const TRPRunSetup &setup, int pixelsPerInch, Real6 sc
                            int pageHeight)
     : m_setup(setup), m_printer(setup.Printer), m_pixelsPerInch(pixelsPerInch), m_scaleFactor(scaleFactor),
       m_pageWidth(pageWidth),
-      m_pageHeight(RoundHalfEven(static_cast<long double>(pageHeight) * DesignPixelsPerInch / pixelsPerInch))
+      m_pageHeight(RoundHalfEven(static_cast<long double>(pageHeight) * ScreenPixelsPerInch / pixelsPerInch))
 {
 }
 
@@ -45,7 +46,7 @@ std::vector<TRPPageCountText> TRPReportRun::Generate()
 
     m_currentX = m_setup.LeftMargin.DesignPixels();
     const int columns = m_setup.Columns;
-    const long double gaps = m_setup.ColumnMargin.InchesValue() * DesignPixelsPerInch * (columns - 1);
+    const long double gaps = m_setup.ColumnMargin.InchesValue() * ScreenPixelsPerInch * (columns - 1);
     m_columnWidth = RoundHalfEven((m_pageWidth - m_currentX - gaps) / columns);
 
     Raise(m_setup.Events.OnStartPage);
@@ -153,7 +154,7 @@ void TRPReportRun::Break()
         StartNewPage();
     } else {
         m_currentX +=
-            RoundHalfEven(static_cast<long double>(DesignPixelsPerInch) / m_pixelsPerInch * m_columnWidth) +
+            RoundHalfEven(static_cast<long double>(ScreenPixelsPerInch) / m_pixelsPerInch * m_columnWidth) +
             m_setup.ColumnMargin.DesignPixels();
         m_currentY = m_columnTop;
         ++m_currentColumn;

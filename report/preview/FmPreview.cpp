@@ -8,6 +8,7 @@
 #include "controls/common/WindowLook.h"
 #include "controls/flatbutton/FlatButton.h"
 #include "report/preview/PdfFileDialog.h"
+#include "report/preview/PreviewGeometry.h"
 #include "report/preview/RPPreview.h"
 #include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
@@ -26,10 +27,9 @@
 #include <optional>
 
 namespace {
-constexpr int ArrowScrollStep = 50;
 // Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
-// outer edge of a window with a 4-pixel sizing frame each side. So at the design width (632) Close
-// stands at 564 as designed and Print at 496, two pixels clear of Close.
+// outer edge of a window with a 4-pixel sizing frame each side. So at the window's first width (632)
+// Close stands at 564 and Print at 496, two pixels clear of Close.
 constexpr int CloseFromRight = 68;
 constexpr int PrintFromRight = 136;
 
@@ -48,7 +48,7 @@ TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &cap
     return button;
 }
 
-// A page button of the window description: hidden, so paging is by keyboard only.
+// A page button, hidden: paging is by keyboard only, and its Enabled flag gates the keys.
 QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &caption)
 {
     auto *button = new QPushButton(caption, panel);
@@ -59,9 +59,11 @@ QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &ca
     return button;
 }
 
-bool CanFocus(const QWidget *widget)
+// A page button takes the focus only when it can: shown and enabled.
+void FocusIfAble(QWidget *widget)
 {
-    return widget->isVisible() && widget->isEnabled();
+    if (widget->isVisible() && widget->isEnabled())
+        widget->setFocus();
 }
 
 // The hourglass from construction to destruction, also when a failure passes through.
@@ -170,7 +172,6 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     c.bbClose = BarButton(panel, {564, 3, 66, 24}, QStringLiteral(" &Close"), ExitGlyph(),
                           TFlatButtonOption::boShowBevel);
     c.bbPrev = PageButton(panel, {281, 3, 66, 24}, QStringLiteral("Pre&v Page"));
-    c.bbPrev->setEnabled(false);
     c.bbNext = PageButton(panel, {348, 3, 66, 24}, QStringLiteral("&Next Page"));
 
     c.RPPreview1 = new TRPPreview(printer, this);
@@ -178,6 +179,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
     c.RPPreview1->SetPageNumber(1);
     c.RPPreview1->SetZoom(100);
     layout->addWidget(c.RPPreview1);
+    UpdatePaging();
 
     BindHandlers();
 }
@@ -207,7 +209,7 @@ void TFmPreview::FormShow(QObject *)
     TFmPreviewControls &c = m_controls;
     c.RPPreview1->SetZoom(100);
     c.Label1->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
-    c.bbNext->setEnabled(m_printer.PageCount() != 1);
+    UpdatePaging();
     EnableZoomButtons(c.bbZoomIn);
 }
 
@@ -232,7 +234,7 @@ void TFmPreview::FormClose(QObject *)
 {
     TFmPreviewControls &c = m_controls;
     c.RPPreview1->SetPageNumber(1);
-    c.bbPrev->setEnabled(false);
+    UpdatePaging();
     c.RPPreview1->horizontalScrollBar()->setValue(0);
     c.RPPreview1->verticalScrollBar()->setValue(0);
 }
@@ -250,19 +252,15 @@ bool TFmPreview::FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shi
     if (((key == Qt::Key_PageDown && ctrlAlone) || key == Qt::Key_End) && c.bbNext->isEnabled()) {
         c.RPPreview1->SetPageNumber(pageCount);
         ShowPageLabel();
-        c.bbPrev->setEnabled(true);
-        c.bbNext->setEnabled(false);
-        if (CanFocus(c.bbPrev))
-            c.bbPrev->setFocus();
+        UpdatePaging();
+        FocusIfAble(c.bbPrev);
         return true;
     }
     if (((key == Qt::Key_PageUp && ctrlAlone) || key == Qt::Key_Home) && c.bbPrev->isEnabled()) {
         c.RPPreview1->SetPageNumber(1);
         ShowPageLabel();
-        c.bbPrev->setEnabled(false);
-        c.bbNext->setEnabled(true);
-        if (CanFocus(c.bbNext))
-            c.bbNext->setFocus();
+        UpdatePaging();
+        FocusIfAble(c.bbNext);
         return true;
     }
     if (key == Qt::Key_PageDown && c.bbNext->isEnabled()) {
@@ -306,12 +304,9 @@ void TFmPreview::bbNextClick(QObject *)
     if (c.RPPreview1->PageNumber() < m_printer.PageCount())
         c.RPPreview1->SetPageNumber(c.RPPreview1->PageNumber() + 1);
     ShowPageLabel();
-    c.bbPrev->setEnabled(true);
-    if (c.RPPreview1->PageNumber() == m_printer.PageCount()) {
-        c.bbNext->setEnabled(false);
-        if (CanFocus(c.bbPrev))
-            c.bbPrev->setFocus();
-    }
+    UpdatePaging();
+    if (!c.bbNext->isEnabled())
+        FocusIfAble(c.bbPrev);
 }
 
 void TFmPreview::bbPrevClick(QObject *)
@@ -320,12 +315,16 @@ void TFmPreview::bbPrevClick(QObject *)
     if (c.RPPreview1->PageNumber() > 1)
         c.RPPreview1->SetPageNumber(c.RPPreview1->PageNumber() - 1);
     ShowPageLabel();
-    c.bbNext->setEnabled(true);
-    if (c.RPPreview1->PageNumber() == 1) {
-        c.bbPrev->setEnabled(false);
-        if (CanFocus(c.bbNext))
-            c.bbNext->setFocus();
-    }
+    UpdatePaging();
+    if (!c.bbPrev->isEnabled())
+        FocusIfAble(c.bbNext);
+}
+
+void TFmPreview::UpdatePaging()
+{
+    const int page = m_controls.RPPreview1->PageNumber();
+    m_controls.bbPrev->setEnabled(page > 1);
+    m_controls.bbNext->setEnabled(page < m_printer.PageCount());
 }
 
 void TFmPreview::ShowPageLabel()
@@ -422,16 +421,16 @@ bool TFmPreview::ScrollByArrow(int key)
     QScrollBar *vertical = m_controls.RPPreview1->verticalScrollBar();
     switch (key) {
     case Qt::Key_Left:
-        horizontal->setValue(horizontal->value() - ArrowScrollStep);
+        horizontal->setValue(horizontal->value() - PreviewScrollStep);
         return true;
     case Qt::Key_Right:
-        horizontal->setValue(horizontal->value() + ArrowScrollStep);
+        horizontal->setValue(horizontal->value() + PreviewScrollStep);
         return true;
     case Qt::Key_Up:
-        vertical->setValue(vertical->value() - ArrowScrollStep);
+        vertical->setValue(vertical->value() - PreviewScrollStep);
         return true;
     case Qt::Key_Down:
-        vertical->setValue(vertical->value() + ArrowScrollStep);
+        vertical->setValue(vertical->value() + PreviewScrollStep);
         return true;
     default:
         return false;

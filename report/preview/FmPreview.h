@@ -9,7 +9,7 @@ class TFlatButton;
 class TRPPreview;
 class TRPPrinter;
 
-// The preview window's controls, named as its window description names them. The window owns them.
+// The preview window's controls. The window owns them.
 struct TFmPreviewControls {
     TBevelPanel *Panel1 = nullptr;
     QLabel *Label1 = nullptr; // the page label, hidden
@@ -84,6 +84,8 @@ private:
     void TakeWorkArea();
     void PlaceRightEndButtons();
     void ShowPageLabel();
+    // Prev Page enabled past page 1, Next Page before the last page: they gate the paging keys.
+    void UpdatePaging();
     void EnableZoomButtons(TFlatButton *shownView);
     bool ScrollByArrow(int key);
 

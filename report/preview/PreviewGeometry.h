@@ -9,6 +9,9 @@
 // them, and the view (the scroll area's client area). Zooms are percent. Every rounding is to the
 // nearest integer with halves to even.
 
+// How far a press of an arrow key scrolls the view, in screen pixels, at any zoom.
+inline constexpr int PreviewScrollStep = 50;
+
 // What a resize of the view does: fit page and page width recompute the zoom, explicit keeps it.
 enum class TPreviewZoomMode { FitPage, PageWidth, Explicit };
 

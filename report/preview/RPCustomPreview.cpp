@@ -51,8 +51,8 @@ void TRPCustomPreview::paintEvent(QPaintEvent *)
 
     if (const RecordedPage *page = m_printer.CurrentPageImage()) {
         // The page keeps to its printable area on the sheet, whatever it holds.
-        const QRect target = PageImageRect(QPoint(m_printer.PrintOffsetX(), m_printer.PrintOffsetY()),
-                                           QSize(m_printer.PageWidth(), m_printer.PageHeight()), m_zoom);
+        const PageGeometry &geometry = m_printer.Geometry();
+        const QRect target = PageImageRect(geometry.Offset, geometry.Page, m_zoom);
         painter.save();
         painter.setClipRect(target);
         page->Replay(painter, target);

@@ -19,8 +19,8 @@ TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
     // Around the sheet: silver, as the window's background.
     SetPaletteColour(*viewport(), viewport()->backgroundRole(), clSilver);
     // A wheel notch scrolls three of these, as far as three presses of an arrow key.
-    horizontalScrollBar()->setSingleStep(50);
-    verticalScrollBar()->setSingleStep(50);
+    horizontalScrollBar()->setSingleStep(PreviewScrollStep);
+    verticalScrollBar()->setSingleStep(PreviewScrollStep);
     resize(250, 250);
     m_sheet->setGeometry(0, 0, 100, 50);
     m_printer.SelectPage(1);
@@ -58,7 +58,7 @@ void TRPPreview::ZoomToPageWidth()
 
 QSize TRPPreview::PhysicalSize() const
 {
-    return {m_printer.PhysicalWidth(), m_printer.PhysicalHeight()};
+    return m_printer.Geometry().Sheet;
 }
 
 void TRPPreview::ApplyZoom()

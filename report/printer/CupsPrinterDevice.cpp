@@ -160,8 +160,8 @@ std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &sett
     const QRect sheet = printer.paperRect(QPrinter::DevicePixel).toRect();
     if (page.isEmpty() || sheet.isEmpty())
         throw PrinterError("The printer reports no page");
-    const PrinterFacts facts{page.size(), QSize(printer.logicalDpiX(), printer.logicalDpiY()),
-                             PrinterFacts::SheetFacts{sheet.size(), page.topLeft() - sheet.topLeft()}};
+    const PrinterFacts facts{PageGeometry{page.size(), sheet.size(), page.topLeft() - sheet.topLeft()},
+                             QSize(printer.logicalDpiX(), printer.logicalDpiY())};
     m_measured.emplace_back(settings, facts);
     return facts;
 }

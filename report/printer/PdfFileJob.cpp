@@ -4,8 +4,10 @@
 #include "report/printer/PrinterError.h"
 
 #include <QBuffer>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <algorithm>
 
 namespace {
 
@@ -56,4 +58,18 @@ std::unique_ptr<PrintJob> StartPdfFileJob(const QString &fileName, const QString
                                           const QPageLayout &layout)
 {
     return std::make_unique<PdfFileJob>(fileName, title, layout);
+}
+
+QPageLayout SheetLayout(const PageGeometry &pixels)
+{
+    const auto inches = [](int length) { return length / static_cast<qreal>(ScreenPixelsPerInch); };
+    const QSize sheet = pixels.Sheet;
+    const QSize page = pixels.Page;
+    const QPoint offset = pixels.Offset;
+    const QPageSize size(QSizeF(inches(sheet.width()), inches(sheet.height())), QPageSize::Inch, QString(),
+                         QPageSize::ExactMatch);
+    const QMarginsF margins(inches(offset.x()), inches(offset.y()),
+                            inches(std::max(0, sheet.width() - page.width() - offset.x())),
+                            inches(std::max(0, sheet.height() - page.height() - offset.y())));
+    return QPageLayout(size, QPageLayout::Portrait, margins, QPageLayout::Inch);
 }

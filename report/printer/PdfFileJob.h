@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/printer/PageGeometry.h"
 #include "report/printer/PrinterDevice.h"
 
 #include <QPageLayout>
@@ -11,3 +12,7 @@
 // an aborted job leaves the file as it was.
 std::unique_ptr<PrintJob> StartPdfFileJob(const QString &fileName, const QString &title,
                                           const QPageLayout &layout);
+
+// The layout of a PDF page for a page in screen pixels: the sheet's size, portrait, the left and top
+// margins the page's offset, the right and bottom ones what is left of the sheet (at least 0).
+QPageLayout SheetLayout(const PageGeometry &pixels);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPoint>
+#include "report/printer/PageGeometry.h"
+
 #include <QRectF>
-#include <QSize>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -30,15 +30,11 @@ struct PaperSettings {
     friend bool operator==(const PaperSettings &, const PaperSettings &) = default;
 };
 
-// A printer's own facts, in printer dots. A printer that does not tell its sheet leaves Sheet empty.
+// A printer's own facts: its page in printer dots and its resolution. A printer that does not tell
+// its sheet leaves Dots.Sheet empty and Dots.Offset at 0, 0.
 struct PrinterFacts {
-    QSize PrintableDots;
+    PageGeometry Dots;
     QSize DotsPerInch; // horizontal, vertical
-    struct SheetFacts {
-        QSize SheetDots;
-        QPoint OffsetDots; // top-left of the printable area on the sheet
-    };
-    std::optional<SheetFacts> Sheet;
 };
 
 // Whether the current printer can take a job now, as the print system answers.

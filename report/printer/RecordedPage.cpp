@@ -75,7 +75,7 @@ void DrawRule(QPainter &painter, QPoint a, QPoint b, const QPen &pen, int width)
     painter.drawLine(a, b);
 }
 
-// The outline runs through the outermost pixels of the rectangle, as the rules above would: one
+// The outline runs through the outermost pixels of the rectangle, as DrawRule's lines would: one
 // rectangle stroked with the pen and filled with the brush, in square corners.
 void DrawRectangle(QPainter &painter, const QRect &rect, const QPen &pen, const QBrush &brush, int width)
 {

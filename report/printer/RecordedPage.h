@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/printer/PageGeometry.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -15,13 +17,9 @@
 
 class QPainter;
 
-// Recorded pages are drawn in page units: four per screen pixel at 96 pixels per inch, so one unit is
-// 1/384 inch on paper. A page of PageWidth x PageHeight screen pixels is 4 x PageWidth by 4 x PageHeight
-// units, origin at the top-left of the printable area, y downwards.
-
-// Screen pixels per inch: Qt's device-independent pixel, whatever the screen, so a pixel of the page
-// is 1/96 inch on paper.
-inline constexpr int ScreenPixelsPerInch = 96;
+// Recorded pages are drawn in page units (PageUnitsPerPixel to a screen pixel). A page of PageWidth x
+// PageHeight screen pixels is 4 x PageWidth by 4 x PageHeight units, origin at the top-left of the
+// printable area, y downwards.
 
 // A rectangle as the drawing surface takes it: right and bottom are just outside (a rectangle from
 // (0, 0) to (4, 4) covers four units each way).

@@ -4,8 +4,6 @@
 #include "report/printer/PdfFileJob.h"
 #include "report/printer/PrinterError.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 
 namespace {
@@ -22,6 +20,25 @@ private:
     bool &m_flag;
 };
 
+// The printer's page in screen pixels, each length rounded half to even: across with the horizontal
+// resolution, down with the vertical one. A printer that does not tell its sheet has its printable
+// area as the sheet, so the preview still has a sheet to scale to. Throws PrinterError for a printer
+// without a resolution or a printable area.
+PageGeometry InScreenPixels(const PrinterFacts &facts)
+{
+    const long double dpiX = facts.DotsPerInch.width();
+    const long double dpiY = facts.DotsPerInch.height();
+    if (dpiX <= 0 || dpiY <= 0 || facts.Dots.Page.isEmpty())
+        throw PrinterError("The printer reports no resolution");
+    const auto across = [dpiX](int dots) { return RoundHalfEven(dots / dpiX * ScreenPixelsPerInch); };
+    const auto down = [dpiY](int dots) { return RoundHalfEven(dots / dpiY * ScreenPixelsPerInch); };
+    const auto size = [&](QSize dots) { return QSize(across(dots.width()), down(dots.height())); };
+    const PageGeometry &dots = facts.Dots;
+    if (dots.Sheet.isEmpty())
+        return {size(dots.Page), size(dots.Page), QPoint(0, 0)};
+    return {size(dots.Page), size(dots.Sheet), QPoint(across(dots.Offset.x()), down(dots.Offset.y()))};
+}
+
 } // namespace
 
 TRPPrinter::TRPPrinter(std::unique_ptr<PrinterDevice> device) : m_device(std::move(device))
@@ -35,45 +52,22 @@ TRPPrinter::~TRPPrinter() = default;
 // The page of a sheet of 4672 x 6752 dots at 600 dots per inch.
 void TRPPrinter::AssumePage(int offset)
 {
-    m_pageWidth = RoundHalfEven(4672.0L / 600 * ScreenPixelsPerInch);
-    m_pageHeight = RoundHalfEven(6752.0L / 600 * ScreenPixelsPerInch);
-    m_physicalWidth = RoundHalfEven(m_pageWidth * 1.05L);
-    m_physicalHeight = RoundHalfEven(m_pageHeight * 1.05L);
-    m_printOffsetX = m_printOffsetY = offset;
+    const QSize page(RoundHalfEven(4672.0L / 600 * ScreenPixelsPerInch),
+                     RoundHalfEven(6752.0L / 600 * ScreenPixelsPerInch));
+    const QSize sheet(RoundHalfEven(page.width() * 1.05L), RoundHalfEven(page.height() * 1.05L));
+    m_geometry = {page, sheet, QPoint(offset, offset)};
     m_printerAvailable = false;
 }
 
 void TRPPrinter::ComputePageSize()
 {
-    std::optional<PrinterFacts> facts;
     try {
-        facts = m_device->Measure(m_settings);
+        const std::optional<PrinterFacts> facts = m_device->Measure(m_settings);
         if (!facts) {
             AssumePage(5);
             return;
         }
-        const long double dpiX = facts->DotsPerInch.width();
-        const long double dpiY = facts->DotsPerInch.height();
-        if (dpiX <= 0 || dpiY <= 0 || facts->PrintableDots.isEmpty())
-            throw PrinterError("The printer reports no resolution");
-        const auto across = [dpiX](int dots) { return RoundHalfEven(dots / dpiX * ScreenPixelsPerInch); };
-        const auto down = [dpiY](int dots) { return RoundHalfEven(dots / dpiY * ScreenPixelsPerInch); };
-        const int pageWidth = across(facts->PrintableDots.width());
-        const int pageHeight = down(facts->PrintableDots.height());
-        // A printer that does not tell its sheet: the printable area is taken as the whole sheet, so
-        // the preview still has a sheet to scale to.
-        const PrinterFacts::SheetFacts sheet =
-            facts->Sheet.value_or(PrinterFacts::SheetFacts{facts->PrintableDots, QPoint(0, 0)});
-        const int physicalWidth = across(sheet.SheetDots.width());
-        const int physicalHeight = down(sheet.SheetDots.height());
-        const int offsetX = across(sheet.OffsetDots.x());
-        const int offsetY = down(sheet.OffsetDots.y());
-        m_pageWidth = pageWidth;
-        m_pageHeight = pageHeight;
-        m_physicalWidth = physicalWidth;
-        m_physicalHeight = physicalHeight;
-        m_printOffsetX = offsetX;
-        m_printOffsetY = offsetY;
+        m_geometry = InScreenPixels(*facts);
         m_printerAvailable = true;
     } catch (const std::exception &) {
         // A printer that cannot be measured must not stop the report: it runs on the assumed page.
@@ -83,7 +77,7 @@ void TRPPrinter::ComputePageSize()
 
 void TRPPrinter::StartPage()
 {
-    m_canvas.StartPage(QSize(4 * m_pageWidth, 4 * m_pageHeight));
+    m_canvas.StartPage(m_geometry.Page * PageUnitsPerPixel);
 }
 
 void TRPPrinter::ClosePage()
@@ -218,14 +212,7 @@ QString TRPPrinter::PdfTitle() const
 
 void TRPPrinter::WritePdf(const QString &fileName)
 {
-    const auto inches = [](int pixels) { return pixels / static_cast<qreal>(ScreenPixelsPerInch); };
-    const QPageSize sheet(QSizeF(inches(m_physicalWidth), inches(m_physicalHeight)), QPageSize::Inch,
-                          QString(), QPageSize::ExactMatch);
-    const QMarginsF margins(inches(m_printOffsetX), inches(m_printOffsetY),
-                            inches(std::max(0, m_physicalWidth - m_pageWidth - m_printOffsetX)),
-                            inches(std::max(0, m_physicalHeight - m_pageHeight - m_printOffsetY)));
-    const QPageLayout layout(sheet, QPageLayout::Portrait, margins, QPageLayout::Inch);
-    RunJob([&] { return StartPdfFileJob(fileName, PdfTitle(), layout); }, false);
+    RunJob([&] { return StartPdfFileJob(fileName, PdfTitle(), SheetLayout(m_geometry)); }, false);
 }
 
 void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJob, bool withProgress)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/printer/PageCanvas.h"
+#include "report/printer/PageGeometry.h"
 #include "report/printer/PrinterDevice.h"
 #include "report/printer/ProgressForm.h"
 #include "report/printer/RecordedPage.h"
@@ -18,8 +19,8 @@ enum class TRPPrinterState { Idle, Building, Finished };
 // them. One for the whole program, owned by the application object and handed to whoever needs it.
 //
 // States: Idle -> BeginDocument -> Building -> EndDocument -> Finished -> DiscardPages -> Idle.
-// Page geometry is in screen pixels at 96 per inch, so one design pixel of a report is 1/96 inch on
-// paper; recorded pages are in page units, four per screen pixel.
+// Page geometry is in screen pixels (ScreenPixelsPerInch), so one design pixel of a report is 1/96
+// inch on paper; recorded pages are in page units (PageUnitsPerPixel).
 class TRPPrinter {
 public:
     // Measures nothing yet: the printer is measured when a document begins (a network printer may
@@ -29,13 +30,15 @@ public:
     TRPPrinter(const TRPPrinter &) = delete;
     TRPPrinter &operator=(const TRPPrinter &) = delete;
 
-    // Screen pixels at 96 per inch.
-    int PageWidth() const { return m_pageWidth; }
-    int PageHeight() const { return m_pageHeight; }
-    int PhysicalWidth() const { return m_physicalWidth; }
-    int PhysicalHeight() const { return m_physicalHeight; }
-    int PrintOffsetX() const { return m_printOffsetX; }
-    int PrintOffsetY() const { return m_printOffsetY; }
+    // The page as last measured, in screen pixels: the printable area (PageWidth x PageHeight), the
+    // sheet (PhysicalWidth x PhysicalHeight) and the printable area's offset on it.
+    const PageGeometry &Geometry() const { return m_geometry; }
+    int PageWidth() const { return m_geometry.Page.width(); }
+    int PageHeight() const { return m_geometry.Page.height(); }
+    int PhysicalWidth() const { return m_geometry.Sheet.width(); }
+    int PhysicalHeight() const { return m_geometry.Sheet.height(); }
+    int PrintOffsetX() const { return m_geometry.Offset.x(); }
+    int PrintOffsetY() const { return m_geometry.Offset.y(); }
     // False once the page had to be assumed: no current printer, or one that could not be measured.
     bool PrinterAvailable() const { return m_printerAvailable; }
 
@@ -152,12 +155,7 @@ private:
 
     std::unique_ptr<PrinterDevice> m_device;
     PaperSettings m_settings;
-    int m_pageWidth = 0;
-    int m_pageHeight = 0;
-    int m_physicalWidth = 0;
-    int m_physicalHeight = 0;
-    int m_printOffsetX = 0;
-    int m_printOffsetY = 0;
+    PageGeometry m_geometry;
     bool m_printerAvailable = true;
 
     TRPPrinterState m_state = TRPPrinterState::Idle;

@@ -18,7 +18,7 @@ constexpr int NumberColumnWidth = 60; // while the money columns have room
 constexpr int TermGap = 24;
 constexpr std::array<int, 3> TermFonts{13, 12, 11};
 
-// The rows' font and the headings' a point larger, from the design size down to 8 pixels.
+// The rows' font and the headings' a point larger, from 12 pixels (the chart's rows) down to 8.
 struct TableFont {
     int RowPixels;
     int HeadingPixels;
@@ -144,7 +144,7 @@ void PlaceColumns(ScheduleLayout &layout, const std::vector<TableTexts> &tables)
 }
 
 // The terms in as few lines as hold them, the same count in each line but the last, each caption
-// followed by its value: in one or two lines at the design size if they fit, else in two in a
+// followed by its value: in one or two lines at the largest size if they fit, else in two in a
 // smaller font, else in as many as it takes in the smallest.
 void PlaceTerms(ScheduleLayout &layout, const std::vector<ScheduleFigure> &terms)
 {

@@ -1,4 +1,3 @@
-#include "tests/app/MainWindowFixture.h"
 #include "app/PrintedChart.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/flatbutton/FlatButton.h"
@@ -8,6 +7,7 @@
 #include "report/preview/RPCustomPreview.h"
 #include "report/preview/RPPreview.h"
 #include "report/printer/ReportPrinter.h"
+#include "tests/app/MainWindowFixture.h"
 #include "tests/report/support/PdfTools.h"
 #include "tests/report/support/RuledDocument.h"
 
@@ -73,8 +73,7 @@ TEST_F(PrintPreviewTest, PrintSendsOneJobWhosePageShowsTheChartWhereThePreviewDo
     QRect page;
     RunPrintPreview([&](TFmPreview &preview) {
         sheet = preview.Controls().RPPreview1->Sheet()->grab().toImage();
-        page = PageImageRect({printer().PrintOffsetX(), printer().PrintOffsetY()},
-                             {printer().PageWidth(), printer().PageHeight()}, 100);
+        page = PageImageRect(printer().Geometry().Offset, printer().Geometry().Page, 100);
         QTest::mouseClick(preview.Controls().bbPrint, Qt::LeftButton, {}, QPoint(10, 10));
         EXPECT_FALSE(preview.isVisible());
     });

@@ -152,6 +152,12 @@ TEST(YearlyRows, SumTheirMonthsAndKeepTheYearEndBalance)
               "1 (10 months)");
 }
 
+TEST(TotalsOf, SumsEachColumnOnItsOwn)
+{
+    const std::vector<ScheduleRow> rows{{1, 700, 100, 600, 400}, {2, 410, 10, 400, 0}};
+    EXPECT_EQ(TotalsOf(rows), (ScheduleTotals{1110, 110, 1000}));
+}
+
 TEST(PaidOffNote, TellsALoanPaidOffBeforeItsTermInTheLocalesGrouping)
 {
     // With no interest, 100.00 a month pays 11,982.00 off in 11,982 of the 999 years' 11,988 months.

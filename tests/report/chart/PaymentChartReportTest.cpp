@@ -33,7 +33,7 @@ public:
 // A printer whose printable area is 768 x `height` design pixels.
 PrinterFacts PageOfHeight(int height)
 {
-    return {{768, height}, {96, 96}, PrinterFacts::SheetFacts{{816, height + 48}, {24, 24}}};
+    return {{{768, height}, {816, height + 48}, {24, 24}}, {96, 96}};
 }
 
 constexpr int U = 4; // page units per design pixel
@@ -101,7 +101,8 @@ TEST_F(PaymentChartReportTest, LetterPageHoldsTitleHeaderTwelveRowsAndFooter)
     ASSERT_EQ(boxes.size(), 12u * 8u);
     for (int row = 0; row < PaymentChart::RowCount; ++row) {
         const int top = 391 + 24 * row;
-        const RectangleOp &first = boxes[static_cast<size_t>(row) * 8 + 7]; // RPShape1, created last
+        // The first column's box is created last.
+        const RectangleOp &first = boxes[static_cast<size_t>(row) * 8 + 7];
         EXPECT_EQ(first.Rect, (PageRect{34 * U, top * U, 124 * U, (top + 22) * U})) << "row " << row;
         EXPECT_EQ(first.Brush.style(), Qt::NoBrush);
         for (int column = 0; column < PaymentChart::ColumnCount; ++column) {

@@ -72,7 +72,7 @@ protected:
     TRPPreview &view() const { return *c().RPPreview1; }
     QScrollBar &vertical() const { return *view().verticalScrollBar(); }
     QScrollBar &horizontal() const { return *view().horizontalScrollBar(); }
-    QSize sheetSize() const { return {printer->PhysicalWidth(), printer->PhysicalHeight()}; }
+    QSize sheetSize() const { return printer->Geometry().Sheet; }
 
     // The zoom buttons that are enabled, in bar order.
     std::vector<const TFlatButton *> EnabledZoomButtons() const

@@ -110,7 +110,7 @@ TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
     CupsPrinterDevice device;
     const auto sheet = [&device](const PaperSettings &settings) {
         const std::optional<PrinterFacts> facts = device.Measure(settings);
-        return facts && facts->Sheet ? facts->Sheet->SheetDots : QSize();
+        return facts ? facts->Dots.Sheet : QSize();
     };
     const QSize letter = sheet({.Paper = TRPPaperSize::rppLetter});
     ASSERT_FALSE(letter.isEmpty());

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SheetRow{"A4", FakePrinter::A4(), {762, 1090, 794, 1122, 16, 16, true}},
                     SheetRow{"Letter", FakePrinter::Letter(), {768, 1008, 816, 1056, 24, 24, true}},
                     SheetRow{"Envelope",
-                             {{1137, 5500}, {300, 600}, PrinterFacts::SheetFacts{{1237, 5700}, {50, 100}}},
+                             {{{1137, 5500}, {1237, 5700}, {50, 100}}, {300, 600}},
                              {364, 880, 396, 912, 16, 16, true}}),
     [](const testing::TestParamInfo<SheetRow> &row) { return std::string(row.param.Name); });
 
@@ -69,7 +69,7 @@ TEST(ComputePageSize, APrinterThatCannotBeMeasuredAssumesAPageAtOffset20)
 
 TEST(ComputePageSize, APrinterWithoutSheetFactsTakesItsPrintableAreaAsTheSheet)
 {
-    EXPECT_EQ(Measured(std::make_shared<FakePrinter>(PrinterFacts{{4800, 6300}, {600, 600}, std::nullopt})),
+    EXPECT_EQ(Measured(std::make_shared<FakePrinter>(PrinterFacts{{{4800, 6300}, {}, {}}, {600, 600}})),
               (Geometry{768, 1008, 768, 1008, 0, 0, true}));
 }
 

@@ -60,6 +60,29 @@ TEST(PdfOutput, KeepsTextPositionsAndPointSizesUnderTheReportsTitle)
     EXPECT_NEAR((words[1].Bottom - words[1].Top) / LineHeightInEm, 24, 0.3);
 }
 
+// The page stands at the print offset of its sheet, which differs across and down here: 18 pixels
+// (13.5 points) from the left edge and 30 (22.5 points) from the top.
+TEST(PdfOutput, PutsThePageAtItsOffsetAcrossAndDown)
+{
+    TRPPrinter printer(
+        std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::LetterOffCentre())));
+    printer.BeginDocument();
+    printer.Canvas().SetFont(Font(48));
+    printer.Canvas().TextOut(QPoint(400, 800), QStringLiteral("Amount"));
+    printer.EndDocument();
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+    printer.WritePdf(pdf);
+    EXPECT_TRUE(ToolOutput(QStringLiteral("pdfinfo"), {pdf})
+                    .value_or(QString())
+                    .contains(QStringLiteral("612 x 792 pts")));
+    const std::vector<PdfWord> words = PdfWords(pdf);
+    ASSERT_EQ(words.size(), 1u);
+    EXPECT_NEAR(words[0].Left, 13.5 + 100 * 0.75, 1);
+    EXPECT_NEAR(words[0].Top, 22.5 + 200 * 0.75, 1);
+}
+
 enum class WriteFailure { FullDisk, FileSizeLimit, MissingFolder };
 
 std::string NameOf(const testing::TestParamInfo<WriteFailure> &info)

@@ -28,6 +28,18 @@ std::vector<TextOp> Printed(const RecordedPage &page, const QString &text)
     return found;
 }
 
+// The number column of ThirtyYearsPaidOffEarly: months 1 to 353, or years 1 to 29 and the last
+// year's 5 months.
+QStringList RowNumbers(ScheduleView view)
+{
+    QStringList numbers;
+    for (int n = 1; n <= (view == ScheduleView::Monthly ? 353 : 29); ++n)
+        numbers << QString::number(n);
+    if (view == ScheduleView::Yearly)
+        numbers << QStringLiteral("30 (5 months)");
+    return numbers;
+}
+
 bool Inside(const QRectF &box, const QRectF &area)
 {
     constexpr qreal slack = 0.5; // half a page unit of rounding
@@ -82,20 +94,17 @@ TEST_P(ScheduleOnPaper, EveryRowAndEveryTextPrintsWholeUnderRepeatedHeadingsThen
                     ++numbers[text.Text];
             }
         }
-        const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
-        for (const ScheduleRow &row : rows) {
-            const QString number = QString::fromStdString(ScheduleCellText(row, 0, locale));
+        const QStringList rowNumbers = RowNumbers(view);
+        for (const QString &number : rowNumbers)
             EXPECT_EQ(numbers[number], 1) << number.toStdString();
-        }
 
-        // After the last row, on its page: the note and the totals.
+        // After the last row, on its page: the note and the totals, 352 payments of 79,000.00 and a
+        // last one of 71,148.94.
         const RecordedPage &last = pages.back();
-        const int lastRow =
-            Printed(last, QString::fromStdString(ScheduleCellText(rows.back(), 0, locale))).at(0).Origin.y();
+        const int lastRow = Printed(last, rowNumbers.back()).at(0).Origin.y();
         EXPECT_GT(Printed(last, QStringLiteral("Paid off after 353 payments")).at(0).Origin.y(), lastRow);
         EXPECT_GT(Printed(last, QStringLiteral("Total of payments:")).at(0).Origin.y(), lastRow);
-        const std::string total = CentsText(TotalsOf(rows).Payments, locale);
-        EXPECT_EQ(Printed(last, QString::fromStdString(total)).size(), 1u);
+        EXPECT_EQ(Printed(last, QStringLiteral("$27,879,148.94")).size(), 1u);
         printer.DiscardPages();
     }
 }

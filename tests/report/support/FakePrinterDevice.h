@@ -17,41 +17,32 @@
 struct FakePrinter {
     // 8.5 x 11 inches at 600 dots per inch, a quarter inch unprintable all round: 768 x 1008 printable
     // screen pixels on an 816 x 1056 sheet at offset 24.
-    static PrinterFacts Letter()
+    static PrinterFacts Letter() { return {{{4800, 6300}, {5100, 6600}, {150, 150}}, {600, 600}}; }
+    // Letter at 1200 dots per inch with its printable area off centre: 768 x 1008 printable screen
+    // pixels on an 816 x 1056 sheet at offset 18 across and 30 down.
+    static PrinterFacts LetterOffCentre()
     {
-        return {{4800, 6300}, {600, 600}, PrinterFacts::SheetFacts{{5100, 6600}, {150, 150}}};
+        return {{{9600, 12600}, {10200, 13200}, {225, 375}}, {1200, 1200}};
     }
     // A4 at 600 dots per inch with 100-dot offsets: 762 x 1090 printable screen pixels (half-even
     // rounding of 761.6 and 1090.4) on a 794 x 1122 sheet at offset 16.
-    static PrinterFacts A4()
-    {
-        return {{4760, 6815}, {600, 600}, PrinterFacts::SheetFacts{{4960, 7015}, {100, 100}}};
-    }
+    static PrinterFacts A4() { return {{{4760, 6815}, {4960, 7015}, {100, 100}}, {600, 600}}; }
     // A5 and A6 at 600 dots per inch with 100-dot offsets: 527 x 762 and 365 x 527 printable screen
     // pixels (half-even rounding of 527.36, 761.76, 364.8 and 527.36).
-    static PrinterFacts A5()
-    {
-        return {{3296, 4761}, {600, 600}, PrinterFacts::SheetFacts{{3496, 4961}, {100, 100}}};
-    }
-    static PrinterFacts A6()
-    {
-        return {{2280, 3296}, {600, 600}, PrinterFacts::SheetFacts{{2480, 3496}, {100, 100}}};
-    }
+    static PrinterFacts A5() { return {{{3296, 4761}, {3496, 4961}, {100, 100}}, {600, 600}}; }
+    static PrinterFacts A6() { return {{{2280, 3296}, {2480, 3496}, {100, 100}}, {600, 600}}; }
     // The same sheet turned on its side.
     static PrinterFacts Landscape(PrinterFacts facts)
     {
-        facts.PrintableDots.transpose();
+        facts.Dots.Page.transpose();
+        facts.Dots.Sheet.transpose();
+        facts.Dots.Offset = facts.Dots.Offset.transposed();
         facts.DotsPerInch.transpose();
-        facts.Sheet->SheetDots.transpose();
-        facts.Sheet->OffsetDots = facts.Sheet->OffsetDots.transposed();
         return facts;
     }
     // A sheet 3 inches high at 300 dots per inch (a quarter inch unprintable all round): 768 x 240
     // printable screen pixels on an 816 x 288 sheet, for running out of room quickly.
-    static PrinterFacts ShortSheet()
-    {
-        return {{2400, 750}, {300, 300}, PrinterFacts::SheetFacts{{2550, 900}, {75, 75}}};
-    }
+    static PrinterFacts ShortSheet() { return {{{2400, 750}, {2550, 900}, {75, 75}}, {300, 300}}; }
 
     explicit FakePrinter(std::optional<PrinterFacts> facts) : Facts(facts) {}
 
@@ -110,8 +101,8 @@ private:
     void OpenSheet()
     {
         const PrinterFacts &facts = *m_printer->Facts;
-        QImage sheet(facts.PrintableDots.width() * 96 / facts.DotsPerInch.width(),
-                     facts.PrintableDots.height() * 96 / facts.DotsPerInch.height(), QImage::Format_RGB32);
+        QImage sheet(facts.Dots.Page.width() * 96 / facts.DotsPerInch.width(),
+                     facts.Dots.Page.height() * 96 / facts.DotsPerInch.height(), QImage::Format_RGB32);
         sheet.fill(Qt::white);
         m_printer->Sheets.push_back(sheet);
         m_painter.begin(&m_printer->Sheets.back());
