@@ -111,3 +111,32 @@ SchedulePlotTexts PlotTexts(const SchedulePlotSeries &series, std::optional<Paym
     return {QString::fromStdString("Paid off " + payoff), QString::fromStdString(balance + "."),
             QString::fromStdString(years + ".")};
 }
+
+SchedulePlotContent PlotContent(const SchedulePlotSeries &series, std::optional<PaymentMonth> firstPayment,
+                                const LocaleValues &locale)
+{
+    SchedulePlotContent content;
+    content.PlainBalance = BalanceChartPoints(series.PlainBalance, firstPayment);
+    content.WhatIfBalance = BalanceChartPoints(series.WhatIfBalance, firstPayment);
+    content.Payoff = {PaymentPosition(series.PayoffPayment, firstPayment), 0};
+    content.TimeStart = PaymentPosition(0, firstPayment);
+    content.TimeEnd = PaymentPosition(LastPayment(series.PlainBalance), firstPayment);
+    content.TimeStep =
+        static_cast<double>(NiceStep(static_cast<std::int64_t>(content.TimeEnd - content.TimeStart) + 1, 8));
+    content.TimeTitle = firstPayment ? QStringLiteral("Year") : QStringLiteral("Loan year");
+    std::int64_t topBalance = 0;
+    for (const auto *balance : {&series.PlainBalance, &series.WhatIfBalance})
+        for (const BalancePoint &point : *balance)
+            topBalance = std::max(topBalance, point.Balance);
+    content.BalanceTicks = MoneyTicks(topBalance, locale);
+
+    content.Years = YearBarSets(series.Years);
+    std::int64_t topYear = 0;
+    for (const YearSplit &year : series.Years) {
+        topYear = std::max(topYear, year.Interest + year.Principal);
+        content.YearTips.append(YearBarText(year, locale));
+    }
+    content.YearTicks = MoneyTicks(topYear, locale);
+    content.Texts = PlotTexts(series, firstPayment, locale);
+    return content;
+}

@@ -58,3 +58,21 @@ struct SchedulePlotTexts {
 };
 SchedulePlotTexts PlotTexts(const SchedulePlotSeries &series, std::optional<PaymentMonth> firstPayment,
                             const LocaleValues &locale);
+
+// Everything the two charts draw.
+struct SchedulePlotContent {
+    QList<QPointF> PlainBalance;
+    QList<QPointF> WhatIfBalance;
+    QPointF Payoff;       // on the time axis, at a balance of 0
+    double TimeStart = 0; // the loan's place
+    double TimeEnd = 0;   // the last payment's place without the extras
+    double TimeStep = 1;  // whole years between the time axis's labels
+    QString TimeTitle;    // "Year" when dated, else "Loan year"
+    QList<AxisTick> BalanceTicks;
+    YearBars Years;
+    QStringList YearTips; // YearBarText of each year
+    QList<AxisTick> YearTicks;
+    SchedulePlotTexts Texts;
+};
+SchedulePlotContent PlotContent(const SchedulePlotSeries &series, std::optional<PaymentMonth> firstPayment,
+                                const LocaleValues &locale);
