@@ -6,7 +6,7 @@ REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
 # Packages the program needs to build and run.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libx11-dev libcups2-dev fonts-liberation fontconfig)
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev libcups2-dev fonts-liberation fontconfig)
 # Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox
                cups printer-driver-cups-pdf poppler-utils at-spi2-core python3-pyatspi dbus qt6-base-private-dev)
