@@ -1,6 +1,7 @@
 #include "app/schedule/ScheduleWindow.h"
 
 #include "app/WindowParts.h"
+#include "calc/SchedulePlot.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
@@ -17,12 +18,14 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
 constexpr QSize ClientSize{600, 560};
 constexpr int WhatIfFigureCount = 4; // the most WhatIfFigures gives
 constexpr int RowHeight = 20;
+constexpr int PlotHeight = 260;
 constexpr int CellPadding = 16;
 constexpr QRect ButtonRect{0, 0, 25, 24}; // the toolbar's layout places the buttons
 
@@ -83,6 +86,9 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.chkWhatIf = new QCheckBox(QStringLiteral("&What if..."), c.pnlToolbar);
     c.chkWhatIf->setFont(Arial(11));
     tools->addWidget(c.chkWhatIf);
+    c.chkPlot = new QCheckBox(QStringLiteral("&Plot"), c.pnlToolbar);
+    c.chkPlot->setFont(Arial(11));
+    tools->addWidget(c.chkPlot);
     c.btnSaveAs = new QPushButton(QStringLiteral("Save &As..."), c.pnlToolbar);
     c.btnSaveAs->setFont(Arial(11));
     tools->addWidget(c.btnSaveAs);
@@ -155,6 +161,8 @@ void TfrmSchedule::BindHandlers()
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Print), &TfrmSchedule::btnPrintClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Save), &TfrmSchedule::btnSaveAsClick);
     connect(m_controls.chkWhatIf, &QCheckBox::toggled, m_controls.pnlExtras, &QWidget::setVisible);
+    connect(m_controls.chkPlot, &QCheckBox::toggled, this,
+            [this] { RunGuarded([this] { chkPlotClick(m_controls.chkPlot); }); });
     connect(m_controls.btnSaveAs, &QPushButton::clicked, this,
             [this] { RunGuarded([this] { btnSaveAsClick(m_controls.btnSaveAs); }); });
     // The panel raises its notification guarded itself.
@@ -183,9 +191,32 @@ void TfrmSchedule::WhatIfChange(QObject *)
         SizeColumns(*m_controls.grdSchedule, m_model);
         ShowTotals();
         ShowWhatIfFigures();
+        ShowPlot();
     }
     m_controls.pnlWhatIf->ShowReading(reading);
     OrderTabs();
+}
+
+void TfrmSchedule::chkPlotClick(QObject *)
+{
+    TScheduleControls &c = m_controls;
+    if (c.pltSchedule == nullptr) {
+        // Made on first use: its charts load a module that a window without a plot never needs.
+        c.pltSchedule = new TSchedulePlot(this);
+        c.pltSchedule->setMinimumHeight(PlotHeight);
+        layout()->addWidget(c.pltSchedule);
+    }
+    c.pltSchedule->setVisible(c.chkPlot->isChecked());
+    ShowPlot();
+}
+
+void TfrmSchedule::ShowPlot()
+{
+    TSchedulePlot *plot = m_controls.pltSchedule;
+    if (plot == nullptr || !plot->isVisible())
+        return;
+    const WhatIfSchedule &whatIf = m_model.WhatIf();
+    plot->ShowSeries(PlotSeriesOf(m_model.Schedule(), whatIf), whatIf.FirstPayment, m_model.Locale());
 }
 
 void TfrmSchedule::ShowWhatIfFigures()
@@ -204,7 +235,8 @@ void TfrmSchedule::ShowWhatIfFigures()
 
 void TfrmSchedule::OrderTabs()
 {
-    QList<QWidget *> order{m_controls.chkByYear, m_controls.chkWhatIf, m_controls.btnSaveAs};
+    QList<QWidget *> order{m_controls.chkByYear, m_controls.chkWhatIf, m_controls.chkPlot,
+                           m_controls.btnSaveAs};
     order << m_controls.pnlWhatIf->TabOrder() << m_controls.grdSchedule;
     SetTabOrder(order);
 }
@@ -226,8 +258,14 @@ void TfrmSchedule::btnPrintClick(QObject *)
     TRPPrinter &printer = m_reportPrinter();
     printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     printer.SetProgressTitle(QStringLiteral("Preparing Payment Schedule"));
-    TRPSchedule report(m_model.Schedule(), m_model.View(), m_model.Locale(), printer);
-    report.Rep().PreviewReport();
+    const WhatIfSchedule &whatIf = m_model.WhatIf();
+    // Extras or dates print the what-if schedule with its plot; otherwise the schedule as it stands.
+    const bool withWhatIf = whatIf.Extras.Any() || whatIf.FirstPayment.has_value();
+    const auto report = withWhatIf ? std::make_unique<TRPSchedule>(m_model.Schedule(), whatIf, m_model.View(),
+                                                                   m_model.Locale(), printer)
+                                   : std::make_unique<TRPSchedule>(m_model.Schedule(), m_model.View(),
+                                                                   m_model.Locale(), printer);
+    report->Rep().PreviewReport();
 }
 
 void TfrmSchedule::CopySchedule(QObject *)

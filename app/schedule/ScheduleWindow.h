@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/schedule/ScheduleModel.h"
+#include "app/schedule/SchedulePlotView.h"
+#include "app/schedule/WhatIfPanel.h"
 #include "controls/BevelPanel.h"
 #include "controls/flatbutton/FlatButton.h"
-#include "app/schedule/WhatIfPanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,6 +23,7 @@ struct TScheduleControls {
     TFlatButton *btnClose = nullptr;
     QCheckBox *chkByYear = nullptr;
     QCheckBox *chkWhatIf = nullptr; // shows the extras and dates
+    QCheckBox *chkPlot = nullptr;   // shows the plot
     QPushButton *btnSaveAs = nullptr;
     TBevelPanel *pnlFigures = nullptr;
     QList<QLabel *> TermValues;     // loan, rate, term, monthly payment, number of payments
@@ -32,6 +34,7 @@ struct TScheduleControls {
     TBevelPanel *pnlExtras = nullptr; // holds pnlWhatIf; hidden until "What if" is ticked
     TWhatIfPanel *pnlWhatIf = nullptr;
     QTableView *grdSchedule = nullptr;
+    TSchedulePlot *pltSchedule = nullptr; // made when the plot is first shown, below the table
 };
 
 // "Payment Schedule": the terms and totals of one chart cell's loan and what its extras change, its
@@ -58,6 +61,8 @@ public:
     // "By year" switched: the table and the totals change to the yearly or the monthly rows.
     void chkByYearClick(QObject *sender);
     void btnCloseClick(QObject *sender);
+    // "Plot" switched: the plot below the table shows or hides; it shows the schedule as it stands.
+    void chkPlotClick(QObject *sender);
     // Print Preview: the report printer's titles, then the rows shown as a report through its
     // preview; the pages are discarded when the preview closes. Raises what the report raises.
     void btnPrintClick(QObject *sender);
@@ -72,6 +77,7 @@ public:
 private:
     void BindHandlers();
     void ShowTotals();
+    void ShowPlot();
     void ShowWhatIfFigures();
     void OrderTabs();
 

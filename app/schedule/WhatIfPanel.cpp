@@ -47,12 +47,14 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     btnAddExtra = new QPushButton(QStringLiteral("A&dd one-time extra"));
     btnAddExtra->setFont(Arial(11));
     lblRefusal = new QLabel;
+    lblRefusal->setAccessibleName(QStringLiteral("Refused entries"));
     lblRefusal->setFont(Arial(11));
     QPalette red = lblRefusal->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     lblRefusal->setPalette(red);
 
     auto *rows = new QWidget;
+    rows->setAccessibleName(QStringLiteral("One-time extra rows"));
     m_rowsLayout = new QVBoxLayout(rows);
     m_rowsLayout->setContentsMargins(0, 0, 0, 0);
     m_rowsLayout->addStretch();
@@ -62,6 +64,7 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     scroll->setFixedHeight(RowsHeight);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setAccessibleName(QStringLiteral("One-time extras"));
+    scroll->viewport()->setAccessibleName(QStringLiteral("One-time extras"));
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(12, 4, 12, 4);

@@ -96,7 +96,9 @@ TSchedulePlotCharts::TSchedulePlotCharts(QWidget *parent) : QWidget(parent)
 {
     CreateBalanceChart();
     CreateYearChart();
+    setAccessibleName(QStringLiteral("Schedule charts"));
     auto *tabs = new QTabWidget;
+    tabs->setAccessibleName(QStringLiteral("Plots"));
     tabs->addTab(m_balanceView, QStringLiteral("Balance"));
     tabs->addTab(m_yearView, QStringLiteral("Interest and principal"));
     auto *layout = new QVBoxLayout(this);
