@@ -80,18 +80,15 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.pnlToolbar = DockedPanel(this, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
     auto *tools = new QHBoxLayout(c.pnlToolbar);
     tools->setContentsMargins(8, 4, 8, 4);
-    c.chkByYear = new QCheckBox(QStringLiteral("By &year"), c.pnlToolbar);
-    c.chkByYear->setFont(Arial(11));
-    tools->addWidget(c.chkByYear);
-    c.chkWhatIf = new QCheckBox(QStringLiteral("&What if..."), c.pnlToolbar);
-    c.chkWhatIf->setFont(Arial(11));
-    tools->addWidget(c.chkWhatIf);
-    c.chkPlot = new QCheckBox(QStringLiteral("&Plot"), c.pnlToolbar);
-    c.chkPlot->setFont(Arial(11));
-    tools->addWidget(c.chkPlot);
-    c.btnSaveAs = new QPushButton(QStringLiteral("Save &As..."), c.pnlToolbar);
-    c.btnSaveAs->setFont(Arial(11));
-    tools->addWidget(c.btnSaveAs);
+    const auto addTool = [&](auto *tool) {
+        tool->setFont(Arial(11));
+        tools->addWidget(tool);
+        return tool;
+    };
+    c.chkByYear = addTool(new QCheckBox(QStringLiteral("By &year"), c.pnlToolbar));
+    c.chkWhatIf = addTool(new QCheckBox(QStringLiteral("&What if..."), c.pnlToolbar));
+    c.chkPlot = addTool(new QCheckBox(QStringLiteral("&Plot"), c.pnlToolbar));
+    c.btnSaveAs = addTool(new QPushButton(QStringLiteral("Save &As..."), c.pnlToolbar));
     tools->addStretch();
     c.btnPrint = ToolbarButton(c.pnlToolbar, ButtonRect, PrintGlyph(), QStringLiteral("Print Preview"));
     c.btnClose = ToolbarButton(c.pnlToolbar, ButtonRect, ExitGlyph(), QStringLiteral("Close"));

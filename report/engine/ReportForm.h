@@ -27,8 +27,8 @@ public:
     const TRPFont &Font() const override { return m_font; }
     void SetFont(const TRPFont &font) { m_font = font; }
 
-    // The resolution the form was designed at; none for a form that is not scaled, which then
-    // takes the screen's.
+    // The resolution the form's positions are given in; none for a form that is not scaled, which
+    // then takes the screen's.
     std::optional<int> PixelsPerInch() const { return m_pixelsPerInch; }
     void SetPixelsPerInch(std::optional<int> pixelsPerInch) { m_pixelsPerInch = pixelsPerInch; }
 

@@ -33,7 +33,7 @@ struct ScheduleTermPlace {
 // to 11 pixels, or on more where even that does not fit. Design pixels; fonts by their character height in
 // pixels (ReportArial), all black.
 struct ScheduleLayout {
-    int Left = 0;          // where the rules, the terms, the table and the footer start
+    int Left = 0;          // where the ruled lines, the terms, the table and the footer start
     int Right = 0;         // and end
     int RowPixels = 0;     // the rows' font
     int HeadingPixels = 0; // a point larger: the column headings, the note and the totals

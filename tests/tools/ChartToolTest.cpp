@@ -377,7 +377,7 @@ const std::vector<std::string> WhatIfCell = {"--schedule", "4", "6", "100000", "
 
 // 100,000.00 at 8.75 % over 30 years (786.70 a month) with 100.00 more every month and 5,000.00 +
 // 2,500.00 with payment 12, from March 2024. The figures come from a separate integer implementation
-// of the rules in Python (fractions for the rate, rounding half away from zero by hand).
+// of the schedule's arithmetic in Python (fractions for the rate, rounding half away from zero by hand).
 TEST(ChartTool, WhatIfScheduleShowsDatesExtrasAndSavingsAlike)
 {
     const std::vector<std::string> whatIf = {"--extra-monthly", "100",     "--extra", "5000@12",
