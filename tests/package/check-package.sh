@@ -11,7 +11,7 @@ DEB=${QUILLMERE_TEST_DEB:-}
 EXPECTED_FILES=(
     ./usr/bin/quillmere
     ./usr/bin/quillmere-chart
-    ./usr/lib/x86_64-linux-gnu/quillmere/quillmere-plot-charts.so
+    ./usr/lib/quillmere/quillmere-plot-charts.so
     ./usr/share/applications/quillmere.desktop
     ./usr/share/doc/quillmere/changelog.gz
     ./usr/share/doc/quillmere/copyright
