@@ -104,5 +104,6 @@ void TAboutBox::BtnCloseClick(QObject *)
 
 void TAboutBox::PlaceCentredOver(const QRect &outer)
 {
-    move(CentredIn(outer, size()));
+    const QRect frame(CentredIn(outer, size()), size() + FrameMargins(*this));
+    move(KeptInside(frame, AvailableArea(*this)).topLeft());
 }

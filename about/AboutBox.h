@@ -42,7 +42,8 @@ public:
     void BtnCloseClick(QObject *sender);
 
     // Moves the box so that it stands centred over `outer` (a window's outer rectangle on the screen):
-    // left = outer left + (outer width - box width) / 2, top likewise, the halving truncated toward 0.
+    // left = outer left + (outer width - box width) / 2, top likewise, the halving truncated toward 0;
+    // then moved as little as keeps its whole frame inside its screen's available area.
     void PlaceCentredOver(const QRect &outer);
 
 private:
