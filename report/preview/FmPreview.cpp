@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -216,14 +215,12 @@ void TFmPreview::FormActivate(QObject *)
 
 void TFmPreview::TakeWorkArea()
 {
-    const QScreen *screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (windowState().testFlag(Qt::WindowMaximized))
         return;
-    // The frame goes to the work area's top-left; the client area is the rest less the frame.
-    const QRect area = screen->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    move(area.topLeft());
-    resize(area.size() - frame);
+    // The work area as the window manager or compositor maximises a window, in device pixels, so exact
+    // at any scale factor; the frame set first is that area for a desktop without either.
+    SetFrameGeometry(*this, AvailableArea(*this));
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TFmPreview::FormClose(QObject *)
