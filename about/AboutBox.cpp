@@ -8,8 +8,6 @@
 #include "common/DesignFont.h"
 #include "common/WindowLook.h"
 
-#include <QPixmap>
-
 namespace {
 // A label drawn transparently on the panel, sized to its text.
 QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, const QFont &font,
@@ -20,14 +18,6 @@ QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, 
     return label;
 }
 
-QLabel *Picture(QWidget *parent, const QString &path, QPoint position)
-{
-    auto *picture = new QLabel(parent);
-    const QPixmap pixmap = QPixmap::fromImage(BuiltInPicture(path));
-    picture->setPixmap(pixmap);
-    picture->setGeometry(QRect(position, pixmap.size()));
-    return picture;
-}
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
@@ -49,7 +39,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.BtnClose->setFont(Arial(12));
     c.BtnClose->setAccessibleName(QStringLiteral("Close"));
 
-    c.Image3 = Picture(this, VerticalNamePicture(), {5, 12});
+    c.Image3 = new TImage(this, BuiltInPicture(VerticalNamePicture()), {5, 12});
     c.Image3->setAccessibleName(QString::fromLatin1(MakerName));
 
     c.Panel1 = new TBevelPanel(this);
@@ -79,7 +69,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     c.UrlLabel1 = NewMakerWebAddressLabel(panel, {207, 113});
 
-    c.Image1 = Picture(panel, LogoPicture(), {2, 129});
+    c.Image1 = new TImage(panel, BuiltInPicture(LogoPicture()), {2, 129});
     c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     c.Label7 = PanelLabel(panel, QStringLiteral("to download other free financial calculators like this one"),
                           {84, 130, 269, 14}, Arial(11), Qt::AlignRight);

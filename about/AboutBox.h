@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BevelPanel.h"
+#include "Image.h"
 #include "UrlLabel.h"
 #include "flatbutton/FlatButton.h"
 
@@ -10,7 +11,7 @@
 // The About box's controls, named as its window description names them. The box owns them all.
 struct TAboutBoxControls {
     TFlatButton *BtnClose = nullptr;
-    QLabel *Image3 = nullptr;
+    TImage *Image3 = nullptr;
     TBevelPanel *Panel1 = nullptr;
     QLabel *Label8 = nullptr;
     QLabel *Label9 = nullptr;
@@ -20,7 +21,7 @@ struct TAboutBoxControls {
     QLabel *Label6 = nullptr;
     QLabel *Label3 = nullptr;
     TUrlLabel *UrlLabel1 = nullptr;
-    QLabel *Image1 = nullptr;
+    TImage *Image1 = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label10 = nullptr;
     QLabel *Label11 = nullptr;

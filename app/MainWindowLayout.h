@@ -2,6 +2,7 @@
 
 #include "BevelPanel.h"
 #include "ClickLabel.h"
+#include "Image.h"
 #include "LocaleValues.h"
 #include "RadioGroup.h"
 #include "UrlLabel.h"
@@ -22,7 +23,7 @@ struct TMainWindowControls {
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
-    QLabel *Image1 = nullptr;
+    TImage *Image1 = nullptr;
     TRadioGroup *rgInterest = nullptr;
     TRadioGroup *rgLoan = nullptr;
     TNumericEdit *edtLoan = nullptr;
