@@ -3,6 +3,7 @@
 #include "LocaleValues.h"
 #include "MainWindow.h"
 #include "PrintedChart.h"
+#include "common/OwnWindowFrame.h"
 
 #include <QApplication>
 #include <clocale>
@@ -18,6 +19,7 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationName(QStringLiteral("quillmere"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
+    UseOwnWindowFramesWhereNeeded();
 
     // The printed chart's objects come on the first Print Preview. At the end the main window goes
     // first, then the printed chart, then the application.

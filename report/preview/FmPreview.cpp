@@ -26,7 +26,7 @@
 
 namespace {
 constexpr int ArrowScrollStep = 50;
-// Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
+// Distances of Close's and Print's left edges from the button bar's right end: 76 and 144 from the
 // outer edge of a window with a 4-pixel sizing frame each side. So at the design width (632) Close
 // stands at 564 as designed and Print at 496, two pixels clear of Close.
 constexpr int CloseFromRight = 68;
@@ -396,8 +396,10 @@ void TFmPreview::resizeEvent(QResizeEvent *event)
 
 void TFmPreview::PlaceRightEndButtons()
 {
-    m_controls.bbClose->move(width() - CloseFromRight, m_controls.bbClose->y());
-    m_controls.bbPrint->move(width() - PrintFromRight, m_controls.bbPrint->y());
+    // The bar spans the client area, less the frame where the window draws its own.
+    const int barWidth = m_controls.Panel1->width();
+    m_controls.bbClose->move(barWidth - CloseFromRight, m_controls.bbClose->y());
+    m_controls.bbPrint->move(barWidth - PrintFromRight, m_controls.bbPrint->y());
 }
 
 void TFmPreview::keyPressEvent(QKeyEvent *event)
