@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 void SetPaletteColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -79,7 +80,7 @@ void CentreOnScreen(QWidget &window)
     const QScreen *screen = ScreenOf(window);
     if (screen == nullptr)
         return;
-    SetFrameGeometry(window, CentredOnScreen(screen->geometry(), screen->availableGeometry(),
+    SetFrameGeometry(window, CentredOnScreen(screen->geometry(), AvailableArea(window),
                                              window.size() + FrameMargins(window)));
 }
 
@@ -138,8 +139,16 @@ void SetFrameGeometry(QWidget &window, const QRect &frame)
     window.move(frame.topLeft());
 }
 
+QRect WithinDevicePixels(QRect area, qreal ratio)
+{
+    if (ratio != std::round(ratio))
+        area.adjust(0, 0, -1, -1);
+    return area;
+}
+
 QRect AvailableArea(const QWidget &window)
 {
     const QScreen *screen = ScreenOf(window);
-    return screen != nullptr ? screen->availableGeometry() : QRect();
+    return screen != nullptr ? WithinDevicePixels(screen->availableGeometry(), screen->devicePixelRatio())
+                             : QRect();
 }

@@ -59,6 +59,11 @@ QSize FrameMargins(const QWidget &window);
 // Gives a top-level window the outer frame `frame`, with the frame margins FrameMargins tells.
 void SetFrameGeometry(QWidget &window, const QRect &frame);
 
+// `area` (device-independent pixels) as far as a window's frame may reach at device pixel ratio
+// `ratio`: at a fractional ratio the area's size is rounded, and so are a window's size and frame, so
+// a pixel less at the right and the bottom keeps a frame that reaches them inside the device pixels.
+QRect WithinDevicePixels(QRect area, qreal ratio);
+
 // The available area (the screen less any panels) of the window's screen, or of the primary screen
-// while it has none; empty without a screen.
+// while it has none, WithinDevicePixels; empty without a screen.
 QRect AvailableArea(const QWidget &window);

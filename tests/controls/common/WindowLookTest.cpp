@@ -42,6 +42,26 @@ const Scale Scale1{"Scale1", {0, 0, 1280, 1024}, {0, 30, 1280, 994}};
 const Scale Scale15{"Scale15", {0, 0, 853, 683}, {0, 20, 853, 663}};
 const Scale Scale2{"Scale2", {0, 0, 640, 512}, {0, 15, 640, 497}};
 
+struct RatioCase {
+    const char *Name;
+    qreal Ratio;
+    QRect Expected;
+};
+
+class WithinDevicePixelsTest : public testing::TestWithParam<RatioCase> {};
+
+// 683 at 1.5 would end at device pixel 1024.5, past a 1024-pixel screen.
+TEST_P(WithinDevicePixelsTest, KeepsRoundedFramesOnTheScreen)
+{
+    EXPECT_EQ(WithinDevicePixels(Scale15.Available, GetParam().Ratio), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WithinDevicePixelsTest,
+                         testing::Values(RatioCase{"Whole", 2, Scale15.Available},
+                                         RatioCase{"OneAndAHalf", 1.5, {0, 20, 852, 662}},
+                                         RatioCase{"OneAndAQuarter", 1.25, {0, 20, 852, 662}}),
+                         RowName<RatioCase>);
+
 struct KeptCase {
     const char *Name;
     QRect Frame;
