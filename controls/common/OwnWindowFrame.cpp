@@ -37,8 +37,8 @@ bool NeedsOwnFrame(const QWidget &widget)
            !widget.windowFlags().testAnyFlags(Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
 }
 
-// The platform draws no frame for the window any more; its controls move inside the frame, which
-// grows it by the frame's margins.
+// Frameless to the platform, with a frame of its own: the controls move inside the frame, which grows
+// the window by its margins.
 void GiveOwnFrame(QWidget &window)
 {
     window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
