@@ -1,15 +1,13 @@
 #include "about/AboutBox.h"
 
-#include "controls/AutoSizeLabel.h"
 #include "about/MakerDetails.h"
 #include "about/MakerWebAddressLabel.h"
-#include "resources/Pictures.h"
+#include "controls/AutoSizeLabel.h"
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
 #include "controls/common/WindowLook.h"
-
-#include <QPixmap>
+#include "resources/Pictures.h"
 
 namespace {
 // A label drawn transparently on the panel, sized to its text.
@@ -21,14 +19,6 @@ QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, 
     return label;
 }
 
-QLabel *Picture(QWidget *parent, const QString &path, QPoint position)
-{
-    auto *picture = new QLabel(parent);
-    const QPixmap pixmap = QPixmap::fromImage(BuiltInPicture(path));
-    picture->setPixmap(pixmap);
-    picture->setGeometry(QRect(position, pixmap.size()));
-    return picture;
-}
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
@@ -50,7 +40,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.BtnClose->setFont(Arial(12));
     c.BtnClose->setAccessibleName(QStringLiteral("Close"));
 
-    c.Image3 = Picture(this, VerticalNamePicture(), {5, 12});
+    c.Image3 = new TImage(this, BuiltInPicture(VerticalNamePicture()), {5, 12});
     c.Image3->setAccessibleName(QString::fromLatin1(MakerName));
 
     c.Panel1 = new TBevelPanel(this);
@@ -80,7 +70,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     c.UrlLabel1 = NewMakerWebAddressLabel(panel, {207, 113});
 
-    c.Image1 = Picture(panel, LogoPicture(), {2, 129});
+    c.Image1 = new TImage(panel, BuiltInPicture(LogoPicture()), {2, 129});
     c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     c.Label7 = PanelLabel(panel, QStringLiteral("to download other free financial calculators like this one"),
                           {84, 130, 269, 14}, Arial(11), Qt::AlignRight);
@@ -105,5 +95,6 @@ void TAboutBox::BtnCloseClick(QObject *)
 
 void TAboutBox::PlaceCentredOver(const QRect &outer)
 {
-    move(CentredIn(outer, size()));
+    const QRect frame(CentredIn(outer, size()), size() + FrameMargins(*this));
+    move(KeptInside(frame, AvailableArea(*this)).topLeft());
 }

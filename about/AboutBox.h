@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/BevelPanel.h"
+#include "controls/Image.h"
 #include "controls/UrlLabel.h"
 #include "controls/flatbutton/FlatButton.h"
 
@@ -10,7 +11,7 @@
 // The About box's controls. The box owns them all.
 struct TAboutBoxControls {
     TFlatButton *BtnClose = nullptr;
-    QLabel *Image3 = nullptr;
+    TImage *Image3 = nullptr;
     TBevelPanel *Panel1 = nullptr;
     QLabel *Label8 = nullptr;
     QLabel *Label9 = nullptr;
@@ -20,7 +21,7 @@ struct TAboutBoxControls {
     QLabel *Label6 = nullptr;
     QLabel *Label3 = nullptr;
     TUrlLabel *UrlLabel1 = nullptr;
-    QLabel *Image1 = nullptr;
+    TImage *Image1 = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label10 = nullptr;
     QLabel *Label11 = nullptr;
@@ -42,7 +43,8 @@ public:
     void BtnCloseClick(QObject *sender);
 
     // Moves the box so that it stands centred over `outer` (a window's outer rectangle on the screen):
-    // left = outer left + (outer width - box width) / 2, top likewise, the halving truncated toward 0.
+    // left = outer left + (outer width - box width) / 2, top likewise, the halving truncated toward 0;
+    // then moved as little as keeps its whole frame inside its screen's available area.
     void PlaceCentredOver(const QRect &outer);
 
 private:

@@ -1,8 +1,9 @@
 #include "app/Application.h"
 
-#include "calc/LocaleValues.h"
 #include "app/MainWindow.h"
 #include "app/PrintedChart.h"
+#include "calc/LocaleValues.h"
+#include "controls/common/OwnWindowFrame.h"
 
 #include <QApplication>
 #include <clocale>
@@ -18,6 +19,7 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationName(QStringLiteral("quillmere"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
+    UseOwnWindowFramesWhereNeeded();
 
     // The printed chart's objects come on the first Print Preview. At the end the main window goes
     // first, then the printed chart, then the application.

@@ -57,9 +57,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
 {
     TMainWindowControls c;
     window.setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    const QPixmap logo =
-        QPixmap::fromImage(BuiltInPicture(LogoPicture())); // decoded once for the window's icon and Image1
-    window.setWindowIcon(QIcon(logo));
+    const QImage logo = BuiltInPicture(LogoPicture()); // decoded once for the window's icon and Image1
+    window.setWindowIcon(QIcon(QPixmap::fromImage(logo)));
     // A sizeable frame with system menu and minimise button, but no maximise button.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -88,9 +87,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
         NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Loan Amounts By:"), {93, 7, 139, 14}, Arial(11));
     c.Label5 = NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Interest Rates By:"), {404, 7, 136, 14},
                                 Arial(11));
-    c.Image1 = new QLabel(c.Panel1);
-    c.Image1->setPixmap(logo);
-    c.Image1->setGeometry(QRect(QPoint(2, 2), c.Image1->pixmap().size()));
+    c.Image1 = new TImage(c.Panel1, logo, {2, 2});
     c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     // The tab order is the order of creation: the rate steps first although they stand to the right,
     // then the loan steps and the three fields; nothing on Panel2 or the grid is a tab stop.

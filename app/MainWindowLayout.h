@@ -3,6 +3,7 @@
 #include "calc/LocaleValues.h"
 #include "controls/BevelPanel.h"
 #include "controls/ClickLabel.h"
+#include "controls/Image.h"
 #include "controls/RadioGroup.h"
 #include "controls/UrlLabel.h"
 #include "controls/flatbutton/FlatButton.h"
@@ -22,7 +23,7 @@ struct TMainWindowControls {
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
-    QLabel *Image1 = nullptr;
+    TImage *Image1 = nullptr;
     TRadioGroup *rgInterest = nullptr;
     TRadioGroup *rgLoan = nullptr;
     TNumericEdit *edtLoan = nullptr;

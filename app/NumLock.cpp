@@ -6,9 +6,11 @@
 #include <X11/keysym.h>
 
 namespace {
+// The X server's connection under the xcb platform; none on any other (Wayland, offscreen), where
+// there is no X server to ask and Num Lock is left alone, silently.
 Display *X11Display()
 {
-    if (qGuiApp == nullptr)
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return nullptr;
     const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     return x11 != nullptr ? x11->display() : nullptr;

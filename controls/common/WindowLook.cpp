@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 void SetPaletteColour(QWidget &widget, QPalette::ColorRole role, const QColor &colour)
 {
@@ -30,23 +31,57 @@ void SetClassBackground(QWidget &widget, const QColor &colour)
     widget.setAutoFillBackground(true);
 }
 
-QPoint CentredIn(const QRect &area, QSize size, bool clampToArea)
+namespace {
+const QScreen *ScreenOf(const QWidget &window)
 {
-    int dx = (area.width() - size.width()) / 2;
-    int dy = (area.height() - size.height()) / 2;
-    if (clampToArea) {
-        dx = std::max(dx, 0);
-        dy = std::max(dy, 0);
-    }
-    return {area.left() + dx, area.top() + dy};
+    return window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+}
+
+// `frame` moved by `shift`; an edge that the move takes past the area is drawn back to it, keeping at
+// least `minimumSize`, and what still passes the area is moved back inside.
+QRect Shifted(QRect frame, QPoint shift, QSize minimumSize, const QRect &area)
+{
+    frame.translate(shift);
+    if (shift.x() > 0)
+        frame.setRight(
+            std::max(std::min(frame.right(), area.right()), frame.left() + minimumSize.width() - 1));
+    if (shift.x() < 0)
+        frame.setLeft(std::min(std::max(frame.left(), area.left()), frame.right() + 1 - minimumSize.width()));
+    if (shift.y() > 0)
+        frame.setBottom(
+            std::max(std::min(frame.bottom(), area.bottom()), frame.top() + minimumSize.height() - 1));
+    if (shift.y() < 0)
+        frame.setTop(std::min(std::max(frame.top(), area.top()), frame.bottom() + 1 - minimumSize.height()));
+    return KeptInside(frame, area);
+}
+} // namespace
+
+QPoint CentredIn(const QRect &area, QSize size)
+{
+    return {area.left() + (area.width() - size.width()) / 2,
+            area.top() + (area.height() - size.height()) / 2};
+}
+
+QRect KeptInside(QRect frame, const QRect &area)
+{
+    frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
+    frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
+    return frame;
+}
+
+QRect CentredOnScreen(const QRect &screen, const QRect &available, QSize frameSize)
+{
+    return KeptInside(QRect(CentredIn(screen, frameSize), frameSize), available);
 }
 
 void CentreOnScreen(QWidget &window)
 {
-    const QScreen *screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const QScreen *screen = ScreenOf(window);
     if (screen == nullptr)
         return;
-    window.move(CentredIn(screen->geometry(), window.frameGeometry().size(), true));
+    SetFrameGeometry(window, CentredOnScreen(screen->geometry(), AvailableArea(window),
+                                             window.size() + FrameMargins(window)));
 }
 
 QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade)
@@ -55,19 +90,17 @@ QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRec
     constexpr int cascadeLength = 8;
     const int offset = step * (cascade % cascadeLength);
     const QSize full = size.boundedTo(area.size());
-    // Moved inside the area; a window no larger than the room beside the owner stays clear of it.
-    const auto inArea = [&area](QRect frame) {
-        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
-        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-        return frame;
-    };
+    // A window no larger than the room beside the owner stays clear of it; the cascade moves away from
+    // the owner and along it.
     const auto beside = [&](bool right, int width) {
-        const int left = right ? owner.right() + 1 + offset : owner.left() - width - offset;
-        return inArea(QRect(left, owner.top() + offset, width, full.height()));
+        const int left = right ? owner.right() + 1 : owner.left() - width;
+        const QRect first = KeptInside(QRect(left, owner.top(), width, full.height()), area);
+        return Shifted(first, {right ? offset : -offset, offset}, minimumSize, area);
     };
     const auto endwise = [&](bool below, int height) {
-        const int top = below ? owner.bottom() + 1 + offset : owner.top() - height - offset;
-        return inArea(QRect(owner.left() + offset, top, full.width(), height));
+        const int top = below ? owner.bottom() + 1 : owner.top() - height;
+        const QRect first = KeptInside(QRect(owner.left(), top, full.width(), height), area);
+        return Shifted(first, {offset, below ? offset : -offset}, minimumSize, area);
     };
 
     const int roomRight = area.right() - owner.right();
@@ -85,10 +118,37 @@ QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRec
 
 void PlaceBeside(QWidget &window, const QWidget &owner, int cascade)
 {
-    const QSize frameMargins = owner.frameGeometry().size() - owner.geometry().size();
-    const QRect frame =
-        BesideWindow(owner.frameGeometry(), window.size() + frameMargins,
-                     window.minimumSizeHint() + frameMargins, owner.screen()->availableGeometry(), cascade);
-    window.resize(frame.size() - frameMargins);
+    const QSize frameMargins = FrameMargins(window);
+    SetFrameGeometry(window,
+                     BesideWindow(owner.frameGeometry(), window.size() + frameMargins,
+                                  window.minimumSizeHint() + frameMargins, AvailableArea(owner), cascade));
+}
+
+QSize FrameMargins(const QWidget &window)
+{
+    const QSize own = window.frameGeometry().size() - window.size();
+    const QWidget *owner = window.parentWidget() != nullptr ? window.parentWidget()->window() : nullptr;
+    if (!own.isNull() || owner == nullptr)
+        return own;
+    return owner->frameGeometry().size() - owner->size();
+}
+
+void SetFrameGeometry(QWidget &window, const QRect &frame)
+{
+    window.resize(frame.size() - FrameMargins(window));
     window.move(frame.topLeft());
+}
+
+QRect WithinDevicePixels(QRect area, qreal ratio)
+{
+    if (ratio != std::round(ratio))
+        area.adjust(0, 0, -1, -1);
+    return area;
+}
+
+QRect AvailableArea(const QWidget &window)
+{
+    const QScreen *screen = ScreenOf(window);
+    return screen != nullptr ? WithinDevicePixels(screen->availableGeometry(), screen->devicePixelRatio())
+                             : QRect();
 }

@@ -22,22 +22,48 @@ void SetBackground(QWidget &widget, const QColor &colour);
 void SetClassBackground(QWidget &widget, const QColor &colour);
 
 // Top-left corner of a `size` rectangle centred in `area`: left = area left + (area width - width) / 2,
-// top likewise, the halving truncated toward 0. With `clampToArea` a window larger than the area
-// keeps the area's top-left corner instead of going past it.
-QPoint CentredIn(const QRect &area, QSize size, bool clampToArea = false);
+// top likewise, the halving truncated toward 0.
+QPoint CentredIn(const QRect &area, QSize size);
+
+// `frame` made to lie wholly inside `area`: shrunk to the area's size where it is larger, then moved
+// the least distance that puts it inside.
+QRect KeptInside(QRect frame, const QRect &area);
+
+// The outer frame of `frameSize` centred on `screen` and kept inside `available`, the screen less any
+// panels.
+QRect CentredOnScreen(const QRect &screen, const QRect &available, QSize frameSize);
 
 // Moves a top-level window so that its outer frame stands centred on its screen (the primary screen
-// while it has none), clamped to the screen's top-left corner; nothing without a screen.
+// while it has none), wholly inside the screen's available area, shrunk to it where it is larger;
+// nothing without a screen.
 void CentreOnScreen(QWidget &window);
 
 // The outer frame for a window of outer `size` beside `owner` (an outer frame) in `area`, the
-// `cascade`-th such window (from 0), wholly inside the area as far as its size allows and clear of
-// the owner where the area has room: right of the owner, else left of it, at its full size; else on
-// the roomier side, narrowed but not below `minimumSize`; else below or above it, whichever has more
-// room, as high as that room; only where none of these fits does it cover part of the owner. Each
-// later one stands a step further away from the owner and along it, the ninth at the first's place.
+// `cascade`-th such window (from 0), wholly inside the area, shrunk to it where it is larger, and
+// clear of the owner where the area has room: right of the owner, else left of it, at its full size;
+// else on the roomier side, narrowed but not below `minimumSize`; else below or above it, whichever
+// has more room, as high as that room; only where none of these fits does it cover part of the owner.
+// Each later one stands a step further away from the owner and along it, the ninth at the first's
+// place; where a step would pass the area's edge the window is shortened there, not below
+// `minimumSize`, and only then moved back inside.
 QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade);
 
 // Places a top-level window, not yet shown, as BesideWindow says beside `owner`, a shown window whose
 // frame tells how wide the window manager's frames are, on the available area of the owner's screen.
 void PlaceBeside(QWidget &window, const QWidget &owner, int cascade);
+
+// How much larger a top-level window's outer frame is than its client area: its own frame's, once the
+// window manager has framed it; before that, that of the window it belongs to, framed alike.
+QSize FrameMargins(const QWidget &window);
+
+// Gives a top-level window the outer frame `frame`, with the frame margins FrameMargins tells.
+void SetFrameGeometry(QWidget &window, const QRect &frame);
+
+// `area` (device-independent pixels) as far as a window's frame may reach at device pixel ratio
+// `ratio`: at a fractional ratio the area's size is rounded, and so are a window's size and frame, so
+// a pixel less at the right and the bottom keeps a frame that reaches them inside the device pixels.
+QRect WithinDevicePixels(QRect area, qreal ratio);
+
+// The available area (the screen less any panels) of the window's screen, or of the primary screen
+// while it has none, WithinDevicePixels; empty without a screen.
+QRect AvailableArea(const QWidget &window);

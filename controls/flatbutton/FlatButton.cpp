@@ -2,6 +2,7 @@
 
 #include "controls/common/Accessibility.h"
 #include "controls/common/Bevel.h"
+#include "controls/common/BuiltInPicture.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/flatbutton/FlatButtonAccessible.h"
 #include "controls/flatbutton/FlatButtonCaption.h"
@@ -313,7 +314,7 @@ void TFlatButton::PaintPressed(QPainter &painter, const FlatButtonGeometry &geom
     const bool captionMoves = m_bevelStyle == TBevelStyle::bsRaised;
     PaintCaption(painter, captionMoves ? geometry.Text.translated(offset) : geometry.Text, FontColor());
     if (!m_bitmap.isNull())
-        painter.drawImage(geometry.Glyph + offset, m_bitmapDrawn);
+        DrawPicture(painter, geometry.Glyph + offset, m_bitmapDrawn);
     if (PopupMarkShown())
         PaintPopupMark(painter, geometry.PopupMark + offset, FontColor());
 }
@@ -330,7 +331,7 @@ void TFlatButton::PaintNormal(QPainter &painter, const FlatButtonGeometry &geome
     if (!m_bitmap.isNull()) {
         const bool mono = !m_hot && m_options.testFlag(TFlatButtonOption::boMonoDisplay);
         const QImage &atRest = m_noFocusDrawn.isNull() ? m_shadedDrawn : m_noFocusDrawn;
-        painter.drawImage(geometry.Glyph, mono ? atRest : m_bitmapDrawn);
+        DrawPicture(painter, geometry.Glyph, mono ? atRest : m_bitmapDrawn);
     }
     if (PopupMarkShown())
         PaintPopupMark(painter, geometry.PopupMark, color);
@@ -343,10 +344,10 @@ void TFlatButton::PaintDisabled(QPainter &painter, const FlatButtonGeometry &geo
     const ButtonColors &colors = ClassicButtonColors;
     if (!m_bitmap.isNull()) {
         if (!m_disabledDrawn.isNull()) {
-            painter.drawImage(geometry.Glyph, m_disabledDrawn);
+            DrawPicture(painter, geometry.Glyph, m_disabledDrawn);
         } else {
-            painter.drawImage(geometry.Glyph + QPoint(1, 1), BlackPixelsIn(m_bitmap, colors.Highlight));
-            painter.drawImage(geometry.Glyph, BlackPixelsIn(m_bitmap, colors.Shadow));
+            DrawPicture(painter, geometry.Glyph + QPoint(1, 1), BlackPixelsIn(m_bitmap, colors.Highlight));
+            DrawPicture(painter, geometry.Glyph, BlackPixelsIn(m_bitmap, colors.Shadow));
         }
     }
     PaintCaption(painter, geometry.Text.translated(1, 1), colors.Highlight);

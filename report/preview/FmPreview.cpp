@@ -20,14 +20,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <optional>
 
 namespace {
-// Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
+// Distances of Close's and Print's left edges from the button bar's right end: 76 and 144 from the
 // outer edge of a window with a 4-pixel sizing frame each side. So at the window's first width (632)
 // Close stands at 564 and Print at 496, two pixels clear of Close.
 constexpr int CloseFromRight = 68;
@@ -220,14 +219,12 @@ void TFmPreview::FormActivate(QObject *)
 
 void TFmPreview::TakeWorkArea()
 {
-    const QScreen *screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
+    if (windowState().testFlag(Qt::WindowMaximized))
         return;
-    // The frame goes to the work area's top-left; the client area is the rest less the frame.
-    const QRect area = screen->availableGeometry();
-    const QSize frame = frameGeometry().size() - size();
-    move(area.topLeft());
-    resize(area.size() - frame);
+    // The work area as the window manager or compositor maximises a window, in device pixels, so exact
+    // at any scale factor; the frame set first is that area for a desktop without either.
+    SetFrameGeometry(*this, AvailableArea(*this));
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TFmPreview::FormClose(QObject *)
@@ -402,8 +399,10 @@ void TFmPreview::resizeEvent(QResizeEvent *event)
 
 void TFmPreview::PlaceRightEndButtons()
 {
-    m_controls.bbClose->move(width() - CloseFromRight, m_controls.bbClose->y());
-    m_controls.bbPrint->move(width() - PrintFromRight, m_controls.bbPrint->y());
+    // The bar spans the client area, less the frame where the window draws its own.
+    const int barWidth = m_controls.Panel1->width();
+    m_controls.bbClose->move(barWidth - CloseFromRight, m_controls.bbClose->y());
+    m_controls.bbPrint->move(barWidth - PrintFromRight, m_controls.bbPrint->y());
 }
 
 void TFmPreview::keyPressEvent(QKeyEvent *event)

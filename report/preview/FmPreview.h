@@ -80,7 +80,8 @@ protected:
 
 private:
     void BindHandlers();
-    // Frame on the work area of the window's screen (the screen less any panels).
+    // Maximised: the frame on the work area of the window's screen (the screen less any panels). Once
+    // the user has restored it, the next activation maximises it again.
     void TakeWorkArea();
     void PlaceRightEndButtons();
     void ShowPageLabel();

@@ -5,11 +5,14 @@
 REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 
-# Packages the program needs to build and run.
-RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev libcups2-dev fonts-liberation fontconfig)
-# Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start.
+# Packages the program needs to build and run (qt6-wayland: its windows on a Wayland desktop).
+RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev
+              libcups2-dev fonts-liberation fontconfig qt6-wayland)
+# Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start,
+# weston the Wayland compositor of the tests labelled wayland.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox
-               cups printer-driver-cups-pdf poppler-utils at-spi2-core python3-pyatspi dbus qt6-base-private-dev)
+               cups printer-driver-cups-pdf poppler-utils at-spi2-core python3-pyatspi dbus qt6-base-private-dev
+               weston)
 # Packages that make the Debian package: CPack finds the programs with file and their libraries'
 # packages with dpkg-shlibdeps; dpkg-buildflags gives Debian's compiler flags.
 PACKAGE_PACKAGES=(dpkg-dev file)
@@ -104,6 +107,28 @@ start_private_xvfb() {
         return 1
     fi
     export DISPLAY=":$number"
+}
+
+# Starts a private headless Wayland compositor (weston) with its socket in a private folder, both gone
+# when the calling script exits, and exports WAYLAND_DISPLAY as the socket's path.
+start_private_weston() {
+    local runtime tries=0
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    at_exit rm -rf "$runtime"
+    XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket=wayland-0 --idle-time=0 \
+        --width=1280 --height=1024 >"$runtime/weston.log" 2>&1 &
+    at_exit kill "$!"
+    until [ -S "$runtime/wayland-0" ]; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ]; then
+            echo "$(basename "$0"): the private Wayland compositor (weston) did not start:" >&2
+            cat "$runtime/weston.log" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    export WAYLAND_DISPLAY=$runtime/wayland-0
 }
 
 # Uses the current X display, or starts a private Xvfb when there is none.

@@ -140,11 +140,15 @@ TEST_P(AboutBoxPlacement, CentresOverTheOuterRectangle)
     EXPECT_EQ(box.pos(), GetParam().Expected);
 }
 
+// On the offscreen platform's 800 x 800 screen.
 INSTANTIATE_TEST_SUITE_P(Rectangles, AboutBoxPlacement,
-                         testing::Values(PlacementCase{"MainWindow", {354, 306, 572, 412}, {434, 377}},
+                         testing::Values(PlacementCase{"MainWindow", {114, 194, 572, 412}, {194, 265}},
                                          PlacementCase{"OddDifference", {0, 0, 415, 272}, {1, 1}},
                                          // Smaller than the box: the halving truncates toward zero.
-                                         PlacementCase{"SmallerThanTheBox", {100, 100, 301, 100}, {45, 16}}),
+                                         PlacementCase{"SmallerThanTheBox", {100, 100, 301, 100}, {45, 16}},
+                                         // Never past the screen's edge.
+                                         PlacementCase{"NearTheRightEdge", {600, 100, 300, 200}, {388, 66}},
+                                         PlacementCase{"PastTheTopLeft", {-100, -100, 300, 200}, {0, 0}}),
                          [](const testing::TestParamInfo<PlacementCase> &info) {
                              return std::string(info.param.Name);
                          });

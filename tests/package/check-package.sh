@@ -65,7 +65,7 @@ check_fields() {
     [ "$(dpkg-deb -f "$DEB" Architecture)" = amd64 ] || fail "the architecture is not amd64"
     [ "$(dpkg-deb -f "$DEB" Description | wc -l)" -ge 3 ] || fail "no long description"
     depends=$(dpkg-deb -f "$DEB" Depends)
-    for field in 'libc6 (>=' 'libqt6widgets6 (>=' 'libcups2 (>=' qt6-qpa-plugins fonts-liberation; do
+    for field in 'libc6 (>=' 'libqt6widgets6 (>=' 'libcups2 (>=' qt6-qpa-plugins qt6-wayland fonts-liberation; do
         [[ $depends == *"$field"* ]] || fail "Depends lacks $field: $depends"
     done
     version=$(dpkg-deb -f "$DEB" Version)

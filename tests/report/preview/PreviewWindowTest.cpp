@@ -101,6 +101,8 @@ TEST_F(PreviewWindowTest, FillsTheWorkAreaWithPrintAndCloseAtTheRightEndAfterEve
     Open({100});
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Print Preview"));
     EXPECT_EQ(window->frameGeometry(), window->screen()->availableGeometry());
+    // Maximised, so that a window manager fits it to the work area in device pixels at any scale.
+    EXPECT_TRUE(window->isMaximized());
     EXPECT_EQ(view().geometry(), QRect(0, 30, window->width(), window->height() - 30));
     EXPECT_EQ(c().bbClose->geometry(), QRect(window->width() - 68, 3, 66, 24));
     EXPECT_EQ(c().bbPrint->geometry(), QRect(window->width() - 136, 3, 66, 24));
