@@ -8,9 +8,9 @@
 #include "about/AboutBox.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/schedule/ScheduleWindow.h"
 #include "controls/common/FailureGuard.h"
 #include "report/preview/FmPreview.h"
-#include "app/schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -40,7 +40,9 @@ const std::vector<std::pair<Qt::Key, QString>> &Keys()
 // Opens the schedule, then types the keys one at a time, each once the repaint of the last is done.
 class TKeystrokeTimer : public QObject {
 public:
-    TKeystrokeTimer(TfrmMain &window, bool withPlot) : QObject(&window), m_main(window), m_withPlot(withPlot) {}
+    TKeystrokeTimer(TfrmMain &window, bool withPlot) : QObject(&window), m_main(window), m_withPlot(withPlot)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
