@@ -1,21 +1,23 @@
-// Renders the main window after its first rebuild, the About box, the print preview of the chart and
-// the payment schedule of the entered cell to PNG files, for the README. The program starts as usual;
-// once its window is shown the chart is built and the windows are drawn into
-// <folder>/main-window.png, <folder>/about-box.png, <folder>/print-preview.png and
-// <folder>/schedule-window.png.
+// Renders the main window after its first rebuild, the About box, the print preview of the chart,
+// the payment schedule of the entered cell, the same schedule with an extra each month, a first
+// payment month and its plot, and the first page of that schedule's print preview to PNG files, for
+// the README. The program starts as usual; once its window is shown the chart is built and the windows
+// are drawn into <folder>/main-window.png, about-box.png, print-preview.png, schedule-window.png,
+// whatif-schedule.png and whatif-print-preview.png.
 // Usage: quillmere-screenshots <folder>
 #include "about/AboutBox.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "app/schedule/ScheduleWindow.h"
 #include "controls/common/FailureGuard.h"
 #include "report/preview/FmPreview.h"
-#include "app/schedule/ScheduleWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 namespace {
 bool Save(QWidget &window, const QString &path)
@@ -27,9 +29,9 @@ bool Save(QWidget &window, const QString &path)
     return window.grab().save(path) && std::printf("%s\n", qPrintable(path)) > 0;
 }
 
-// The preview that Print Preview opens, at a size that shows the whole page (Zoom Out) in a picture
+// The preview that `print` opens, at a size that shows the whole first page (Zoom Out) in a picture
 // of reasonable size; closed once drawn.
-bool SavePreview(TfrmMain &frmMain, const QString &path)
+bool SavePreview(const std::function<void()> &print, const QString &path)
 {
     bool saved = false;
     QTimer::singleShot(0, [&saved, path] {
@@ -42,7 +44,7 @@ bool SavePreview(TfrmMain &frmMain, const QString &path)
         saved = Save(*preview, path);
         preview->close();
     });
-    RunGuarded([&frmMain] { frmMain.btnPrintClick(&frmMain); });
+    RunGuarded(print);
     return saved;
 }
 
@@ -55,14 +57,39 @@ bool SaveSchedule(TfrmMain &frmMain, const QString &path)
     return schedule != nullptr && Save(*schedule, path);
 }
 
+// The open schedule with 200 extra each month from the first payment, its first payment in March 2025
+// and the plot shown, at a size that leaves room for the table between the extras and the plot; then
+// its print preview.
+bool SaveWhatIfSchedule(TfrmMain &frmMain, const QString &path, const QString &previewPath)
+{
+    auto *schedule = frmMain.findChild<TfrmSchedule *>();
+    if (schedule == nullptr)
+        return false;
+    const TScheduleControls &c = schedule->Controls();
+    c.chkWhatIf->setChecked(true);
+    c.pnlWhatIf->edtExtraMonthly->setText(QStringLiteral("200"));
+    c.pnlWhatIf->chkFirstPayment->setChecked(true);
+    c.pnlWhatIf->edtFirstMonth->setText(QStringLiteral("3"));
+    c.pnlWhatIf->edtFirstYear->setText(QStringLiteral("2025"));
+    c.chkPlot->setChecked(true);
+    schedule->resize(700, 900);
+    // The plot's charts settle their axes' layout over later turns of the event loop.
+    QTest::qWait(500);
+    return Save(*schedule, path) &&
+           SavePreview([schedule] { schedule->btnPrintClick(schedule); }, previewPath);
+}
+
 bool SaveAll(TfrmMain &frmMain, const QDir &folder)
 {
     RunGuarded([&frmMain] { frmMain.CalculatePaymentTable(&frmMain); });
     TAboutBox aboutBox(&frmMain);
     return Save(frmMain, folder.filePath(QStringLiteral("main-window.png"))) &&
            Save(aboutBox, folder.filePath(QStringLiteral("about-box.png"))) &&
-           SavePreview(frmMain, folder.filePath(QStringLiteral("print-preview.png"))) &&
-           SaveSchedule(frmMain, folder.filePath(QStringLiteral("schedule-window.png")));
+           SavePreview([&frmMain] { frmMain.btnPrintClick(&frmMain); },
+                       folder.filePath(QStringLiteral("print-preview.png"))) &&
+           SaveSchedule(frmMain, folder.filePath(QStringLiteral("schedule-window.png"))) &&
+           SaveWhatIfSchedule(frmMain, folder.filePath(QStringLiteral("whatif-schedule.png")),
+                              folder.filePath(QStringLiteral("whatif-print-preview.png")));
 }
 } // namespace
 
