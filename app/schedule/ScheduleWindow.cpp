@@ -26,6 +26,7 @@ constexpr QSize ClientSize{600, 560};
 constexpr int WhatIfFigureCount = 4; // the most WhatIfFigures gives
 constexpr int RowHeight = 20;
 constexpr int PlotHeight = 260;
+constexpr int PlotDelayMs = 25;
 constexpr int CellPadding = 16;
 constexpr QRect ButtonRect{0, 0, 25, 24}; // the toolbar's layout places the buttons
 
@@ -158,6 +159,9 @@ void TfrmSchedule::BindHandlers()
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Print), &TfrmSchedule::btnPrintClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Save), &TfrmSchedule::btnSaveAsClick);
     connect(m_controls.chkWhatIf, &QCheckBox::toggled, m_controls.pnlExtras, &QWidget::setVisible);
+    m_plotDelay.setSingleShot(true);
+    m_plotDelay.setInterval(PlotDelayMs);
+    connect(&m_plotDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { ShowPlot(); }); });
     connect(m_controls.chkPlot, &QCheckBox::toggled, this,
             [this] { RunGuarded([this] { chkPlotClick(m_controls.chkPlot); }); });
     connect(m_controls.btnSaveAs, &QPushButton::clicked, this,
@@ -188,7 +192,8 @@ void TfrmSchedule::WhatIfChange(QObject *)
         SizeColumns(*m_controls.grdSchedule, m_model);
         ShowTotals();
         ShowWhatIfFigures();
-        ShowPlot();
+        // The keystroke's echo and the table come first; the plot, which takes longer, a moment later.
+        m_plotDelay.start();
     }
     m_controls.pnlWhatIf->ShowReading(reading);
     OrderTabs();

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -82,6 +83,7 @@ private:
     void OrderTabs();
 
     TScheduleModel m_model;
+    QTimer m_plotDelay; // the plot follows a change once typing pauses
     ReportPrinterSource m_reportPrinter;
     TScheduleControls m_controls;
 };

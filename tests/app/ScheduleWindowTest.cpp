@@ -162,7 +162,8 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
     const QString plain = c().pltSchedule->accessibleDescription();
     EXPECT_FALSE(plain.isEmpty());
     c().pnlWhatIf->edtExtraMonthly->SetValue(100);
-    EXPECT_NE(c().pltSchedule->accessibleDescription(), plain) << "the payoff moved with the extra";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return c().pltSchedule->accessibleDescription() != plain; }))
+        << "the payoff moved with the extra";
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
     EXPECT_FALSE(c().pltSchedule->isVisible());
 }
