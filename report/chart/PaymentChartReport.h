@@ -1,23 +1,12 @@
 #pragma once
 
-#include "Chart.h"
-#include "LocaleValues.h"
+#include "chart/PrintedChartHost.h"
 #include "engine/BandReport.h"
 #include "engine/RPBand.h"
 #include "engine/RPControls.h"
 #include "engine/ReportForm.h"
 
 #include <array>
-
-// What the printed chart reads from the main window: the chart of its last completed rebuild, whose
-// twelve rows print as they are and whose header values print in the page header, and the locale to
-// write those values in.
-class PrintedChartHost {
-public:
-    virtual ~PrintedChartHost() = default;
-    virtual const PaymentChart &ChartToPrint() const = 0;
-    virtual LocaleValues PrintLocale() const = 0;
-};
 
 // The report form of the payment chart: a title block about the maker on the first page, a page
 // header with the loan amount, rate and term, one framed table row per chart row and a page footer
