@@ -2,7 +2,8 @@
 
 #include "LocaleValues.h"
 #include "MainWindow.h"
-#include "PrintedChart.h"
+#include "ReportPrinting.h"
+#include "printer/CupsPrinterDevice.h"
 
 #include <QApplication>
 #include <clocale>
@@ -19,10 +20,10 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
 
-    // The printed chart's objects come on the first Print Preview. At the end the main window goes
-    // first, then the printed chart, then the application.
-    TPrintedChart printedChart;
-    TfrmMain frmMain(locale, printedChart);
+    // Printing on the system's printers; nothing asks the print system while the program starts. At
+    // the end the main window goes first, then printing, then the application.
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    TfrmMain frmMain(locale, printing);
 
     frmMain.show();
     if (onShown)

@@ -1,6 +1,7 @@
 #include "schedule/ScheduleWindow.h"
 
 #include "Pictures.h"
+#include "ReportPrinting.h"
 #include "WindowParts.h"
 #include "common/ColorNames.h"
 #include "common/DesignFont.h"
@@ -57,10 +58,9 @@ void SizeColumns(QTableView &view, const TScheduleModel &model)
 
 } // namespace
 
-TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
-                           ReportPrinterSource reportPrinter, QWidget *owner)
-    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale),
-      m_reportPrinter(std::move(reportPrinter))
+TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinting &printing,
+                           QWidget *owner)
+    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale), m_printing(printing)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(ScheduleTitle(m_model.Schedule())));
@@ -157,11 +157,11 @@ void TfrmSchedule::btnCloseClick(QObject *)
 
 void TfrmSchedule::btnPrintClick(QObject *)
 {
-    TRPPrinter &printer = m_reportPrinter();
+    TRPPrinter &printer = m_printing.ReportPrinter();
     printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     printer.SetProgressTitle(QStringLiteral("Preparing Payment Schedule"));
     TRPSchedule report(m_model.Schedule(), m_model.View(), m_model.Locale(), printer);
-    report.Rep().PreviewReport();
+    m_printing.PreviewReport(report.Rep(), [this] { m_printing.ShowPreview(*this); });
 }
 
 void TfrmSchedule::CopySchedule(QObject *)

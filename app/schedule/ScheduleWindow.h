@@ -9,9 +9,8 @@
 #include <QList>
 #include <QTableView>
 #include <QWidget>
-#include <functional>
 
-class TRPPrinter;
+class ReportPrinting;
 
 // The schedule window's controls. The window owns them all.
 struct TScheduleControls {
@@ -34,11 +33,9 @@ struct TScheduleControls {
 class TfrmSchedule : public QWidget {
     Q_OBJECT
 public:
-    // Gives the program's report printer, which prints and previews the schedule.
-    using ReportPrinterSource = std::function<TRPPrinter &()>;
-
-    // A window of its own over `owner`, which owns it; the texts follow `locale`.
-    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinterSource reportPrinter,
+    // A window of its own over `owner`, which owns it; the texts follow `locale`. `printing` prints and
+    // previews the schedule and must outlive the window.
+    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinting &printing,
                  QWidget *owner);
 
     const TScheduleControls &Controls() const { return m_controls; }
@@ -47,8 +44,8 @@ public:
     // "By year" switched: the table and the totals change to the yearly or the monthly rows.
     void chkByYearClick(QObject *sender);
     void btnCloseClick(QObject *sender);
-    // Print Preview: the report printer's titles, then the rows shown as a report through its
-    // preview; the pages are discarded when the preview closes. Raises what the report raises.
+    // Print Preview: the report printer's titles, then the rows shown as a report in the preview window
+    // over this window; the pages are discarded when the preview closes. Raises what the report raises.
     void btnPrintClick(QObject *sender);
     // The rows shown, as tab-separated text with a heading line, to the clipboard.
     void CopySchedule(QObject *sender);
@@ -58,6 +55,6 @@ private:
     void ShowTotals();
 
     TScheduleModel m_model;
-    ReportPrinterSource m_reportPrinter;
+    ReportPrinting &m_printing;
     TScheduleControls m_controls;
 };

@@ -1,5 +1,4 @@
 #include "MainWindowFixture.h"
-#include "PrintedChart.h"
 #include "common/FailureGuard.h"
 #include "flatbutton/FlatButton.h"
 #include "preview/FmPreview.h"
@@ -42,7 +41,7 @@ protected:
         EXPECT_TRUE(opened);
     }
 
-    TRPPrinter &printer() { return printedChart.ReportPrinter(); }
+    TRPPrinter &printer() { return printing.ReportPrinter(); }
 
     // The separate lines that cross a column (runs of dark pixels), each as its first row.
     static std::vector<int> LinesAcross(const QImage &image, int column)

@@ -3,6 +3,7 @@
 #include "schedule/ScheduleWindow.h"
 
 #include "MainWindowFixture.h"
+#include "preview/FmPreview.h"
 #include "printer/ReportPrinter.h"
 #include "support/FakePrinterDevice.h"
 
@@ -11,6 +12,8 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -35,9 +38,7 @@ class ScheduleWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        printer.SetPreviewHook([this] { previewedPages.push_back(printer.PageCount()); });
-        window = new TfrmSchedule(
-            TwoYearSchedule(), Dollars, [this]() -> TRPPrinter & { return printer; }, nullptr);
+        window = new TfrmSchedule(TwoYearSchedule(), Dollars, printing, nullptr);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -50,9 +51,26 @@ protected:
         return c().grdSchedule->model()->index(row, column).data().toString();
     }
 
-    TRPPrinter printer{
+    // Runs a Print Preview command; the preview window that it opens is closed at once, once seen.
+    void PreviewAndClose(const std::function<void()> &command)
+    {
+        QObject scope; // drops the timer when the command returns without opening the preview
+        QTimer::singleShot(0, &scope, [this] {
+            preview = qobject_cast<TFmPreview *>(QApplication::activeModalWidget());
+            if (preview == nullptr)
+                return;
+            previewedPages.push_back(printing.ReportPrinter().PageCount());
+            previewParents.push_back(preview->parentWidget());
+            preview->close();
+        });
+        command();
+    }
+
+    ReportPrinting printing{
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter()))};
-    std::vector<int> previewedPages; // the page count at each preview
+    std::vector<int> previewedPages;       // the page count at each preview
+    std::vector<QWidget *> previewParents; // the preview window's parent at each preview
+    QPointer<TFmPreview> preview;          // the preview window last seen
     QPointer<TfrmSchedule> window;
 };
 
@@ -94,13 +112,24 @@ TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
 }
 
-TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesAndDiscardThem)
+TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesOverTheWindowAndDiscardThem)
 {
-    c().btnPrint->OnClick(c().btnPrint);
-    QTest::keyClick(c().grdSchedule, Qt::Key_P, Qt::ControlModifier);
+    PreviewAndClose([this] { c().btnPrint->OnClick(c().btnPrint); });
+    PreviewAndClose([this] { QTest::keyClick(c().grdSchedule, Qt::Key_P, Qt::ControlModifier); });
     EXPECT_EQ(previewedPages, (std::vector<int>{1, 1}));
-    EXPECT_EQ(printer.PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
-    EXPECT_EQ(printer.PrinterState(), TRPPrinterState::Idle);
+    EXPECT_EQ(previewParents, (std::vector<QWidget *>{window, window}));
+    EXPECT_EQ(printing.ReportPrinter().PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
+    EXPECT_EQ(printing.ReportPrinter().PrinterState(), TRPPrinterState::Idle);
+}
+
+TEST_F(ScheduleWindowTest, ThePreviewOutlivesTheWindowThatOpenedIt)
+{
+    PreviewAndClose([this] { c().btnPrint->OnClick(c().btnPrint); });
+    ASSERT_FALSE(preview.isNull());
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(window.isNull());
+    EXPECT_FALSE(preview.isNull());
 }
 
 TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)

@@ -1,0 +1,67 @@
+#include "ReportPrinting.h"
+
+#include "ModalWindow.h"
+#include "engine/BandReport.h"
+#include "preview/FmPreview.h"
+#include "printer/ReportPrinter.h"
+
+namespace {
+
+// The printer's preview hook for the lifetime of a scope; unbound again afterwards.
+class PreviewHookScope {
+public:
+    PreviewHookScope(TRPPrinter &printer, std::function<void()> hook) : m_printer(printer)
+    {
+        m_printer.SetPreviewHook(std::move(hook));
+    }
+    ~PreviewHookScope() { m_printer.SetPreviewHook({}); }
+    PreviewHookScope(const PreviewHookScope &) = delete;
+    PreviewHookScope &operator=(const PreviewHookScope &) = delete;
+
+private:
+    TRPPrinter &m_printer;
+};
+
+// A window's parent for the lifetime of a scope; a window of its own again afterwards.
+class ParentScope {
+public:
+    ParentScope(QWidget &window, QWidget &parent) : m_window(window)
+    {
+        m_window.setParent(&parent, m_window.windowFlags());
+    }
+    ~ParentScope() { m_window.setParent(nullptr, m_window.windowFlags()); }
+    ParentScope(const ParentScope &) = delete;
+    ParentScope &operator=(const ParentScope &) = delete;
+
+private:
+    QWidget &m_window;
+};
+
+} // namespace
+
+ReportPrinting::ReportPrinting(std::unique_ptr<PrinterDevice> device)
+    : m_reportPrinter(std::make_unique<TRPPrinter>(std::move(device)))
+{
+}
+
+ReportPrinting::~ReportPrinting() = default;
+
+void ReportPrinting::PreviewReport(TBandReport &report, std::function<void()> previewHook)
+{
+    const PreviewHookScope hook(*m_reportPrinter, std::move(previewHook));
+    report.PreviewReport();
+}
+
+void ReportPrinting::ShowPreview(QWidget &opener)
+{
+    TFmPreview &preview = Preview();
+    const ParentScope parent(preview, opener);
+    ExecModal(preview);
+}
+
+TFmPreview &ReportPrinting::Preview()
+{
+    if (!m_fmPreview)
+        m_fmPreview = std::make_unique<TFmPreview>(*m_reportPrinter);
+    return *m_fmPreview;
+}
