@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "IdleSteps.h"
 #include "LocaleValues.h"
 #include "MainWindow.h"
 #include "ReportPrinting.h"
@@ -26,6 +27,8 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     TfrmMain frmMain(locale, printing);
 
     frmMain.show();
+    // Once the window has painted, the first Print Preview is readied while the program is idle.
+    StepWhenIdle(frmMain, [&printing] { return printing.PrepareFirstPreview(); });
     if (onShown)
         onShown(frmMain);
     return QApplication::exec();

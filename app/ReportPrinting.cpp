@@ -2,6 +2,7 @@
 
 #include "ModalWindow.h"
 #include "engine/BandReport.h"
+#include "engine/FormBuilding.h"
 #include "preview/FmPreview.h"
 #include "printer/ReportPrinter.h"
 
@@ -40,7 +41,7 @@ private:
 } // namespace
 
 ReportPrinting::ReportPrinting(std::unique_ptr<PrinterDevice> device)
-    : m_reportPrinter(std::make_unique<TRPPrinter>(std::move(device)))
+    : m_reportPrinter(std::make_unique<TRPPrinter>(std::move(device))), m_fontsToLayOut(ReportArialFonts())
 {
 }
 
@@ -48,6 +49,7 @@ ReportPrinting::~ReportPrinting() = default;
 
 void ReportPrinting::PreviewReport(TBandReport &report, std::function<void()> previewHook)
 {
+    m_previewed = true;
     const PreviewHookScope hook(*m_reportPrinter, std::move(previewHook));
     report.PreviewReport();
 }
@@ -57,6 +59,24 @@ void ReportPrinting::ShowPreview(QWidget &opener)
     TFmPreview &preview = Preview();
     const ParentScope parent(preview, opener);
     ExecModal(preview);
+}
+
+bool ReportPrinting::PrepareFirstPreview()
+{
+    if (m_previewed)
+        return false;
+    if (!m_measured) {
+        m_reportPrinter->ComputePageSize();
+        m_measured = true;
+        return true;
+    }
+    if (Preview().PrepareFirstShowing())
+        return true;
+    if (m_fontsToLayOut.empty())
+        return false;
+    LayOutPrintedFont(m_fontsToLayOut.back());
+    m_fontsToLayOut.pop_back();
+    return !m_fontsToLayOut.empty();
 }
 
 TFmPreview &ReportPrinting::Preview()

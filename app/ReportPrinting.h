@@ -1,7 +1,10 @@
 #pragma once
 
+#include "engine/RPComponent.h"
+
 #include <functional>
 #include <memory>
+#include <vector>
 
 class PrinterDevice;
 class QWidget;
@@ -31,6 +34,12 @@ public:
     // and afterwards the window stands alone again, so that closing `opener` leaves it alive.
     void ShowPreview(QWidget &opener);
 
+    // One step of readying the first preview while the program is idle, each of a few milliseconds: the
+    // printer measured for the page that the report forms are designed on (which loads the print
+    // support), the preview window created hidden and readied for its first showing, and the report
+    // fonts laid out. True while steps remain; none remain once a report has been previewed.
+    bool PrepareFirstPreview();
+
 private:
     // Created on first use.
     TFmPreview &Preview();
@@ -38,4 +47,7 @@ private:
     // Destroyed in reverse order: the window before the printer it shows.
     std::unique_ptr<TRPPrinter> m_reportPrinter;
     std::unique_ptr<TFmPreview> m_fmPreview;
+    bool m_previewed = false;             // a report has been previewed
+    bool m_measured = false;              // PrepareFirstPreview has measured the printer
+    std::vector<TRPFont> m_fontsToLayOut; // by PrepareFirstPreview
 };

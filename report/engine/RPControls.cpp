@@ -28,6 +28,13 @@ QString TrailingBlank(TAlignment alignment)
     return alignment == TAlignment::taRightJustify ? QStringLiteral(" ") : QString();
 }
 
+QFont PageFont(const TRPFont &font, long double scaleFactor)
+{
+    QFont pageFont = font.Font;
+    pageFont.setPointSize(std::abs(RoundHalfEven(scaleFactor * pageFont.pointSize())) * 4);
+    return pageFont;
+}
+
 bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, QString caption) const
 {
     const int left = x + m_left;
@@ -39,9 +46,7 @@ bool TRPCustomLabel::PrintCaption(const TRPPrintContext &context, int x, int y, 
         return false;
 
     PageCanvas &canvas = context.Canvas();
-    QFont pageFont = Font().Font;
-    pageFont.setPointSize(std::abs(RoundHalfEven(context.ScaleFactor() * pageFont.pointSize())) * 4);
-    canvas.SetFont(pageFont);
+    canvas.SetFont(PageFont(Font(), context.ScaleFactor()));
     canvas.SetTextColor(Font().Color);
     const PageRect rect = context.UnitRect(left, top, right, bottom);
     if (!m_transparent) {

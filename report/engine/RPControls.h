@@ -13,6 +13,10 @@ class TRPPrintContext;
 // from the right edge; else nothing.
 QString TrailingBlank(TAlignment alignment);
 
+// The font a label records its caption in on a page: `font` at its point size scaled by the report's
+// scale factor (rounded half to even), times four page units per design pixel.
+QFont PageFont(const TRPFont &font, long double scaleFactor = 1);
+
 // A control that prints on a band. Positions and sizes are design pixels relative to the band.
 class TRPCustomControl : public TRPComponent {
 public:

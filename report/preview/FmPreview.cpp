@@ -14,6 +14,7 @@
 #include "printer/ReportPrinter.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,10 +24,13 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
 constexpr int ArrowScrollStep = 50;
+// Rows of the window that one step of PrepareFirstShowing draws.
+constexpr int PreparedBandHeight = 256;
 // Distances of Close's and Print's left edges from the client area's right edge: 76 and 144 from the
 // outer edge of a window with a 4-pixel sizing frame each side. So at the design width (632) Close
 // stands at 564 as designed and Print at 496, two pixels clear of Close.
@@ -363,6 +367,29 @@ void TFmPreview::SaveAsPdf(QObject *)
         return;
     const BusyCursor busy;
     m_printer.WritePdf(fileName);
+}
+
+bool TFmPreview::PrepareFirstShowing()
+{
+    if (isVisible())
+        return false;
+    if (m_preparedRows < 0) {
+        TakeWorkArea();
+        winId(); // creates the native window
+        m_preparedRows = 0;
+        return true;
+    }
+    QBackingStore *store = backingStore();
+    if (store == nullptr || m_preparedRows >= height())
+        return false;
+    if (store->size() != size())
+        store->resize(size());
+    const QRect band(0, m_preparedRows, width(), std::min(PreparedBandHeight, height() - m_preparedRows));
+    store->beginPaint(band);
+    render(store->paintDevice(), band.topLeft(), band);
+    store->endPaint();
+    m_preparedRows += band.height();
+    return m_preparedRows < height();
 }
 
 void TFmPreview::done(int result)
