@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/RPComponent.h"
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -11,6 +9,7 @@ class QWidget;
 class TBandReport;
 class TFmPreview;
 class TRPPrinter;
+struct TRPFont;
 
 // The program's printing, owned by the application object and lent by reference to every window that
 // prints: the report printer on the device it is given, and the preview window that shows the
@@ -49,5 +48,5 @@ private:
     std::unique_ptr<TFmPreview> m_fmPreview;
     bool m_previewed = false;             // a report has been previewed
     bool m_measured = false;              // PrepareFirstPreview has measured the printer
-    std::vector<TRPFont> m_fontsToLayOut; // by PrepareFirstPreview
+    std::vector<TRPFont> m_fontsToLayOut; // those PrepareFirstPreview has still to lay out
 };

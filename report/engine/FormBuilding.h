@@ -16,7 +16,7 @@
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
 
 // Arial in black, regular and bold, at every character height our report forms print in: from 8 design
-// pixels (the narrowest schedule) to 27 (the chart's title).
+// pixels (the smallest a schedule's table shrinks to) to 27 (the reports' titles).
 std::vector<TRPFont> ReportArialFonts();
 
 // Lays out and draws a line in `font` once, as a recorded page draws it, so that the first page shown
