@@ -1,9 +1,11 @@
 #include "app/Application.h"
 
+#include "app/IdleSteps.h"
 #include "app/MainWindow.h"
-#include "app/PrintedChart.h"
+#include "app/ReportPrinting.h"
 #include "calc/LocaleValues.h"
 #include "controls/common/OwnWindowFrame.h"
+#include "report/printer/CupsPrinterDevice.h"
 
 #include <QApplication>
 #include <clocale>
@@ -21,12 +23,14 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
     UseOwnWindowFramesWhereNeeded();
 
-    // The printed chart's objects come on the first Print Preview. At the end the main window goes
-    // first, then the printed chart, then the application.
-    TPrintedChart printedChart;
-    TfrmMain frmMain(locale, printedChart);
+    // Printing on the system's printers; nothing asks the print system while the program starts. At
+    // the end the main window goes first, then printing, then the application.
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    TfrmMain frmMain(locale, printing);
 
     frmMain.show();
+    // Once the window has painted, the first Print Preview is readied while the program is idle.
+    StepWhenIdle(frmMain, [&printing] { return printing.PrepareFirstPreview(); });
     if (onShown)
         onShown(frmMain);
     return QApplication::exec();

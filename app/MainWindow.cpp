@@ -7,24 +7,25 @@
 #include "app/ModalWindow.h"
 #include "app/NumLock.h"
 #include "app/PaymentChartGrid.h"
-#include "app/PrintedChart.h"
+#include "app/ReportPrinting.h"
 #include "app/WindowParts.h"
 #include "app/schedule/ScheduleWindow.h"
 #include "calc/Errors.h"
+#include "calc/ScheduleCsv.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
+#include "report/chart/PaymentChartReport.h"
 #include "report/preview/FmPreview.h"
 #include "report/printer/ReportPrinter.h"
-#include "calc/ScheduleCsv.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <memory>
 
-TfrmMain::TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent)
-    : QWidget(parent), m_locale(locale), m_printedChart(printedChart),
+TfrmMain::TfrmMain(const LocaleValues &locale, ReportPrinting &printing, QWidget *parent)
+    : QWidget(parent), m_locale(locale), m_printing(printing),
       m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart())
 {
     InstallAccessibleInterface<TfrmMain, TWindowAccessible>();
@@ -87,7 +88,6 @@ void TfrmMain::FormCreate(QObject *)
             RunGuarded([this] { ApplicationActivate(qApp); });
     });
     SetFailureHandler([this](const std::exception &failure) { AppOnException(qApp, failure); });
-    m_printedChart.Bind(*this, [this] { MyPreview(); });
     SetHintDelayZero();
     for (int column = 0; column < PaymentChart::ColumnCount; ++column)
         m_controls.grdPayment->SetColWidths(column, PaymentChartColumnWidth);
@@ -129,15 +129,17 @@ void TfrmMain::btnExitClick(QObject *)
 
 void TfrmMain::btnPrintClick(QObject *)
 {
-    TRPPrinter &reportPrinter = m_printedChart.ReportPrinter();
+    TRPPrinter &reportPrinter = m_printing.ReportPrinter();
     reportPrinter.SetPreviewTitle(QStringLiteral("Preview of Mortgage Payment Chart"));
     reportPrinter.SetProgressTitle(QStringLiteral("Preparing Mortgage Payment Chart"));
-    m_printedChart.RPPaymentChart().Rep().PreviewReport();
+    if (!m_rpPaymentChart)
+        m_rpPaymentChart = std::make_unique<TRPPaymentChart>(*this, reportPrinter);
+    m_printing.PreviewReport(m_rpPaymentChart->Rep(), [this] { MyPreview(); });
 }
 
 void TfrmMain::MyPreview()
 {
-    ExecModal(m_printedChart.FmPreview());
+    m_printing.ShowPreview(*this);
 }
 
 void TfrmMain::edtTermInvalidEntry(QObject *)
@@ -210,9 +212,7 @@ void TfrmMain::ShowPaymentSchedule(int column, int row)
         ShowInformationBox(QString::fromUtf8(refused.what()));
         return;
     }
-    auto *window = new TfrmSchedule(
-        std::move(schedule), m_locale, [this]() -> TRPPrinter & { return m_printedChart.ReportPrinter(); },
-        this);
+    auto *window = new TfrmSchedule(std::move(schedule), m_locale, m_printing, this);
     // Beside the chart, never over it; each further window a step down, so that none hides the one before.
     PlaceBeside(*window, *this,
                 static_cast<int>(findChildren<TfrmSchedule *>(Qt::FindDirectChildrenOnly).size()) - 1);

@@ -3,12 +3,15 @@
 #include "app/MainWindowLayout.h"
 #include "calc/Chart.h"
 #include "report/chart/PaymentChartReport.h"
+#include "report/chart/PrintedChartHost.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <exception>
+#include <memory>
 
-class TPrintedChart;
+class ReportPrinting;
+class TRPPaymentChart;
 
 // The main window: the chart inputs, the chart and the toolbar. Closing it ends the program.
 // It is the chart builder's host: the builder reads the fields and step groups through it, and the
@@ -19,9 +22,9 @@ class TfrmMain : public QWidget, public ChartHost, public PrintedChartHost {
     Q_OBJECT
 public:
     // Lays the window out (LoadMainWindowLayout), binds the handlers and runs FormCreate. The chart's
-    // texts and the entry fields follow `locale`. `printedChart` (the report printer, the report form and the
-    // preview window, owned by the application) must outlive the window.
-    TfrmMain(const LocaleValues &locale, TPrintedChart &printedChart, QWidget *parent = nullptr);
+    // texts and the entry fields follow `locale`. `printing` (the report printer and the preview window,
+    // owned by the application) must outlive the window and the schedule windows it opens.
+    TfrmMain(const LocaleValues &locale, ReportPrinting &printing, QWidget *parent = nullptr);
     ~TfrmMain() override; // gives up the application-wide hooks it installed
 
     const TMainWindowControls &Controls() const { return m_controls; }
@@ -44,11 +47,12 @@ public:
     // Exit command (btnExit, mnuPopExit): closes the window, which ends the program.
     void btnExitClick(QObject *sender);
     // Print Preview command (btnPrint, mnuPopPrint), enabled by the first completed rebuild: the
-    // report printer's two titles, then the chart report's PreviewReport, which records the pages,
-    // shows them through MyPreview and discards them when the preview has closed. Raises what the
-    // report raises (a printer fault, a failure of the report's handlers).
+    // report printer's two titles, then the chart report (made on the first preview) records the
+    // pages, shows them through MyPreview and discards them when the preview has closed. Raises what
+    // the report raises (a printer fault, a failure of the report's handlers).
     void btnPrintClick(QObject *sender);
-    // The report printer's preview hook: shows the preview window modally until it closes.
+    // The report printer's preview hook for the chart: shows the preview window modally over this
+    // window until it closes.
     void MyPreview();
     // The term field's invalid entry: the message, then the caret back into the field.
     void edtTermInvalidEntry(QObject *sender);
@@ -100,10 +104,11 @@ private:
     bool ChartHasFocus() const;
 
     LocaleValues m_locale;
-    TPrintedChart &m_printedChart;
+    ReportPrinting &m_printing;
     TMainWindowControls m_controls;
     PaymentChart m_shownChart; // what the grid shows, also after a rebuild cut off by a failure
     PaymentChart m_lastChart;
-    bool m_activated = false;       // FormActivate has run
-    QPointer<QWidget> m_inputFocus; // the chart input that F6 left for the chart
+    bool m_activated = false;                          // FormActivate has run
+    QPointer<QWidget> m_inputFocus;                    // the chart input that F6 left for the chart
+    std::unique_ptr<TRPPaymentChart> m_rpPaymentChart; // the chart's report form, from the first preview
 };

@@ -1,5 +1,6 @@
 #include "app/schedule/ScheduleWindow.h"
 
+#include "app/ReportPrinting.h"
 #include "app/WindowParts.h"
 #include "calc/SchedulePlot.h"
 #include "controls/common/Accessibility.h"
@@ -63,10 +64,9 @@ void SizeColumns(QTableView &view, const TScheduleModel &model)
 
 } // namespace
 
-TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
-                           ReportPrinterSource reportPrinter, QWidget *owner)
-    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale),
-      m_reportPrinter(std::move(reportPrinter))
+TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinting &printing,
+                           QWidget *owner)
+    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale), m_printing(printing)
 {
     InstallAccessibleInterface<TfrmSchedule, TWindowAccessible>();
     setAttribute(Qt::WA_DeleteOnClose);
@@ -257,7 +257,7 @@ void TfrmSchedule::btnCloseClick(QObject *)
 
 void TfrmSchedule::btnPrintClick(QObject *)
 {
-    TRPPrinter &printer = m_reportPrinter();
+    TRPPrinter &printer = m_printing.ReportPrinter();
     printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     printer.SetProgressTitle(QStringLiteral("Preparing Payment Schedule"));
     const WhatIfSchedule &whatIf = m_model.WhatIf();
@@ -267,7 +267,7 @@ void TfrmSchedule::btnPrintClick(QObject *)
                                                                    m_model.Locale(), printer)
                                    : std::make_unique<TRPSchedule>(m_model.Schedule(), m_model.View(),
                                                                    m_model.Locale(), printer);
-    report->Rep().PreviewReport();
+    m_printing.PreviewReport(report->Rep(), [this] { m_printing.ShowPreview(*this); });
 }
 
 void TfrmSchedule::CopySchedule(QObject *)

@@ -13,9 +13,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 
-class TRPPrinter;
+class ReportPrinting;
 
 // The schedule window's controls. The window owns them all.
 struct TScheduleControls {
@@ -49,11 +48,9 @@ struct TScheduleControls {
 class TfrmSchedule : public QWidget {
     Q_OBJECT
 public:
-    // Gives the program's report printer, which prints and previews the schedule.
-    using ReportPrinterSource = std::function<TRPPrinter &()>;
-
-    // A window of its own over `owner`, which owns it; the texts follow `locale`.
-    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinterSource reportPrinter,
+    // A window of its own over `owner`, which owns it; the texts follow `locale`. `printing` prints and
+    // previews the schedule and must outlive the window.
+    TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinting &printing,
                  QWidget *owner);
 
     const TScheduleControls &Controls() const { return m_controls; }
@@ -64,8 +61,8 @@ public:
     void btnCloseClick(QObject *sender);
     // "Plot" switched: the plot below the table shows or hides; it shows the schedule as it stands.
     void chkPlotClick(QObject *sender);
-    // Print Preview: the report printer's titles, then the rows shown as a report through its
-    // preview; the pages are discarded when the preview closes. Raises what the report raises.
+    // Print Preview: the report printer's titles, then the rows shown as a report in the preview window
+    // over this window; the pages are discarded when the preview closes. Raises what the report raises.
     void btnPrintClick(QObject *sender);
     // The rows shown, as tab-separated text with a heading line, to the clipboard.
     void CopySchedule(QObject *sender);
@@ -83,7 +80,7 @@ private:
     void OrderTabs();
 
     TScheduleModel m_model;
+    ReportPrinting &m_printing;
     QTimer m_plotDelay; // the plot follows a change once typing pauses
-    ReportPrinterSource m_reportPrinter;
     TScheduleControls m_controls;
 };

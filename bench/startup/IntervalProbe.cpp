@@ -3,18 +3,38 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <memory>
 
 namespace {
-// Watches every widget for the showing of the target window and the first paint of the target.
+// How long a user looks at the program before the next command: time enough for what it readies
+// while idle.
+constexpr int UserPauseMs = 1000;
+
+// Calls `then` after a user's pause, once the event loop is about to wait for events.
+void AfterAPause(std::function<void()> then)
+{
+    QTimer::singleShot(UserPauseMs, [then = std::move(then)] {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(QAbstractEventDispatcher::instance(),
+                                       &QAbstractEventDispatcher::aboutToBlock, [connection, then] {
+                                           QObject::disconnect(*connection);
+                                           QTimer::singleShot(0, then);
+                                       });
+    });
+}
+
+// Watches every widget for the showing of the target window and the first paint of the target; a
+// timed watcher reports the interval and ends the program, an untimed one only closes the window.
 class TTargetPaintWatcher : public QObject {
 public:
-    TTargetPaintWatcher(const QElapsedTimer &clock, IntervalTargets targets)
+    TTargetPaintWatcher(const QElapsedTimer *clock, IntervalTargets targets)
         : m_clock(clock), m_targets(std::move(targets))
     {
     }
@@ -22,34 +42,39 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && m_shown == 0 && m_targets.Window(watched))
-            m_shown = m_clock.nsecsElapsed();
+        if (m_clock != nullptr && event->type() == QEvent::Show && m_shown == 0 && m_targets.Window(watched))
+            m_shown = m_clock->nsecsElapsed();
         if (event->type() == QEvent::Paint && !m_seen && m_targets.Painted(watched)) {
             m_seen = true;
             // Queued behind the paint and the flush of the window's picture to the screen.
             QTimer::singleShot(0, [this, target = static_cast<QWidget *>(watched)] {
-                const qint64 now = m_clock.nsecsElapsed();
-                std::printf("interval %.6f\nwindow %.6f\npainted\n", now / 1e9, (now - m_shown) / 1e9);
-                std::fflush(stdout);
+                if (m_clock != nullptr) {
+                    const qint64 now = m_clock->nsecsElapsed();
+                    std::printf("interval %.6f\nwindow %.6f\npainted\n", now / 1e9, (now - m_shown) / 1e9);
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                }
                 target->window()->close();
-                QCoreApplication::exit(0);
             });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    const QElapsedTimer &m_clock;
+    const QElapsedTimer *m_clock; // none for an untimed run
     IntervalTargets m_targets;
     qint64 m_shown = 0; // nanoseconds on the clock when the target window was shown
     bool m_seen = false;
 };
 
-// Runs the command once the main window has painted for the first time.
+// Runs the command once the main window has painted for the first time, the chart is built and a
+// user's pause has passed.
 class TMainPaintWatcher : public QObject {
 public:
-    TMainPaintWatcher(TfrmMain &window, std::function<void(TfrmMain &)> command, IntervalTargets targets)
-        : QObject(&window), m_window(window), m_command(std::move(command)), m_targets(std::move(targets))
+    TMainPaintWatcher(TfrmMain &window, std::function<void(TfrmMain &)> command, IntervalTargets targets,
+                      int untimedRuns)
+        : QObject(&window), m_window(window), m_command(std::move(command)), m_targets(std::move(targets)),
+          m_untimedRuns(untimedRuns)
     {
     }
 
@@ -58,7 +83,10 @@ protected:
     {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            QTimer::singleShot(0, [this] { Run(); });
+            QTimer::singleShot(0, [this] {
+                m_window.CalculatePaymentTable(&m_window);
+                AfterAPause([this] { Run(); });
+            });
         }
         return false;
     }
@@ -66,25 +94,30 @@ protected:
 private:
     void Run()
     {
-        m_window.CalculatePaymentTable(&m_window);
-        QApplication::processEvents();
-        static QElapsedTimer clock;
-        qApp->installEventFilter(new TTargetPaintWatcher(clock, m_targets));
-        clock.start();
+        const bool timed = m_untimedRuns-- == 0;
+        m_watcher = std::make_unique<TTargetPaintWatcher>(timed ? &m_clock : nullptr, m_targets);
+        qApp->installEventFilter(m_watcher.get());
+        m_clock.start();
         m_command(m_window);
+        if (!timed)
+            AfterAPause([this] { Run(); });
     }
 
     TfrmMain &m_window;
     std::function<void(TfrmMain &)> m_command;
     IntervalTargets m_targets;
+    int m_untimedRuns;
     bool m_seen = false;
+    QElapsedTimer m_clock;
+    std::unique_ptr<TTargetPaintWatcher>
+        m_watcher; // of the last run; it may report after the command returns
 };
 } // namespace
 
 int RunIntervalProbe(int &argc, char **argv, const std::function<void(TfrmMain &)> &command,
-                     const IntervalTargets &targets)
+                     const IntervalTargets &targets, int untimedRuns)
 {
     return RunQuillmere(argc, argv, [&](TfrmMain &window) {
-        window.installEventFilter(new TMainPaintWatcher(window, command, targets));
+        window.installEventFilter(new TMainPaintWatcher(window, command, targets, untimedRuns));
     });
 }

@@ -2,22 +2,13 @@
 
 #include "calc/Chart.h"
 #include "calc/LocaleValues.h"
+#include "report/chart/PrintedChartHost.h"
 #include "report/engine/BandReport.h"
 #include "report/engine/RPBand.h"
 #include "report/engine/RPControls.h"
 #include "report/engine/ReportForm.h"
 
 #include <array>
-
-// What the printed chart reads from the main window: the chart of its last completed rebuild, whose
-// twelve rows print as they are and whose header values print in the page header, and the locale to
-// write those values in.
-class PrintedChartHost {
-public:
-    virtual ~PrintedChartHost() = default;
-    virtual const PaymentChart &ChartToPrint() const = 0;
-    virtual LocaleValues PrintLocale() const = 0;
-};
 
 // The report form of the payment chart: a title block about the maker on the first page, a page
 // header with the loan amount, rate and term, one framed table row per chart row and a page footer

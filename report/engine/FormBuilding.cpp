@@ -2,16 +2,42 @@
 
 #include "calc/Rounding.h"
 #include "controls/common/ColorNames.h"
+#include "report/engine/PrintContext.h"
+#include "report/printer/PageCanvas.h"
 #include "report/printer/PageGeometry.h"
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
 {
     QFont font = Arial(pixels, style);
     font.setPointSize(RoundHalfEven(pixels * 72.0L / ScreenPixelsPerInch));
     return {font, color};
+}
+
+std::vector<TRPFont> ReportArialFonts()
+{
+    std::vector<TRPFont> fonts;
+    for (int pixels = 8; pixels <= 27; ++pixels) {
+        for (const TFontStyle style : {TFontStyle::Regular, TFontStyle::Bold})
+            fonts.push_back(ReportArial(pixels, style, clBlack));
+    }
+    return fonts;
+}
+
+void LayOutPrintedFont(const TRPFont &font)
+{
+    // A page of 100 x 6 design pixels drawn at their size on a screen, as the preview draws at 100 %.
+    PageCanvas canvas;
+    canvas.StartPage(QSize(400, 24));
+    canvas.SetFont(PageFont(font));
+    canvas.TextOut(QPoint(0, 0), QStringLiteral("Loan Amount: $100,000.00 8.75% 30 years"));
+    const RecordedPage page = canvas.FinishPage();
+    QImage image(100, 6, QImage::Format_RGB32);
+    QPainter painter(&image);
+    page.Replay(painter, QRectF(image.rect()));
 }
 
 namespace {
@@ -24,9 +50,7 @@ QFontMetricsF PageMetrics(const TRPFont &font)
         image.setDotsPerMeterY(dotsPerMeter);
         return image;
     }();
-    QFont pageFont = font.Font;
-    pageFont.setPointSize(font.Font.pointSize() * PageUnitsPerPixel);
-    return QFontMetricsF(pageFont, &page);
+    return QFontMetricsF(PageFont(font), &page);
 }
 } // namespace
 

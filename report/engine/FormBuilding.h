@@ -8,11 +8,20 @@
 
 #include <QColor>
 #include <QString>
+#include <vector>
 
 // Building blocks of the report forms. Positions and sizes are design pixels.
 
 // Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
+
+// Arial in black, regular and bold, at every character height our report forms print in: from 8 design
+// pixels (the smallest a schedule's table shrinks to) to 27 (the reports' titles).
+std::vector<TRPFont> ReportArialFonts();
+
+// Lays out and draws a line in `font` once, as a recorded page draws it, so that the first page shown
+// in that font finds it ready (its font engine made, its shaping prepared). Needs a QGuiApplication.
+void LayOutPrintedFont(const TRPFont &font);
 
 // The advance of a text and the height of a line as a label in `font` prints them, in design pixels:
 // measured at 96 pixels per inch and four times the size, as the page records them, whatever the

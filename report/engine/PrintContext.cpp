@@ -15,11 +15,16 @@ PageRect TRPPrintContext::UnitRect(int left, int top, int right, int bottom) con
     return {Unit(left), Unit(top), Unit(right), Unit(bottom)};
 }
 
-QFont TRPPrintContext::PageFont(const TRPFont &font) const
+QFont PageFont(const TRPFont &font, long double scaleFactor)
 {
     QFont pageFont = font.Font;
-    pageFont.setPointSize(std::abs(RoundHalfEven(ScaleFactor() * pageFont.pointSize())) * PageUnitsPerPixel);
+    pageFont.setPointSize(std::abs(RoundHalfEven(scaleFactor * pageFont.pointSize())) * PageUnitsPerPixel);
     return pageFont;
+}
+
+QFont TRPPrintContext::PageFont(const TRPFont &font) const
+{
+    return ::PageFont(font, ScaleFactor());
 }
 
 std::tm TRPPrintContext::LocalNow() const

@@ -24,6 +24,10 @@ struct TRPPageCountText {
     QString Text(int pageCount) const { return Before + QString::number(pageCount) + After; }
 };
 
+// The font a text is recorded in on a page: `font` at its point size scaled by `scaleFactor` (rounded
+// half to even), times the page units per pixel.
+QFont PageFont(const TRPFont &font, long double scaleFactor = 1);
+
 // What the controls of a printing band draw with: the canvas of the page being recorded, the mapping
 // from design pixels to page units and the facts of the run.
 class TRPPrintContext {
@@ -42,7 +46,7 @@ public:
     // Page units of a design-pixel position or length: Round(ScaleFactor x v) x PageUnitsPerPixel.
     int Unit(int designPixels) const;
     PageRect UnitRect(int left, int top, int right, int bottom) const;
-    // A font of `font`'s size as the page records it: its points scaled and four times as large.
+    // PageFont at the report's scale factor.
     QFont PageFont(const TRPFont &font) const;
 
     // The page being recorded, from 1.

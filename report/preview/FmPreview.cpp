@@ -15,6 +15,7 @@
 #include "resources/Pictures.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,9 +24,12 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
+// Rows of the window that one step of PrepareFirstShowing draws.
+constexpr int PreparedBandHeight = 256;
 // Distances of Close's and Print's left edges from the button bar's right end: 76 and 144 from the
 // outer edge of a window with a 4-pixel sizing frame each side. So at the window's first width (632)
 // Close stands at 564 and Print at 496, two pixels clear of Close.
@@ -361,6 +365,29 @@ void TFmPreview::SaveAsPdf(QObject *)
         return;
     const BusyCursor busy;
     m_printer.WritePdf(fileName);
+}
+
+bool TFmPreview::PrepareFirstShowing()
+{
+    if (isVisible())
+        return false;
+    if (m_preparedRows < 0) {
+        TakeWorkArea();
+        winId(); // creates the native window
+        m_preparedRows = 0;
+        return true;
+    }
+    QBackingStore *store = backingStore();
+    if (store == nullptr || m_preparedRows >= height())
+        return false;
+    if (store->size() != size())
+        store->resize(size());
+    const QRect band(0, m_preparedRows, width(), std::min(PreparedBandHeight, height() - m_preparedRows));
+    store->beginPaint(band);
+    render(store->paintDevice(), band.topLeft(), band);
+    store->endPaint();
+    m_preparedRows += band.height();
+    return m_preparedRows < height();
 }
 
 void TFmPreview::done(int result)

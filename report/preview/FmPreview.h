@@ -69,6 +69,12 @@ public:
     // cannot be written; a file of that name is then left as it was.
     void SaveAsPdf(QObject *sender);
 
+    // Readies the hidden window for its first showing, a step of a few milliseconds a call: first its
+    // native window at the size it takes on the work area, then its picture drawn into its own buffer a
+    // band at a time, so that the first showing finds that memory and the drawing ready. Shows nothing.
+    // True while steps remain; false while the window is shown.
+    bool PrepareFirstShowing();
+
     // Hides the window after FormClose, however it is closed (Close, Print, Escape, the close box).
     void done(int result) override;
 
@@ -93,4 +99,5 @@ private:
     TRPPrinter &m_printer;
     TFmPreviewControls m_controls;
     int m_tag = 0;
+    int m_preparedRows = -1; // rows of the window drawn by PrepareFirstShowing; -1 before its first step
 };

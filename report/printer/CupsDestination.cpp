@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <cups/cups.h>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -16,6 +18,13 @@ struct HttpCloser {
     void operator()(http_t *http) const { httpClose(http); }
 };
 using Connection = std::unique_ptr<http_t, HttpCloser>;
+
+// A connection to the scheduler; null when it does not answer.
+Connection ConnectToScheduler()
+{
+    return Connection(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                                   ConnectTimeoutMs, nullptr));
+}
 
 QString NameOf(const cups_dest_t &dest)
 {
@@ -49,8 +58,7 @@ bool Lists(const QByteArray &name, int count, cups_dest_t *dests)
 PrinterStatus LookUpCupsDestination()
 {
     // Without a scheduler cupsGetNamedDest only says that there is no default destination.
-    const Connection http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                       ConnectTimeoutMs, nullptr));
+    const Connection http = ConnectToScheduler();
     if (!http)
         return {TPrinterCondition::NoPrintSystem, {}};
     if (cups_dest_t *dest = cupsGetNamedDest(http.get(), nullptr, nullptr)) {
@@ -69,4 +77,27 @@ PrinterStatus LookUpCupsDestination()
         status = {TPrinterCondition::Missing, QString::fromUtf8(named)};
     cupsFreeDests(count, dests);
     return status;
+}
+
+std::optional<std::time_t> CupsPpdTime(const QString &name, std::optional<std::time_t> known)
+{
+    const Connection http = ConnectToScheduler();
+    if (!http)
+        return std::nullopt;
+    const QByteArray resource = "/printers/" + name.section(QLatin1Char('/'), 0, 0).toUtf8() + ".ppd";
+    if (known)
+        httpSetField(http.get(), HTTP_FIELD_IF_MODIFIED_SINCE, httpGetDateString(*known));
+    // A changed file is read to its end, so that the answer is complete, and dropped.
+    const int discard = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    const http_status_t status = cupsGetFd(http.get(), resource.constData(), discard);
+    close(discard);
+    if (status == HTTP_STATUS_NOT_MODIFIED)
+        return known;
+    if (status != HTTP_STATUS_OK)
+        return std::nullopt;
+    const std::time_t modified = httpGetDateTime(httpGetField(http.get(), HTTP_FIELD_LAST_MODIFIED));
+    const std::time_t answered = httpGetDateTime(httpGetField(http.get(), HTTP_FIELD_DATE));
+    if (modified <= 0 || modified >= answered)
+        return std::nullopt;
+    return modified;
 }

@@ -1,6 +1,7 @@
 #include "report/printer/CupsPrinterDevice.h"
 
 #include "report/printer/CupsDestination.h"
+#include "report/printer/CupsQueue.h"
 #include "report/printer/FileWriting.h"
 #include "report/printer/PdfFileJob.h"
 #include "report/printer/PrinterError.h"
@@ -8,62 +9,11 @@
 #include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTemporaryFile>
 #include <cerrno>
 #include <cups/cups.h>
 
 namespace {
-
-QPageSize::PageSizeId PageSizeOf(TRPPaperSize paper)
-{
-    switch (paper) {
-    case TRPPaperSize::rppLetter:
-        return QPageSize::Letter;
-    case TRPPaperSize::rppLegal:
-        return QPageSize::Legal;
-    case TRPPaperSize::rppA3:
-        return QPageSize::A3;
-    case TRPPaperSize::rppA4:
-        return QPageSize::A4;
-    case TRPPaperSize::rppA5:
-        return QPageSize::A5;
-    case TRPPaperSize::rppDefault:
-    case TRPPaperSize::rppCustom:
-        break;
-    }
-    return QPageSize::Custom;
-}
-
-// The paper the settings ask for; the printer's own default paper for rppDefault and for a custom
-// paper without both dimensions (Qt would otherwise fall back to A4 whatever the queue says).
-QPageSize PaperOf(const QPrinterInfo &info, const PaperSettings &settings)
-{
-    if (settings.Paper == TRPPaperSize::rppCustom && settings.CustomWidth > 0 && settings.CustomLength > 0)
-        return QPageSize(QSizeF(settings.CustomWidth / 10.0, settings.CustomLength / 10.0),
-                         QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-    const QPageSize::PageSizeId id = PageSizeOf(settings.Paper);
-    return id == QPageSize::Custom ? info.defaultPageSize() : QPageSize(id);
-}
-
-// A printer configured for the settings: paper, orientation, its minimum margins, one copy. Throws
-// PrinterError when Qt cannot drive the printer natively: without a printer a QPrinter quietly becomes
-// a PDF writer without a file, and nothing must ever be printed through that.
-std::unique_ptr<QPrinter> NewConfiguredPrinter(const QPrinterInfo &info, const PaperSettings &settings)
-{
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!printer->isValid() || printer->outputFormat() != QPrinter::NativeFormat)
-        throw PrinterError(PrinterDriverErrorMessage);
-    const QPageSize paper = PaperOf(info, settings);
-    if (paper.isValid())
-        printer->setPageSize(paper);
-    printer->setPageOrientation(settings.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer->setFullPage(false);
-    printer->setPageMargins(printer->pageLayout().minimumMargins(), printer->pageLayout().units());
-    printer->setCopyCount(1);
-    return printer;
-}
 
 // A job for a CUPS queue. It is drawn into a PDF file of the printer's page layout in the temporary
 // folder that goes to the queue only when the job finishes and the file is written whole, so an aborted
@@ -121,14 +71,21 @@ const PrinterStatus &CupsPrinterDevice::Destination()
     return *m_destination;
 }
 
-const QPrinterInfo &CupsPrinterDevice::Printer()
+CupsQueue *CupsPrinterDevice::Queue()
 {
-    if (!m_info) {
-        const PrinterStatus &destination = Destination();
-        const bool exists = TakesJobs(destination) || destination.Condition == TPrinterCondition::Refusing;
-        m_info = exists ? QPrinterInfo::printerInfo(destination.Name) : QPrinterInfo();
+    const PrinterStatus &destination = Destination();
+    if (!TakesJobs(destination) && destination.Condition != TPrinterCondition::Refusing)
+        return nullptr;
+    if (!m_queueChecked) {
+        // Kept only for the same queue under a PPD whose time stamp says it has not changed.
+        const bool same = m_queue && m_queue->Name() == destination.Name;
+        const std::optional<std::time_t> ppdTime =
+            CupsPpdTime(destination.Name, same ? m_queue->PpdTime() : std::nullopt);
+        if (!same || !ppdTime || m_queue->PpdTime() != ppdTime)
+            m_queue = std::make_unique<CupsQueue>(destination.Name, ppdTime);
+        m_queueChecked = true;
     }
-    return *m_info;
+    return m_queue->IsNull() ? nullptr : m_queue.get();
 }
 
 PrinterStatus CupsPrinterDevice::Status()
@@ -137,68 +94,36 @@ PrinterStatus CupsPrinterDevice::Status()
     return Destination();
 }
 
-QPrinter &CupsPrinterDevice::ConfiguredPrinter(const PaperSettings &settings)
-{
-    if (!m_printer || m_printerSettings != settings) {
-        m_printer.reset();
-        m_printer = NewConfiguredPrinter(Printer(), settings);
-        m_printerSettings = settings;
-    }
-    return *m_printer;
-}
-
 std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &settings)
 {
-    if (Printer().isNull())
+    CupsQueue *queue = Queue();
+    if (queue == nullptr)
         return std::nullopt;
-    for (const auto &[measuredSettings, facts] : m_measured) {
-        if (measuredSettings == settings)
-            return facts;
-    }
-    const QPrinter &printer = ConfiguredPrinter(settings);
-    const QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
-    const QRect sheet = printer.paperRect(QPrinter::DevicePixel).toRect();
-    if (page.isEmpty() || sheet.isEmpty())
-        throw PrinterError("The printer reports no page");
-    const PrinterFacts facts{PageGeometry{page.size(), sheet.size(), page.topLeft() - sheet.topLeft()},
-                             QSize(printer.logicalDpiX(), printer.logicalDpiY())};
-    m_measured.emplace_back(settings, facts);
-    return facts;
+    return queue->Measure(settings);
 }
 
 void CupsPrinterDevice::ReadSettings()
 {
-    // Any configured printer shows that the settings can be read.
-    if (!m_printer && !Printer().isNull())
-        ConfiguredPrinter(PaperSettings{});
+    if (CupsQueue *queue = Queue())
+        queue->ReadSettings();
 }
 
 bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)
 {
-    ReadSettings();
-    const QPrinterInfo &info = Printer();
-    if (info.isNull())
-        return false;
-    if (paper == TRPPaperSize::rppDefault)
-        return true;
-    if (paper == TRPPaperSize::rppCustom)
-        return info.supportsCustomPageSizes();
-    const QPageSize::PageSizeId id = PageSizeOf(paper);
-    const QList<QPageSize> sizes = info.supportedPageSizes();
-    return std::any_of(sizes.begin(), sizes.end(), [id](const QPageSize &size) { return size.id() == id; });
+    CupsQueue *queue = Queue();
+    return queue != nullptr && queue->SupportsPaper(paper);
 }
 
 std::unique_ptr<PrintJob> CupsPrinterDevice::StartJob(const QString &title, const PaperSettings &settings)
 {
-    if (Printer().isNull())
+    CupsQueue *queue = Queue();
+    if (queue == nullptr)
         throw PrinterError("No printer is installed");
-    return std::make_unique<CupsJob>(m_info->printerName(), title, ConfiguredPrinter(settings).pageLayout());
+    return std::make_unique<CupsJob>(queue->Name(), title, queue->Layout(settings));
 }
 
 void CupsPrinterDevice::Forget() noexcept
 {
     m_destination.reset();
-    m_info.reset();
-    m_printer.reset();
-    m_measured.clear();
+    m_queueChecked = false;
 }

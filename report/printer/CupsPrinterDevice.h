@@ -2,20 +2,19 @@
 
 #include "report/printer/PrinterDevice.h"
 
-#include <QPrinterInfo>
+#include <memory>
 #include <optional>
-#include <utility>
-#include <vector>
 
-class QPrinter;
+class CupsQueue;
 
 // The system's printers through CUPS and Qt PrintSupport: the current printer is the one CUPS resolves
-// (LookUpCupsDestination), never a guess. Measures with the printer's own default paper and minimum
-// margins, portrait unless the settings say landscape. Never shows a printer dialog; never prints
-// through Qt's PDF fallback when there is no printer.
+// (LookUpCupsDestination), never a guess. Never shows a printer dialog; never prints through Qt's PDF
+// fallback when there is no printer.
 //
-// Asking the print system is slow (tens of milliseconds), so the current printer is looked up once,
-// its QPrinter built once and each measurement made once per settings, until Forget or Status.
+// The current printer is looked up once until Forget or Status. Measuring a printer is slow (Qt loads
+// its PPD), so what was measured of it (a CupsQueue) is kept across documents; after each Forget one
+// cheap question checks it against the destination's name and its PPD's time stamp, and a queue that
+// changed is measured anew.
 class CupsPrinterDevice : public PrinterDevice {
 public:
     CupsPrinterDevice();
@@ -29,14 +28,10 @@ public:
 
 private:
     const PrinterStatus &Destination();
-    // Null unless the destination exists.
-    const QPrinterInfo &Printer();
-    // The current printer configured for the settings; throws PrinterError when Qt cannot drive it.
-    QPrinter &ConfiguredPrinter(const PaperSettings &settings);
+    // The current destination's queue; null when the destination does not exist or Qt does not know it.
+    CupsQueue *Queue();
 
     std::optional<PrinterStatus> m_destination;
-    std::optional<QPrinterInfo> m_info;
-    std::unique_ptr<QPrinter> m_printer;
-    PaperSettings m_printerSettings; // what m_printer is configured for
-    std::vector<std::pair<PaperSettings, PrinterFacts>> m_measured;
+    std::unique_ptr<CupsQueue> m_queue; // the last destination's, kept across Forget
+    bool m_queueChecked = false;        // m_queue was checked against m_destination
 };

@@ -97,7 +97,8 @@ public:
     virtual bool SupportsPaper(TRPPaperSize paper) = 0;
     // Begins a job titled title under these settings, one copy; throws PrinterError when it cannot.
     virtual std::unique_ptr<PrintJob> StartJob(const QString &title, const PaperSettings &settings) = 0;
-    // Drops whatever the device kept of the print system's answers, so that the next call asks again
-    // (a device may keep them while one document is made, not longer).
+    // Drops what the device kept of the print system's answers about the current printer, so that the
+    // next call asks again which printer is current and whether it changed since it was measured (a
+    // device may keep its measurements of a printer that did not change).
     virtual void Forget() noexcept {}
 };

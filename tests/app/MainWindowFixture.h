@@ -1,9 +1,10 @@
 #pragma once
 
 #include "app/InformationBox.h"
-#include "calc/LocaleValues.h"
 #include "app/MainWindow.h"
-#include "app/PrintedChart.h"
+#include "app/ReportPrinting.h"
+#include "calc/LocaleValues.h"
+#include "report/printer/CupsPrinterDevice.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -19,7 +20,7 @@ protected:
     void SetUp() override
     {
         previousShower = SetInformationShower([this](const QString &text) { messages << text; });
-        window = std::make_unique<TfrmMain>(LocaleValues{"$", 0, 0, ",", "."}, printedChart);
+        window = std::make_unique<TfrmMain>(LocaleValues{"$", 0, 0, ",", "."}, printing);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -42,7 +43,7 @@ protected:
         QApplication::sendEvent(widget, &event);
     }
 
-    TPrintedChart printedChart;
+    ReportPrinting printing{std::make_unique<CupsPrinterDevice>()};
     std::unique_ptr<TfrmMain> window;
     QStringList messages;
     InformationShower previousShower;

@@ -1,7 +1,8 @@
 #include "app/NumLock.h"
 
 #include "app/MainWindow.h"
-#include "app/PrintedChart.h"
+#include "app/ReportPrinting.h"
+#include "report/printer/CupsPrinterDevice.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -65,8 +66,8 @@ TEST_F(NumLockOnX11, TheMainWindowsCreationSwitchesItOn)
 {
     SwitchNumLock(false);
     ASSERT_FALSE(IndicatorOn());
-    TPrintedChart printedChart;
-    const TfrmMain window{LocaleValues(), printedChart};
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    const TfrmMain window{LocaleValues(), printing};
     EXPECT_TRUE(IndicatorOn());
 }
 

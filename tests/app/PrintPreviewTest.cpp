@@ -1,4 +1,3 @@
-#include "app/PrintedChart.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/flatbutton/FlatButton.h"
 #include "report/preview/FmPreview.h"
@@ -42,7 +41,7 @@ protected:
         EXPECT_TRUE(opened);
     }
 
-    TRPPrinter &printer() { return printedChart.ReportPrinter(); }
+    TRPPrinter &printer() { return printing.ReportPrinter(); }
 
     // The separate lines that cross a column (runs of dark pixels), each as its first row.
     static std::vector<int> LinesAcross(const QImage &image, int column)

@@ -2,6 +2,7 @@
 // closed window leaves behind.
 #include "app/schedule/ScheduleWindow.h"
 
+#include "report/preview/FmPreview.h"
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
@@ -15,7 +16,9 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -62,9 +65,7 @@ class ScheduleWindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        printer.SetPreviewHook([this] { previewedPages.push_back(printer.PageCount()); });
-        window = new TfrmSchedule(
-            TwoYearSchedule(), Dollars, [this]() -> TRPPrinter & { return printer; }, nullptr);
+        window = new TfrmSchedule(TwoYearSchedule(), Dollars, printing, nullptr);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -77,9 +78,26 @@ protected:
         return c().grdSchedule->model()->index(row, column).data().toString();
     }
 
-    TRPPrinter printer{
+    // Runs a Print Preview command; the preview window that it opens is closed at once, once seen.
+    void PreviewAndClose(const std::function<void()> &command)
+    {
+        QObject scope; // drops the timer when the command returns without opening the preview
+        QTimer::singleShot(0, &scope, [this] {
+            preview = qobject_cast<TFmPreview *>(QApplication::activeModalWidget());
+            if (preview == nullptr)
+                return;
+            previewedPages.push_back(printing.ReportPrinter().PageCount());
+            previewParents.push_back(preview->parentWidget());
+            preview->close();
+        });
+        command();
+    }
+
+    ReportPrinting printing{
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter()))};
-    std::vector<int> previewedPages; // the page count at each preview
+    std::vector<int> previewedPages;       // the page count at each preview
+    std::vector<QWidget *> previewParents; // the preview window's parent at each preview
+    QPointer<TFmPreview> preview;          // the preview window last seen
     QPointer<TfrmSchedule> window;
 };
 
@@ -120,13 +138,24 @@ TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
 }
 
-TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesAndDiscardThem)
+TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesOverTheWindowAndDiscardThem)
 {
-    c().btnPrint->OnClick(c().btnPrint);
-    QTest::keyClick(c().grdSchedule, Qt::Key_P, Qt::ControlModifier);
+    PreviewAndClose([this] { c().btnPrint->OnClick(c().btnPrint); });
+    PreviewAndClose([this] { QTest::keyClick(c().grdSchedule, Qt::Key_P, Qt::ControlModifier); });
     EXPECT_EQ(previewedPages, (std::vector<int>{1, 1}));
-    EXPECT_EQ(printer.PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
-    EXPECT_EQ(printer.PrinterState(), TRPPrinterState::Idle);
+    EXPECT_EQ(previewParents, (std::vector<QWidget *>{window, window}));
+    EXPECT_EQ(printing.ReportPrinter().PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
+    EXPECT_EQ(printing.ReportPrinter().PrinterState(), TRPPrinterState::Idle);
+}
+
+TEST_F(ScheduleWindowTest, ThePreviewOutlivesTheWindowThatOpenedIt)
+{
+    PreviewAndClose([this] { c().btnPrint->OnClick(c().btnPrint); });
+    ASSERT_FALSE(preview.isNull());
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(window.isNull());
+    EXPECT_FALSE(preview.isNull());
 }
 
 TEST_F(ScheduleWindowTest, AnExtraEachMonthRecomputesTheTableAndTheFiguresAtOnce)
@@ -170,17 +199,25 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
 
 TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
 {
-    std::vector<bool> plotted;
-    printer.SetPreviewHook([&] {
-        const auto &operations = printer.Pages().front().Operations();
-        plotted.push_back(
-            std::any_of(operations.begin(), operations.end(), [](const PageOperation &operation) {
-                return std::holds_alternative<PolylineOp>(operation);
-            }));
-    });
-    c().btnPrint->OnClick(c().btnPrint);
+    std::vector<bool> plotted; // whether the first page previewed holds the plot's lines
+    const auto preview = [&] {
+        QObject scope;
+        QTimer::singleShot(0, &scope, [&] {
+            auto *shown = qobject_cast<TFmPreview *>(QApplication::activeModalWidget());
+            if (shown == nullptr)
+                return;
+            const auto &operations = printing.ReportPrinter().Pages().front().Operations();
+            plotted.push_back(
+                std::any_of(operations.begin(), operations.end(), [](const PageOperation &operation) {
+                    return std::holds_alternative<PolylineOp>(operation);
+                }));
+            shown->close();
+        });
+        c().btnPrint->OnClick(c().btnPrint);
+    };
+    preview();
     c().pnlWhatIf->edtExtraMonthly->SetValue(100);
-    c().btnPrint->OnClick(c().btnPrint);
+    preview();
     EXPECT_EQ(plotted, (std::vector<bool>{false, true}));
 }
 

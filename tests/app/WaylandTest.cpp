@@ -2,10 +2,11 @@
 #include "app/InformationBox.h"
 #include "app/MainWindow.h"
 #include "app/NumLock.h"
-#include "app/PrintedChart.h"
+#include "app/ReportPrinting.h"
 #include "calc/LocaleValues.h"
 #include "controls/common/OwnWindowFrame.h"
 #include "report/preview/FmPreview.h"
+#include "report/printer/CupsPrinterDevice.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -27,8 +28,8 @@ protected:
         ASSERT_TRUE(QGuiApplication::platformName().startsWith(QStringLiteral("wayland")));
     }
 
-    TPrintedChart printedChart;
-    TfrmMain frmMain{LocaleValues{"$", 0, 0, ",", "."}, printedChart};
+    ReportPrinting printing{std::make_unique<CupsPrinterDevice>()};
+    TfrmMain frmMain{LocaleValues{"$", 0, 0, ",", "."}, printing};
 };
 
 // The accessible names of the caption buttons of the window's own frame, left to right, once shown.
@@ -50,7 +51,7 @@ std::string CaptionButtonNames(QWidget &window)
 
 struct FrameCase {
     const char *Name;
-    QWidget &(*Open)(TfrmMain &, TPrintedChart &, std::unique_ptr<QWidget> &);
+    QWidget &(*Open)(TfrmMain &, ReportPrinting &, std::unique_ptr<QWidget> &);
     const char *Buttons;
 };
 
@@ -61,7 +62,7 @@ class OwnFrameOnWayland : public OnWayland, public testing::WithParamInterface<F
 TEST_P(OwnFrameOnWayland, ShowsExactlyTheDesignsCaptionButtons)
 {
     std::unique_ptr<QWidget> owned;
-    QWidget &window = GetParam().Open(frmMain, printedChart, owned);
+    QWidget &window = GetParam().Open(frmMain, printing, owned);
     EXPECT_EQ(CaptionButtonNames(window), GetParam().Buttons);
     EXPECT_EQ(window.frameGeometry(), window.geometry()) << "a frame drawn by Qt";
     window.close();
@@ -69,29 +70,29 @@ TEST_P(OwnFrameOnWayland, ShowsExactlyTheDesignsCaptionButtons)
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, OwnFrameOnWayland,
-    testing::Values(FrameCase{"MainWindow",
-                              [](TfrmMain &main, TPrintedChart &, std::unique_ptr<QWidget> &) -> QWidget & {
-                                  return main;
-                              },
-                              "Minimise, Close"},
-                    FrameCase{
-                        "AboutBox",
-                        [](TfrmMain &main, TPrintedChart &, std::unique_ptr<QWidget> &owned) -> QWidget & {
-                            owned = std::make_unique<TAboutBox>(&main);
-                            return *owned;
-                        },
-                        ""},
-                    FrameCase{"PrintPreview",
-                              [](TfrmMain &, TPrintedChart &chart, std::unique_ptr<QWidget> &) -> QWidget & {
-                                  return chart.FmPreview();
-                              },
-                              "Close"},
-                    FrameCase{"InformationBox",
-                              [](TfrmMain &, TPrintedChart &, std::unique_ptr<QWidget> &owned) -> QWidget & {
-                                  owned = CreateInformationBox(QStringLiteral("Information"));
-                                  return *owned;
-                              },
-                              "Close"}),
+    testing::Values(
+        FrameCase{
+            "MainWindow",
+            [](TfrmMain &main, ReportPrinting &, std::unique_ptr<QWidget> &) -> QWidget & { return main; },
+            "Minimise, Close"},
+        FrameCase{"AboutBox",
+                  [](TfrmMain &main, ReportPrinting &, std::unique_ptr<QWidget> &owned) -> QWidget & {
+                      owned = std::make_unique<TAboutBox>(&main);
+                      return *owned;
+                  },
+                  ""},
+        FrameCase{"PrintPreview",
+                  [](TfrmMain &, ReportPrinting &printing, std::unique_ptr<QWidget> &owned) -> QWidget & {
+                      owned = std::make_unique<TFmPreview>(printing.ReportPrinter());
+                      return *owned;
+                  },
+                  "Close"},
+        FrameCase{"InformationBox",
+                  [](TfrmMain &, ReportPrinting &, std::unique_ptr<QWidget> &owned) -> QWidget & {
+                      owned = CreateInformationBox(QStringLiteral("Information"));
+                      return *owned;
+                  },
+                  "Close"}),
     [](const testing::TestParamInfo<FrameCase> &info) { return std::string(info.param.Name); });
 
 QStringList messages;

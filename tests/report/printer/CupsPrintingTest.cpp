@@ -5,7 +5,11 @@
 #include "tests/report/support/PdfTools.h"
 #include "tests/report/support/RuledDocument.h"
 
+#include <QCoreApplication>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
@@ -22,6 +26,54 @@ int LastJobId(const QByteArray &queue)
     cupsFreeJobs(count, jobs);
     return last;
 }
+
+// True when lpadmin, run against the tests' scheduler, did what it was asked.
+bool Lpadmin(const QStringList &arguments)
+{
+    QProcess lpadmin;
+    lpadmin.setProgram(QStandardPaths::findExecutable(QStringLiteral("lpadmin"), {"/usr/sbin", "/usr/bin"}));
+    lpadmin.setArguments(arguments);
+    lpadmin.setStandardErrorFile(QProcess::nullDevice()); // it says that printer drivers are deprecated
+    lpadmin.start();
+    return lpadmin.waitForFinished() && lpadmin.exitStatus() == QProcess::NormalExit &&
+           lpadmin.exitCode() == 0;
+}
+
+// A queue of the test's own with the PPD of queue `original`, removed again at the end. Nothing is
+// printed on it.
+class CopiedQueue {
+public:
+    explicit CopiedQueue(const QString &original)
+        : m_name(QStringLiteral("QuillmereCopy%1").arg(QCoreApplication::applicationPid()))
+    {
+        QTemporaryFile ppd;
+        http_t *http =
+            httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr);
+        if (http == nullptr || !ppd.open())
+            return;
+        const http_status_t got =
+            cupsGetFd(http, ("/printers/" + original.toUtf8() + ".ppd").constData(), ppd.handle());
+        httpClose(http);
+        m_added = got == HTTP_STATUS_OK &&
+                  Lpadmin({"-p", m_name, "-E", "-v", "cups-pdf:/" + original, "-P", ppd.fileName()});
+    }
+    ~CopiedQueue()
+    {
+        if (m_added)
+            Lpadmin({"-x", m_name});
+    }
+    CopiedQueue(const CopiedQueue &) = delete;
+    CopiedQueue &operator=(const CopiedQueue &) = delete;
+
+    bool Added() const { return m_added; }
+    const QString &Name() const { return m_name; }
+    // The scheduler writes the queue's PPD anew with this default paper (a PageSize choice).
+    bool SetDefaultPaper(const QString &paper) { return Lpadmin({"-p", m_name, "-o", "PageSize=" + paper}); }
+
+private:
+    QString m_name;
+    bool m_added = false;
+};
 
 // The document goes through the system's print service: scripts/test starts a CUPS scheduler and a
 // cups-pdf queue, names it in PRINTER and the folder of its PDF files in QUILLMERE_TEST_PDF_OUT.
@@ -117,6 +169,31 @@ TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
     EXPECT_EQ(sheet({.Landscape = true, .Paper = TRPPaperSize::rppLetter}), letter.transposed());
     EXPECT_NE(sheet({.Paper = TRPPaperSize::rppA4}), letter);
     EXPECT_EQ(sheet({.Paper = TRPPaperSize::rppLetter}), letter);
+}
+
+// The device keeps what it measured of a queue across documents; a queue whose PPD changed meanwhile is
+// measured anew.
+TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
+{
+    const QByteArray queue = qgetenv("PRINTER");
+    if (queue.isEmpty())
+        GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
+    CopiedQueue copy(QString::fromUtf8(queue));
+    if (!copy.Added())
+        GTEST_SKIP() << "the scheduler takes no queue from this user";
+    ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
+    qputenv("PRINTER", copy.Name().toUtf8());
+    CupsPrinterDevice device;
+    const auto sheet = [&device](const PaperSettings &settings) {
+        const std::optional<PrinterFacts> facts = device.Measure(settings);
+        return facts ? facts->Dots.Sheet : QSize();
+    };
+    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppLetter}));
+    device.Forget();
+    ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("A4")));
+    device.Forget(); // as at the end of a document
+    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppA4}));
+    qputenv("PRINTER", queue);
 }
 
 // The print system out of reach: CUPS is asked at an address where no scheduler listens.

@@ -1,0 +1,56 @@
+// Readying the first preview while the program is idle, and the preview that follows.
+#include "app/ReportPrinting.h"
+
+#include "report/preview/FmPreview.h"
+#include "report/printer/ReportPrinter.h"
+#include "report/schedule/ScheduleReport.h"
+#include "tests/report/support/FakePrinterDevice.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The preview windows that exist, shown or not.
+QList<TFmPreview *> PreviewWindows()
+{
+    QList<TFmPreview *> previews;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *preview = qobject_cast<TFmPreview *>(window))
+            previews << preview;
+    }
+    return previews;
+}
+
+TEST(ReportPrinting, PreparingMeasuresThePrinterAndMakesTheHiddenPreviewThatTheFirstPreviewShows)
+{
+    auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
+    ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake));
+    ASSERT_TRUE(PreviewWindows().isEmpty());
+    while (printing.PrepareFirstPreview()) {
+    }
+    EXPECT_EQ(fake->Measurements, 1);
+    EXPECT_EQ(printing.ReportPrinter().PageWidth(), 768) << "Letter's printable width";
+    ASSERT_EQ(PreviewWindows().size(), 1);
+    const QPointer<TFmPreview> prepared = PreviewWindows()[0];
+    EXPECT_FALSE(prepared->isVisible());
+
+    const PaymentSchedule schedule = MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
+    TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
+                       printing.ReportPrinter());
+    QWidget opener;
+    QWidget *shown = nullptr;
+    QTimer::singleShot(0, &opener, [&shown] {
+        shown = QApplication::activeModalWidget();
+        if (shown != nullptr)
+            shown->close();
+    });
+    printing.PreviewReport(report.Rep(), [&] { printing.ShowPreview(opener); });
+    EXPECT_EQ(shown, prepared.data());
+    EXPECT_EQ(PreviewWindows().size(), 1);
+    EXPECT_FALSE(printing.PrepareFirstPreview()) << "nothing is left to ready once a report was previewed";
+}
+
+} // namespace
