@@ -4,6 +4,7 @@
 #include "LocaleValues.h"
 #include "MainWindow.h"
 #include "ReportPrinting.h"
+#include "chart/PaymentChartReport.h"
 #include "printer/CupsPrinterDevice.h"
 
 #include <QApplication>
@@ -21,9 +22,10 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
 
-    // Printing on the system's printers; nothing asks the print system while the program starts. At
-    // the end the main window goes first, then printing, then the application.
-    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    // Printing on the system's printers; nothing asks the print system while the program starts. The
+    // first preview is most likely the chart's. At the end the main window goes first, then printing,
+    // then the application.
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>(), TRPPaymentChart::Fonts());
     TfrmMain frmMain(locale, printing);
 
     frmMain.show();

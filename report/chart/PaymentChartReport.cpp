@@ -9,6 +9,19 @@
 #include <initializer_list>
 
 namespace {
+// One of the chart's fonts, colours aside: Arial of a character height in design pixels and a style.
+struct ChartFont {
+    int Pixels;
+    TFontStyle Style;
+    TRPFont In(const QColor &color) const { return ReportArial(Pixels, Style, color); }
+};
+constexpr ChartFont Heading{27, TFontStyle::Bold};
+constexpr ChartFont Subheading{16, TFontStyle::Bold};
+constexpr ChartFont BoldText{12, TFontStyle::Bold};
+constexpr ChartFont Text{12, TFontStyle::Regular};
+constexpr ChartFont Value{13, TFontStyle::Bold};
+constexpr ChartFont Small{11, TFontStyle::Regular};
+
 // A label's place in design pixels and its caption.
 struct LabelPlace {
     int Left;
@@ -37,13 +50,21 @@ TRPPaymentChart::TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &print
     CreatePageFooter();
 }
 
+std::vector<TRPFont> TRPPaymentChart::Fonts()
+{
+    std::vector<TRPFont> fonts{ReportFormFont()};
+    for (const ChartFont &font : {Heading, Subheading, BoldText, Text, Value, Small})
+        fonts.push_back(font.In(clBlack));
+    return fonts;
+}
+
 void TRPPaymentChart::CreateTitle()
 {
     TRPBand *title = Band(*this, TBandType::rbTitle, 316);
-    const TRPFont heading = ReportArial(27, TFontStyle::Bold, clBlack);
-    const TRPFont bold16 = ReportArial(16, TFontStyle::Bold, clBlack);
-    const TRPFont bold12 = ReportArial(12, TFontStyle::Bold, clBlack);
-    const TRPFont text12 = ReportArial(12, TFontStyle::Regular, clWindowText);
+    const TRPFont heading = Heading.In(clBlack);
+    const TRPFont bold16 = Subheading.In(clBlack);
+    const TRPFont bold12 = BoldText.In(clBlack);
+    const TRPFont text12 = Text.In(clWindowText);
     Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading); // RPLabel13
     Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);   // RPLabel5
     Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);                    // RPLabel6
@@ -74,7 +95,7 @@ void TRPPaymentChart::CreatePageHeader()
     pageHeader->BeforePrint = [this](TRPComponent *sender, bool &printBand) {
         PageHeaderBeforePrint(sender, printBand);
     };
-    const TRPFont value = ReportArial(13, TFontStyle::Bold, clBlack);
+    const TRPFont value = Value.In(clBlack);
     Rule(pageHeader, 15, 3);                              // RPShape3
     Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");    // RPLabel1
     Label(pageHeader, 325, 17, 78, 16, "Interest Rate:"); // RPLabel3
@@ -88,7 +109,7 @@ void TRPPaymentChart::CreatePageHeader()
 void TRPPaymentChart::CreateDetail()
 {
     TRPBand *detail = Band(*this, TBandType::rbDetail, 24);
-    detail->SetFont(ReportArial(12, TFontStyle::Regular, clBlack));
+    detail->SetFont(Text.In(clBlack));
     detail->SetFrame(TRPFrame{});
     // The eight cells of a table row (RPShape11, 10, 9, 8, 7, 6, 5, 1), 22 pixels high.
     for (const auto &[left, width] :
@@ -109,14 +130,14 @@ void TRPPaymentChart::CreateDetail()
 void TRPPaymentChart::CreatePageFooter()
 {
     TRPBand *pageFooter = Band(*this, TBandType::rbPageFooter, 109);
-    const TRPFont small = ReportArial(11, TFontStyle::Regular, clBlack);
+    const TRPFont small = Small.In(clBlack);
     auto *printedAt = pageFooter->Create<TRPSysData>(); // RPDateTime
     Place(printedAt, 310, 79, 142, 14);
     printedAt->SetData(TRPSysDataType::rpsDateTime);
     printedAt->SetText(QStringLiteral("Printed at "));
     printedAt->SetAlignment(TAlignment::taCenter);
     printedAt->SetAutoSize(true);
-    printedAt->SetFont(ReportArial(11, TFontStyle::Regular, clWindowText));
+    printedAt->SetFont(Small.In(clWindowText));
     Rule(pageFooter, 15, 2); // RPShape2
     Labels(
         pageFooter, small,

@@ -1,6 +1,7 @@
 // Readying the first preview while the program is idle, and the preview that follows.
 #include "ReportPrinting.h"
 
+#include "chart/PaymentChartReport.h"
 #include "preview/FmPreview.h"
 #include "printer/ReportPrinter.h"
 #include "schedule/ScheduleReport.h"
@@ -27,7 +28,7 @@ QList<TFmPreview *> PreviewWindows()
 TEST(ReportPrinting, PreparingMeasuresThePrinterAndMakesTheHiddenPreviewThatTheFirstPreviewShows)
 {
     auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
-    ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake));
+    ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake), TRPPaymentChart::Fonts());
     ASSERT_TRUE(PreviewWindows().isEmpty());
     while (printing.PrepareFirstPreview()) {
     }
