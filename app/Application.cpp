@@ -6,6 +6,7 @@
 #include "calc/LocaleValues.h"
 #include "controls/common/OwnWindowFrame.h"
 #include "report/printer/CupsPrinterDevice.h"
+#include "report/chart/PaymentChartReport.h"
 
 #include <QApplication>
 #include <clocale>
@@ -23,9 +24,10 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
     UseOwnWindowFramesWhereNeeded();
 
-    // Printing on the system's printers; nothing asks the print system while the program starts. At
-    // the end the main window goes first, then printing, then the application.
-    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    // Printing on the system's printers; nothing asks the print system while the program starts. The
+    // first preview is most likely the chart's. At the end the main window goes first, then printing,
+    // then the application.
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>(), TRPPaymentChart::Fonts());
     TfrmMain frmMain(locale, printing);
 
     frmMain.show();

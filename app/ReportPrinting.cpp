@@ -40,8 +40,9 @@ private:
 
 } // namespace
 
-ReportPrinting::ReportPrinting(std::unique_ptr<PrinterDevice> device)
-    : m_reportPrinter(std::make_unique<TRPPrinter>(std::move(device))), m_fontsToLayOut(ReportArialFonts())
+ReportPrinting::ReportPrinting(std::unique_ptr<PrinterDevice> device, std::vector<TRPFont> firstPreviewFonts)
+    : m_reportPrinter(std::make_unique<TRPPrinter>(std::move(device))),
+      m_fontsToLayOut(std::move(firstPreviewFonts))
 {
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/engine/RPComponent.h"
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -9,7 +11,6 @@ class QWidget;
 class TBandReport;
 class TFmPreview;
 class TRPPrinter;
-struct TRPFont;
 
 // The program's printing, owned by the application object and lent by reference to every window that
 // prints: the report printer on the device it is given, and the preview window that shows the
@@ -17,8 +18,10 @@ struct TRPFont;
 // through PreviewReport; nothing of a form or a window is registered here.
 class ReportPrinting {
 public:
-    // Asks the device nothing yet.
-    explicit ReportPrinting(std::unique_ptr<PrinterDevice> device);
+    // Asks the device nothing yet. `firstPreviewFonts` are the fonts the first preview is expected to
+    // print in, which PrepareFirstPreview lays out.
+    explicit ReportPrinting(std::unique_ptr<PrinterDevice> device,
+                            std::vector<TRPFont> firstPreviewFonts = {});
     ~ReportPrinting();
     ReportPrinting(const ReportPrinting &) = delete;
     ReportPrinting &operator=(const ReportPrinting &) = delete;
@@ -35,8 +38,8 @@ public:
 
     // One step of readying the first preview while the program is idle, each of a few milliseconds: the
     // printer measured for the page that the report forms are designed on (which loads the print
-    // support), the preview window created hidden and readied for its first showing, and the report
-    // fonts laid out. True while steps remain; none remain once a report has been previewed.
+    // support), the preview window created hidden and readied for its first showing, and the first
+    // preview's fonts laid out. True while steps remain; none remain once a report has been previewed.
     bool PrepareFirstPreview();
 
 private:

@@ -9,6 +9,7 @@
 #include "report/engine/ReportForm.h"
 
 #include <array>
+#include <vector>
 
 // The report form of the payment chart: a title block about the maker on the first page, a page
 // header with the loan amount, rate and term, one framed table row per chart row and a page footer
@@ -18,6 +19,9 @@ class TRPPaymentChart : public TReportForm {
 public:
     // The host and the printer must outlive the form.
     TRPPaymentChart(const PrintedChartHost &host, TRPPrinter &printer);
+
+    // The fonts the chart prints in, one of each size and style, colours aside.
+    static std::vector<TRPFont> Fonts();
 
     TBandReport &Rep() { return m_rep; }
 

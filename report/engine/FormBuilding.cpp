@@ -17,14 +17,9 @@ TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color)
     return {font, color};
 }
 
-std::vector<TRPFont> ReportArialFonts()
+TRPFont ReportFormFont()
 {
-    std::vector<TRPFont> fonts;
-    for (int pixels = 8; pixels <= 27; ++pixels) {
-        for (const TFontStyle style : {TFontStyle::Regular, TFontStyle::Bold})
-            fonts.push_back(ReportArial(pixels, style, clBlack));
-    }
-    return fonts;
+    return ReportArial(13, TFontStyle::Regular, clWindowText);
 }
 
 void LayOutPrintedFont(const TRPFont &font)

@@ -8,16 +8,11 @@
 
 #include <QColor>
 #include <QString>
-#include <vector>
 
 // Building blocks of the report forms. Positions and sizes are design pixels.
 
 // Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
-
-// Arial in black, regular and bold, at every character height our report forms print in: from 8 design
-// pixels (the smallest a schedule's table shrinks to) to 27 (the reports' titles).
-std::vector<TRPFont> ReportArialFonts();
 
 // Lays out and draws a line in `font` once, as a recorded page draws it, so that the first page shown
 // in that font finds it ready (its font engine made, its shaping prepared). Needs a QGuiApplication.
@@ -42,11 +37,15 @@ TRPShape *Rule(TRPBand *band, int left, int top, int width = 735);
 // A white band of the type and height, without frame edges.
 TRPBand *Band(TReportForm &form, TBandType type, int height);
 
-// What our report forms share: Arial 13 px in window text, the data and the start of a run from the
-// form's RepNeedData and RepBeforePrint, no progress window, the title above the first page header.
+// The font of our report forms, which bands and controls with ParentFont take: Arial 13 px in window
+// text.
+TRPFont ReportFormFont();
+
+// What our report forms share: their font, the data and the start of a run from the form's RepNeedData
+// and RepBeforePrint, no progress window, the title above the first page header.
 template <class Form> void SetUpReportForm(Form &form, TBandReport &rep)
 {
-    form.SetFont(ReportArial(13, TFontStyle::Regular, clWindowText));
+    form.SetFont(ReportFormFont());
     rep.OnNeedData = [&form](TRPComponent *sender, bool &moreData) { form.RepNeedData(sender, moreData); };
     rep.BeforePrint = [&form](TRPComponent *sender, bool &printReport) {
         form.RepBeforePrint(sender, printReport);

@@ -5,6 +5,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "report/schedule/ScheduleReport.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "report/chart/PaymentChartReport.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -27,7 +28,7 @@ QList<TFmPreview *> PreviewWindows()
 TEST(ReportPrinting, PreparingMeasuresThePrinterAndMakesTheHiddenPreviewThatTheFirstPreviewShows)
 {
     auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
-    ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake));
+    ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake), TRPPaymentChart::Fonts());
     ASSERT_TRUE(PreviewWindows().isEmpty());
     while (printing.PrepareFirstPreview()) {
     }

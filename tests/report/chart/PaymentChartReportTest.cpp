@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <algorithm>
 #include <clocale>
 #include <gtest/gtest.h>
 
@@ -128,6 +129,19 @@ TEST_F(PaymentChartReportTest, LetterPageHoldsTitleHeaderTwelveRowsAndFooter)
         EXPECT_EQ(fill.Brush.color(), QColor(Qt::white));
     for (const TextOp &text : OperationsOf<TextOp>(page))
         EXPECT_EQ(text.Color, QColor(Qt::black)) << text.Text.toStdString();
+}
+
+TEST_F(PaymentChartReportTest, FontsListsEveryFontThePagePrintsIn)
+{
+    const std::vector<RecordedPage> &pages = Record(FakePrinter::Letter());
+    ASSERT_EQ(pages.size(), 1u);
+    std::vector<QFont> listed;
+    for (const TRPFont &font : TRPPaymentChart::Fonts())
+        listed.push_back(PageFont(font));
+    for (const TextOp &op : OperationsOf<TextOp>(pages[0])) {
+        EXPECT_NE(std::find(listed.begin(), listed.end(), op.Font), listed.end())
+            << op.Text.toStdString() << " in " << op.Font.toString().toStdString();
+    }
 }
 
 TEST_F(PaymentChartReportTest, FooterPrintsTheTimeOfPrintingCentred)
