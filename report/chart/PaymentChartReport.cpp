@@ -61,25 +61,14 @@ std::vector<TRPFont> TRPPaymentChart::Fonts()
 void TRPPaymentChart::CreateTitle()
 {
     TRPBand *title = Band(*this, TBandType::rbTitle, 316);
-<<<<<<< HEAD
-    const TRPFont heading = ReportArial(27, TFontStyle::Bold, clBlack);
-    const TRPFont bold16 = ReportArial(16, TFontStyle::Bold, clBlack);
-    const TRPFont bold12 = ReportArial(12, TFontStyle::Bold, clBlack);
-    const TRPFont text12 = ReportArial(12, TFontStyle::Regular, clWindowText);
-    Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading);
-    Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);
-    Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);
-    Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);
-=======
     const TRPFont heading = Heading.In(clBlack);
     const TRPFont bold16 = Subheading.In(clBlack);
     const TRPFont bold12 = BoldText.In(clBlack);
     const TRPFont text12 = Text.In(clWindowText);
-    Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading); // RPLabel13
-    Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);   // RPLabel5
-    Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);                    // RPLabel6
-    Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);            // RPLabel7
->>>>>>> owner
+    Label(title, 153, 60, 469, 32, "Chart of Monthly Payment Amounts", heading);
+    Label(title, 242, 94, 291, 19, "Compliments of Halvorn Software", bold16);
+    Label(title, 563, 206, 163, 15, MakerWebAddress, bold12);
+    Label(title, 80, 142, 164, 15, "About Halvorn Software", bold12);
     Labels(
         title, text12,
         {
@@ -105,19 +94,11 @@ void TRPPaymentChart::CreatePageHeader()
     pageHeader->BeforePrint = [this](TRPComponent *sender, bool &printBand) {
         PageHeaderBeforePrint(sender, printBand);
     };
-<<<<<<< HEAD
-    const TRPFont value = ReportArial(13, TFontStyle::Bold, clBlack);
+    const TRPFont value = Value.In(clBlack);
     Rule(pageHeader, 15, 3);
     Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");
     Label(pageHeader, 325, 17, 78, 16, "Interest Rate:");
     Label(pageHeader, 585, 17, 33, 16, "Term:");
-=======
-    const TRPFont value = Value.In(clBlack);
-    Rule(pageHeader, 15, 3);                              // RPShape3
-    Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");    // RPLabel1
-    Label(pageHeader, 325, 17, 78, 16, "Interest Rate:"); // RPLabel3
-    Label(pageHeader, 585, 17, 33, 16, "Term:");          // RPLabel4
->>>>>>> owner
     lblMortgageAmt = Label(pageHeader, 153, 17, 85, 16, "MortgageAmt", value);
     lblIRate = Label(pageHeader, 409, 17, 47, 16, "Interest", value);
     lblNumPmts = Label(pageHeader, 628, 17, 90, 16, "numPayments", value);
@@ -148,25 +129,15 @@ void TRPPaymentChart::CreateDetail()
 void TRPPaymentChart::CreatePageFooter()
 {
     TRPBand *pageFooter = Band(*this, TBandType::rbPageFooter, 109);
-<<<<<<< HEAD
-    const TRPFont small = ReportArial(11, TFontStyle::Regular, clBlack);
-    auto *printedAt = pageFooter->Create<TRPSysData>();
-=======
     const TRPFont small = Small.In(clBlack);
-    auto *printedAt = pageFooter->Create<TRPSysData>(); // RPDateTime
->>>>>>> owner
+    auto *printedAt = pageFooter->Create<TRPSysData>();
     Place(printedAt, 310, 79, 142, 14);
     printedAt->SetData(TRPSysDataType::rpsDateTime);
     printedAt->SetText(QStringLiteral("Printed at "));
     printedAt->SetAlignment(TAlignment::taCenter);
     printedAt->SetAutoSize(true);
-<<<<<<< HEAD
-    printedAt->SetFont(ReportArial(11, TFontStyle::Regular, clWindowText));
-    Rule(pageFooter, 15, 2);
-=======
     printedAt->SetFont(Small.In(clWindowText));
-    Rule(pageFooter, 15, 2); // RPShape2
->>>>>>> owner
+    Rule(pageFooter, 15, 2);
     Labels(
         pageFooter, small,
         {

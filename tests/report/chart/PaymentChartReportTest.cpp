@@ -1,5 +1,6 @@
 #include "report/chart/PaymentChartReport.h"
 
+#include "report/engine/PrintContext.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/PageOperations.h"
