@@ -2,29 +2,6 @@
 
 namespace {
 
-std::int64_t ColumnCents(const WhatIfSchedule &schedule, ScheduleView view, size_t row, ScheduleColumn column)
-{
-    const ScheduleRow &shown = RowsOf(schedule, view)[row];
-    const RunningTotal &toDate =
-        (view == ScheduleView::Yearly ? schedule.YearlyToDate : schedule.MonthlyToDate)[row];
-    switch (column) {
-    case ScheduleColumn::Payment:
-        return shown.Payment;
-    case ScheduleColumn::Extra:
-        return shown.Extra;
-    case ScheduleColumn::Interest:
-        return shown.Interest;
-    case ScheduleColumn::Principal:
-        return shown.Principal;
-    case ScheduleColumn::Balance:
-        return shown.Balance;
-    case ScheduleColumn::InterestToDate:
-        return toDate.Interest;
-    default:
-        return toDate.Principal;
-    }
-}
-
 std::string WhatIfCsvField(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
                            ScheduleColumn column)
 {
@@ -35,7 +12,7 @@ std::string WhatIfCsvField(const WhatIfSchedule &schedule, ScheduleView view, si
         // Dates hold no money, so no locale takes part.
         return WhatIfRowCells(schedule, view, row, std::span(&column, 1), LocaleValues{})[0];
     default:
-        return PlainCentsText(ColumnCents(schedule, view, row, column));
+        return PlainCentsText(*WhatIfCellCents(schedule, view, row, column));
     }
 }
 

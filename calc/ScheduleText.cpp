@@ -110,20 +110,40 @@ std::string DateText(const WhatIfSchedule &schedule, ScheduleView view, size_t r
 std::string WhatIfCellText(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
                            ScheduleColumn column, const LocaleValues &locale)
 {
-    const auto &toDate = view == ScheduleView::Yearly ? schedule.YearlyToDate : schedule.MonthlyToDate;
-    switch (column) {
-    case ScheduleColumn::Date:
+    if (column == ScheduleColumn::Date)
         return DateText(schedule, view, row);
-    case ScheduleColumn::InterestToDate:
-        return CentsText(toDate[row].Interest, locale);
-    case ScheduleColumn::PrincipalToDate:
-        return CentsText(toDate[row].Principal, locale);
-    default:
-        return RowCellText(RowsOf(schedule, view)[row], column, locale);
-    }
+    if (const std::optional<std::int64_t> cents = WhatIfCellCents(schedule, view, row, column))
+        return CentsText(*cents, locale);
+    return RowCellText(RowsOf(schedule, view)[row], column, locale);
 }
 
 } // namespace
+
+std::optional<std::int64_t> WhatIfCellCents(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                                            ScheduleColumn column)
+{
+    const ScheduleRow &shown = RowsOf(schedule, view)[row];
+    const RunningTotal &toDate =
+        (view == ScheduleView::Yearly ? schedule.YearlyToDate : schedule.MonthlyToDate)[row];
+    switch (column) {
+    case ScheduleColumn::Payment:
+        return shown.Payment;
+    case ScheduleColumn::Extra:
+        return shown.Extra;
+    case ScheduleColumn::Interest:
+        return shown.Interest;
+    case ScheduleColumn::Principal:
+        return shown.Principal;
+    case ScheduleColumn::Balance:
+        return shown.Balance;
+    case ScheduleColumn::InterestToDate:
+        return toDate.Interest;
+    case ScheduleColumn::PrincipalToDate:
+        return toDate.Principal;
+    default:
+        return std::nullopt;
+    }
+}
 
 std::string CentsText(std::int64_t cents, const LocaleValues &locale)
 {

@@ -92,6 +92,10 @@ std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool r
 // A month as YYYY-MM ("2024-03").
 std::string PaymentMonthText(PaymentMonth month);
 
+// The cents a money column of row `row` of `view` shows (the running totals included); no value for
+// the number and the date.
+std::optional<std::int64_t> WhatIfCellCents(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
+                                            ScheduleColumn column);
 // Row `row` of `view` in `columns`: the number as ScheduleCellText gives it; the date of a month, and
 // the months a year covers ("2024-03 to 2024-12"), empty for undated rows; money in the currency
 // layout.

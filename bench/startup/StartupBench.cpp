@@ -109,42 +109,28 @@ void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const cha
         rss.push_back(static_cast<double>(run.PeakRssKiB));
     state.counters["peak_rss_KiB"] = Median(rss);
 }
+// Each probe runs seven times and reports the time it measured itself, in milliseconds.
+void AsProbe(benchmark::internal::Benchmark *probe)
+{
+    probe->UseManualTime()->Iterations(7)->Unit(benchmark::kMillisecond);
+}
 
-BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQt, "minimal", MINIMAL_PROBE, "")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQt, "minimal", MINIMAL_PROBE, "")->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQtWithText, "minimal with text", MINIMAL_PROBE, "text")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_StartupToFirstPaint, Quillmere, "quillmere", QUILLMERE_PROBE, "")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(AsProbe);
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, Quillmere, "quillmere", QUILLMERE_PROBE, "")->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, PrintPreviewToPaintedSheet, "preview", PREVIEW_PROBE, "")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, PrintPreviewAgainToPaintedSheet, "preview again", PREVIEW_PROBE,
                   "again")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, ScheduleToPaintedWindow, "schedule", SCHEDULE_PROBE, "")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(AsProbe);
 // The time of an iteration is its slowest keystroke.
-BENCHMARK_CAPTURE(BM_StartupToFirstPaint, KeystrokeToRepaint, "typing", KEYSTROKE_PROBE, "")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, KeystrokeToRepaint, "typing", KEYSTROKE_PROBE, "")->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, KeystrokeToRepaintWithPlot, "typing with the plot", KEYSTROKE_PROBE,
                   "plot")
-    ->UseManualTime()
-    ->Iterations(7)
-    ->Unit(benchmark::kMillisecond);
+    ->Apply(AsProbe);
 
 // Typing in "Extra each month": every keystroke of every run, to its repaint.
 void PrintKeystrokes()
