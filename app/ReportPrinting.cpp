@@ -6,6 +6,8 @@
 #include "report/preview/FmPreview.h"
 #include "report/printer/ReportPrinter.h"
 
+#include <QWindow>
+
 namespace {
 
 // The printer's preview hook for the lifetime of a scope; unbound again afterwards.
@@ -23,16 +25,19 @@ private:
     TRPPrinter &m_printer;
 };
 
-// A window's parent for the lifetime of a scope; a window of its own again afterwards.
-class ParentScope {
+// The window that a window stands over for the lifetime of a scope: its transient parent, which the
+// window system keeps it above. (A parent widget would do the same, but each change of parent widget
+// sets the native window up again: its title, icon and state, at every showing.)
+class TransientParentScope {
 public:
-    ParentScope(QWidget &window, QWidget &parent) : m_window(window)
+    TransientParentScope(QWidget &window, QWidget &parent) : m_window(window)
     {
-        m_window.setParent(&parent, m_window.windowFlags());
+        m_window.winId();
+        m_window.windowHandle()->setTransientParent(parent.window()->windowHandle());
     }
-    ~ParentScope() { m_window.setParent(nullptr, m_window.windowFlags()); }
-    ParentScope(const ParentScope &) = delete;
-    ParentScope &operator=(const ParentScope &) = delete;
+    ~TransientParentScope() { m_window.windowHandle()->setTransientParent(nullptr); }
+    TransientParentScope(const TransientParentScope &) = delete;
+    TransientParentScope &operator=(const TransientParentScope &) = delete;
 
 private:
     QWidget &m_window;
@@ -58,7 +63,7 @@ void ReportPrinting::PreviewReport(TBandReport &report, std::function<void()> pr
 void ReportPrinting::ShowPreview(QWidget &opener)
 {
     TFmPreview &preview = Preview();
-    const ParentScope parent(preview, opener);
+    const TransientParentScope parent(preview, opener);
     ExecModal(preview);
 }
 

@@ -32,8 +32,9 @@ public:
     // records its pages, the hook shows them, and they are discarded when it returns. Raises what the
     // report and the hook raise.
     void PreviewReport(TBandReport &report, std::function<void()> previewHook);
-    // Shows the preview window modally over `opener` until it closes; `opener` is its parent meanwhile,
-    // and afterwards the window stands alone again, so that closing `opener` leaves it alive.
+    // Shows the preview window modally over `opener` until it closes: `opener`'s window is its
+    // transient parent meanwhile. The preview stays a window of its own, so that closing `opener`
+    // leaves it alive, and its native window is kept from one showing to the next.
     void ShowPreview(QWidget &opener);
 
     // One step of readying the first preview while the program is idle, each of a few milliseconds: the

@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -144,6 +145,9 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), 
                    Qt::WindowCloseButtonHint);
     resize(632, 435);
     SetBackground(*this, clSilver);
+    // The button bar and the page view cover the window whole: filling it first would paint every
+    // pixel twice.
+    setAttribute(Qt::WA_NoSystemBackground);
     setFont(Arial(12));
 
     auto *layout = new QVBoxLayout(this);
@@ -416,6 +420,15 @@ void TFmPreview::showEvent(QShowEvent *event)
     // A modal window that has just opened is the one the user works in, with or without a window
     // manager to say so.
     activateWindow();
+}
+
+void TFmPreview::closeEvent(QCloseEvent *event)
+{
+    QDialog::closeEvent(event);
+    // An accepted close destroys the native window, and with it the buffer, which the next showing
+    // would have to make and fill anew; hidden, the window is closed all the same.
+    if (event->isAccepted() && !isVisible())
+        event->ignore();
 }
 
 void TFmPreview::resizeEvent(QResizeEvent *event)

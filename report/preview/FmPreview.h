@@ -81,6 +81,8 @@ public:
 protected:
     bool event(QEvent *event) override; // activation
     void showEvent(QShowEvent *event) override;
+    // Hides the window but keeps its native window and buffer for the next showing.
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -13,6 +13,8 @@ TRPCustomPreview::TRPCustomPreview(const TRPPrinter &printer, QWidget *parent)
 {
     InstallSheetAccessibility();
     setFocusPolicy(Qt::StrongFocus);
+    // Every pixel is painted, so the page view fills only around the sheet.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void TRPCustomPreview::SetZoom(int zoom)
@@ -55,7 +57,7 @@ void TRPCustomPreview::paintEvent(QPaintEvent *)
         const QRect target = PageImageRect(geometry.Offset, geometry.Page, m_zoom);
         painter.save();
         painter.setClipRect(target);
-        page->Replay(painter, target);
+        page->Replay(painter, target, m_replayCache);
         painter.restore();
     }
 
@@ -64,4 +66,9 @@ void TRPCustomPreview::paintEvent(QPaintEvent *)
     painter.drawPolyline(outline, 5);
     painter.fillRect(QRect(w - 2, 2, 2, h - 2), clBlack);
     painter.fillRect(QRect(2, h - 2, w - 2, 2), clBlack);
+    // The two corners the shadow leaves out show the page view's background.
+    const QWidget &under = parentWidget() != nullptr ? *parentWidget() : *this;
+    const QColor around = under.palette().color(under.backgroundRole());
+    painter.fillRect(QRect(w - 2, 0, 2, 2), around);
+    painter.fillRect(QRect(0, h - 2, 2, 2), around);
 }

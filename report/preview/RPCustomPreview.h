@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/printer/RecordedPage.h"
+
 #include <QWidget>
 
 class TRPPrinter;
@@ -33,4 +35,5 @@ protected:
 private:
     const TRPPrinter &m_printer;
     int m_zoom = 100;
+    ReplayCache m_replayCache; // of the pages replayed here: a repaint lays out and draws no glyph anew
 };

@@ -1,5 +1,7 @@
 #include "report/preview/RPPreview.h"
 
+#include "controls/common/Bevel.h"
+#include "controls/common/ClassicColours.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/WindowLook.h"
 #include "report/preview/RPCustomPreview.h"
@@ -7,6 +9,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -16,6 +19,8 @@ TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
     // The window it stands in pages and scrolls from the keyboard; the sheet takes the focus.
     setFocusPolicy(Qt::NoFocus);
     setFocusProxy(m_sheet);
+    // A scroll box's single border: the sunken two-pixel edge (PaintEdge).
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     // Around the sheet: silver, as the window's background.
     SetPaletteColour(*viewport(), viewport()->backgroundRole(), clSilver);
     // A wheel notch scrolls three of these, as far as three presses of an arrow key.
@@ -95,6 +100,27 @@ void TRPPreview::PlaceSheet()
 {
     const QPoint origin = SheetWidgetOrigin(viewport()->size(), m_sheet->size());
     m_sheet->move(origin - QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+}
+
+bool TRPPreview::event(QEvent *event)
+{
+    if (event->type() != QEvent::Paint)
+        return QAbstractScrollArea::event(event);
+    PaintEdge();
+    return true;
+}
+
+void TRPPreview::PaintEdge()
+{
+    // In filled spans: the style strokes the edge as lines, which along a window-high frame costs
+    // milliseconds at every showing.
+    QPainter painter(this);
+    const QRect inside = DrawBevel(painter, rect(), Classic::Shadow, Classic::Highlight);
+    DrawBevel(painter, inside, Classic::DarkShadow3D, Classic::Light3D);
+    const QWidget *across = horizontalScrollBar()->parentWidget();
+    const QWidget *down = verticalScrollBar()->parentWidget();
+    if (across->isVisible() && down->isVisible())
+        painter.fillRect(QRect(down->x(), across->y(), down->width(), across->height()), Classic::Face);
 }
 
 bool TRPPreview::viewportEvent(QEvent *event)

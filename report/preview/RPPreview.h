@@ -7,8 +7,8 @@
 class TRPCustomPreview;
 class TRPPrinter;
 
-// The page view: a silver scroll area holding the drawn sheet (TRPCustomPreview) of the report
-// printer's selected page. The sheet stands centred along an axis on which it is smaller than the view
+// The page view: a silver scroll area with a sunken edge holding the drawn sheet (TRPCustomPreview) of the
+// report printer's selected page. The sheet stands centred along an axis on which it is smaller than the view
 // and at the top-left, scrolled, along one on which it is larger; the scroll bars track while dragged.
 // A zoom set by Zoom is explicit and survives resizing; the fitting zooms fit again on every resize.
 // Sizes and scroll positions are screen pixels. The sheet takes the keyboard focus given to the view
@@ -39,6 +39,7 @@ public:
     TRPCustomPreview *Sheet() const { return m_sheet; }
 
 protected:
+    bool event(QEvent *event) override;            // paints the edge
     bool viewportEvent(QEvent *event) override;    // a resize fits again
     void keyPressEvent(QKeyEvent *event) override; // passes every key on
     void scrollContentsBy(int dx, int dy) override;
@@ -48,6 +49,8 @@ private:
     void ApplyZoom();
     void PlaceSheet();
     QSize PhysicalSize() const;
+    // The sunken two-pixel edge of a scroll box, and the face between two shown scroll bars.
+    void PaintEdge();
 
     TRPPrinter &m_printer;
     TRPCustomPreview *m_sheet;

@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
-#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
@@ -134,35 +133,34 @@ void DrawPolyline(QPainter &painter, const PageMapping &map, const PolylineOp &p
 // clipped. The font last used is kept with its metrics, so a run of texts in one font sets it up once.
 class TextPainter {
 public:
-    TextPainter(QPainter &painter, const PageMapping &map) : m_painter(painter), m_map(map) {}
+    TextPainter(QPainter &painter, const PageMapping &map, ReplayCache &cache)
+        : m_painter(painter), m_map(map), m_cache(cache)
+    {
+    }
 
     void Draw(const TextOp &text)
     {
         if (text.Text.isEmpty())
             return;
         UseFont(text.Font);
-        QTextLayout layout(text.Text, m_layoutFont, m_painter.device());
-        layout.beginLayout();
-        const QTextLine line = layout.createLine();
-        layout.endLayout();
-        const QList<QGlyphRun> runs = layout.glyphRuns();
+        const ReplayCache::LaidOutText &laidOut =
+            m_cache.LaidOut(text.Text, m_layoutFont, m_painter.device());
         // In page units from the text's origin: the left end and the baseline.
-        const qreal width = line.horizontalAdvance();
         qreal x = 0;
         if (text.Alignment & Qt::AlignRight)
-            x = -width;
+            x = -laidOut.Width;
         else if (text.Alignment & Qt::AlignHCenter)
-            x = -width / 2;
-        const QPointF start = QPointF(text.Origin) + QPointF(x, m_metrics->ascent() - line.ascent());
-        const bool clipped = text.Clip && !Fits(runs, start, *text.Clip);
+            x = -laidOut.Width / 2;
+        const QPointF start = QPointF(text.Origin) + QPointF(x, m_metrics->ascent() - laidOut.Ascent);
+        const bool clipped = text.Clip && !Fits(laidOut.Runs, start, *text.Clip);
         if (clipped) {
             m_painter.save();
             m_painter.setClipRect(m_map.Rect(*text.Clip), Qt::IntersectClip);
         }
         m_painter.setPen(text.Color);
-        for (QGlyphRun run : runs) {
+        for (QGlyphRun run : laidOut.Runs) {
             run.setPositions(DevicePositions(run.positions()));
-            run.setRawFont(DeviceRawFont(run.rawFont()));
+            run.setRawFont(m_cache.AtPixelSize(run.rawFont(), run.rawFont().pixelSize() * m_map.ScaleY()));
             m_painter.drawGlyphRun(m_map.Exact(start), run);
         }
         if (clipped)
@@ -199,17 +197,6 @@ private:
         return positions;
     }
 
-    QRawFont DeviceRawFont(const QRawFont &pageFont)
-    {
-        auto found = m_deviceFonts.find(pageFont);
-        if (found == m_deviceFonts.end()) {
-            QRawFont deviceFont(pageFont);
-            deviceFont.setPixelSize(pageFont.pixelSize() * m_map.ScaleY());
-            found = m_deviceFonts.insert(pageFont, deviceFont);
-        }
-        return *found;
-    }
-
     // Whether the ink of the runs placed at start stays a device pixel inside clip.
     bool Fits(const QList<QGlyphRun> &runs, QPointF start, const PageRect &clip) const
     {
@@ -231,15 +218,49 @@ private:
     QFont m_pageFont;   // as recorded
     QFont m_layoutFont; // the same size in page units on the painter's device
     std::optional<QFontMetricsF> m_metrics;
-    QHash<QRawFont, QRawFont> m_deviceFonts; // a laid-out font at the page's scale
+    ReplayCache &m_cache;
 };
 
 } // namespace
 
+const ReplayCache::LaidOutText &ReplayCache::LaidOut(const QString &text, const QFont &font,
+                                                     QPaintDevice *device)
+{
+    TextKey key{text, font, device->logicalDpiY()};
+    if (const auto found = m_texts.constFind(key); found != m_texts.cend())
+        return *found;
+    if (m_texts.size() >= MaxTexts)
+        m_texts.clear();
+    QTextLayout layout(text, font, device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return *m_texts.insert(std::move(key), {layout.glyphRuns(), line.horizontalAdvance(), line.ascent()});
+}
+
+QRawFont ReplayCache::AtPixelSize(const QRawFont &font, qreal pixelSize)
+{
+    const std::pair key(font, pixelSize);
+    if (const auto found = m_fonts.constFind(key); found != m_fonts.cend())
+        return *found;
+    if (m_fonts.size() >= MaxFonts)
+        m_fonts.clear();
+    QRawFont sized(font);
+    sized.setPixelSize(pixelSize);
+    m_fonts.insert(key, sized);
+    return sized;
+}
+
 void RecordedPage::Replay(QPainter &painter, const QRectF &target) const
 {
+    ReplayCache cache;
+    Replay(painter, target, cache);
+}
+
+void RecordedPage::Replay(QPainter &painter, const QRectF &target, ReplayCache &cache) const
+{
     const PageMapping map(m_size, target);
-    TextPainter texts(painter, map);
+    TextPainter texts(painter, map, cache);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const PageOperation &operation : m_operations) {

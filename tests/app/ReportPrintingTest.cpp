@@ -1,11 +1,11 @@
 // Readying the first preview while the program is idle, and the preview that follows.
 #include "app/ReportPrinting.h"
 
+#include "report/chart/PaymentChartReport.h"
 #include "report/preview/FmPreview.h"
 #include "report/printer/ReportPrinter.h"
 #include "report/schedule/ScheduleReport.h"
 #include "tests/report/support/FakePrinterDevice.h"
-#include "report/chart/PaymentChartReport.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -52,6 +52,29 @@ TEST(ReportPrinting, PreparingMeasuresThePrinterAndMakesTheHiddenPreviewThatTheF
     EXPECT_EQ(shown, prepared.data());
     EXPECT_EQ(PreviewWindows().size(), 1);
     EXPECT_FALSE(printing.PrepareFirstPreview()) << "nothing is left to ready once a report was previewed";
+}
+
+TEST(ReportPrinting, APreviewClosedByItsCloseBoxKeepsItsNativeWindowForTheNext)
+{
+    ReportPrinting printing(
+        std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
+    const PaymentSchedule schedule = MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
+    TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
+                       printing.ReportPrinter());
+    QWidget opener;
+    std::vector<WId> shownIn;
+    for (int showing = 0; showing < 2; ++showing) {
+        QTimer::singleShot(0, &opener, [&shownIn] {
+            if (QWidget *shown = QApplication::activeModalWidget()) {
+                shownIn.push_back(shown->winId());
+                shown->close(); // as the window system's close box does
+            }
+        });
+        printing.PreviewReport(report.Rep(), [&] { printing.ShowPreview(opener); });
+    }
+    ASSERT_EQ(shownIn.size(), 2u);
+    EXPECT_EQ(shownIn[0], shownIn[1]);
+    EXPECT_FALSE(PreviewWindows()[0]->isVisible());
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -87,7 +88,7 @@ protected:
             if (preview == nullptr)
                 return;
             previewedPages.push_back(printing.ReportPrinter().PageCount());
-            previewParents.push_back(preview->parentWidget());
+            previewParents.push_back(preview->windowHandle()->transientParent());
             preview->close();
         });
         command();
@@ -96,7 +97,7 @@ protected:
     ReportPrinting printing{
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter()))};
     std::vector<int> previewedPages;       // the page count at each preview
-    std::vector<QWidget *> previewParents; // the preview window's parent at each preview
+    std::vector<QWindow *> previewParents; // the window the preview stood over at each preview
     QPointer<TFmPreview> preview;          // the preview window last seen
     QPointer<TfrmSchedule> window;
 };
@@ -143,7 +144,7 @@ TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesOverTheWindow
     PreviewAndClose([this] { c().btnPrint->OnClick(c().btnPrint); });
     PreviewAndClose([this] { QTest::keyClick(c().grdSchedule, Qt::Key_P, Qt::ControlModifier); });
     EXPECT_EQ(previewedPages, (std::vector<int>{1, 1}));
-    EXPECT_EQ(previewParents, (std::vector<QWidget *>{window, window}));
+    EXPECT_EQ(previewParents, (std::vector<QWindow *>{window->windowHandle(), window->windowHandle()}));
     EXPECT_EQ(printing.ReportPrinter().PreviewTitle(), QStringLiteral("Preview of Payment Schedule"));
     EXPECT_EQ(printing.ReportPrinter().PrinterState(), TRPPrinterState::Idle);
 }

@@ -1,3 +1,4 @@
+#include "controls/common/ClassicColours.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/flatbutton/FlatButton.h"
@@ -277,10 +278,12 @@ TEST_F(PreviewWindowTest, SheetIsWhitePaperWithOutlineShadowAndThePageInItsPrint
     EXPECT_EQ(sheet.pixelColor(w / 2, 10), QColor(Qt::white));
     EXPECT_EQ(sheet.pixelColor(w - 3, h / 2), QColor(Qt::black)); // outline
     EXPECT_EQ(sheet.pixelColor(w - 1, h / 2), QColor(Qt::black)); // shadow
-    EXPECT_NE(sheet.pixelColor(w - 1, 1), QColor(Qt::black));     // the shadow starts 2 pixels down
+    // The shadow starts 2 pixels down and 2 in; its corners show the page view's silver.
+    EXPECT_EQ(sheet.pixelColor(w - 1, 1), QColor(clSilver));
+    EXPECT_EQ(sheet.pixelColor(1, h - 1), QColor(clSilver));
 }
 
-TEST_F(PreviewWindowTest, TheAreaAroundTheSheetIsSilverLikeTheWindow)
+TEST_F(PreviewWindowTest, TheAreaAroundTheSheetIsSilverLikeTheWindowInASunkenEdge)
 {
     Open({100});
     Click(c().bbZoomOut);
@@ -288,6 +291,14 @@ TEST_F(PreviewWindowTest, TheAreaAroundTheSheetIsSilverLikeTheWindow)
     ASSERT_GT(sheet.left(), 2) << "the fitted sheet leaves room at its left";
     const QImage area = view().viewport()->grab().toImage();
     EXPECT_EQ(area.pixelColor(sheet.left() / 2, sheet.center().y()), QColor(clSilver));
+    const QImage edge = view().grab().toImage();
+    const int right = edge.width() - 1;
+    const int bottom = edge.height() - 1;
+    EXPECT_EQ(
+        (std::vector<QColor>{edge.pixelColor(0, 5), edge.pixelColor(1, 5), edge.pixelColor(right - 1, 5),
+                             edge.pixelColor(right, 5)}),
+        (std::vector<QColor>{Classic::Shadow, Classic::DarkShadow3D, Classic::Light3D, Classic::Highlight}));
+    EXPECT_EQ(edge.pixelColor(5, bottom), QColor(Classic::Highlight));
 }
 
 TEST_F(PreviewWindowTest, EscapeClosesAndTheNextShowingStartsOnPageOneAtTheTop)

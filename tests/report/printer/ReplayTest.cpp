@@ -109,6 +109,29 @@ TEST(Replay, TextAlignsOnItsOrigin)
     EXPECT_NEAR(centre.center().x(), 50, 2);
 }
 
+// A window keeps its laid-out texts and its fonts from one replay to the next, across zooms; the same
+// text in another font is laid out on its own.
+TEST(Replay, WhatIsKeptBetweenReplaysDrawsWhatAFreshReplayDraws)
+{
+    RecordedPage page(PageUnits);
+    page.Append(Text(QStringLiteral("Kept 1,234.56"), QPoint(8, 8), 24));
+    page.Append(Text(QStringLiteral("Kept 1,234.56"), QPoint(8, 100), 48));
+    ReplayCache kept;
+    for (const qreal zoom : {1.0, 2.0, 1.0}) {
+        const QSize size(qRound(100 * zoom), qRound(50 * zoom));
+        const QRectF target(QPointF(0, 0), size);
+        QImage withKept = WhiteImage(size);
+        QPainter painter(&withKept);
+        page.Replay(painter, target, kept);
+        painter.end();
+        EXPECT_EQ(withKept, Replayed(page, WhiteImage(size), target)) << "at zoom " << zoom;
+        const int half = size.height() / 2;
+        const QRect small = InkBox(withKept.copy(0, 0, size.width(), half));
+        const QRect large = InkBox(withKept.copy(0, half, size.width(), half));
+        EXPECT_NEAR(large.width(), 2 * small.width(), 3 * zoom) << "at zoom " << zoom;
+    }
+}
+
 TEST(Replay, AClipOfThePageStaysInsideTheReplay)
 {
     RecordedPage page(PageUnits);
