@@ -232,19 +232,31 @@ std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view,
     return text;
 }
 
-std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals)
+namespace {
+std::vector<ScheduleColumn> ColumnsOf(bool dated, bool withExtra, bool runningTotals)
 {
     std::vector<ScheduleColumn> columns = {ScheduleColumn::Number};
-    if (schedule.FirstPayment)
+    if (dated)
         columns.push_back(ScheduleColumn::Date);
     columns.push_back(ScheduleColumn::Payment);
-    if (schedule.Extras.Any())
+    if (withExtra)
         columns.push_back(ScheduleColumn::Extra);
     columns.insert(columns.end(),
                    {ScheduleColumn::Interest, ScheduleColumn::Principal, ScheduleColumn::Balance});
     if (runningTotals)
         columns.insert(columns.end(), {ScheduleColumn::InterestToDate, ScheduleColumn::PrincipalToDate});
     return columns;
+}
+} // namespace
+
+std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals)
+{
+    return ColumnsOf(schedule.FirstPayment.has_value(), schedule.Extras.Any(), runningTotals);
+}
+
+std::vector<ScheduleColumn> FullestWhatIfColumns(bool runningTotals)
+{
+    return ColumnsOf(true, true, runningTotals);
 }
 
 std::string PaymentMonthText(PaymentMonth month)

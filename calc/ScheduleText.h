@@ -88,6 +88,8 @@ std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view,
 // In order: the number, Date when the rows are dated, Payment, Extra when an extra is given, Interest,
 // Principal, Balance, then the running totals of interest and principal when `runningTotals`.
 std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals);
+// The most columns a what-if schedule shows: dated and with an extra.
+std::vector<ScheduleColumn> FullestWhatIfColumns(bool runningTotals);
 
 // A month as YYYY-MM ("2024-03").
 std::string PaymentMonthText(PaymentMonth month);

@@ -45,8 +45,10 @@ QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figur
 }
 
 // The columns share the view's width, none narrower than the widest heading or text of the first
-// row, which holds the largest balance; the view is never narrower than they are together.
-void SizeColumns(QTableView &view, const TScheduleModel &model)
+// row, which holds the largest balance; the view is never narrower than they are together, nor than
+// `reserved` columns are, so that columns that come and go as the user types leave the window's size
+// as it is.
+void SizeColumns(QTableView &view, const TScheduleModel &model, int reserved)
 {
     const QFontMetrics metrics(view.font());
     const QFontMetrics headingMetrics(view.horizontalHeader()->font());
@@ -58,7 +60,7 @@ void SizeColumns(QTableView &view, const TScheduleModel &model)
             width = std::max(width, metrics.horizontalAdvance(model.index(0, column).data().toString()));
     }
     view.horizontalHeader()->setMinimumSectionSize(width + CellPadding);
-    view.setMinimumWidth(model.columnCount() * (width + CellPadding) +
+    view.setMinimumWidth(std::max(model.columnCount(), reserved) * (width + CellPadding) +
                          view.verticalScrollBar()->sizeHint().width() + 2 * view.frameWidth());
 }
 
@@ -138,7 +140,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
     // Tab leaves the table; the arrow keys move within it.
     c.grdSchedule->setTabKeyNavigation(false);
-    SizeColumns(*c.grdSchedule, m_model);
+    SizeColumns(*c.grdSchedule, m_model, 0);
     dock->addWidget(c.grdSchedule, 1);
     c.grdSchedule->setFocus(Qt::OtherFocusReason);
 
@@ -158,7 +160,12 @@ void TfrmSchedule::BindHandlers()
     bindShortcut({QKeySequence(Qt::Key_Escape)}, &TfrmSchedule::btnCloseClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Print), &TfrmSchedule::btnPrintClick);
     bindShortcut(QKeySequence::keyBindings(QKeySequence::Save), &TfrmSchedule::btnSaveAsClick);
-    connect(m_controls.chkWhatIf, &QCheckBox::toggled, m_controls.pnlExtras, &QWidget::setVisible);
+    connect(m_controls.chkWhatIf, &QCheckBox::toggled, this, [this](bool shown) {
+        RunGuarded([&] {
+            m_controls.pnlExtras->setVisible(shown);
+            SizeScheduleColumns();
+        });
+    });
     m_plotDelay.setSingleShot(true);
     m_plotDelay.setInterval(PlotDelayMs);
     connect(&m_plotDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { ShowPlot(); }); });
@@ -178,7 +185,7 @@ void TfrmSchedule::BindHandlers()
 void TfrmSchedule::chkByYearClick(QObject *)
 {
     m_model.SetView(m_controls.chkByYear->isChecked() ? ScheduleView::Yearly : ScheduleView::Monthly);
-    SizeColumns(*m_controls.grdSchedule, m_model);
+    SizeScheduleColumns();
     ShowTotals();
 }
 
@@ -189,7 +196,7 @@ void TfrmSchedule::WhatIfChange(QObject *)
         ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), ScheduleMonths(plain.Years), m_model.Locale());
     if (reading.Refusals.empty()) {
         m_model.SetWhatIf(WhatIfOf(plain, reading.Extras, reading.FirstPayment));
-        SizeColumns(*m_controls.grdSchedule, m_model);
+        SizeScheduleColumns();
         ShowTotals();
         ShowWhatIfFigures();
         // The keystroke's echo and the table come first; the plot, which takes longer, a moment later.
@@ -210,6 +217,15 @@ void TfrmSchedule::chkPlotClick(QObject *)
     }
     c.pltSchedule->setVisible(c.chkPlot->isChecked());
     ShowPlot();
+}
+
+void TfrmSchedule::SizeScheduleColumns()
+{
+    // While the extras are open, room for the columns that an extra or a date brings: the window grows
+    // once, as they open, not at a keystroke.
+    const int reserved =
+        m_controls.chkWhatIf->isChecked() ? static_cast<int>(FullestWhatIfColumns(true).size()) : 0;
+    SizeColumns(*m_controls.grdSchedule, m_model, reserved);
 }
 
 void TfrmSchedule::ShowPlot()

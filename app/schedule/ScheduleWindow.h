@@ -74,6 +74,7 @@ public:
 
 private:
     void BindHandlers();
+    void SizeScheduleColumns();
     void ShowTotals();
     void ShowPlot();
     void ShowWhatIfFigures();

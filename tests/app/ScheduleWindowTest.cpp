@@ -183,6 +183,25 @@ TEST_F(ScheduleWindowTest, AnExtraEachMonthRecomputesTheTableAndTheFiguresAtOnce
               QStringLiteral("Paid off after %1 payments").arg(window->Model().Rows().size()));
 }
 
+// The columns an extra or a date brings have room from the opening of the extras on: a keystroke
+// never resizes the window, which would lay out and repaint the plot and all.
+TEST_F(ScheduleWindowTest, TypingAnExtraOrADateLeavesTheWindowAsTheExtrasOpenedIt)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const QSize opened = window->size();
+    TNumericEdit *extra = c().pnlWhatIf->edtExtraMonthly;
+    extra->setFocus();
+    extra->selectAll();
+    QTest::keyClicks(extra, QStringLiteral("100"));
+    QTest::mouseClick(c().pnlWhatIf->chkFirstPayment, Qt::LeftButton);
+    c().pnlWhatIf->edtFirstMonth->SetValue(11);
+    c().pnlWhatIf->edtFirstYear->SetValue(2027);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(c().grdSchedule->model()->columnCount(), 9) << "dated, with an extra";
+    EXPECT_EQ(window->size(), opened);
+}
+
 TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
 {
     EXPECT_EQ(c().pltSchedule, nullptr) << "no plot is made before it is asked for";
