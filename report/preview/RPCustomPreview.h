@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/printer/RecordedPage.h"
+#include "report/printer/ReplayCache.h"
 
 #include <QWidget>
 

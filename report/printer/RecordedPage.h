@@ -5,10 +5,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <QGlyphRun>
-#include <QHash>
 #include <QPen>
-#include <QRawFont>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -18,8 +15,8 @@
 #include <variant>
 #include <vector>
 
-class QPaintDevice;
 class QPainter;
+class ReplayCache;
 
 // Recorded pages are drawn in page units (PageUnitsPerPixel to a screen pixel). A page of PageWidth x
 // PageHeight screen pixels is 4 x PageWidth by 4 x PageHeight units, origin at the top-left of the
@@ -80,41 +77,6 @@ using PageOperation = std::variant<FillRectOp, RectangleOp, EllipseOp, LineOp, P
 
 // The operation moved by `offset` page units, its clip with it.
 PageOperation Moved(PageOperation operation, QPoint offset);
-
-// What a window that repaints pages keeps from one replay to the next: each text laid out in its font,
-// and each font at the device's size. Laying a text out again costs more than drawing it, and a font
-// made anew draws each glyph anew. A few thousand texts and a few scales at the most: past that it
-// starts afresh.
-class ReplayCache {
-public:
-    // A text laid out on one line: its glyphs from its left end on the baseline, its width and the
-    // line's ascent, in the font's units on `device`.
-    struct LaidOutText {
-        QList<QGlyphRun> Runs;
-        qreal Width = 0;
-        qreal Ascent = 0;
-    };
-    const LaidOutText &LaidOut(const QString &text, const QFont &font, QPaintDevice *device);
-
-    // `font` at `pixelSize`, the same font each time for the same two.
-    QRawFont AtPixelSize(const QRawFont &font, qreal pixelSize);
-
-private:
-    struct TextKey {
-        QString Text;
-        QFont Font;
-        int DotsPerInch = 0;
-        friend bool operator==(const TextKey &, const TextKey &) = default;
-        friend size_t qHash(const TextKey &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.Text, key.Font, key.DotsPerInch);
-        }
-    };
-    static constexpr qsizetype MaxTexts = 2048;
-    static constexpr qsizetype MaxFonts = 16;
-    QHash<TextKey, LaidOutText> m_texts;
-    QHash<std::pair<QRawFont, qreal>, QRawFont> m_fonts;
-};
 
 // One recorded page: a display list in page units. A value; the report printer owns the pages.
 class RecordedPage {

@@ -1,4 +1,5 @@
 #include "report/printer/RecordedPage.h"
+#include "report/printer/ReplayCache.h"
 #include "tests/report/support/RuledDocument.h"
 
 #include <QPainter>
