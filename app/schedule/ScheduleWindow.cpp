@@ -164,6 +164,10 @@ void TfrmSchedule::BindHandlers()
         RunGuarded([&] {
             m_controls.pnlExtras->setVisible(shown);
             SizeScheduleColumns();
+            // Grown for the extras now rather than at the next layout pass, and kept on the screen.
+            layout()->activate();
+            if (isVisible())
+                KeepOnScreen(*this);
         });
     });
     m_plotDelay.setSingleShot(true);

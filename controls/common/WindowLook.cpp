@@ -84,6 +84,15 @@ void CentreOnScreen(QWidget &window)
                                              window.size() + FrameMargins(window)));
 }
 
+void KeepOnScreen(QWidget &window)
+{
+    const QRect area = AvailableArea(window);
+    const QRect frame(window.pos(), window.size() + FrameMargins(window));
+    if (area.isEmpty() || area.contains(frame))
+        return;
+    SetFrameGeometry(window, KeptInside(frame, area));
+}
+
 QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade)
 {
     constexpr int step = 24;

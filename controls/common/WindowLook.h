@@ -38,6 +38,11 @@ QRect CentredOnScreen(const QRect &screen, const QRect &available, QSize frameSi
 // nothing without a screen.
 void CentreOnScreen(QWidget &window);
 
+// Moves a top-level window the least distance that puts its outer frame wholly inside its screen's
+// available area, shrunk to it where it is larger; nothing where it is inside already or without a
+// screen.
+void KeepOnScreen(QWidget &window);
+
 // The outer frame for a window of outer `size` beside `owner` (an outer frame) in `area`, the
 // `cascade`-th such window (from 0), wholly inside the area, shrunk to it where it is larger, and
 // clear of the owner where the area has room: right of the owner, else left of it, at its full size;

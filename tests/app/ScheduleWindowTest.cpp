@@ -2,6 +2,7 @@
 // closed window leaves behind.
 #include "app/schedule/ScheduleWindow.h"
 
+#include "controls/common/WindowLook.h"
 #include "report/preview/FmPreview.h"
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/ReportPrinter.h"
@@ -200,6 +201,19 @@ TEST_F(ScheduleWindowTest, TypingAnExtraOrADateLeavesTheWindowAsTheExtrasOpenedI
     QCoreApplication::processEvents();
     ASSERT_EQ(c().grdSchedule->model()->columnCount(), 9) << "dated, with an extra";
     EXPECT_EQ(window->size(), opened);
+}
+
+TEST_F(ScheduleWindowTest, OpeningTheExtrasAtTheScreensEdgeKeepsTheWindowOnTheScreen)
+{
+    const QRect area = AvailableArea(*window);
+    window->move(area.right() + 1 - window->frameGeometry().width(), area.top());
+    QCoreApplication::processEvents();
+    const int closedWidth = window->width();
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_GT(window->width(), closedWidth) << "grown for the extras' columns";
+    EXPECT_TRUE(area.contains(window->frameGeometry()))
+        << "frame " << window->frameGeometry().x() << "+" << window->frameGeometry().width();
 }
 
 TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
