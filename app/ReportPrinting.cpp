@@ -56,15 +56,26 @@ ReportPrinting::~ReportPrinting() = default;
 void ReportPrinting::PreviewReport(TBandReport &report, std::function<void()> previewHook)
 {
     m_previewed = true;
+    // Asking the print system whether the printer changed takes milliseconds, which pass while the
+    // report is made for the printer as it was and the preview window is shown (ShowPreview).
+    m_reportPrinter->StartPrinterCheck();
+    m_printerChanged = false;
     const PreviewHookScope hook(*m_reportPrinter, std::move(previewHook));
     report.PreviewReport();
+    if (m_printerChanged)
+        report.PreviewReport(); // made again for the printer as it is now
 }
 
 void ReportPrinting::ShowPreview(QWidget &opener)
 {
     TFmPreview &preview = Preview();
     const TransientParentScope parent(preview, opener);
-    ExecModal(preview);
+    // Pages made for a printer that changed meanwhile close the window again before it paints, and
+    // PreviewReport makes them anew.
+    ExecModal(preview, [this] {
+        m_printerChanged = !m_reportPrinter->PrinterUnchanged();
+        return !m_printerChanged;
+    });
 }
 
 bool ReportPrinting::PrepareFirstPreview()

@@ -29,11 +29,13 @@ public:
     TRPPrinter &ReportPrinter() { return *m_reportPrinter; }
 
     // Runs `report` with `previewHook` as the printer's preview hook for this run only: the report
-    // records its pages, the hook shows them, and they are discarded when it returns. Raises what the
-    // report and the hook raise.
+    // records its pages, the hook shows them, and they are discarded when it returns. The pages are made
+    // while the print system is asked whether the printer changed since the last document, and made
+    // again when it did. Raises what the report and the hook raise.
     void PreviewReport(TBandReport &report, std::function<void()> previewHook);
     // Shows the preview window modally over `opener` until it closes: `opener`'s window is its
-    // transient parent meanwhile. The preview stays a window of its own, so that closing `opener`
+    // transient parent meanwhile. Once the window is shown, and before it paints, waits for the answer
+    // whether the printer changed (PreviewReport). The preview stays a window of its own, so that closing `opener`
     // leaves it alive, and its native window is kept from one showing to the next.
     void ShowPreview(QWidget &opener);
 
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<TRPPrinter> m_reportPrinter;
     std::unique_ptr<TFmPreview> m_fmPreview;
     bool m_previewed = false;             // a report has been previewed
+    bool m_printerChanged = false;        // the preview's pages were made for a printer since changed
     bool m_measured = false;              // PrepareFirstPreview has measured the printer
     std::vector<TRPFont> m_fontsToLayOut; // those PrepareFirstPreview has still to lay out
 };

@@ -60,7 +60,11 @@ private:
 
 } // namespace
 
-CupsPrinterDevice::CupsPrinterDevice() = default;
+CupsPrinterDevice::CupsPrinterDevice()
+{
+    m_checker.setMaxThreadCount(1);
+    m_checker.setExpiryTimeout(-1);
+}
 
 CupsPrinterDevice::~CupsPrinterDevice() = default;
 
@@ -83,6 +87,7 @@ CupsQueue *CupsPrinterDevice::Queue()
             CupsPpdTime(destination.Name, same ? m_queue->PpdTime() : std::nullopt);
         if (!same || !ppdTime || m_queue->PpdTime() != ppdTime)
             m_queue = std::make_unique<CupsQueue>(destination.Name, ppdTime);
+        m_queueDestination = destination;
         m_queueChecked = true;
     }
     return m_queue->IsNull() ? nullptr : m_queue.get();
@@ -126,4 +131,36 @@ void CupsPrinterDevice::Forget() noexcept
 {
     m_destination.reset();
     m_queueChecked = false;
+}
+
+void CupsPrinterDevice::StartCheck()
+{
+    PrinterUnchanged(); // an answer nobody waited for
+    Forget();
+    if (!m_queue || m_queue->IsNull())
+        return;
+    // Until the answer, the kept queue stands for the current destination.
+    m_destination = m_queueDestination;
+    m_queueChecked = true;
+    auto promise = std::make_shared<std::promise<CheckAnswer>>();
+    m_check = promise->get_future();
+    m_checker.start([promise, name = m_queue->Name(), known = m_queue->PpdTime()] {
+        CheckAnswer answer{LookUpCupsDestination(), std::nullopt};
+        if (answer.Destination.Name == name)
+            answer.PpdTime = CupsPpdTime(name, known);
+        promise->set_value(answer);
+    });
+}
+
+bool CupsPrinterDevice::PrinterUnchanged()
+{
+    if (!m_check.valid())
+        return true;
+    const CheckAnswer answer = m_check.get();
+    if (answer.Destination == m_queueDestination && answer.PpdTime && answer.PpdTime == m_queue->PpdTime())
+        return true;
+    // The next call takes the destination from this answer and checks its queue again.
+    m_destination = answer.Destination;
+    m_queueChecked = false;
+    return false;
 }

@@ -16,4 +16,5 @@ struct PageGeometry {
     QSize Page;
     QSize Sheet;
     QPoint Offset;
+    friend bool operator==(const PageGeometry &, const PageGeometry &) = default;
 };

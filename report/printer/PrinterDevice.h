@@ -35,6 +35,7 @@ struct PaperSettings {
 struct PrinterFacts {
     PageGeometry Dots;
     QSize DotsPerInch; // horizontal, vertical
+    friend bool operator==(const PrinterFacts &, const PrinterFacts &) = default;
 };
 
 // Whether the current printer can take a job now, as the print system answers.
@@ -101,4 +102,13 @@ public:
     // next call asks again which printer is current and whether it changed since it was measured (a
     // device may keep its measurements of a printer that did not change).
     virtual void Forget() noexcept {}
+    // Forgets (Forget), then asks the print system on a thread of its own whether the printer measured
+    // for the last document is still the current one and unchanged; until PrinterUnchanged the calls
+    // above answer from what the device kept of that printer, without waiting. For a document that is
+    // shown as soon as it is made. A device that keeps nothing only forgets.
+    virtual void StartCheck() { Forget(); }
+    // Waits for the answer to the check that StartCheck began and tells whether what was kept still
+    // holds. False when the printer changed: whatever was measured meanwhile was not the current
+    // printer, and the next call asks the print system afresh. True when no check is pending.
+    virtual bool PrinterUnchanged() { return true; }
 };

@@ -111,6 +111,13 @@ public:
     int LastPage() const { return m_lastPage; }
     void SetLastPage(int page) { m_lastPage = page; }
 
+    // For a document shown as soon as it is made: it is made from what the device kept of the printer
+    // while the device asks the print system whether the printer changed (PrinterDevice::StartCheck).
+    void StartPrinterCheck() { m_device->StartCheck(); }
+    // Waits for that answer: false when the printer changed, so that the document made meanwhile has to
+    // be made again (PrinterDevice::PrinterUnchanged).
+    bool PrinterUnchanged() { return m_device->PrinterUnchanged(); }
+
     // Shows the recorded pages; the program binds it to its preview window.
     void SetPreviewHook(std::function<void()> hook) { m_previewHook = std::move(hook); }
     // Calls PreviewHook when bound; there is no built-in preview window.

@@ -77,4 +77,32 @@ TEST(ReportPrinting, APreviewClosedByItsCloseBoxKeepsItsNativeWindowForTheNext)
     EXPECT_FALSE(PreviewWindows()[0]->isVisible());
 }
 
+// A repeat preview is made from what the device kept while the device asks whether the printer
+// changed; pages made for a printer that changed are made again before they are shown.
+TEST(ReportPrinting, APreviewShowsPagesMadeForThePrinterAsItIsNow)
+{
+    auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
+    ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake));
+    const PaymentSchedule schedule = MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
+    TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
+                       printing.ReportPrinter());
+    QWidget opener;
+    const auto shownPageWidths = [&] {
+        std::vector<int> widths;
+        QTimer::singleShot(0, &opener, [&] {
+            if (QWidget *shown = QApplication::activeModalWidget()) {
+                widths.push_back(printing.ReportPrinter().PageWidth());
+                shown->close();
+            }
+        });
+        printing.PreviewReport(report.Rep(), [&] { printing.ShowPreview(opener); });
+        return widths;
+    };
+    EXPECT_EQ(shownPageWidths(), std::vector<int>{768}) << "Letter";
+    EXPECT_EQ(shownPageWidths(), std::vector<int>{768}) << "unchanged";
+    fake->Facts = FakePrinter::A4();
+    EXPECT_EQ(shownPageWidths(), std::vector<int>{762}) << "A4, shown once";
+    EXPECT_FALSE(PreviewWindows()[0]->isVisible());
+}
+
 } // namespace

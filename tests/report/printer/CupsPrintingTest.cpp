@@ -172,7 +172,8 @@ TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
 }
 
 // The device keeps what it measured of a queue across documents; a queue whose PPD changed meanwhile is
-// measured anew.
+// measured anew: at once after Forget, and after the answer to StartCheck, until which the kept queue
+// answers.
 TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
 {
     const QByteArray queue = qgetenv("PRINTER");
@@ -193,6 +194,13 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("A4")));
     device.Forget(); // as at the end of a document
     EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppA4}));
+
+    ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
+    device.StartCheck();
+    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppA4})) << "the kept queue, until the answer";
+    EXPECT_FALSE(device.PrinterUnchanged());
+    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppLetter}));
+    EXPECT_TRUE(device.PrinterUnchanged()) << "no check pending";
     qputenv("PRINTER", queue);
 }
 

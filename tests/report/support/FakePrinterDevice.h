@@ -122,7 +122,18 @@ public:
         m_printer->LastSettings = settings;
         if (m_printer->FailMeasure)
             throw PrinterError("no answer");
-        return m_printer->Facts;
+        if (!m_checking)
+            m_kept = m_printer->Facts;
+        m_measured = true;
+        return m_kept;
+    }
+    // As a device that keeps its measurements: until PrinterUnchanged, the facts last measured.
+    void StartCheck() override { m_checking = m_measured; }
+    bool PrinterUnchanged() override
+    {
+        const bool unchanged = !m_checking || m_kept == m_printer->Facts;
+        m_checking = false;
+        return unchanged;
     }
     void ReadSettings() override
     {
@@ -154,4 +165,7 @@ public:
 
 private:
     std::shared_ptr<FakePrinter> m_printer;
+    std::optional<PrinterFacts> m_kept; // as last measured
+    bool m_measured = false;
+    bool m_checking = false;
 };
