@@ -5,7 +5,6 @@
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/flatbutton/FlatButtonAccessible.h"
-#include "controls/flatbutton/FlatButtonCaption.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -275,7 +274,7 @@ FlatButtonGeometry TFlatButton::Geometry() const
     input.Glyph = m_bitmap.size();
     input.CaptionShown = CaptionShown();
     if (input.CaptionShown)
-        input.Caption = FlatButtonCaption(m_caption, font(), m_wordWrap ? width() - CaptionInset : -1).Size();
+        input.Caption = FormattedCaption(m_wordWrap ? width() - CaptionInset : -1).Size();
     input.PopupMark = PopupMarkShown();
     input.Layout = m_layout;
     input.Alignment = m_alignment;
@@ -359,7 +358,14 @@ void TFlatButton::PaintCaption(QPainter &painter, const QRect &rect, const QColo
     if (!CaptionShown())
         return;
     painter.setPen(color);
-    FlatButtonCaption(m_caption, font(), m_wordWrap ? rect.width() : -1).Draw(painter, rect, m_alignment);
+    FormattedCaption(m_wordWrap ? rect.width() : -1).Draw(painter, rect, m_alignment);
+}
+
+const FlatButtonCaption &TFlatButton::FormattedCaption(int wrapWidth) const
+{
+    if (!m_formattedCaption || !m_formattedCaption->Formats(m_caption, font(), wrapWidth))
+        m_formattedCaption.emplace(m_caption, font(), wrapWidth);
+    return *m_formattedCaption;
 }
 
 void TFlatButton::PaintPopupMark(QPainter &painter, QPoint anchor, const QColor &color) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/flatbutton/FlatButtonCaption.h"
 #include "controls/flatbutton/FlatButtonGeometry.h"
 #include "controls/flatbutton/GlyphShading.h"
 
@@ -11,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 enum class TFlatButtonOption { boMonoDisplay = 0x1, boIconOnly = 0x2, boPopupMark = 0x4, boShowBevel = 0x8 };
 Q_DECLARE_FLAGS(TFlatButtonOptions, TFlatButtonOption)
@@ -138,6 +140,9 @@ private:
     void PaintNormal(QPainter &painter, const FlatButtonGeometry &geometry) const;
     void PaintDisabled(QPainter &painter, const FlatButtonGeometry &geometry) const;
     void PaintCaption(QPainter &painter, const QRect &rect, const QColor &color) const;
+    // The caption formatted in the button's font for `wrapWidth` (-1: no wrapping). The last one is
+    // kept: formatting measures every line, and a paint needs it twice.
+    const FlatButtonCaption &FormattedCaption(int wrapWidth) const;
     void PaintPopupMark(QPainter &painter, QPoint anchor, const QColor &color) const;
 
     void PointerEntered();
@@ -166,6 +171,7 @@ private:
     QImage m_shadedDrawn;
     QImage m_disabledDrawn;
     QString m_caption;
+    mutable std::optional<FlatButtonCaption> m_formattedCaption;
     int m_groupIndex = 0;
     bool m_down = false;
     QPointer<QMenu> m_dropDownMenu;

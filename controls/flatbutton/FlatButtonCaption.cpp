@@ -5,7 +5,8 @@
 #include <QTextLayout>
 #include <algorithm>
 
-FlatButtonCaption::FlatButtonCaption(const QString &caption, const QFont &font, int wrapWidth) : m_font(font)
+FlatButtonCaption::FlatButtonCaption(const QString &caption, const QFont &font, int wrapWidth)
+    : m_caption(caption), m_font(font), m_wrapWidth(wrapWidth)
 {
     const QFontMetrics metrics(font);
     m_lineHeight = metrics.height();

@@ -16,6 +16,12 @@ public:
     // wrapWidth: pixels a line may take, or -1 for no word breaking.
     FlatButtonCaption(const QString &caption, const QFont &font, int wrapWidth);
 
+    // Whether this is `caption` formatted in `font` for `wrapWidth`.
+    bool Formats(const QString &caption, const QFont &font, int wrapWidth) const
+    {
+        return caption == m_caption && wrapWidth == m_wrapWidth && font == m_font;
+    }
+
     // Widest line (TW) by all lines' height (TH), in pixels; 0 x 0 for an empty caption.
     QSize Size() const;
 
@@ -30,7 +36,9 @@ private:
         int Width;             // natural width in pixels
     };
 
+    QString m_caption;
     QFont m_font;
+    int m_wrapWidth;
     QList<Line> m_lines;
     int m_lineHeight = 0;
 };

@@ -596,6 +596,26 @@ TEST_F(FlatButtonTest, IconOnlyTurnsTheCaptionIntoTheHint)
     EXPECT_TRUE(button->toolTip().isEmpty());
 }
 
+// A button keeps its caption's layout between paints; a new caption or font lays it out anew.
+TEST_F(FlatButtonTest, ACaptionOrFontChangedAfterAPaintDrawsAsOnANewButton)
+{
+    QFont larger = m_window.font();
+    larger.setPixelSize(16);
+    const std::vector<std::pair<QString, QFont>> changes{{QStringLiteral("Wide"), m_window.font()},
+                                                         {QStringLiteral("Go"), larger}};
+    for (const auto &[caption, font] : changes) {
+        TFlatButton *button = NewButton();
+        button->SetCaption(QStringLiteral("Go"));
+        Render(button);
+        button->SetCaption(caption);
+        button->setFont(font);
+        TFlatButton *fresh = NewButton({60, 10});
+        fresh->SetCaption(caption);
+        fresh->setFont(font);
+        EXPECT_EQ(Render(button), Render(fresh)) << caption.toStdString();
+    }
+}
+
 TEST_F(FlatButtonTest, IconOnlyKeepsAHintAlreadySet)
 {
     TFlatButton *button = NewButton();
