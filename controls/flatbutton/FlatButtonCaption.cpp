@@ -2,8 +2,34 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QTextLayout>
 #include <algorithm>
+
+namespace {
+
+// One line laid out as QPainter::drawText lays out a mnemonic text: without wrapping, the accelerator
+// letter underlined.
+std::shared_ptr<QTextLayout> ShapedLine(const QString &text, qsizetype accelerator, const QFont &font)
+{
+    auto layout = std::make_shared<QTextLayout>(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::ManualWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout->setTextOption(option);
+    if (accelerator >= 0) {
+        QTextLayout::FormatRange underline;
+        underline.start = static_cast<int>(accelerator);
+        underline.length = 1;
+        underline.format.setFontUnderline(true);
+        layout->setFormats({underline});
+    }
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    layout->createLine().setPosition({0, 0});
+    layout->endLayout();
+    return layout;
+}
+
+} // namespace
 
 FlatButtonCaption::FlatButtonCaption(const QString &caption, const QFont &font, int wrapWidth)
     : m_caption(caption), m_font(font), m_wrapWidth(wrapWidth)
@@ -31,7 +57,9 @@ FlatButtonCaption::FlatButtonCaption(const QString &caption, const QFont &font, 
                 text.chop(1);
             const qsizetype inLine = accelerator - paragraphStart - start;
             const bool ownsAccelerator = inLine >= 0 && inLine < text.size();
-            m_lines.append({text, ownsAccelerator ? inLine : -1, metrics.horizontalAdvance(text)});
+            const qsizetype lineAccelerator = ownsAccelerator ? inLine : -1;
+            m_lines.append({text, lineAccelerator, metrics.horizontalAdvance(text),
+                            ShapedLine(text, lineAccelerator, font)});
         }
         layout.endLayout();
         paragraphStart += paragraph.size() + 1;
@@ -57,6 +85,22 @@ void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TAlignment al
     painter.setClipRect(rect, Qt::IntersectClip);
     int top = rect.top();
     for (const Line &line : m_lines) {
+        const QRect lineRect(rect.left(), top, rect.width(), m_lineHeight);
+        top += m_lineHeight;
+        if (line.Width <= rect.width()) {
+            const QTextLine shaped = line.Shaped->lineAt(0);
+            const qreal advance = shaped.horizontalAdvance();
+            qreal offset = 0;
+            if (horizontal & Qt::AlignRight)
+                offset = rect.width() - advance;
+            else if (horizontal & Qt::AlignHCenter)
+                offset = (rect.width() - advance) / 2;
+            painter.save();
+            painter.setClipRect(lineRect, Qt::IntersectClip);
+            line.Shaped->draw(&painter, QPointF(rect.left() + offset, lineRect.top()));
+            painter.restore();
+            continue;
+        }
         // Re-mark the line for Qt's mnemonic drawing: "&" doubled, the accelerator letter prefixed.
         QString marked;
         for (qsizetype i = 0; i < line.Text.size(); ++i) {
@@ -68,13 +112,8 @@ void FlatButtonCaption::Draw(QPainter &painter, const QRect &rect, TAlignment al
         }
         // Qt's elision counts the marks of a mnemonic text as if drawn, so a line that fits exactly
         // would lose its end; only a line wider than the rectangle is elided.
-        const QString shown =
-            line.Width <= rect.width()
-                ? marked
-                : metrics.elidedText(marked, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);
-        const QRect lineRect(rect.left(), top, rect.width(), m_lineHeight);
+        const QString shown = metrics.elidedText(marked, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);
         painter.drawText(lineRect, int(horizontal | Qt::AlignTop) | Qt::TextShowMnemonic, shown);
-        top += m_lineHeight;
     }
     painter.restore();
 }

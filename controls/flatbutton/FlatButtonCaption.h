@@ -6,6 +6,8 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <QTextLayout>
+#include <memory>
 
 class QPainter;
 
@@ -26,7 +28,8 @@ public:
     QSize Size() const;
 
     // Draws the lines from the top of `rect` in the painter's pen, aligned by `alignment`, clipped to
-    // `rect`; a line wider than `rect` ends in an ellipsis. The accelerator letter is underlined.
+    // `rect`; a line wider than `rect` ends in an ellipsis. The accelerator letter is underlined. Draws
+    // what QPainter::drawText draws of the line marked as a mnemonic text.
     void Draw(QPainter &painter, const QRect &rect, TAlignment alignment) const;
 
 private:
@@ -34,6 +37,8 @@ private:
         QString Text;          // plain text of the line
         qsizetype Accelerator; // index of the underlined letter within the line, or -1
         int Width;             // natural width in pixels
+        // Shaped once, underline and all, as Qt's text drawing would shape it at every paint.
+        std::shared_ptr<QTextLayout> Shaped;
     };
 
     QString m_caption;

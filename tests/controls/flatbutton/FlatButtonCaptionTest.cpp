@@ -81,6 +81,37 @@ TEST(FlatButtonCaption, UnderlinesTheAcceleratorLetter)
         InkIn(Drawn(FlatButtonCaption(QStringLiteral("Print"), TestFont(), -1), size), underFirstLetter), 0);
 }
 
+// A caption keeps its lines shaped; drawn, they are what Qt's own drawing of the mnemonic text gives.
+TEST(FlatButtonCaption, DrawsWhatQtDrawsOfTheMnemonicText)
+{
+    QFont smooth(QStringLiteral("Liberation Sans"));
+    smooth.setPixelSize(13);
+    QFont bold = TestFont();
+    bold.setBold(true);
+    for (const QFont &font : {TestFont(), smooth, bold}) {
+        for (const QString &caption : {QStringLiteral("&Print"), QStringLiteral(" Zoom &In"),
+                                      QStringLiteral("Save && E&xit"), QStringLiteral("Close")}) {
+            for (const TAlignment alignment : {TAlignment::taLeftJustify, TAlignment::taCenter,
+                                               TAlignment::taRightJustify}) {
+                const QRect rect(3, 2, FlatButtonCaption(caption, font, -1).Size().width() + 7, 20);
+                QImage kept(40 + rect.width(), 30, QImage::Format_RGB32);
+                kept.fill(Paper);
+                QImage qt = kept;
+                QPainter keptPainter(&kept);
+                keptPainter.setPen(Ink);
+                FlatButtonCaption(caption, font, -1).Draw(keptPainter, rect, alignment);
+                QPainter qtPainter(&qt);
+                qtPainter.setPen(Ink);
+                qtPainter.setFont(font);
+                qtPainter.drawText(rect, int(QtAlignment(alignment) | Qt::AlignTop) | Qt::TextShowMnemonic,
+                                   caption);
+                EXPECT_EQ(kept, qt) << caption.toStdString() << " " << int(alignment) << " "
+                                    << font.toString().toStdString();
+            }
+        }
+    }
+}
+
 TEST(FlatButtonCaption, ALineAsWideAsItsRectangleIsDrawnWhole)
 {
     const FlatButtonCaption caption(QStringLiteral(" Zoom &In"), TestFont(), -1);
