@@ -90,9 +90,9 @@ TEST(FlatButtonCaption, DrawsWhatQtDrawsOfTheMnemonicText)
     bold.setBold(true);
     for (const QFont &font : {TestFont(), smooth, bold}) {
         for (const QString &caption : {QStringLiteral("&Print"), QStringLiteral(" Zoom &In"),
-                                      QStringLiteral("Save && E&xit"), QStringLiteral("Close")}) {
-            for (const TAlignment alignment : {TAlignment::taLeftJustify, TAlignment::taCenter,
-                                               TAlignment::taRightJustify}) {
+                                       QStringLiteral("Save && E&xit"), QStringLiteral("Close")}) {
+            for (const TAlignment alignment :
+                 {TAlignment::taLeftJustify, TAlignment::taCenter, TAlignment::taRightJustify}) {
                 const QRect rect(3, 2, FlatButtonCaption(caption, font, -1).Size().width() + 7, 20);
                 QImage kept(40 + rect.width(), 30, QImage::Format_RGB32);
                 kept.fill(Paper);
