@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <algorithm>
 
 TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
@@ -23,9 +25,19 @@ TRPPreview::TRPPreview(TRPPrinter &printer, QWidget *parent)
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     // Around the sheet: silver, as the window's background.
     SetPaletteColour(*viewport(), viewport()->backgroundRole(), clSilver);
-    // A wheel notch scrolls three of these, as far as three presses of an arrow key.
-    horizontalScrollBar()->setSingleStep(PreviewScrollStep);
-    verticalScrollBar()->setSingleStep(PreviewScrollStep);
+    // Classic scroll bars, as the edge around them. (Fusion fills its bars with gradients, which Qt
+    // hands to other threads in bands of 64 rows: a window-high bar waits on a dozen at every paint.)
+    QStyle *classic = QStyleFactory::create(QStringLiteral("Windows"));
+    if (classic != nullptr)
+        classic->setParent(this);
+    for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        if (classic != nullptr) {
+            bar->setStyle(classic);
+            bar->setPalette(ClassicPalette(bar->palette()));
+        }
+        // A wheel notch scrolls three of these, as far as three presses of an arrow key.
+        bar->setSingleStep(PreviewScrollStep);
+    }
     resize(250, 250);
     m_sheet->setGeometry(0, 0, 100, 50);
     m_printer.SelectPage(1);

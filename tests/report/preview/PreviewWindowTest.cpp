@@ -301,6 +301,24 @@ TEST_F(PreviewWindowTest, TheAreaAroundTheSheetIsSilverLikeTheWindowInASunkenEdg
     EXPECT_EQ(edge.pixelColor(5, bottom), QColor(Classic::Highlight));
 }
 
+TEST_F(PreviewWindowTest, TheScrollBarsAreClassicOnesInTheEdgesColours)
+{
+    Open({100});
+    ASSERT_TRUE(vertical().isVisible()) << "the sheet at 100 % is taller than the view";
+    const QImage bar = vertical().grab().toImage();
+    const int side = bar.width() - 1;
+    // The up-arrow button stands raised in the classic colours, its outer light edge the face's own.
+    EXPECT_EQ((std::vector<QColor>{bar.pixelColor(0, 0), bar.pixelColor(1, 1), bar.pixelColor(side, side),
+                                   bar.pixelColor(side - 1, side - 1), bar.pixelColor(3, side - 3)}),
+              (std::vector<QColor>{Classic::Light3D, Classic::Highlight, Classic::DarkShadow3D,
+                                   Classic::Shadow, Classic::Face}));
+    // Below the thumb the track is a checker of white and silver.
+    const int y = bar.height() - side - 4;
+    EXPECT_EQ((std::vector<QColor>{bar.pixelColor(5, y), bar.pixelColor(6, y)}),
+              (std::vector<QColor>{bar.pixelColor(6, y + 1), bar.pixelColor(5, y + 1)}));
+    EXPECT_NE(bar.pixelColor(5, y), bar.pixelColor(6, y));
+}
+
 TEST_F(PreviewWindowTest, EscapeClosesAndTheNextShowingStartsOnPageOneAtTheTop)
 {
     Open({50, 60}, FakePrinter::ShortSheet());
