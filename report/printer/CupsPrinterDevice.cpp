@@ -137,7 +137,9 @@ void CupsPrinterDevice::StartCheck()
 {
     PrinterUnchanged(); // an answer nobody waited for
     Forget();
-    if (!m_queue || m_queue->IsNull())
+    // A queue whose PPD has no time stamp is measured anew for every document: in line, once, rather
+    // than from the kept one and again after an answer that cannot say "unchanged".
+    if (!m_queue || m_queue->IsNull() || !m_queue->PpdTime())
         return;
     // Until the answer, the kept queue stands for the current destination.
     m_destination = m_queueDestination;

@@ -105,7 +105,7 @@ public:
     // Forgets (Forget), then asks the print system on a thread of its own whether the printer measured
     // for the last document is still the current one and unchanged; until PrinterUnchanged the calls
     // above answer from what the device kept of that printer, without waiting. For a document that is
-    // shown as soon as it is made. A device that keeps nothing only forgets.
+    // shown as soon as it is made. A device that keeps nothing it can check only forgets.
     virtual void StartCheck() { Forget(); }
     // Waits for the answer to the check that StartCheck began and tells whether what was kept still
     // holds. False when the printer changed: whatever was measured meanwhile was not the current

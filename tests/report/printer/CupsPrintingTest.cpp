@@ -1,3 +1,4 @@
+#include "report/printer/CupsDestination.h"
 #include "report/printer/CupsPrinterDevice.h"
 #include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
@@ -10,8 +11,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QTest>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -39,38 +42,58 @@ bool Lpadmin(const QStringList &arguments)
            lpadmin.exitCode() == 0;
 }
 
-// A queue of the test's own with the PPD of queue `original`, removed again at the end. Nothing is
-// printed on it.
-class CopiedQueue {
+// A queue of the test's own, removed again at the end. Nothing is printed on it.
+class TestQueue {
 public:
-    explicit CopiedQueue(const QString &original)
-        : m_name(QStringLiteral("QuillmereCopy%1").arg(QCoreApplication::applicationPid()))
+    // One with the PPD of queue `original`.
+    static TestQueue CopyOf(const QString &original)
     {
+        TestQueue queue;
         QTemporaryFile ppd;
         http_t *http =
             httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr);
         if (http == nullptr || !ppd.open())
-            return;
+            return queue;
         const http_status_t got =
             cupsGetFd(http, ("/printers/" + original.toUtf8() + ".ppd").constData(), ppd.handle());
         httpClose(http);
-        m_added = got == HTTP_STATUS_OK &&
-                  Lpadmin({"-p", m_name, "-E", "-v", "cups-pdf:/" + original, "-P", ppd.fileName()});
+        queue.m_added =
+            got == HTTP_STATUS_OK && queue.Add({"-v", "cups-pdf:/" + original, "-P", ppd.fileName()});
+        return queue;
     }
-    ~CopiedQueue()
+    // One without a PPD, on the device of queue `original`.
+    static TestQueue RawOn(const QString &original)
+    {
+        TestQueue queue;
+        queue.m_added = queue.Add({"-v", "cups-pdf:/" + original, "-m", QStringLiteral("raw")});
+        return queue;
+    }
+    TestQueue(TestQueue &&other) noexcept : m_name(other.m_name), m_added(std::exchange(other.m_added, false))
+    {
+    }
+    ~TestQueue()
     {
         if (m_added)
             Lpadmin({"-x", m_name});
     }
-    CopiedQueue(const CopiedQueue &) = delete;
-    CopiedQueue &operator=(const CopiedQueue &) = delete;
+    TestQueue(const TestQueue &) = delete;
+    TestQueue &operator=(const TestQueue &) = delete;
+    TestQueue &operator=(TestQueue &&) = delete;
 
     bool Added() const { return m_added; }
     const QString &Name() const { return m_name; }
     // The scheduler writes the queue's PPD anew with this default paper (a PageSize choice).
     bool SetDefaultPaper(const QString &paper) { return Lpadmin({"-p", m_name, "-o", "PageSize=" + paper}); }
+    // Waits until the PPD's time stamp is one the scheduler vouches for: no longer in its current second.
+    bool PpdTimeSettled() const
+    {
+        return QTest::qWaitFor([this] { return CupsPpdTime(m_name, std::nullopt).has_value(); }, 3000);
+    }
 
 private:
+    TestQueue() : m_name(QStringLiteral("QuillmereTest%1").arg(QCoreApplication::applicationPid())) {}
+    bool Add(const QStringList &device) { return Lpadmin(QStringList{"-p", m_name, "-E"} + device); }
+
     QString m_name;
     bool m_added = false;
 };
@@ -179,7 +202,7 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     const QByteArray queue = qgetenv("PRINTER");
     if (queue.isEmpty())
         GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
-    CopiedQueue copy(QString::fromUtf8(queue));
+    TestQueue copy = TestQueue::CopyOf(QString::fromUtf8(queue));
     if (!copy.Added())
         GTEST_SKIP() << "the scheduler takes no queue from this user";
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
@@ -193,6 +216,7 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     device.Forget();
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("A4")));
     device.Forget(); // as at the end of a document
+    ASSERT_TRUE(copy.PpdTimeSettled());
     EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppA4}));
 
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
@@ -201,6 +225,25 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     EXPECT_FALSE(device.PrinterUnchanged());
     EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppLetter}));
     EXPECT_TRUE(device.PrinterUnchanged()) << "no check pending";
+    qputenv("PRINTER", queue);
+}
+
+// Without a PPD there is no time stamp to vouch for a kept queue: a checked document measures the
+// queue in line, and the check does not call for the document to be made again.
+TEST(CupsPrinting, AQueueWithoutAPpdIsMeasuredInLineAndNeedsNoSecondDocument)
+{
+    const QByteArray queue = qgetenv("PRINTER");
+    if (queue.isEmpty())
+        GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
+    TestQueue raw = TestQueue::RawOn(QString::fromUtf8(queue));
+    if (!raw.Added())
+        GTEST_SKIP() << "the scheduler takes no queue from this user";
+    qputenv("PRINTER", raw.Name().toUtf8());
+    CupsPrinterDevice device;
+    ASSERT_TRUE(device.Measure({}));
+    device.StartCheck();
+    EXPECT_TRUE(device.Measure({}));
+    EXPECT_TRUE(device.PrinterUnchanged());
     qputenv("PRINTER", queue);
 }
 
