@@ -14,6 +14,7 @@
 #include <QTest>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -68,11 +69,15 @@ public:
         queue.m_added = queue.Add({"-v", "cups-pdf:/" + original, "-m", QStringLiteral("raw")});
         return queue;
     }
-    TestQueue(TestQueue &&other) noexcept : m_name(other.m_name), m_added(std::exchange(other.m_added, false))
+    TestQueue(TestQueue &&other) noexcept
+        : m_name(other.m_name), m_added(std::exchange(other.m_added, false)),
+          m_previousPrinter(std::exchange(other.m_previousPrinter, std::nullopt))
     {
     }
     ~TestQueue()
     {
+        if (m_previousPrinter)
+            qputenv("PRINTER", *m_previousPrinter);
         if (m_added)
             Lpadmin({"-x", m_name});
     }
@@ -81,7 +86,12 @@ public:
     TestQueue &operator=(TestQueue &&) = delete;
 
     bool Added() const { return m_added; }
-    const QString &Name() const { return m_name; }
+    // The queue is the current printer (PRINTER) until it is removed.
+    void MakeCurrent()
+    {
+        m_previousPrinter = qgetenv("PRINTER");
+        qputenv("PRINTER", m_name.toUtf8());
+    }
     // The scheduler writes the queue's PPD anew with this default paper (a PageSize choice).
     bool SetDefaultPaper(const QString &paper) { return Lpadmin({"-p", m_name, "-o", "PageSize=" + paper}); }
     // Waits until the PPD's time stamp is one the scheduler vouches for: no longer in its current second.
@@ -96,6 +106,7 @@ private:
 
     QString m_name;
     bool m_added = false;
+    std::optional<QByteArray> m_previousPrinter;
 };
 
 // The document goes through the system's print service: scripts/test starts a CUPS scheduler and a
@@ -206,7 +217,7 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     if (!copy.Added())
         GTEST_SKIP() << "the scheduler takes no queue from this user";
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
-    qputenv("PRINTER", copy.Name().toUtf8());
+    copy.MakeCurrent();
     CupsPrinterDevice device;
     const auto sheet = [&device](const PaperSettings &settings) {
         const std::optional<PrinterFacts> facts = device.Measure(settings);
@@ -225,7 +236,6 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     EXPECT_FALSE(device.PrinterUnchanged());
     EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppLetter}));
     EXPECT_TRUE(device.PrinterUnchanged()) << "no check pending";
-    qputenv("PRINTER", queue);
 }
 
 // Without a PPD there is no time stamp to vouch for a kept queue: a checked document measures the
@@ -238,13 +248,12 @@ TEST(CupsPrinting, AQueueWithoutAPpdIsMeasuredInLineAndNeedsNoSecondDocument)
     TestQueue raw = TestQueue::RawOn(QString::fromUtf8(queue));
     if (!raw.Added())
         GTEST_SKIP() << "the scheduler takes no queue from this user";
-    qputenv("PRINTER", raw.Name().toUtf8());
+    raw.MakeCurrent();
     CupsPrinterDevice device;
     ASSERT_TRUE(device.Measure({}));
     device.StartCheck();
     EXPECT_TRUE(device.Measure({}));
     EXPECT_TRUE(device.PrinterUnchanged());
-    qputenv("PRINTER", queue);
 }
 
 // The print system out of reach: CUPS is asked at an address where no scheduler listens.
