@@ -7,13 +7,13 @@
 class TRPCustomPreview;
 class TRPPrinter;
 
-// The page view: a silver scroll area with a sunken edge holding the drawn sheet (TRPCustomPreview) of the
-// report printer's selected page. The sheet stands centred along an axis on which it is smaller than the view
-// and at the top-left, scrolled, along one on which it is larger; the scroll bars track while dragged.
-// A zoom set by Zoom is explicit and survives resizing; the fitting zooms fit again on every resize.
-// Sizes and scroll positions are screen pixels. The sheet takes the keyboard focus given to the view
-// (its focus proxy), but no keys: the window holding it pages and scrolls from the keyboard. The
-// printer is not owned and must outlive the view.
+// The page view: a silver scroll area with a sunken edge and classic scroll bars holding the drawn sheet
+// (TRPCustomPreview) of the report printer's selected page. The sheet stands centred along an axis on
+// which it is smaller than the view and at the top-left, scrolled, along one on which it is larger; the
+// scroll bars track while dragged. A zoom set by Zoom is explicit and survives resizing; the fitting
+// zooms fit again on every resize. Sizes and scroll positions are screen pixels. The sheet takes the
+// keyboard focus given to the view (its focus proxy), but no keys: the window holding it pages and
+// scrolls from the keyboard. The printer is not owned and must outlive the view.
 class TRPPreview : public QAbstractScrollArea {
     Q_OBJECT
 public:
