@@ -70,8 +70,8 @@ void ReportPrinting::ShowPreview(QWidget &opener)
 {
     TFmPreview &preview = Preview();
     const TransientParentScope parent(preview, opener);
-    // Pages made for a printer that changed meanwhile close the window again before it paints, and
-    // PreviewReport makes them anew.
+    // The answer is awaited while the window system shows the window. Pages made for a printer that
+    // changed meanwhile close the window again before it paints, and PreviewReport makes them anew.
     ExecModal(preview, [this] {
         m_printerChanged = !m_reportPrinter->PrinterUnchanged();
         return !m_printerChanged;

@@ -34,8 +34,8 @@ public:
     // again when it did. Raises what the report and the hook raise.
     void PreviewReport(TBandReport &report, std::function<void()> previewHook);
     // Shows the preview window modally over `opener` until it closes: `opener`'s window is its
-    // transient parent meanwhile. Once the window is shown, and before it paints, waits for the answer
-    // whether the printer changed (PreviewReport). The preview stays a window of its own, so that
+    // transient parent meanwhile. When the window system first exposes the window, before it paints,
+    // waits for the answer whether the printer changed (PreviewReport). The preview stays a window of its own, so that
     // closing `opener` leaves it alive, and its native window is kept from one showing to the next.
     void ShowPreview(QWidget &opener);
 

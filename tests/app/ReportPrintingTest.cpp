@@ -3,11 +3,13 @@
 
 #include "report/chart/PaymentChartReport.h"
 #include "report/preview/FmPreview.h"
+#include "report/preview/RPCustomPreview.h"
 #include "report/printer/ReportPrinter.h"
 #include "report/schedule/ScheduleReport.h"
 #include "tests/report/support/FakePrinterDevice.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -77,9 +79,39 @@ TEST(ReportPrinting, APreviewClosedByItsCloseBoxKeepsItsNativeWindowForTheNext)
     EXPECT_FALSE(PreviewWindows()[0]->isVisible());
 }
 
+// Notes the printer's page width when a preview's sheet first paints at a showing, then closes the
+// preview.
+class FirstSheetPaints : public QObject {
+public:
+    explicit FirstSheetPaints(const TRPPrinter &printer) : m_printer(printer)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    std::vector<int> Widths;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<TFmPreview *>(watched) != nullptr)
+            m_painted = false;
+        if (event->type() == QEvent::Paint && !m_painted &&
+            qobject_cast<TRPCustomPreview *>(watched) != nullptr) {
+            m_painted = true;
+            Widths.push_back(m_printer.PageWidth());
+            QTimer::singleShot(0, static_cast<QWidget *>(watched)->window(), &QWidget::close);
+        }
+        return false;
+    }
+
+private:
+    const TRPPrinter &m_printer;
+    bool m_painted = false;
+};
+
 // A repeat preview is made from what the device kept while the device asks whether the printer
-// changed; pages made for a printer that changed are made again before they are shown.
-TEST(ReportPrinting, APreviewShowsPagesMadeForThePrinterAsItIsNow)
+// changed; pages made for a printer that changed are made again before they are painted.
+TEST(ReportPrinting, APreviewPaintsPagesMadeForThePrinterAsItIsNow)
 {
     auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
     ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake));
@@ -87,21 +119,15 @@ TEST(ReportPrinting, APreviewShowsPagesMadeForThePrinterAsItIsNow)
     TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
                        printing.ReportPrinter());
     QWidget opener;
-    const auto shownPageWidths = [&] {
-        std::vector<int> widths;
-        QTimer::singleShot(0, &opener, [&] {
-            if (QWidget *shown = QApplication::activeModalWidget()) {
-                widths.push_back(printing.ReportPrinter().PageWidth());
-                shown->close();
-            }
-        });
+    const auto paintedPageWidths = [&] {
+        const FirstSheetPaints paints(printing.ReportPrinter());
         printing.PreviewReport(report.Rep(), [&] { printing.ShowPreview(opener); });
-        return widths;
+        return paints.Widths;
     };
-    EXPECT_EQ(shownPageWidths(), std::vector<int>{768}) << "Letter";
-    EXPECT_EQ(shownPageWidths(), std::vector<int>{768}) << "unchanged";
+    EXPECT_EQ(paintedPageWidths(), std::vector<int>{768}) << "Letter";
+    EXPECT_EQ(paintedPageWidths(), std::vector<int>{768}) << "unchanged";
     fake->Facts = FakePrinter::A4();
-    EXPECT_EQ(shownPageWidths(), std::vector<int>{762}) << "A4, shown once";
+    EXPECT_EQ(paintedPageWidths(), std::vector<int>{762}) << "A4, painted once";
     EXPECT_FALSE(PreviewWindows()[0]->isVisible());
 }
 
