@@ -35,8 +35,9 @@ public:
     void PreviewReport(TBandReport &report, std::function<void()> previewHook);
     // Shows the preview window modally over `opener` until it closes: `opener`'s window is its
     // transient parent meanwhile. When the window system first exposes the window, before it paints,
-    // waits for the answer whether the printer changed (PreviewReport). The preview stays a window of its own, so that
-    // closing `opener` leaves it alive, and its native window is kept from one showing to the next.
+    // waits for the answer whether the printer changed (PreviewReport). The preview stays a window of
+    // its own, so that closing `opener` leaves it alive, and its native window is kept from one showing
+    // to the next.
     void ShowPreview(QWidget &opener);
 
     // One step of readying the first preview while the program is idle, each of a few milliseconds: the
