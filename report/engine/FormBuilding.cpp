@@ -24,11 +24,14 @@ TRPFont ReportFormFont()
 
 void LayOutPrintedFont(const TRPFont &font)
 {
+    QString line;
+    for (char16_t c = u'!'; c <= u'~'; ++c)
+        line += QChar(c);
     // A page of 100 x 6 design pixels drawn at their size on a screen, as the preview draws at 100 %.
     PageCanvas canvas;
     canvas.StartPage(QSize(400, 24));
     canvas.SetFont(PageFont(font));
-    canvas.TextOut(QPoint(0, 0), QStringLiteral("Loan Amount: $100,000.00 8.75% 30 years"));
+    canvas.TextOut(QPoint(0, 0), line);
     const RecordedPage page = canvas.FinishPage();
     QImage image(100, 6, QImage::Format_RGB32);
     QPainter painter(&image);

@@ -14,8 +14,9 @@
 // Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
 
-// Lays out and draws a line in `font` once, as a recorded page draws it, so that the first page shown
-// in that font finds it ready (its font engine made, its shaping prepared). Needs a QGuiApplication.
+// Lays out and draws a line of every printable ASCII character in `font` once, as a recorded page draws
+// it, so that the first page shown in that font finds it ready (its font engine made, its shaping
+// prepared, its glyphs drawn). Needs a QGuiApplication.
 void LayOutPrintedFont(const TRPFont &font);
 
 // The advance of a text and the height of a line as a label in `font` prints them, in design pixels:
