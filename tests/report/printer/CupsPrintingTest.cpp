@@ -43,6 +43,13 @@ bool Lpadmin(const QStringList &arguments)
            lpadmin.exitCode() == 0;
 }
 
+// The sheet of the device's current printer for `settings`, in dots; empty when it has none.
+QSize MeasuredSheet(CupsPrinterDevice &device, const PaperSettings &settings)
+{
+    const std::optional<PrinterFacts> facts = device.Measure(settings);
+    return facts ? facts->Dots.Sheet : QSize();
+}
+
 // A queue of the test's own, removed again at the end. Nothing is printed on it.
 class TestQueue {
 public:
@@ -194,15 +201,12 @@ TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
     if (qEnvironmentVariable("PRINTER").isEmpty())
         GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
     CupsPrinterDevice device;
-    const auto sheet = [&device](const PaperSettings &settings) {
-        const std::optional<PrinterFacts> facts = device.Measure(settings);
-        return facts ? facts->Dots.Sheet : QSize();
-    };
-    const QSize letter = sheet({.Paper = TRPPaperSize::rppLetter});
+    const QSize letter = MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter});
     ASSERT_FALSE(letter.isEmpty());
-    EXPECT_EQ(sheet({.Landscape = true, .Paper = TRPPaperSize::rppLetter}), letter.transposed());
-    EXPECT_NE(sheet({.Paper = TRPPaperSize::rppA4}), letter);
-    EXPECT_EQ(sheet({.Paper = TRPPaperSize::rppLetter}), letter);
+    EXPECT_EQ(MeasuredSheet(device, {.Landscape = true, .Paper = TRPPaperSize::rppLetter}),
+              letter.transposed());
+    EXPECT_NE(MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}), letter);
+    EXPECT_EQ(MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}), letter);
 }
 
 // The device keeps what it measured of a queue across documents; a queue whose PPD changed meanwhile is
@@ -219,22 +223,19 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
     copy.MakeCurrent();
     CupsPrinterDevice device;
-    const auto sheet = [&device](const PaperSettings &settings) {
-        const std::optional<PrinterFacts> facts = device.Measure(settings);
-        return facts ? facts->Dots.Sheet : QSize();
-    };
-    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppLetter}));
+    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}));
     device.Forget();
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("A4")));
     device.Forget(); // as at the end of a document
     ASSERT_TRUE(copy.PpdTimeSettled());
-    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppA4}));
+    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}));
 
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
     device.StartCheck();
-    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppA4})) << "the kept queue, until the answer";
+    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}))
+        << "the kept queue, until the answer";
     EXPECT_FALSE(device.PrinterUnchanged());
-    EXPECT_EQ(sheet({}), sheet({.Paper = TRPPaperSize::rppLetter}));
+    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}));
     EXPECT_TRUE(device.PrinterUnchanged()) << "no check pending";
 }
 
