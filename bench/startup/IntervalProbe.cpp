@@ -1,4 +1,5 @@
 #include "bench/startup/IntervalProbe.h"
+#include "bench/startup/UserPause.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
@@ -13,10 +14,6 @@
 #include <memory>
 
 namespace {
-// How long a user looks at the program before the next command: time enough for what it readies
-// while idle.
-constexpr int UserPauseMs = 1000;
-
 // Calls `then` after a user's pause, once the event loop is about to wait for events.
 void AfterAPause(std::function<void()> then)
 {

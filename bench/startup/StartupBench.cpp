@@ -4,7 +4,9 @@
 // preview's first painted sheet, and the opening of a 30-year payment schedule to its window's first
 // paint, each against the program's own start-up, with the peak memory it adds; and typing in a
 // schedule's "Extra each month", each keystroke to the window's next repaint, median and maximum.
-// Needs a display.
+// Each process starts after a user's pause. Needs a display.
+#include "bench/startup/UserPause.h"
+
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -14,6 +16,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
@@ -29,9 +32,9 @@ struct ProbeRun {
     std::vector<double> KeystrokeSeconds; // each keystroke to its repaint, when a probe reports them
 };
 
-// Starts `path` (with `argument` unless empty), waits for its "painted" line and for its end. A probe
-// that times a step inside the program reports it on an "interval <seconds>" line before "painted";
-// one that times keystrokes reports each on a "keystroke <seconds>" line.
+// Starts `path` (with `argument` unless empty) after a user's pause, waits for its "painted" line and
+// for its end. A probe that times a step inside the program reports it on an "interval <seconds>" line
+// before "painted"; one that times keystrokes reports each on a "keystroke <seconds>" line.
 ProbeRun RunProbe(const char *path, const char *argument)
 {
     int pipeEnds[2];
@@ -43,6 +46,7 @@ ProbeRun RunProbe(const char *path, const char *argument)
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     char *const argv[] = {const_cast<char *>(path), *argument != 0 ? const_cast<char *>(argument) : nullptr,
                           nullptr};
+    std::this_thread::sleep_for(std::chrono::milliseconds(UserPauseMs));
     const auto start = std::chrono::steady_clock::now();
     pid_t child = 0;
     const int spawned = posix_spawn(&child, path, &actions, nullptr, argv, environ);
