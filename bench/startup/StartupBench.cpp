@@ -4,7 +4,8 @@
 // preview's first painted sheet, and the opening of a 30-year payment schedule to its window's first
 // paint, each against the program's own start-up, with the peak memory it adds; and typing in a
 // schedule's "Extra each month", each keystroke to the window's next repaint, median and maximum.
-// Each process starts after a user's pause. Needs a display.
+// Each process starts after a user's pause; the program's start-up is also timed right after the last
+// one ended, to show what the pause costs. Needs a display.
 #include "bench/startup/UserPause.h"
 
 #include <algorithm>
@@ -32,10 +33,14 @@ struct ProbeRun {
     std::vector<double> KeystrokeSeconds; // each keystroke to its repaint, when a probe reports them
 };
 
-// Starts `path` (with `argument` unless empty) after a user's pause, waits for its "painted" line and
-// for its end. A probe that times a step inside the program reports it on an "interval <seconds>" line
+// When a process starts: after a user's pause, or right after the last one ended, on a machine still
+// warm from it (which no user meets; reported beside the other to show what the pause costs).
+enum class ProbeStart { AfterAPause, BackToBack };
+
+// Starts `path` (with `argument` unless empty) at `start`, waits for its "painted" line and for its
+// end. A probe that times a step inside the program reports it on an "interval <seconds>" line
 // before "painted"; one that times keystrokes reports each on a "keystroke <seconds>" line.
-ProbeRun RunProbe(const char *path, const char *argument)
+ProbeRun RunProbe(const char *path, const char *argument, ProbeStart start)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -46,8 +51,9 @@ ProbeRun RunProbe(const char *path, const char *argument)
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     char *const argv[] = {const_cast<char *>(path), *argument != 0 ? const_cast<char *>(argument) : nullptr,
                           nullptr};
-    std::this_thread::sleep_for(std::chrono::milliseconds(UserPauseMs));
-    const auto start = std::chrono::steady_clock::now();
+    if (start == ProbeStart::AfterAPause)
+        std::this_thread::sleep_for(std::chrono::milliseconds(UserPauseMs));
+    const auto started = std::chrono::steady_clock::now();
     pid_t child = 0;
     const int spawned = posix_spawn(&child, path, &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -69,7 +75,7 @@ ProbeRun RunProbe(const char *path, const char *argument)
     wait4(child, &status, 0, &usage);
     if (output.find("painted\n") == std::string::npos)
         throw std::runtime_error(std::string(path) + " ended without painting (is there a display?)");
-    double seconds = std::chrono::duration<double>(painted - start).count();
+    double seconds = std::chrono::duration<double>(painted - started).count();
     if (const std::size_t interval = output.find("interval "); interval != std::string::npos)
         seconds = std::stod(output.substr(interval + 9));
     double windowSeconds = 0;
@@ -94,12 +100,13 @@ std::map<std::string, std::vector<ProbeRun>> &Runs()
     return runs;
 }
 
-void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const char *path, const char *argument)
+void BM_StartupToFirstPaint(benchmark::State &state, const char *name, const char *path, const char *argument,
+                            ProbeStart start = ProbeStart::AfterAPause)
 {
     std::vector<ProbeRun> &runs = Runs()[name];
     for (auto _ : state) {
         try {
-            runs.push_back(RunProbe(path, argument));
+            runs.push_back(RunProbe(path, argument, start));
         } catch (const std::exception &failure) {
             state.SkipWithError(failure.what());
             return;
@@ -123,6 +130,9 @@ BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQt, "minimal", MINIMAL_PROBE, "
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, MinimalQtWithText, "minimal with text", MINIMAL_PROBE, "text")
     ->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, Quillmere, "quillmere", QUILLMERE_PROBE, "")->Apply(AsProbe);
+BENCHMARK_CAPTURE(BM_StartupToFirstPaint, QuillmereBackToBack, "quillmere back to back", QUILLMERE_PROBE, "",
+                  ProbeStart::BackToBack)
+    ->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, PrintPreviewToPaintedSheet, "preview", PREVIEW_PROBE, "")
     ->Apply(AsProbe);
 BENCHMARK_CAPTURE(BM_StartupToFirstPaint, PrintPreviewAgainToPaintedSheet, "preview again", PREVIEW_PROBE,
@@ -167,18 +177,23 @@ void PrintRatios()
         {"preview", "Print Preview to its painted sheet"},
         {"preview again", "A repeat Print Preview to its painted sheet"},
         {"schedule", "A 30-year schedule to its painted window"}};
+    const double startup = median("quillmere", &ProbeRun::Seconds);
     for (const auto &[name, what] : commands) {
         if (Runs()[name].empty())
             continue;
         const double time = median(name, &ProbeRun::Seconds);
         const double window = median(name, &ProbeRun::WindowSeconds);
-        const double startup = median("quillmere", &ProbeRun::Seconds);
         const double rss = median(name, &ProbeRun::PeakRssKiB);
         const double startupRss = median("quillmere", &ProbeRun::PeakRssKiB);
         std::printf(
             "%s: %.1f ms = %.2f of the start-up (%.1f ms), of which %.1f ms from the window's showing "
             "on; peak memory %.0f KiB, %+.0f KiB over the start-up's\n",
             what, 1000 * time, time / startup, 1000 * startup, 1000 * window, rss, rss - startupRss);
+        if (!Runs()["quillmere back to back"].empty()) {
+            const double warmStartup = median("quillmere back to back", &ProbeRun::Seconds);
+            std::printf("  = %.2f of a start-up right after the last one ended (%.1f ms)\n", time / warmStartup,
+                        1000 * warmStartup);
+        }
     }
     for (const std::string yardstick : {"minimal", "minimal with text"}) {
         if (Runs()[yardstick].empty())
