@@ -1,8 +1,8 @@
 #include "bench/startup/IntervalProbe.h"
-#include "bench/startup/UserPause.h"
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "bench/startup/UserPause.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
