@@ -17,8 +17,8 @@
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
-#include <thread>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -42,6 +42,8 @@ enum class ProbeStart { AfterAPause, BackToBack };
 // before "painted"; one that times keystrokes reports each on a "keystroke <seconds>" line.
 ProbeRun RunProbe(const char *path, const char *argument, ProbeStart start)
 {
+    if (start == ProbeStart::AfterAPause)
+        std::this_thread::sleep_for(std::chrono::milliseconds(UserPauseMs));
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
         throw std::runtime_error("pipe failed");
@@ -51,8 +53,6 @@ ProbeRun RunProbe(const char *path, const char *argument, ProbeStart start)
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     char *const argv[] = {const_cast<char *>(path), *argument != 0 ? const_cast<char *>(argument) : nullptr,
                           nullptr};
-    if (start == ProbeStart::AfterAPause)
-        std::this_thread::sleep_for(std::chrono::milliseconds(UserPauseMs));
     const auto started = std::chrono::steady_clock::now();
     pid_t child = 0;
     const int spawned = posix_spawn(&child, path, &actions, nullptr, argv, environ);
@@ -178,22 +178,22 @@ void PrintRatios()
         {"preview again", "A repeat Print Preview to its painted sheet"},
         {"schedule", "A 30-year schedule to its painted window"}};
     const double startup = median("quillmere", &ProbeRun::Seconds);
+    const double startupRss = median("quillmere", &ProbeRun::PeakRssKiB);
+    const bool backToBackTimed = !Runs()["quillmere back to back"].empty();
+    const double warmStartup = backToBackTimed ? median("quillmere back to back", &ProbeRun::Seconds) : 0;
     for (const auto &[name, what] : commands) {
         if (Runs()[name].empty())
             continue;
         const double time = median(name, &ProbeRun::Seconds);
         const double window = median(name, &ProbeRun::WindowSeconds);
         const double rss = median(name, &ProbeRun::PeakRssKiB);
-        const double startupRss = median("quillmere", &ProbeRun::PeakRssKiB);
         std::printf(
             "%s: %.1f ms = %.2f of the start-up (%.1f ms), of which %.1f ms from the window's showing "
             "on; peak memory %.0f KiB, %+.0f KiB over the start-up's\n",
             what, 1000 * time, time / startup, 1000 * startup, 1000 * window, rss, rss - startupRss);
-        if (!Runs()["quillmere back to back"].empty()) {
-            const double warmStartup = median("quillmere back to back", &ProbeRun::Seconds);
+        if (backToBackTimed)
             std::printf("  = %.2f of a start-up right after the last one ended (%.1f ms)\n", time / warmStartup,
                         1000 * warmStartup);
-        }
     }
     for (const std::string yardstick : {"minimal", "minimal with text"}) {
         if (Runs()[yardstick].empty())
