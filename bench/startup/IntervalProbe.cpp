@@ -81,6 +81,9 @@ protected:
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             QTimer::singleShot(0, [this] {
+                // The start-up of this very process, which the benchmark pairs with the command's time.
+                std::fputs("started\n", stdout);
+                std::fflush(stdout);
                 m_window.CalculatePaymentTable(&m_window);
                 AfterAPause([this] { Run(); });
             });

@@ -5,7 +5,8 @@
 // paint, each against the program's own start-up, with the peak memory it adds; and typing in a
 // schedule's "Extra each month", each keystroke to the window's next repaint, median and maximum.
 // Each process starts after a user's pause; the program's start-up is also timed right after the last
-// one ended, to show what the pause costs. Needs a display.
+// one ended, to show what the pause costs. A command is also set against the start-up of the process
+// it ran in, so that a slow spell of the machine weighs on both alike. Needs a display.
 #include "bench/startup/UserPause.h"
 
 #include <algorithm>
@@ -27,8 +28,9 @@ extern char **environ;
 
 namespace {
 struct ProbeRun {
-    double Seconds = 0;       // from starting the process to its "painted" line, or the interval it reported
-    double WindowSeconds = 0; // the part of the interval a probe reports as its window's
+    double Seconds = 0;        // from starting the process to its "painted" line, or the interval it reported
+    double WindowSeconds = 0;  // the part of the interval a probe reports as its window's
+    double StartupSeconds = 0; // from starting the process to its "started" line, when a probe reports one
     long PeakRssKiB = 0;
     std::vector<double> KeystrokeSeconds; // each keystroke to its repaint, when a probe reports them
 };
@@ -39,7 +41,8 @@ enum class ProbeStart { AfterAPause, BackToBack };
 
 // Starts `path` (with `argument` unless empty) at `start`, waits for its "painted" line and for its
 // end. A probe that times a step inside the program reports it on an "interval <seconds>" line
-// before "painted"; one that times keystrokes reports each on a "keystroke <seconds>" line.
+// before "painted", after a "started" line at its own start-up's end; one that times keystrokes
+// reports each on a "keystroke <seconds>" line.
 ProbeRun RunProbe(const char *path, const char *argument, ProbeStart start)
 {
     if (start == ProbeStart::AfterAPause)
@@ -64,9 +67,14 @@ ProbeRun RunProbe(const char *path, const char *argument, ProbeStart start)
     std::string output;
     char buffer[64];
     ssize_t count = 0;
+    double startupSeconds = 0;
     while (output.find("painted\n") == std::string::npos &&
-           (count = read(pipeEnds[0], buffer, sizeof buffer)) > 0)
+           (count = read(pipeEnds[0], buffer, sizeof buffer)) > 0) {
         output.append(buffer, static_cast<std::size_t>(count));
+        if (startupSeconds == 0 && output.find("started\n") != std::string::npos)
+            startupSeconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    }
     const auto painted = std::chrono::steady_clock::now();
     close(pipeEnds[0]);
 
@@ -85,7 +93,7 @@ ProbeRun RunProbe(const char *path, const char *argument, ProbeStart start)
     for (std::size_t at = output.find("keystroke "); at != std::string::npos;
          at = output.find("keystroke ", at + 10))
         keystrokes.push_back(std::stod(output.substr(at + 10)));
-    return {seconds, windowSeconds, usage.ru_maxrss, keystrokes};
+    return {seconds, windowSeconds, startupSeconds, usage.ru_maxrss, keystrokes};
 }
 
 double Median(std::vector<double> values)
@@ -162,6 +170,22 @@ void PrintKeystrokes()
     }
 }
 
+// A command against the start-up of the process it ran in: both met the machine as it was then.
+void PrintRatioToOwnStartup(const std::string &name)
+{
+    std::vector<double> startups;
+    std::vector<double> ratios;
+    for (const ProbeRun &run : Runs()[name]) {
+        if (run.StartupSeconds <= 0)
+            continue;
+        startups.push_back(run.StartupSeconds);
+        ratios.push_back(run.Seconds / run.StartupSeconds);
+    }
+    if (!ratios.empty())
+        std::printf("  = %.2f of the start-up of its own process (%.1f ms), the median of %zu pairs\n",
+                    Median(ratios), 1000 * Median(startups), ratios.size());
+}
+
 void PrintRatios()
 {
     const auto median = [](const std::string &name, auto field) {
@@ -191,9 +215,10 @@ void PrintRatios()
             "%s: %.1f ms = %.2f of the start-up (%.1f ms), of which %.1f ms from the window's showing "
             "on; peak memory %.0f KiB, %+.0f KiB over the start-up's\n",
             what, 1000 * time, time / startup, 1000 * startup, 1000 * window, rss, rss - startupRss);
+        PrintRatioToOwnStartup(name);
         if (backToBackTimed)
-            std::printf("  = %.2f of a start-up right after the last one ended (%.1f ms)\n", time / warmStartup,
-                        1000 * warmStartup);
+            std::printf("  = %.2f of a start-up right after the last one ended (%.1f ms)\n",
+                        time / warmStartup, 1000 * warmStartup);
     }
     for (const std::string yardstick : {"minimal", "minimal with text"}) {
         if (Runs()[yardstick].empty())
