@@ -25,7 +25,35 @@ std::string TermText(std::int32_t years)
     return Counted(years, "year");
 }
 
-constexpr const char *Heading(ScheduleColumn column, ScheduleView view, bool extraBeside)
+// The note of monthly rows that end before the last month of a term of `years`.
+std::optional<std::string> PaidOffAfter(std::int32_t years, const std::vector<ScheduleRow> &monthly,
+                                        const LocaleValues &locale)
+{
+    const auto payments = static_cast<std::int64_t>(monthly.size());
+    if (payments >= std::int64_t{years} * 12)
+        return std::nullopt;
+    return "Paid off after " + Counted(payments, "payment", locale.ThousandSeparator);
+}
+
+// "160 payments (13 years 4 months) sooner", leaving out a part of 0: "1 payment (1 month) sooner",
+// "12 payments (1 year) sooner"; "not sooner" for none.
+std::string SoonerText(std::int32_t payments, const std::string &thousands)
+{
+    if (payments <= 0)
+        return "not sooner";
+    std::string span;
+    if (payments >= 12)
+        span = Counted(payments / 12, "year", thousands);
+    if (payments % 12 != 0)
+        span += (span.empty() ? "" : " ") + Counted(payments % 12, "month");
+    return Counted(payments, "payment", thousands) + " (" + span + ") sooner";
+}
+
+constexpr std::array<const char *, 12> MonthNames = {"January",   "February", "March",    "April",
+                                                     "May",       "June",     "July",     "August",
+                                                     "September", "October",  "November", "December"};
+
+constexpr const char *Heading(ScheduleColumn column, ScheduleView view)
 {
     const bool yearly = view == ScheduleView::Yearly;
     switch (column) {
@@ -34,7 +62,7 @@ constexpr const char *Heading(ScheduleColumn column, ScheduleView view, bool ext
     case ScheduleColumn::Date:
         return "Date";
     case ScheduleColumn::Payment:
-        return yearly && !extraBeside ? "Total paid" : "Payment";
+        return "Payment";
     case ScheduleColumn::Extra:
         return "Extra";
     case ScheduleColumn::Interest:
@@ -55,7 +83,7 @@ constexpr std::array<const char *, ScheduleColumnCount> PlainHeadings(ScheduleVi
 {
     std::array<const char *, ScheduleColumnCount> headings{};
     for (size_t i = 0; i < headings.size(); ++i)
-        headings[i] = Heading(PlainScheduleColumns[i], view, false);
+        headings[i] = Heading(PlainScheduleColumns[i], view);
     return headings;
 }
 
@@ -152,10 +180,9 @@ std::string CentsText(std::int64_t cents, const LocaleValues &locale)
 
 std::vector<std::string> ScheduleColumnHeadings(std::span<const ScheduleColumn> columns, ScheduleView view)
 {
-    const bool extraBeside = std::ranges::find(columns, ScheduleColumn::Extra) != columns.end();
     std::vector<std::string> headings;
     for (const ScheduleColumn column : columns)
-        headings.emplace_back(Heading(column, view, extraBeside));
+        headings.emplace_back(Heading(column, view));
     return headings;
 }
 
@@ -194,10 +221,13 @@ std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const
 
 std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale)
 {
-    const auto payments = static_cast<std::int64_t>(schedule.Monthly.size());
-    if (payments >= std::int64_t{schedule.Years} * 12)
-        return std::nullopt;
-    return "Paid off after " + Counted(payments, "payment", locale.ThousandSeparator);
+    return PaidOffAfter(schedule.Years, schedule.Monthly, locale);
+}
+
+std::optional<std::string> PaidOffNote(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                       const LocaleValues &locale)
+{
+    return PaidOffAfter(plain.Years, schedule.Monthly, locale);
 }
 
 std::string ScheduleTitle(const PaymentSchedule &schedule)
@@ -283,13 +313,80 @@ std::vector<ScheduleFigure> WhatIfFigures(const PaymentSchedule &plain, const Wh
         const ScheduleSavings savings = SavingsOf(plain.Monthly, schedule.Monthly);
         figures.push_back({"Total of extras", CentsText(TotalsOf(schedule.Monthly).Extras, locale)});
         figures.push_back({"Interest saved", CentsText(savings.Interest, locale)});
-        figures.push_back({"Paid off", Counted(savings.Payments, "payment", locale.ThousandSeparator) + " (" +
-                                           Counted(savings.Payments / 12, "year") + " " +
-                                           Counted(savings.Payments % 12, "month") + ") sooner"});
+        figures.push_back({"Paid off", SoonerText(savings.Payments, locale.ThousandSeparator)});
     }
     if (schedule.FirstPayment) {
         const auto months = static_cast<std::int32_t>(schedule.Monthly.size());
         figures.push_back({"Payoff date", PaymentMonthText(MonthOfPayment(*schedule.FirstPayment, months))});
     }
     return figures;
+}
+
+std::string PaymentMonthName(PaymentMonth month)
+{
+    return std::string(MonthNames[static_cast<size_t>(month.Month - 1)]) + " " + std::to_string(month.Year);
+}
+
+std::vector<ScenarioFact> ScenarioFacts(const WhatIfSchedule &schedule)
+{
+    using Kind = ScenarioFact::Kind;
+    const ScheduleExtras &extras = schedule.Extras;
+    std::vector<ScenarioFact> facts;
+    if (extras.MonthlyCents > 0)
+        facts.push_back({Kind::ExtraEachMonth, extras.MonthlyCents, extras.FromMonth, {}});
+    std::vector<OneTimeExtra> oneTime = extras.OneTime;
+    std::ranges::stable_sort(oneTime, {}, &OneTimeExtra::Month);
+    for (const OneTimeExtra &extra : oneTime) {
+        if (extra.Cents > 0)
+            facts.push_back({Kind::OneTimeExtra, extra.Cents, extra.Month, {}});
+    }
+    if (schedule.FirstPayment)
+        facts.push_back({Kind::FirstPayment, 0, 0, *schedule.FirstPayment});
+    return facts;
+}
+
+std::vector<std::string> ScenarioPhrases(const WhatIfSchedule &schedule, const LocaleValues &locale)
+{
+    std::vector<std::string> phrases;
+    for (const ScenarioFact &fact : ScenarioFacts(schedule)) {
+        const std::string payment = std::to_string(fact.Payment);
+        switch (fact.What) {
+        case ScenarioFact::Kind::ExtraEachMonth:
+            phrases.push_back("Extra each month " + CentsText(fact.Cents, locale) + " from payment " +
+                              payment);
+            break;
+        case ScenarioFact::Kind::OneTimeExtra:
+            phrases.push_back("one-time " + CentsText(fact.Cents, locale) + " at payment " + payment);
+            break;
+        case ScenarioFact::Kind::FirstPayment:
+            phrases.push_back("first payment " + PaymentMonthName(fact.Month));
+            break;
+        }
+    }
+    // A sentence's first word takes a capital, whichever fact comes first.
+    if (!phrases.empty() && phrases.front()[0] >= 'a' && phrases.front()[0] <= 'z')
+        phrases.front()[0] = static_cast<char>(phrases.front()[0] - 'a' + 'A');
+    return phrases;
+}
+
+std::vector<std::string> ScenarioLines(const std::vector<std::string> &phrases,
+                                       const std::function<bool(const std::string &line)> &fits)
+{
+    std::vector<std::string> lines;
+    for (size_t i = 0; i < phrases.size(); ++i) {
+        const std::string ending = i + 1 < phrases.size() ? ";" : "";
+        if (!lines.empty() && fits(lines.back() + " " + phrases[i] + ending)) {
+            lines.back() += " " + phrases[i] + ending;
+            continue;
+        }
+        lines.push_back(phrases[i] + ending);
+    }
+    return lines;
+}
+
+std::string ScenarioText(const WhatIfSchedule &schedule, const LocaleValues &locale)
+{
+    const std::vector<std::string> lines =
+        ScenarioLines(ScenarioPhrases(schedule, locale), [](const std::string &) { return true; });
+    return lines.empty() ? std::string() : lines.front();
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,8 +47,8 @@ inline constexpr std::array<ScheduleColumn, ScheduleColumnCount> PlainScheduleCo
     ScheduleColumn::Balance};
 
 // The headings of `columns`: "No." or "Year", "Date", "Payment", "Extra", "Interest", "Principal",
-// "Balance", "Interest to date", "Principal to date". A year's payments read "Total paid" unless an
-// Extra column stands beside them (the year then paid Payment + Extra).
+// "Balance", "Interest to date", "Principal to date". A year's sums read as a month's figures do, so
+// that its Payment, beside an Extra column or not, never claims to include the extras.
 std::vector<std::string> ScheduleColumnHeadings(std::span<const ScheduleColumn> columns, ScheduleView view);
 // The same for PlainScheduleColumns.
 const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view);
@@ -72,6 +73,9 @@ std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const
 // "Paid off after 11,982 payments" (grouped as the locale groups) for a loan whose schedule ends
 // before its term's last month; nothing for one that runs its whole term.
 std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale);
+// The same for the rows of `schedule`, `plain` repaid with its extras: the payments those rows take.
+std::optional<std::string> PaidOffNote(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                                       const LocaleValues &locale);
 // What tells one schedule's windows apart: "Payment Schedule - $100,000.00 at 8.75% over 30 years".
 std::string ScheduleTitle(const PaymentSchedule &schedule);
 // The totals of the rows shown: all payments and all interest.
@@ -105,7 +109,40 @@ std::vector<std::string> WhatIfRowCells(const WhatIfSchedule &schedule, Schedule
                                         std::span<const ScheduleColumn> columns, const LocaleValues &locale);
 
 // What the extras change, for after the totals: when an extra is given, the extras' total, the interest
-// saved and how much sooner the loan is paid off ("Paid off", "60 payments (5 years 0 months) sooner");
-// with a first payment month, the payoff date.
+// saved and how much sooner the loan is paid off ("Paid off", "1 payment (1 month) sooner", "60
+// payments (5 years) sooner", "not sooner" when the extras save no payment); with a first payment
+// month, the payoff date.
 std::vector<ScheduleFigure> WhatIfFigures(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
                                           const LocaleValues &locale);
+
+// A month by its English name and year: "January 2027".
+std::string PaymentMonthName(PaymentMonth month);
+
+// What a what-if schedule was made with beyond its loan's terms, each fact a value of its own.
+struct ScenarioFact {
+    enum class Kind {
+        ExtraEachMonth, // Cents with every payment from Payment on
+        OneTimeExtra,   // Cents with payment Payment
+        FirstPayment,   // Month
+    };
+    Kind What = Kind::ExtraEachMonth;
+    std::int64_t Cents = 0;
+    std::int32_t Payment = 0;
+    PaymentMonth Month;
+
+    bool operator==(const ScenarioFact &) const = default;
+};
+
+// The facts of `schedule`: the extra each month when above 0, the one-time extras above 0 by payment
+// (as given within one payment), then the first payment's month when given. None for a plain schedule.
+std::vector<ScenarioFact> ScenarioFacts(const WhatIfSchedule &schedule);
+// Each fact as a phrase: "Extra each month $200.00 from payment 1", "one-time $10,000.00 at payment
+// 60", "first payment January 2027".
+std::vector<std::string> ScenarioPhrases(const WhatIfSchedule &schedule, const LocaleValues &locale);
+// The phrases in as few lines as `fits` allows, in order: within a line joined by "; ", a line before
+// another ending in ";". A phrase that does not fit by itself stands alone on its line. None for none.
+std::vector<std::string> ScenarioLines(const std::vector<std::string> &phrases,
+                                       const std::function<bool(const std::string &line)> &fits);
+// The phrases on one line: "Extra each month $200.00 from payment 1; one-time $10,000.00 at payment 60;
+// first payment January 2027"; empty for a plain schedule.
+std::string ScenarioText(const WhatIfSchedule &schedule, const LocaleValues &locale);

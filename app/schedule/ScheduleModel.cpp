@@ -35,7 +35,7 @@ std::string TScheduleModel::Tsv() const
 
 std::string TScheduleModel::Csv() const
 {
-    return WhatIfCsv(m_whatIf, m_view, m_columns);
+    return WhatIfCsv(m_schedule, m_whatIf, m_view, m_columns);
 }
 
 std::vector<ScheduleFigure> TScheduleModel::WhatIfFigures() const
@@ -45,9 +45,7 @@ std::vector<ScheduleFigure> TScheduleModel::WhatIfFigures() const
 
 std::optional<std::string> TScheduleModel::PaidOffNote() const
 {
-    PaymentSchedule paid = m_schedule;
-    paid.Monthly = m_whatIf.Monthly;
-    return ::PaidOffNote(paid, m_locale);
+    return ::PaidOffNote(m_schedule, m_whatIf, m_locale);
 }
 
 int TScheduleModel::rowCount(const QModelIndex &parent) const

@@ -24,7 +24,8 @@ public:
     const std::vector<ScheduleRow> &Rows() const { return RowsOf(m_whatIf, m_view); }
     const std::vector<ScheduleColumn> &Columns() const { return m_columns; }
 
-    // The rows shown with a heading line: tab-separated in the currency layout, or as a CSV file.
+    // The rows shown with a heading line: tab-separated in the currency layout, or as a CSV file that
+    // begins with the loan's terms and the extras and dates (WhatIfCsv).
     std::string Tsv() const;
     std::string Csv() const;
     // What the extras change (WhatIfFigures), and "Paid off after n payments" when the rows end before

@@ -120,8 +120,7 @@ TEST_F(ScheduleWindowTest, ByYearShowsAYearARowWithTheSameTotals)
     const QStringList monthlyTotals = Texts(c().TotalValues);
     QTest::mouseClick(c().chkByYear, Qt::LeftButton);
     EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
-    EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(),
-              QStringLiteral("Total paid"));
+    EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Payment"));
     EXPECT_EQ(Shown(0, 1), QStringLiteral("$1,200.00"));
     EXPECT_EQ(Shown(1, 0), QStringLiteral("2 (1 month)"));
     EXPECT_EQ(Texts(c().TotalValues), monthlyTotals);
@@ -134,9 +133,9 @@ TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
     const QStringList lines =
         QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[0],
-              QStringLiteral(
-                  "Year\tTotal paid\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
+    EXPECT_EQ(
+        lines[0],
+        QStringLiteral("Year\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
 }
 
@@ -306,10 +305,11 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
         QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
     }
     const QStringList lines = FileLines(fileName);
-    ASSERT_EQ(lines.size(), 14);
-    EXPECT_EQ(lines[0],
+    ASSERT_EQ(lines.size(), 4 + 14);
+    EXPECT_EQ(lines.mid(0, 4), (QStringList{"Loan,1200.00", "Rate,12", "Years,2", "Monthly payment,100.00"}));
+    EXPECT_EQ(lines[4],
               QStringLiteral("No.,Payment,Interest,Principal,Balance,Interest to date,Principal to date"));
-    EXPECT_EQ(lines[1], QStringLiteral("1,100.00,12.00,88.00,1112.00,12.00,88.00"));
+    EXPECT_EQ(lines[5], QStringLiteral("1,100.00,12.00,88.00,1112.00,12.00,88.00"));
 
     QStringList messages;
     const InformationShower previous = SetInformationShower([&](const QString &text) { messages << text; });
@@ -449,8 +449,8 @@ TEST_F(ChartScheduleTest, CtrlSSavesTheChartsValuesAsCsv)
     ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[0].split(QLatin1Char(','))[0], QString());
     EXPECT_EQ(lines[0].split(QLatin1Char(','))[4], QStringLiteral("8.75"));
-    EXPECT_EQ(lines[6].split(QLatin1Char(','))[0], QStringLiteral("100000"));
-    EXPECT_EQ(lines[6].split(QLatin1Char(','))[4], QStringLiteral("786.7"));
+    EXPECT_EQ(lines[6].split(QLatin1Char(','))[0], QStringLiteral("100000.00"));
+    EXPECT_EQ(lines[6].split(QLatin1Char(','))[4], QStringLiteral("786.70"));
 }
 
 TEST_F(ChartScheduleTest, ReturnOpensTheCurrentCellsSchedule)

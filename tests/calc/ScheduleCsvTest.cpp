@@ -17,6 +17,23 @@ TEST_P(PlainDecimal, WritesEveryDigitWithAPoint)
     EXPECT_EQ(PlainDecimalText(GetParam().Value), GetParam().Text);
 }
 
+TEST(PlainDecimal, WritesAtLeastTheDecimalsAskedFor)
+{
+    EXPECT_EQ(PlainDecimalText({14689, -1}, 2), "1468.90");
+    EXPECT_EQ(PlainDecimalText({12, 2}, 2), "1200.00");
+    EXPECT_EQ(PlainDecimalText({-5, -3}, 2), "-0.005");
+}
+
+TEST(PlainPercent, WritesTheAnnualPercentOfAMonthlyRateExactly)
+{
+    EXPECT_EQ(PlainPercentText({7, 960}), "8.75");
+    EXPECT_EQ(PlainPercentText({1, 100}), "12");
+    EXPECT_EQ(PlainPercentText({-1, 120000000}), "-0.00001");
+    EXPECT_EQ(PlainPercentText({0, 1}), "0");
+    // 1E20 % a year: more than 64 bits before the point.
+    EXPECT_EQ(PlainPercentText({250000000000000000, 3}), "100000000000000000000");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Values, PlainDecimal,
     testing::Values(DecimalCase{{12345, -2}, "123.45"}, DecimalCase{{5, -2}, "0.05"},
@@ -29,22 +46,40 @@ TEST(CsvLine, QuotesOnlyTheFieldsThatNeedIt)
               "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n");
 }
 
-TEST(WhatIfCsv, WritesDatesAndMoneyAsPlainFields)
+// 300.00 at 12 % (1 % a month) repaid by 100.00 a month.
+const PaymentSchedule ThreeHundred = MakePaymentSchedule("$300.00", "12%", 1, 30000, 10000, {1, 100});
+
+TEST(WhatIfCsv, BeginsWithTheFactsThenWritesDatesAndMoneyAsPlainFields)
 {
-    // 300.00 at 12 % (1 % a month) repaid by 100.00 a month with 50.00 more in month 1, from November
-    // 2027: 3.00 of interest on 300.00, 1.53 on 153.00, 0.55 on 54.53 (0.5453 rounded).
-    const PaymentSchedule plain = MakePaymentSchedule("$300.00", "12%", 1, 30000, 10000, {1, 100});
-    const WhatIfSchedule schedule = WhatIfOf(plain, {0, 1, {{1, 5000}}}, PaymentMonth{2027, 11});
+    // With 50.00 more in month 1 and 20.00 from month 2, from November 2027: 3.00 of interest on
+    // 300.00, 1.53 on 153.00, 0.35 on 34.53 (0.3453 rounded).
+    const WhatIfSchedule schedule = WhatIfOf(ThreeHundred, {2000, 2, {{1, 5000}}}, PaymentMonth{2027, 11});
     const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, true);
-    EXPECT_EQ(WhatIfCsv(schedule, ScheduleView::Monthly, columns),
-              "No.,Date,Payment,Extra,Interest,Principal,Balance,Interest to date,Principal to date\r\n"
-              "1,2027-11,100.00,50.00,3.00,147.00,153.00,3.00,147.00\r\n"
-              "2,2027-12,100.00,0.00,1.53,98.47,54.53,4.53,245.47\r\n"
-              "3,2028-01,55.08,0.00,0.55,54.53,0.00,5.08,300.00\r\n");
-    EXPECT_EQ(WhatIfCsv(schedule, ScheduleView::Yearly, columns),
-              "Year,Date,Payment,Extra,Interest,Principal,Balance,Interest to date,Principal to date\r\n"
-              "2027,2027-11 to 2027-12,200.00,50.00,4.53,245.47,54.53,4.53,245.47\r\n"
-              "2028,2028-01,55.08,0.00,0.55,54.53,0.00,5.08,300.00\r\n");
+    const std::string facts = "Loan,300.00\r\nRate,12\r\nYears,1\r\nMonthly payment,100.00\r\n"
+                              "Extra each month,20.00,from payment,2\r\n"
+                              "One-time extra,50.00,at payment,1\r\nFirst payment,2027-11\r\n\r\n";
+    EXPECT_EQ(WhatIfCsv(ThreeHundred, schedule, ScheduleView::Monthly, columns),
+              facts +
+                  "No.,Date,Payment,Extra,Interest,Principal,Balance,Interest to date,Principal to date\r\n"
+                  "1,2027-11,100.00,50.00,3.00,147.00,153.00,3.00,147.00\r\n"
+                  "2,2027-12,100.00,20.00,1.53,118.47,34.53,4.53,265.47\r\n"
+                  "3,2028-01,34.88,0.00,0.35,34.53,0.00,4.88,300.00\r\n");
+    // A year of fewer than 12 months gives their count in a column of its own.
+    EXPECT_EQ(WhatIfCsv(ThreeHundred, schedule, ScheduleView::Yearly, columns),
+              facts + "Year,Months,Date,Payment,Extra,Interest,Principal,Balance,Interest to date,"
+                      "Principal to date\r\n"
+                      "2027,2,2027-11 to 2027-12,200.00,70.00,4.53,265.47,34.53,4.53,265.47\r\n"
+                      "2028,1,2028-01,34.88,0.00,0.35,34.53,0.00,4.88,300.00\r\n");
+}
+
+TEST(WhatIfCsv, OfAPlainScheduleBeginsWithTheLoansTerms)
+{
+    // Repaid in 4 payments, so its one loan year is a partial one.
+    const WhatIfSchedule plain = WhatIfOf(ThreeHundred, {});
+    const std::string csv = WhatIfCsv(ThreeHundred, plain, ScheduleView::Yearly, WhatIfColumns(plain, false));
+    EXPECT_TRUE(csv.starts_with("Loan,300.00\r\nRate,12\r\nYears,1\r\nMonthly payment,100.00\r\n\r\n"
+                                "Year,Months,Payment,Interest,Principal,Balance\r\n1,4,"))
+        << csv;
 }
 
 TEST(ChartCsv, WritesTheCellValuesWithTheCornerEmpty)
@@ -54,7 +89,9 @@ TEST(ChartCsv, WritesTheCellValuesWithTheCornerEmpty)
     chart.At(1, 0) = {"  8.5%", Decimal{85, -1}};
     chart.At(0, 1) = {" $95,000.00", Decimal{95, 3}};
     chart.At(1, 1) = {"$730.47", Decimal{73047, -2}};
-    std::string expected = ",8.5,,,,,,\r\n95000,730.47,,,,,,\r\n";
+    // Money with two decimals, as the schedule writes it; the rates as they are.
+    chart.At(2, 1) = {"$1,468.90", Decimal{14689, -1}};
+    std::string expected = ",8.5,,,,,,\r\n95000.00,730.47,1468.90,,,,,\r\n";
     for (int row = 2; row < PaymentChart::RowCount; ++row)
         expected += ",,,,,,,\r\n";
     EXPECT_EQ(ChartCsv(chart), expected);

@@ -247,7 +247,7 @@ TEST(ScheduleOfCell, TakesTheValuesOfTheHeadingsThePaymentAndTheTerm)
                                                                              {"Number of payments", "360"}}));
     EXPECT_EQ(ScheduleTitle(schedule), "Payment Schedule - $100,000.00 at 8.75% over 30 years");
     const std::string tsv = ScheduleTsv(schedule.Yearly, ScheduleView::Yearly, Dollars);
-    EXPECT_TRUE(tsv.starts_with("Year\tTotal paid\tInterest\tPrincipal\tBalance\n1\t$9,440.40\t"));
+    EXPECT_TRUE(tsv.starts_with("Year\tPayment\tInterest\tPrincipal\tBalance\n1\t$9,440.40\t"));
 }
 
 TEST(ScheduleOfCell, TakesARateHeadingInTheScientificLayoutExactly)

@@ -253,7 +253,6 @@ TEST_F(WhatIfTexts, ShowDatesExtrasRunningTotalsAndSavings)
     EXPECT_EQ(TsvLine(WhatIfRowCells(schedule, ScheduleView::Monthly, 1, monthly, Dollars)),
               "2\t2025-01\t$300.00\t$50.00\t$7.10\t$342.90\t$367.10\t$17.10\t$632.90\n");
 
-    // Beside the Extra column, a year's Payment is not all it paid.
     const auto yearly = WhatIfColumns(schedule, false);
     EXPECT_EQ(TsvLine(ScheduleColumnHeadings(yearly, ScheduleView::Yearly)),
               "Year\tDate\tPayment\tExtra\tInterest\tPrincipal\tBalance\n");
@@ -266,7 +265,7 @@ TEST_F(WhatIfTexts, ShowDatesExtrasRunningTotalsAndSavings)
     EXPECT_EQ(WhatIfFigures(m_plain, schedule, Dollars),
               (std::vector<ScheduleFigure>{{"Total of extras", "$120.77"},
                                            {"Interest saved", "$1.71"},
-                                           {"Paid off", "1 payment (0 years 1 month) sooner"},
+                                           {"Paid off", "1 payment (1 month) sooner"},
                                            {"Payoff date", "2025-02"}}));
 }
 
@@ -280,10 +279,67 @@ TEST_F(WhatIfTexts, WithoutExtrasAreThePlainTexts)
               ScheduleRowCells(m_plain.Monthly[3], Dollars));
     EXPECT_EQ(WhatIfFigures(m_plain, schedule, Dollars), std::vector<ScheduleFigure>{});
 
-    // Dated rows without extras: a year's payments are all it paid.
+    // A year's payments have one heading, with an Extra column beside them or without.
     const WhatIfSchedule dated = WhatIfOf(m_plain, {}, PaymentMonth{2024, 1});
     EXPECT_EQ(ScheduleColumnHeadings(WhatIfColumns(dated, false), ScheduleView::Yearly),
-              (std::vector<std::string>{"Year", "Date", "Total paid", "Interest", "Principal", "Balance"}));
+              (std::vector<std::string>{"Year", "Date", "Payment", "Interest", "Principal", "Balance"}));
+}
+
+TEST_F(WhatIfTexts, PaidOffNoteCountsThePaymentsOfTheRowsWithTheirExtras)
+{
+    EXPECT_EQ(PaidOffNote(m_plain, Dollars), "Paid off after 4 payments");
+    const WhatIfSchedule schedule = WhatIfOf(m_plain, {5000, 2, {{3, 3000}}});
+    ASSERT_EQ(schedule.Monthly.size(), 3u);
+    EXPECT_EQ(PaidOffNote(m_plain, schedule, Dollars), "Paid off after 3 payments");
+    EXPECT_EQ(PaidOffNote(m_plain, WhatIfOf(m_plain, {}), Dollars), "Paid off after 4 payments");
+}
+
+struct SoonerCase {
+    const char *Name;
+    std::int64_t ExtraCents; // with payment 1
+    const char *PaidOff;
+};
+
+class PaidOffSooner : public testing::TestWithParam<SoonerCase> {};
+
+// 6,000.00 without interest, 100.00 a month over 5 years: an extra of n x 100.00 saves n payments.
+TEST_P(PaidOffSooner, SaysTheYearsAndMonthsThatAreThere)
+{
+    const PaymentSchedule plain = MakePaymentSchedule("", "", 5, 600000, 10000, {0, 1});
+    const WhatIfSchedule schedule = WhatIfOf(plain, {0, 1, {{1, GetParam().ExtraCents}}});
+    EXPECT_EQ(WhatIfFigures(plain, schedule, Dollars).at(2),
+              (ScheduleFigure{"Paid off", GetParam().PaidOff}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Extras, PaidOffSooner,
+    testing::Values(SoonerCase{"FiftyCents", 50, "not sooner"},
+                    SoonerCase{"OnePayment", 10000, "1 payment (1 month) sooner"},
+                    SoonerCase{"OneYear", 120000, "12 payments (1 year) sooner"},
+                    SoonerCase{"YearsAndAMonth", 250000, "25 payments (2 years 1 month) sooner"}),
+    [](const testing::TestParamInfo<SoonerCase> &info) { return std::string(info.param.Name); });
+
+TEST_F(WhatIfTexts, ScenarioSaysTheExtrasAndTheFirstPaymentInOneLine)
+{
+    const WhatIfSchedule full = WhatIfOf(m_plain, {20000, 1, {{3, 1000000}}}, PaymentMonth{2027, 1});
+    EXPECT_EQ(ScenarioText(full, Dollars),
+              "Extra each month $200.00 from payment 1; one-time $10,000.00 at payment 3; first payment "
+              "January 2027");
+    // One-time extras by payment, those of 0 left out, the first phrase capitalised.
+    const WhatIfSchedule oneTime = WhatIfOf(m_plain, {0, 1, {{9, 700}, {2, 0}, {2, 500}}});
+    EXPECT_EQ(ScenarioText(oneTime, Dollars), "One-time $5.00 at payment 2; one-time $7.00 at payment 9");
+    EXPECT_EQ(ScenarioText(WhatIfOf(m_plain, {}, PaymentMonth{2024, 12}), Dollars),
+              "First payment December 2024");
+    EXPECT_EQ(ScenarioText(WhatIfOf(m_plain, {}), Dollars), "");
+}
+
+TEST(ScenarioLines, BreakBetweenPhrasesWhereALineIsFull)
+{
+    const auto upToNine = [](const std::string &line) { return line.size() <= 9; };
+    EXPECT_EQ(ScenarioLines({"A a", "B b", "C c"}, upToNine), (std::vector<std::string>{"A a; B b;", "C c"}));
+    EXPECT_EQ(ScenarioLines({"A a", "Too long a phrase", "C c"}, upToNine),
+              (std::vector<std::string>{"A a;", "Too long a phrase;", "C c"}));
+    EXPECT_EQ(ScenarioLines({}, upToNine), std::vector<std::string>{});
 }
 
 TEST(PlainAmountCents, ReadsWholeCentsOfZeroOrMore)
