@@ -82,14 +82,14 @@ void WriteFigureLines(std::ostream &out, const std::vector<ScheduleFigure> &figu
         out << figure.Caption << ": " << figure.Value << '\n';
 }
 
-// The terms of `schedule` and its paid-off note, the table, then `figures`, an empty line between.
-void WriteAlignedReport(std::ostream &out, const PaymentSchedule &schedule, size_t rowCount,
-                        const TableRowCells &cellsOf, const std::vector<ScheduleFigure> &figures,
-                        const LocaleValues &locale)
+// The terms of `schedule` and the `notes` below them, the table, then `figures`, an empty line between.
+void WriteAlignedReport(std::ostream &out, const PaymentSchedule &schedule,
+                        const std::vector<std::string> &notes, size_t rowCount, const TableRowCells &cellsOf,
+                        const std::vector<ScheduleFigure> &figures, const LocaleValues &locale)
 {
     WriteFigureLines(out, ScheduleTerms(schedule, locale));
-    if (const std::optional<std::string> paidOff = PaidOffNote(schedule, locale))
-        out << *paidOff << '\n';
+    for (const std::string &note : notes)
+        out << note << '\n';
     out << '\n';
     WriteAlignedTable(out, rowCount, cellsOf);
     out << '\n';
@@ -128,7 +128,10 @@ void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, Sc
                           const LocaleValues &locale)
 {
     const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
-    WriteAlignedReport(out, schedule, rows.size() + 1, ScheduleTable(schedule, view, locale),
+    std::vector<std::string> notes;
+    if (std::optional<std::string> paidOff = PaidOffNote(schedule, locale))
+        notes.push_back(std::move(*paidOff));
+    WriteAlignedReport(out, schedule, notes, rows.size() + 1, ScheduleTable(schedule, view, locale),
                        ScheduleTotalsFigures(rows, locale), locale);
 }
 
@@ -150,7 +153,12 @@ void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const W
                         ScheduleView view, const LocaleValues &locale)
 {
     const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
-    WriteAlignedReport(out, plain, RowsOf(schedule, view).size() + 1,
+    std::vector<std::string> notes;
+    if (std::string scenario = ScenarioText(schedule, locale); !scenario.empty())
+        notes.push_back(std::move(scenario));
+    if (std::optional<std::string> paidOff = PaidOffNote(plain, schedule, locale))
+        notes.push_back(std::move(*paidOff));
+    WriteAlignedReport(out, plain, notes, RowsOf(schedule, view).size() + 1,
                        WhatIfTable(schedule, view, columns, locale),
                        WhatIfTotals(plain, schedule, view, locale), locale);
 }

@@ -32,7 +32,8 @@ void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, Sc
 void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
                     ScheduleView view, const LocaleValues &locale);
 
-// The same for reading: the terms of `plain` as WriteAlignedSchedule writes them, the rows as an
-// aligned table under their headings, then the totals and what the extras change.
+// The same for reading: the terms of `plain` as WriteAlignedSchedule writes them, a line with the
+// extras and the first payment (ScenarioText), the note of a loan whose rows end before its term, the
+// rows as an aligned table under their headings, then the totals and what the extras change.
 void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
                         ScheduleView view, const LocaleValues &locale);

@@ -106,6 +106,10 @@ ScheduleExtras ChartToolOptions::Extras(const LocaleValues &locale) const
 
 void ChartToolOptions::CheckExtraMonths(std::int32_t months) const
 {
+    if (ExtraFrom && *ExtraFrom > months) {
+        throw UsageError("--extra-from must be from 1 to " + std::to_string(months) +
+                         ", the term's last payment, not '" + std::to_string(*ExtraFrom) + "'");
+    }
     for (const OneTimeExtraText &extra : OneTimeExtras) {
         if (extra.Month > months) {
             throw UsageError("the month of --extra '" + extra.Argument + "' must be from 1 to " +
@@ -139,7 +143,21 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
         {"--start", [&](const std::string &v) { options.Start = MonthOf(v); }},
     };
 
+    const std::map<std::string, bool *> flags = {
+        {"--help", &options.Help},
+        {"--tsv", &options.Tsv},
+        {"--schedule", &options.Schedule},
+        {"--yearly", &options.Yearly},
+    };
+    // An option where a value should be means that the value is missing.
+    const auto isOption = [&](const std::string &text) {
+        const std::string name = text.substr(0, text.find('='));
+        return text == "--" || flags.contains(text) || valued.contains(name);
+    };
+
     std::vector<std::string> positional;
+    // "--name take 'value'" of each option that took the next argument, a number, as its value.
+    std::vector<std::string> tookNumber;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -147,25 +165,23 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
             positional.push_back(argument);
         } else if (argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help") {
-            options.Help = true;
-        } else if (argument == "--tsv") {
-            options.Tsv = true;
-        } else if (argument == "--schedule") {
-            options.Schedule = true;
-        } else if (argument == "--yearly") {
-            options.Yearly = true;
+        } else if (const auto flag = flags.find(argument); flag != flags.end()) {
+            *flag->second = true;
         } else {
             const size_t equals = argument.find('=');
             const auto setter = valued.find(argument.substr(0, equals));
             if (setter == valued.end())
                 throw UsageError("unknown option '" + argument + "'");
-            if (equals != std::string::npos)
+            if (equals != std::string::npos) {
                 setter->second(argument.substr(equals + 1));
-            else if (i + 1 < argc)
-                setter->second(argv[++i]);
-            else
+            } else if (i + 1 < argc && !isOption(argv[i + 1])) {
+                const std::string value = argv[++i];
+                if (value.find_first_of("0123456789") == 0 || value.find_first_of("+-.") == 0)
+                    tookNumber.push_back(argument + " take '" + value + "'");
+                setter->second(value);
+            } else {
                 throw UsageError(argument + " needs a value");
+            }
         }
     }
     if (options.Help)
@@ -178,9 +194,20 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
         throw UsageError("--extra-from needs --extra-monthly");
     // The schedule's cell comes first: COLUMN ROW LOAN YEARS RATE ...
     const size_t cellArguments = options.Schedule ? 2 : 0;
-    if (positional.size() != cellArguments + 3 && positional.size() != cellArguments + 5) {
-        throw UsageError(std::string("expected ") + (options.Schedule ? "COLUMN ROW " : "") +
-                         "LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX");
+    const auto countFits = [&](size_t count) {
+        return count == cellArguments + 3 || count == cellArguments + 5;
+    };
+    if (!countFits(positional.size())) {
+        std::string message = std::string("expected ") + (options.Schedule ? "COLUMN ROW " : "") +
+                              "LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX";
+        // One number short where an option took a number after it: most likely its own value is missing.
+        if (countFits(positional.size() + 1) && !tookNumber.empty()) {
+            message += ", one more number than given: did ";
+            for (size_t t = 0; t < tookNumber.size(); ++t)
+                message += (t > 0 ? " or " : "") + tookNumber[t];
+            message += " as its value?";
+        }
+        throw UsageError(message);
     }
     if (options.Schedule) {
         options.ScheduleColumn = WholeNumberIn(positional[0], 1, PaymentChart::ColumnCount - 1, "COLUMN");
@@ -215,14 +242,14 @@ rates) and row ROW (1..11, the amounts) instead: the loan, rate and term as the 
 one row per month (--yearly: per year) with the payment, interest, principal and balance in whole
 cents, and the totals. A cell without a schedule is a failure that says why.
 
-What if more is paid: --extra-monthly adds an amount to every payment from month --extra-from on
-(default 1), --extra AMOUNT@N adds a one-time amount to payment N (1 to the term's last; repeatable,
-two in one month add up). The schedule then has an Extra column and ends as soon as the loan is
-repaid; the totals say the extras' total, the interest saved and how many payments sooner the loan is
-paid off. --start YYYY-MM dates the payments from that month on (a Date column and the payoff date),
-and --yearly then sums calendar years, a partial first or last one saying how many months it holds,
-as in 2024 (10 months). AMOUNTs are plain numbers of 0 or more in whole cents, with the locale's
-decimal separator and no grouping.
+What if more is paid: --extra-monthly adds an amount to every payment from payment --extra-from
+on (default 1), --extra AMOUNT@N adds a one-time amount to payment N (N and --extra-from 1 to the
+term's last; repeatable, two in one month add up). The schedule then has an Extra column and ends as
+soon as the loan is repaid; under the terms a line says the extras, and the totals say the extras'
+total, the interest saved and how many payments sooner the loan is paid off. --start YYYY-MM dates
+the payments from that month on (a Date column and the payoff date), and --yearly then sums calendar
+years, a partial first or last one saying how many months it holds, as in 2024 (10 months). AMOUNTs
+are plain numbers of 0 or more in whole cents, with the locale's decimal separator and no grouping.
 
 Options (the locale values default to the system's, from LANG and LC_*):
   --tsv                            the 12 rows as lines of 8 tab-separated cell texts, unpadded;
@@ -231,7 +258,7 @@ Options (the locale values default to the system's, from LANG and LC_*):
   --schedule                       the schedule of one cell (see above)
   --yearly                         with --schedule, one row per year
   --extra-monthly AMOUNT           with --schedule, an extra paid every month
-  --extra-from N                   the first month of --extra-monthly (default 1)
+  --extra-from N                   the first payment of --extra-monthly (default 1)
   --extra AMOUNT@N                 with --schedule, an extra paid once with payment N; repeatable
   --start YYYY-MM                  with --schedule, the month of the first payment
   --currency-symbol S              currency symbol text

@@ -1,9 +1,9 @@
 // quillmere-chart: builds the chart from the command line's values and prints it, or the payment
 // schedule of one of its cells.
+#include "calc/Errors.h"
 #include "tools/ChartText.h"
 #include "tools/ChartToolOptions.h"
 #include "tools/ConsoleChartHost.h"
-#include "calc/Errors.h"
 
 #include <cerrno>
 #include <clocale>
@@ -26,10 +26,11 @@ int CheckedOutput(int status)
     return 1;
 }
 
-// Status 2: what is wrong with the command line, and how to use it.
+// Status 2: what is wrong with the command line, and where to read how to use it.
 int UsageFailure(const UsageError &error)
 {
-    std::cerr << "quillmere-chart: " << error.what() << "\n\n" << ChartToolUsage();
+    std::cerr << "quillmere-chart: " << error.what()
+              << "\nTry 'quillmere-chart --help' for more information.\n";
     return 2;
 }
 

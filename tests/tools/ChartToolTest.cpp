@@ -1,6 +1,7 @@
 #include "calc/Chart.h"
 #include "calc/Errors.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <fstream>
@@ -261,11 +262,16 @@ TEST(ChartTool, ManualPageDescribesTheOptionsOfTheHelp)
 
 class ChartToolUsageError : public testing::TestWithParam<std::vector<std::string>> {};
 
-TEST_P(ChartToolUsageError, ExitsWithTwoAndTheUsage)
+const std::string HelpPointer = "Try 'quillmere-chart --help' for more information.\n";
+
+// The message on one line, then where to read the usage, as command-line tools do.
+TEST_P(ChartToolUsageError, ExitsWithTwoAndPointsToTheHelp)
 {
     const ToolRun run = RunTool(GetParam());
     EXPECT_EQ(run.Status, 2);
-    EXPECT_NE(run.Err.find("Usage: quillmere-chart"), std::string::npos);
+    EXPECT_TRUE(run.Err.starts_with("quillmere-chart: ")) << run.Err;
+    EXPECT_TRUE(run.Err.ends_with("\n" + HelpPointer)) << run.Err;
+    EXPECT_EQ(std::ranges::count(run.Err, '\n'), 2) << run.Err;
     EXPECT_EQ(run.Out, "");
 }
 
@@ -304,7 +310,7 @@ TEST(ChartTool, ScheduleOfACellPrintsItsRowsDownToAZeroBalance)
     EXPECT_EQ(run.Status, 0);
     const auto cells = TsvCells(run.Out);
     ASSERT_EQ(cells.size(), 31u);
-    EXPECT_EQ(cells[0], (std::vector<std::string>{"Year", "Total paid", "Interest", "Principal", "Balance"}));
+    EXPECT_EQ(cells[0], (std::vector<std::string>{"Year", "Payment", "Interest", "Principal", "Balance"}));
     EXPECT_EQ(cells[30][0], "30");
     EXPECT_EQ(cells[30][4], "$0.00");
 
@@ -405,9 +411,15 @@ TEST(ChartTool, WhatIfScheduleShowsDatesExtrasAndSavingsAlike)
         {"Payoff date", "2040-10"}};
     EXPECT_EQ(std::vector(cells.begin() + 202, cells.end()), figures);
 
-    // The aligned table has the same cells and is followed by the same figures.
+    // The aligned table has the same cells and is followed by the same figures; under the terms, the
+    // extras and dates it was made with and when its rows pay the loan off.
     const ToolRun aligned = RunTool(With(With(Dollars, WhatIfCell), whatIf));
     EXPECT_EQ(aligned.Status, 0);
+    EXPECT_NE(aligned.Out.find("\nNumber of payments: 360\nExtra each month $100.00 from payment 1; one-time "
+                               "$5,000.00 at payment 12; one-time $2,500.00 at payment 12; first payment "
+                               "March 2024\nPaid off after 200 payments\n\n"),
+              std::string::npos)
+        << aligned.Out;
     const size_t table = aligned.Out.find("\n\n") + 2;
     const std::vector<std::string> rows = LinesFrom(aligned.Out, table);
     ASSERT_EQ(rows.size(), 201u);
@@ -464,11 +476,49 @@ INSTANTIATE_TEST_SUITE_P(
         WhatIfUsage{"NoMonth", {"--extra", "100"}, "--extra must be AMOUNT@MONTH"},
         WhatIfUsage{"MonthZero", {"--extra", "100@0"}, "--extra '100@0'"},
         WhatIfUsage{"MonthAfterTheTerm", {"--extra", "100@361"}, "--extra '100@361' must be from 1 to 360"},
+        WhatIfUsage{"FromAfterTheTerm",
+                    {"--extra-monthly", "100", "--extra-from", "361"},
+                    "--extra-from must be from 1 to 360, the term's last payment, not '361'"},
         WhatIfUsage{"FromZero", {"--extra-monthly", "1", "--extra-from", "0"}, "--extra-from"},
         WhatIfUsage{"FromWithoutMonthly", {"--extra-from", "2"}, "--extra-from needs --extra-monthly"},
         WhatIfUsage{"MonthThirteen", {"--start", "2024-13"}, "--start must be"},
         WhatIfUsage{"ShortYear", {"--start", "24-03"}, "'24-03'"}),
     [](const testing::TestParamInfo<WhatIfUsage> &info) { return std::string(info.param.Name); });
+
+struct MissingValue {
+    const char *Name;
+    std::vector<std::string> Arguments;
+    const char *Message;
+};
+
+class ChartToolMissingValue : public testing::TestWithParam<MissingValue> {};
+
+TEST_P(ChartToolMissingValue, NamesTheOption)
+{
+    const ToolRun run = RunTool(GetParam().Arguments);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, std::string("quillmere-chart: ") + GetParam().Message + "\n" + HelpPointer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ChartToolMissingValue,
+    testing::Values(
+        MissingValue{"AtTheEnd",
+                     {"--schedule", "4", "6", "100000", "30", "8.75", "--extra-monthly"},
+                     "--extra-monthly needs a value"},
+        MissingValue{
+            "BeforeAnOption",
+            {"--schedule", "--extra-monthly", "--start", "2024-03", "4", "6", "100000", "30", "8.75"},
+            "--extra-monthly needs a value"},
+        MissingValue{
+            "BeforeTheNumbers",
+            {"--schedule", "--extra-monthly", "4", "6", "100000", "30", "8.75"},
+            "expected COLUMN ROW LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX, one "
+            "more number than given: did --extra-monthly take '4' as its value?"},
+        MissingValue{"NoNumberTaken",
+                     {"--currency-symbol", "$", "100000", "30"},
+                     "expected LOAN YEARS RATE and optionally LOAN_STEP_INDEX RATE_STEP_INDEX"}),
+    [](const testing::TestParamInfo<MissingValue> &info) { return std::string(info.param.Name); });
 
 TEST(ChartTool, WhatIfNeedsTheSchedule)
 {
