@@ -247,5 +247,11 @@ ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &p
     std::vector<ScheduleFigure> summary = ScheduleTotalsFigures(rows, locale);
     for (ScheduleFigure &figure : WhatIfFigures(plain, whatIf, locale))
         summary.push_back(std::move(figure));
-    return LayOut(printableWidth, {std::move(all), std::move(fewer)}, ScheduleTerms(plain, locale), summary);
+    ScheduleLayout layout =
+        LayOut(printableWidth, {std::move(all), std::move(fewer)}, ScheduleTerms(plain, locale), summary);
+    const TRPFont font = ScheduleLayout::Font(layout.TermPixels, TFontStyle::Regular);
+    layout.Scenario = ScenarioLines(ScenarioPhrases(whatIf, locale), [&](const std::string &line) {
+        return Ceiling(PrintedWidth(QString::fromStdString(line), font)) <= layout.Right - layout.Left;
+    });
+    return layout;
 }

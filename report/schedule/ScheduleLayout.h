@@ -45,7 +45,8 @@ struct ScheduleLayout {
     int TermPixels = 0;                   // the terms' captions; their values bold
     std::vector<ScheduleTermPlace> Terms; // in the order of ScheduleTerms
     int TermLines = 0;
-    ScheduleSpan TotalAmounts; // flush right at Right; the totals' captions end before it
+    std::vector<std::string> Scenario; // under the terms, in their regular font: ScenarioLines of the width
+    ScheduleSpan TotalAmounts;         // flush right at Right; the totals' captions end before it
 
     TRPFont RowFont() const { return Font(RowPixels, TFontStyle::Regular); }
     TRPFont HeadingFont(TFontStyle style) const { return Font(HeadingPixels, style); }
@@ -64,8 +65,9 @@ inline constexpr int ScheduleCaptionGap = 5;
 ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
                               const LocaleValues &locale);
 // The same for `whatIf`, `plain` repaid with extras or dated: its columns (WhatIfColumns) with the
-// running totals when all of them fit in a font above 8 pixels, else without; the terms of `plain`;
-// the summary's amounts wide enough for the totals and WhatIfFigures.
+// running totals when all of them fit in a font above 8 pixels, else without; the terms of `plain`
+// and under them the extras and the first payment (ScenarioPhrases) in as few lines as fit; the
+// summary's amounts wide enough for the totals and WhatIfFigures.
 ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &plain,
                                     const WhatIfSchedule &whatIf, ScheduleView view,
                                     const LocaleValues &locale);

@@ -108,6 +108,10 @@ void TRPSchedule::CreatePageHeader()
         m_terms.push_back({Label(m_pageHeader, 0, 0, 0, 16, Text(term.Caption + ":")),
                            Label(m_pageHeader, 0, 0, 0, 16, Text(term.Value))});
     }
+    // A line each at most, the layout joins them where the width allows.
+    const size_t scenarioLines = m_whatIf ? ScenarioFacts(*m_whatIf).size() : 0;
+    for (size_t i = 0; i < scenarioLines; ++i)
+        m_scenario.push_back(Label(m_pageHeader, 0, 0, 0, 16, QString()));
     m_headings = ColumnLabels(m_pageHeader, MostColumns(m_whatIf));
     m_headingsRule = NewRule(m_pageHeader, 0);
 }
@@ -122,7 +126,9 @@ void TRPSchedule::CreateSummary()
 {
     m_summary = Band(*this, TBandType::rbSummary, 0);
     NewRule(m_summary, 4);
-    if (const std::optional<std::string> note = PaidOffNote(m_schedule, m_locale))
+    const std::optional<std::string> note =
+        m_whatIf ? PaidOffNote(m_schedule, *m_whatIf, m_locale) : PaidOffNote(m_schedule, m_locale);
+    if (note)
         m_paidOff = Label(m_summary, 0, 0, 0, 0, Text(*note));
     std::vector<ScheduleFigure> figures = ScheduleTotalsFigures(Rows(), m_locale);
     if (m_whatIf) {
@@ -176,7 +182,16 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
         m_terms[i].Caption->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Regular));
         m_terms[i].Value->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Bold));
     }
-    const int headingsTop = 14 + LineSpacing * layout.TermLines + 12;
+    for (size_t i = 0; i < m_scenario.size(); ++i) {
+        const bool shown = i < layout.Scenario.size();
+        m_scenario[i]->SetVisible(shown);
+        m_scenario[i]->SetCaption(shown ? Text(layout.Scenario[i]) : QString());
+        m_scenario[i]->SetLeft(layout.Left);
+        m_scenario[i]->SetTop(14 + LineSpacing * (layout.TermLines + static_cast<int>(i)));
+        m_scenario[i]->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Regular));
+    }
+    const int headerLines = layout.TermLines + static_cast<int>(layout.Scenario.size());
+    const int headingsTop = 14 + LineSpacing * headerLines + 12;
     const std::vector<std::string> headings = ScheduleColumnHeadings(layout.Shown, m_view);
     for (size_t c = 0; c < headings.size(); ++c)
         m_headings[c]->SetCaption(Text(headings[c]));

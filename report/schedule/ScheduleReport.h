@@ -13,9 +13,10 @@
 #include <vector>
 
 // The report form of a payment schedule: a title on the first page; on every page a header with the
-// loan's terms (loan, rate, term, monthly payment, number of payments) and the column headings, and a
-// footer with "Page n of N" and the print date; one detail row per schedule row; after the last row a
-// summary with the note of a loan paid off before its term and the totals of the rows. Each run lays
+// loan's terms (loan, rate, term, monthly payment, number of payments), for a what-if schedule the
+// extras and first payment under them, and the column headings, and a footer with "Page n of N" and
+// the print date; one detail row per schedule row; after the last row a summary with the note of rows
+// that pay the loan off before its term and the totals of the rows. Each run lays
 // the form out across the printable width of its paper (ScheduleLayout). Positions are design pixels
 // at 96 per inch. Run it with Rep().PreviewReport().
 class TRPSchedule : public TReportForm {
@@ -77,6 +78,7 @@ private:
     std::vector<TRPShape *> m_rules; // across the page
     TRPShape *m_headingsRule = nullptr;
     std::vector<FigureLabels> m_terms;
+    std::vector<TRPLabel *> m_scenario; // as many as the scenario has phrases; the layout's lines fill them
     std::vector<TRPLabel *> m_headings;
     TRPLabel *m_paidOff = nullptr; // only for a loan paid off before its term
     std::vector<FigureLabels> m_totals;

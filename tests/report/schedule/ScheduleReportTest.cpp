@@ -154,6 +154,17 @@ QRectF Extent(const PageOperation &operation)
 
 class WhatIfScheduleOnPaper : public testing::TestWithParam<WhatIfPaper> {};
 
+// The texts printed on a page that start with `start`.
+std::vector<TextOp> PrintedFrom(const RecordedPage &page, const QString &start)
+{
+    std::vector<TextOp> found;
+    for (const TextOp &op : OperationsOf<TextOp>(page)) {
+        if (op.Text.trimmed().startsWith(start))
+            found.push_back(op);
+    }
+    return found;
+}
+
 TEST_P(WhatIfScheduleOnPaper, PlotsOnTheFirstPageOnlyAndPrintsTheExtrasDatesAndSavingsInsideThePage)
 {
     const PaymentSchedule plain = ThirtyYearsPaidOffEarly();
@@ -175,6 +186,18 @@ TEST_P(WhatIfScheduleOnPaper, PlotsOnTheFirstPageOnlyAndPrintsTheExtrasDatesAndS
         EXPECT_EQ(Printed(page, QStringLiteral("Extra")).size(), 1u);
         EXPECT_EQ(Printed(page, QStringLiteral("Interest to date")).size(),
                   GetParam().RunningTotals ? 1u : 0u);
+        // Under the terms and above the headings, what the schedule was made with, on one line or
+        // broken after the extra.
+        const std::vector<TextOp> extra =
+            PrintedFrom(page, QStringLiteral("Extra each month $50,000.00 from payment 1;"));
+        const std::vector<TextOp> start = PrintedFrom(page, QStringLiteral("first payment March 2024"));
+        const std::vector<TextOp> whole = Printed(
+            page, QStringLiteral("Extra each month $50,000.00 from payment 1; first payment March 2024"));
+        ASSERT_EQ(extra.size(), 1u);
+        EXPECT_EQ(whole.size() + start.size(), 1u);
+        EXPECT_GT(extra[0].Origin.y(), Printed(page, QStringLiteral("Number of payments:")).at(0).Origin.y());
+        EXPECT_LT(TextBox(start.empty() ? extra[0] : start[0]).bottom(),
+                  TextBox(Printed(page, QStringLiteral("Date")).at(0)).top());
         const QRectF printable(QPointF(0, 0), page.Size());
         for (const PageOperation &operation : page.Operations())
             EXPECT_TRUE(Inside(Extent(operation), printable))
@@ -184,6 +207,8 @@ TEST_P(WhatIfScheduleOnPaper, PlotsOnTheFirstPageOnlyAndPrintsTheExtrasDatesAndS
     const RecordedPage &last = pages.back();
     for (const char *caption : {"Total of extras:", "Interest saved:", "Paid off:", "Payoff date:"})
         EXPECT_EQ(Printed(last, QString::fromLatin1(caption)).size(), 1u) << caption;
+    // The rows printed are those with the extra: 115 payments where the plain schedule takes 353.
+    EXPECT_EQ(Printed(last, QStringLiteral("Paid off after 115 payments")).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
