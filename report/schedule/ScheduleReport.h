@@ -16,9 +16,9 @@
 // loan's terms (loan, rate, term, monthly payment, number of payments), for a what-if schedule the
 // extras and first payment under them, and the column headings, and a footer with "Page n of N" and
 // the print date; one detail row per schedule row; after the last row a summary with the note of rows
-// that pay the loan off before its term and the totals of the rows. Each run lays
-// the form out across the printable width of its paper (ScheduleLayout). Positions are design pixels
-// at 96 per inch. Run it with Rep().PreviewReport().
+// that pay the loan off before its term and the totals of the rows. Each run lays the form out across
+// the printable width of its paper (ScheduleLayout). Positions are design pixels at 96 per inch. Run
+// it with Rep().PreviewReport().
 class TRPSchedule : public TReportForm {
 public:
     // Prints the rows of `view`; the schedule and the printer must outlive the form.
