@@ -7,6 +7,7 @@
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // Real failures of writing a file, also for root, whom file permissions do not stop.
 
@@ -68,4 +69,25 @@ public:
 private:
     QByteArray m_folder;
     bool m_mounted = false;
+};
+
+// While it lives, the process acts as the user and group "nobody" (65534), for whom root's files are
+// as closed as another user's; back to root at the end. Only root can switch: Switched() says whether
+// it did.
+class ActingAsNobody {
+public:
+    ActingAsNobody() { m_switched = setegid(Nobody) == 0 && seteuid(Nobody) == 0; }
+    ~ActingAsNobody()
+    {
+        if (m_switched && seteuid(0) == 0)
+            setegid(0);
+    }
+    ActingAsNobody(const ActingAsNobody &) = delete;
+    ActingAsNobody &operator=(const ActingAsNobody &) = delete;
+
+    static constexpr uid_t Nobody = 65534;
+    bool Switched() const { return m_switched; }
+
+private:
+    bool m_switched = false;
 };
