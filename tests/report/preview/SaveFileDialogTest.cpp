@@ -1,0 +1,111 @@
+#include "report/preview/SaveFileDialog.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TypedName {
+    const char *Name;
+    const char *Suffix;   // of the kind of file saved: "csv" or "pdf"
+    const char *Typed;    // in the dialog's folder; %1 is that folder
+    bool Pasted;          // pasted, not typed key by key
+    const char *Existing; // a file already in the folder, or empty
+    const char *Answer;   // the file the dialog answers, in the folder; empty: none
+    const char *Said;     // what the dialog says over itself, answered with Yes or OK; empty: nothing
+};
+
+// What a run of the dialog showed and answered.
+struct DialogRun {
+    QStringList Said;
+    QString Answer;
+};
+
+// The user types (or pastes) a name into the dialog's name field and presses Return; each message over
+// the dialog is answered with its first button (Yes, OK), and a dialog still open after that is
+// cancelled.
+DialogRun TypeName(const SaveFileKind &kind, const QString &suggested, const QString &typed, bool pasted)
+{
+    DialogRun run;
+    QTimer answerer;
+    answerer.callOnTimeout([&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            run.Said << box->text();
+            box->buttons().at(0)->click();
+        }
+    });
+    const QObject timers; // drops what the dialog did not reach
+    QTimer::singleShot(0, &timers, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(field, nullptr);
+        // The field has the focus as the user types: the dialog leaves its text alone then.
+        dialog->activateWindow();
+        field->setFocus();
+        ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
+        QTest::keySequence(field, QKeySequence::SelectAll);
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(typed);
+            QTest::keySequence(field, QKeySequence::Paste);
+        } else {
+            QTest::keyClicks(field, typed);
+        }
+        answerer.start(10);
+        QTest::keyClick(field, Qt::Key_Return);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    run.Answer = AskSaveFileName(nullptr, kind, suggested);
+    return run;
+}
+
+class TypedIntoTheSaveDialog : public testing::TestWithParam<TypedName> {};
+
+// A name is one file, in the folder the dialog shows or the one typed: quotes are part of it and do not
+// pick another file to replace; a name no file may have is refused over the dialog.
+TEST_P(TypedIntoTheSaveDialog, NamesTheFileThatIsWritten)
+{
+    const TypedName &row = GetParam();
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("sub")));
+    const QString existing = QString::fromUtf8(row.Existing);
+    if (!existing.isEmpty()) {
+        QFile file(folder.filePath(existing));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const SaveFileKind kind =
+        QLatin1String(row.Suffix) == QLatin1String("pdf") ? PdfFileKind() : CsvFileKind();
+    const DialogRun run =
+        TypeName(kind, folder.filePath(QStringLiteral("Payment Chart.") + kind.Suffix),
+                 QString::fromUtf8(row.Typed).replace(QStringLiteral("%1"), folder.path()), row.Pasted);
+    const QString answer = QString::fromUtf8(row.Answer);
+    EXPECT_EQ(run.Answer.toStdString(), answer.isEmpty() ? "" : folder.filePath(answer).toStdString());
+    EXPECT_EQ(run.Said.join(QLatin1Char('|')).toStdString(), row.Said);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TypedIntoTheSaveDialog,
+    testing::Values(
+        TypedName{"QuotesInAPath", "csv", "%1/sub/a \"q\" b.csv", false, "q.csv", "sub/a \"q\" b.csv", ""},
+        TypedName{"QuotesAndSeparators", "csv", "it's, \"x\";y", false, "x.csv", "it's, \"x\";y.csv", ""},
+        TypedName{"QuotedNameThatExists", "csv", "\"x\"", false, "\"x\".csv", "\"x\".csv",
+                  "\"x\".csv already exists.\nDo you want to replace it?"},
+        TypedName{"QuotesInAPdfName", "pdf", "a \"q\" b", false, "q.pdf", "a \"q\" b.pdf", ""},
+        TypedName{"PastedLineBreak", "csv", "plan\nB", true, "", "",
+                  "A file name cannot contain line breaks, tabs or other control characters."},
+        TypedName{"PastedTab", "pdf", "plan\tB.pdf", true, "", "",
+                  "A file name cannot contain line breaks, tabs or other control characters."}),
+    [](const testing::TestParamInfo<TypedName> &info) { return info.param.Name; });
+
+} // namespace
