@@ -111,7 +111,7 @@ void SetLastSaveFolder(const QString &folder)
 
 QString StartingName(const QString &suggestedName)
 {
-    if (LastFolder().isEmpty())
+    if (!QFileInfo(LastFolder()).isDir())
         return suggestedName;
     return QDir(LastFolder()).filePath(QFileInfo(suggestedName).fileName());
 }

@@ -27,7 +27,8 @@ QString WithSuffix(const QString &fileName, const QString &suffix);
 QString LastSaveFolder();
 void SetLastSaveFolder(const QString &folder);
 
-// suggestedName's file name in LastSaveFolder, or suggestedName itself before the first save.
+// suggestedName's file name in LastSaveFolder, or suggestedName itself before the first save and once
+// that folder is gone.
 QString StartingName(const QString &suggestedName);
 
 // Asks where to save a file of `kind`: Qt's file dialog over parent, starting at

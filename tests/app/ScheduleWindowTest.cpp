@@ -33,18 +33,27 @@ PaymentSchedule TwoYearSchedule()
     return MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
 }
 
-// Answers the save dialog with `fileName` while it lives.
+// Answers the save dialog with `fileName` (empty: cancelled) while it lives.
 class SaveAnswer {
 public:
     explicit SaveAnswer(const QString &fileName)
-        : m_previous(SetSaveFileAsker(
-              [fileName](QWidget *, const SaveFileKind &, const QString &) { return fileName; }))
+        : m_previous(
+              SetSaveFileAsker([this, fileName](QWidget *, const SaveFileKind &, const QString &offered) {
+                  m_offered = offered;
+                  return fileName;
+              }))
     {
     }
     ~SaveAnswer() { SetSaveFileAsker(m_previous); }
+    SaveAnswer(const SaveAnswer &) = delete;
+    SaveAnswer &operator=(const SaveAnswer &) = delete;
+
+    // The name the dialog last started at.
+    QString Offered() const { return m_offered; }
 
 private:
     SaveFileAsker m_previous;
+    QString m_offered;
 };
 
 QStringList FileLines(const QString &fileName)
@@ -313,11 +322,30 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
 
     QStringList messages;
     const InformationShower previous = SetInformationShower([&](const QString &text) { messages << text; });
-    const SaveAnswer answer(folder.filePath(QStringLiteral("missing/plan.csv")));
-    QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
-    SetInformationShower(previous);
-    EXPECT_EQ(messages.size(), 1);
+    {
+        const SaveAnswer answer(folder.filePath(QStringLiteral("missing/plan.csv")));
+        QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
+    }
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/plan.csv"))));
+    const QTemporaryDir other;
+    const QString readOnly = other.filePath(QStringLiteral("plan.csv"));
+    ASSERT_TRUE(QFile(readOnly).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+        const SaveAnswer answer(readOnly);
+        QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
+    }
+    SetInformationShower(previous);
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.value(1).toStdString(),
+              QStringLiteral("The file \"%1\" is read-only.").arg(readOnly).toStdString());
+    EXPECT_EQ(QFile(readOnly).size(), 0);
+
+    // Opens where the last file was saved, not where a save failed.
+    const SaveAnswer cancelled{QString()};
+    QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(cancelled.Offered().toStdString(),
+              folder.filePath(QStringLiteral("Payment Schedule.csv")).toStdString());
 }
 
 TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)

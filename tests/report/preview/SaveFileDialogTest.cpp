@@ -12,21 +12,29 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
 
 namespace {
 
 struct TypedName {
     const char *Name;
     const char *Suffix;   // of the kind of file saved: "csv" or "pdf"
-    const char *Typed;    // in the dialog's folder; %1 is that folder
+    const char *Typed;    // in the dialog's folder, %1
     bool Pasted;          // pasted, not typed key by key
     const char *Existing; // a file already in the folder, or empty
-    const char *Answer;   // the file the dialog answers, in the folder; empty: none
+    const char *Answer;   // the file the dialog answers (%1 the folder, %h the home folder); empty: none
     const char *Said;     // what the dialog says over itself, answered with Yes or OK; empty: nothing
 };
 
+void PrintTo(const TypedName &row, std::ostream *out)
+{
+    *out << row.Name;
+}
+
 // What a run of the dialog showed and answered.
 struct DialogRun {
+    QString StartedIn; // the folder the dialog showed first
     QStringList Said;
     QString Answer;
 };
@@ -48,6 +56,7 @@ DialogRun TypeName(const SaveFileKind &kind, const QString &suggested, const QSt
     QTimer::singleShot(0, &timers, [&] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
+        run.StartedIn = dialog->directory().absolutePath();
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(field, nullptr);
         // The field has the focus as the user types: the dialog leaves its text alone then.
@@ -89,23 +98,44 @@ TEST_P(TypedIntoTheSaveDialog, NamesTheFileThatIsWritten)
     const DialogRun run =
         TypeName(kind, folder.filePath(QStringLiteral("Payment Chart.") + kind.Suffix),
                  QString::fromUtf8(row.Typed).replace(QStringLiteral("%1"), folder.path()), row.Pasted);
-    const QString answer = QString::fromUtf8(row.Answer);
-    EXPECT_EQ(run.Answer.toStdString(), answer.isEmpty() ? "" : folder.filePath(answer).toStdString());
+    const QString answer = QString::fromUtf8(row.Answer)
+                               .replace(QStringLiteral("%1"), folder.path())
+                               .replace(QStringLiteral("%h"), QDir::homePath());
+    EXPECT_EQ(run.Answer.toStdString(), answer.toStdString());
     EXPECT_EQ(run.Said.join(QLatin1Char('|')).toStdString(), row.Said);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Names, TypedIntoTheSaveDialog,
     testing::Values(
-        TypedName{"QuotesInAPath", "csv", "%1/sub/a \"q\" b.csv", false, "q.csv", "sub/a \"q\" b.csv", ""},
-        TypedName{"QuotesAndSeparators", "csv", "it's, \"x\";y", false, "x.csv", "it's, \"x\";y.csv", ""},
-        TypedName{"QuotedNameThatExists", "csv", "\"x\"", false, "\"x\".csv", "\"x\".csv",
+        TypedName{"QuotesInAPath", "csv", "%1/sub/a \"q\" b.csv", false, "q.csv", "%1/sub/a \"q\" b.csv", ""},
+        TypedName{"QuotesAndSeparators", "csv", "it's, \"x\";y", false, "x.csv", "%1/it's, \"x\";y.csv", ""},
+        TypedName{"QuotedNameThatExists", "csv", "\"x\"", false, "\"x\".csv", "%1/\"x\".csv",
                   "\"x\".csv already exists.\nDo you want to replace it?"},
-        TypedName{"QuotesInAPdfName", "pdf", "a \"q\" b", false, "q.pdf", "a \"q\" b.pdf", ""},
+        TypedName{"QuotesInAPdfName", "pdf", "a \"q\" b", false, "q.pdf", "%1/a \"q\" b.pdf", ""},
+        TypedName{"HomeFolder", "csv", "~/plan", false, "", "%h/plan.csv", ""},
+        TypedName{"Folder", "csv", "sub", false, "", "", ""},
         TypedName{"PastedLineBreak", "csv", "plan\nB", true, "", "",
                   "A file name cannot contain line breaks, tabs or other control characters."},
         TypedName{"PastedTab", "pdf", "plan\tB.pdf", true, "", "",
                   "A file name cannot contain line breaks, tabs or other control characters."}),
     [](const testing::TestParamInfo<TypedName> &info) { return info.param.Name; });
+
+// The folder last saved to, while it is there; the folder of the name suggested before the first save
+// and once that folder is gone.
+TEST(SaveDialog, OpensInTheFolderLastSavedToWhileItIsThere)
+{
+    const QString before = LastSaveFolder();
+    QTemporaryDir suggestedIn;
+    const QString suggested = suggestedIn.filePath(QStringLiteral("Payment Chart.csv"));
+    auto saved = std::make_unique<QTemporaryDir>();
+    SetLastSaveFolder(saved->path());
+    EXPECT_EQ(TypeName(PdfFileKind(), suggested, QString(), false).StartedIn.toStdString(),
+              saved->path().toStdString());
+    saved.reset();
+    EXPECT_EQ(TypeName(CsvFileKind(), suggested, QString(), false).StartedIn.toStdString(),
+              suggestedIn.path().toStdString());
+    SetLastSaveFolder(before);
+}
 
 } // namespace
