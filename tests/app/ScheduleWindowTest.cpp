@@ -8,6 +8,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/SaveDialogTyping.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -346,6 +347,26 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
     QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(cancelled.Offered().toStdString(),
               folder.filePath(QStringLiteral("Payment Schedule.csv")).toStdString());
+}
+
+// Typed into the dialog, a name with quotes is the file written; the file the quotes enclose, in the
+// folder the dialog opened in, is left alone and nothing asks to replace it.
+TEST_F(ScheduleWindowTest, SaveAsWritesTheFileTypedAlsoWhenItsNameHoldsQuotes)
+{
+    const QTemporaryDir folder;
+    const QString enclosed = folder.filePath(QStringLiteral("q.csv"));
+    QFile file(enclosed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    file.close();
+    const QString before = LastSaveFolder();
+    SetLastSaveFolder(folder.path());
+    const SaveDialogRun run =
+        TypeIntoSaveDialog(folder.filePath(QStringLiteral("a \"q\" b.csv")), false,
+                           [this] { QTest::mouseClick(c().btnSaveAs, Qt::LeftButton); });
+    SetLastSaveFolder(before);
+    EXPECT_EQ(run.Said.join(QLatin1Char('|')).toStdString(), "");
+    EXPECT_EQ(FileLines(folder.filePath(QStringLiteral("a \"q\" b.csv"))).size(), 14);
+    EXPECT_EQ(FileLines(enclosed).join(QLatin1Char('|')).toStdString(), "kept");
 }
 
 TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)

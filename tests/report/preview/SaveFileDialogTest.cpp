@@ -1,16 +1,10 @@
 #include "report/preview/SaveFileDialog.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
+#include "tests/report/support/SaveDialogTyping.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -32,53 +26,6 @@ void PrintTo(const TypedName &row, std::ostream *out)
     *out << row.Name;
 }
 
-// What a run of the dialog showed and answered.
-struct DialogRun {
-    QString StartedIn; // the folder the dialog showed first
-    QStringList Said;
-    QString Answer;
-};
-
-// The user types (or pastes) a name into the dialog's name field and presses Return; each message over
-// the dialog is answered with its first button (Yes, OK), and a dialog still open after that is
-// cancelled.
-DialogRun TypeName(const SaveFileKind &kind, const QString &suggested, const QString &typed, bool pasted)
-{
-    DialogRun run;
-    QTimer answerer;
-    answerer.callOnTimeout([&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            run.Said << box->text();
-            box->buttons().at(0)->click();
-        }
-    });
-    const QObject timers; // drops what the dialog did not reach
-    QTimer::singleShot(0, &timers, [&] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        run.StartedIn = dialog->directory().absolutePath();
-        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(field, nullptr);
-        // The field has the focus as the user types: the dialog leaves its text alone then.
-        dialog->activateWindow();
-        field->setFocus();
-        ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
-        QTest::keySequence(field, QKeySequence::SelectAll);
-        if (pasted) {
-            QGuiApplication::clipboard()->setText(typed);
-            QTest::keySequence(field, QKeySequence::Paste);
-        } else {
-            QTest::keyClicks(field, typed);
-        }
-        answerer.start(10);
-        QTest::keyClick(field, Qt::Key_Return);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    run.Answer = AskSaveFileName(nullptr, kind, suggested);
-    return run;
-}
-
 class TypedIntoTheSaveDialog : public testing::TestWithParam<TypedName> {};
 
 // A name is one file, in the folder the dialog shows or the one typed: quotes are part of it and do not
@@ -95,13 +42,15 @@ TEST_P(TypedIntoTheSaveDialog, NamesTheFileThatIsWritten)
     }
     const SaveFileKind kind =
         QLatin1String(row.Suffix) == QLatin1String("pdf") ? PdfFileKind() : CsvFileKind();
-    const DialogRun run =
-        TypeName(kind, folder.filePath(QStringLiteral("Payment Chart.") + kind.Suffix),
-                 QString::fromUtf8(row.Typed).replace(QStringLiteral("%1"), folder.path()), row.Pasted);
+    const QString suggested = folder.filePath(QStringLiteral("Payment Chart.") + kind.Suffix);
+    QString answered;
+    const SaveDialogRun run =
+        TypeIntoSaveDialog(QString::fromUtf8(row.Typed).replace(QStringLiteral("%1"), folder.path()),
+                           row.Pasted, [&] { answered = AskSaveFileName(nullptr, kind, suggested); });
     const QString answer = QString::fromUtf8(row.Answer)
                                .replace(QStringLiteral("%1"), folder.path())
                                .replace(QStringLiteral("%h"), QDir::homePath());
-    EXPECT_EQ(run.Answer.toStdString(), answer.toStdString());
+    EXPECT_EQ(answered.toStdString(), answer.toStdString());
     EXPECT_EQ(run.Said.join(QLatin1Char('|')).toStdString(), row.Said);
 }
 
@@ -130,11 +79,13 @@ TEST(SaveDialog, OpensInTheFolderLastSavedToWhileItIsThere)
     const QString suggested = suggestedIn.filePath(QStringLiteral("Payment Chart.csv"));
     auto saved = std::make_unique<QTemporaryDir>();
     SetLastSaveFolder(saved->path());
-    EXPECT_EQ(TypeName(PdfFileKind(), suggested, QString(), false).StartedIn.toStdString(),
-              saved->path().toStdString());
+    const auto startedIn = [&](const SaveFileKind &kind) {
+        return TypeIntoSaveDialog(QString(), false, [&] { AskSaveFileName(nullptr, kind, suggested); })
+            .StartedIn.toStdString();
+    };
+    EXPECT_EQ(startedIn(PdfFileKind()), saved->path().toStdString());
     saved.reset();
-    EXPECT_EQ(TypeName(CsvFileKind(), suggested, QString(), false).StartedIn.toStdString(),
-              suggestedIn.path().toStdString());
+    EXPECT_EQ(startedIn(CsvFileKind()), suggestedIn.path().toStdString());
     SetLastSaveFolder(before);
 }
 
