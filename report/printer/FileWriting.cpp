@@ -48,13 +48,15 @@ void CheckReplaceable(const QString &fileName, const QByteArray &path, const str
 
 // Gives the file that is to replace another the other's permissions, exactly: QSaveFile would add what
 // the user may do to them, so that root, who may write anything, makes a 444 file 644. The owner and
-// group stay too where the system lets us give them (root may; others may keep only their own groups).
+// group stay too where the system lets us give them: root may give both, others a group of their own.
 // The set-user and set-group bits are left off, as a write to the file itself would clear them.
 void TakePermissions(QSaveFile &file, const struct stat &existing)
 {
-    if (fchown(file.handle(), existing.st_uid, existing.st_gid) != 0 && errno != EPERM)
+    const int handle = file.handle();
+    if (fchown(handle, existing.st_uid, existing.st_gid) != 0 && fchown(handle, -1, existing.st_gid) != 0 &&
+        errno != EPERM)
         Fail(file, errno);
-    if (fchmod(file.handle(), existing.st_mode & 0777) != 0)
+    if (fchmod(handle, existing.st_mode & 0777) != 0)
         Fail(file, errno);
 }
 

@@ -136,6 +136,28 @@ TEST(WriteFileWhole, NamesTheFileThatAnotherUserMayNotWrite)
     EXPECT_EQ(Content(fileName), "old");
 }
 
+// Root's file of the group "users", which the group may write, replaced by another member of the group:
+// the file stays the group's.
+TEST(WriteFileWhole, KeepsTheGroupOfAFileThatAnotherMemberReplaces)
+{
+    QTemporaryDir folder;
+    chmod(QFile::encodeName(folder.path()).constData(), 0777);
+    const QString fileName = folder.filePath(QStringLiteral("plan.csv"));
+    QFile file(fileName);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+    file.close();
+    const QByteArray path = QFile::encodeName(fileName);
+    chown(path.constData(), 0, ActingAsNobody::Users);
+    chmod(path.constData(), 0664);
+    const ActingAsNobody nobody;
+    if (!nobody.Switched())
+        GTEST_SKIP() << "only root can act as another user";
+    EXPECT_EQ(Refusal(fileName, "new"), std::nullopt);
+    EXPECT_EQ(Content(fileName), "new");
+    EXPECT_EQ(Status(fileName).st_gid, ActingAsNobody::Users);
+    EXPECT_EQ(Status(fileName).st_mode & 07777, 0664u);
+}
+
 class ControlCharacterInName : public testing::TestWithParam<const char16_t *> {};
 
 // A line break pasted into a name, a tab, an escape, a Unicode line separator.
