@@ -37,13 +37,14 @@ QString TypedFile(const QDir &folder, const QString &typed)
 class TSaveFileDialog : public QFileDialog {
 public:
     TSaveFileDialog(QWidget *parent, const SaveFileKind &kind, const QString &suggestedName)
-        : QFileDialog(parent, kind.Title, suggestedName, kind.Filter), m_suffix(kind.Suffix),
-          m_nameEdit(findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        : QFileDialog(parent, kind.Title, suggestedName, kind.Filter), m_suffix(kind.Suffix)
     {
         setOption(DontUseNativeDialog);
         setAcceptMode(AcceptSave);
         setFileMode(AnyFile);
         setDefaultSuffix(m_suffix); // the list shows the file a name without a suffix would replace
+        // Only now: where the desktop offers its own dialog, Qt makes its widgets once they are asked for.
+        m_nameEdit = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
     }
 
     // The file chosen once the dialog was accepted.
@@ -78,7 +79,7 @@ protected:
 
 private:
     QString m_suffix;
-    QLineEdit *m_nameEdit; // the name field of Qt's dialog
+    QLineEdit *m_nameEdit = nullptr; // the name field of Qt's dialog
     QString m_chosen;
 };
 } // namespace
