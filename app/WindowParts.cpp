@@ -1,14 +1,15 @@
 #include "app/WindowParts.h"
 
+#include "app/InformationBox.h"
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
-#include "app/InformationBox.h"
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/FileWriting.h"
 #include "report/printer/PrinterError.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLayout>
 
 TBevelPanel *DockedPanel(QWidget *window, int height, QAccessible::Role role, const QString &accessibleName)
@@ -62,6 +63,7 @@ void SaveCsvFileAs(QWidget *parent, const QString &suggestedName, const std::fun
         return;
     try {
         WriteFileWhole(fileName, QByteArray::fromStdString(content()));
+        SetLastSaveFolder(QFileInfo(fileName).path());
     } catch (const FileWriteError &failure) {
         ShowInformationBox(QString::fromUtf8(failure.what()));
     }

@@ -32,7 +32,8 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
 QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::ShortcutContext context,
                          std::function<void(QObject *sender)> handler);
 
-// Asks where to save a CSV file (starting at suggestedName), then writes content() there whole or not
-// at all; a file that cannot be written is said in the information box.
+// Asks where to save a CSV file (starting at suggestedName, in the folder last saved to once there is
+// one), then writes content() there whole or not at all, and that folder becomes the one last saved to;
+// a file that cannot be written is said in the information box.
 void SaveCsvFileAs(QWidget *parent, const QString &suggestedName,
                    const std::function<std::string()> &content);

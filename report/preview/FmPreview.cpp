@@ -10,6 +10,7 @@
 #include "report/preview/PdfFileDialog.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/preview/RPPreview.h"
+#include "report/preview/SaveFileDialog.h"
 #include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
 #include "resources/Pictures.h"
@@ -18,6 +19,7 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -369,6 +371,7 @@ void TFmPreview::SaveAsPdf(QObject *)
         return;
     const BusyCursor busy;
     m_printer.WritePdf(fileName);
+    SetLastSaveFolder(QFileInfo(fileName).path());
 }
 
 bool TFmPreview::PrepareFirstShowing()

@@ -64,8 +64,9 @@ public:
     // window then stays open.
     void bbPrintClick(QObject *sender);
     void bbCloseClick(QObject *sender);
-    // Asks for a file name, offering the report's title (PdfTitle) in the home folder, and writes the
-    // document there as a PDF file, one page per recorded page. Raises FileWriteError when the file
+    // Asks for a file name, offering the report's title (PdfTitle) in the home folder (in the folder
+    // last saved to once there is one), and writes the document there as a PDF file, one page per
+    // recorded page; that folder becomes the one last saved to. Raises FileWriteError when the file
     // cannot be written; a file of that name is then left as it was.
     void SaveAsPdf(QObject *sender);
 

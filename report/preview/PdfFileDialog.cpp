@@ -31,7 +31,7 @@ QString WithPdfSuffix(const QString &fileName)
 QString AskPdfFileName(QWidget *parent, const QString &suggestedName)
 {
     if (const PdfFileAsker &asker = InstalledAsker())
-        return asker(parent, suggestedName);
+        return asker(parent, StartingName(suggestedName));
     return AskSaveFileName(parent, PdfFileKind(), suggestedName);
 }
 

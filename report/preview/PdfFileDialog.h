@@ -14,9 +14,9 @@ QString PdfFileNameForTitle(const QString &title);
 // ("plan.v2": "plan.v2.pdf").
 QString WithPdfSuffix(const QString &fileName);
 
-// Asks where to save a PDF file: a file dialog over parent, starting at suggestedName. Returns the
-// chosen file name, always with the ".pdf" suffix (WithPdfSuffix), or an empty string when the user
-// cancelled. A chosen file that exists is replaced only after the dialog asked, on that final name.
+// Asks where to save a PDF file: AskSaveFileName for PdfFileKind, over parent, starting at
+// StartingName(suggestedName). Returns the chosen file name, always with the ".pdf" suffix
+// (WithPdfSuffix), or an empty string when the user cancelled.
 QString AskPdfFileName(QWidget *parent, const QString &suggestedName);
 
 // Replaces the dialog (tests answer without a modal loop); an empty asker restores the real dialog.

@@ -8,6 +8,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/SaveDialogTyping.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -33,18 +34,27 @@ PaymentSchedule TwoYearSchedule()
     return MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
 }
 
-// Answers the save dialog with `fileName` while it lives.
+// Answers the save dialog with `fileName` (empty: cancelled) while it lives.
 class SaveAnswer {
 public:
     explicit SaveAnswer(const QString &fileName)
-        : m_previous(SetSaveFileAsker(
-              [fileName](QWidget *, const SaveFileKind &, const QString &) { return fileName; }))
+        : m_previous(
+              SetSaveFileAsker([this, fileName](QWidget *, const SaveFileKind &, const QString &offered) {
+                  m_offered = offered;
+                  return fileName;
+              }))
     {
     }
     ~SaveAnswer() { SetSaveFileAsker(m_previous); }
+    SaveAnswer(const SaveAnswer &) = delete;
+    SaveAnswer &operator=(const SaveAnswer &) = delete;
+
+    // The name the dialog last started at.
+    QString Offered() const { return m_offered; }
 
 private:
     SaveFileAsker m_previous;
+    QString m_offered;
 };
 
 QStringList FileLines(const QString &fileName)
@@ -313,11 +323,50 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
 
     QStringList messages;
     const InformationShower previous = SetInformationShower([&](const QString &text) { messages << text; });
-    const SaveAnswer answer(folder.filePath(QStringLiteral("missing/plan.csv")));
-    QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
-    SetInformationShower(previous);
-    EXPECT_EQ(messages.size(), 1);
+    {
+        const SaveAnswer answer(folder.filePath(QStringLiteral("missing/plan.csv")));
+        QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
+    }
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("missing/plan.csv"))));
+    const QTemporaryDir other;
+    const QString readOnly = other.filePath(QStringLiteral("plan.csv"));
+    ASSERT_TRUE(QFile(readOnly).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    {
+        const SaveAnswer answer(readOnly);
+        QTest::mouseClick(c().btnSaveAs, Qt::LeftButton);
+    }
+    SetInformationShower(previous);
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.value(1).toStdString(),
+              QStringLiteral("The file \"%1\" is read-only.").arg(readOnly).toStdString());
+    EXPECT_EQ(QFile(readOnly).size(), 0);
+
+    // Opens where the last file was saved, not where a save failed.
+    const SaveAnswer cancelled{QString()};
+    QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(cancelled.Offered().toStdString(),
+              folder.filePath(QStringLiteral("Payment Schedule.csv")).toStdString());
+}
+
+// Typed into the dialog, a name with quotes is the file written; the file the quotes enclose, in the
+// folder the dialog opened in, is left alone and nothing asks to replace it.
+TEST_F(ScheduleWindowTest, SaveAsWritesTheFileTypedAlsoWhenItsNameHoldsQuotes)
+{
+    const QTemporaryDir folder;
+    const QString enclosed = folder.filePath(QStringLiteral("q.csv"));
+    QFile file(enclosed);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    file.close();
+    const QString before = LastSaveFolder();
+    SetLastSaveFolder(folder.path());
+    const SaveDialogRun run =
+        TypeIntoSaveDialog(folder.filePath(QStringLiteral("a \"q\" b.csv")), false,
+                           [this] { QTest::mouseClick(c().btnSaveAs, Qt::LeftButton); });
+    SetLastSaveFolder(before);
+    EXPECT_EQ(run.Said.join(QLatin1Char('|')).toStdString(), "");
+    EXPECT_EQ(FileLines(folder.filePath(QStringLiteral("a \"q\" b.csv"))).size(), 14);
+    EXPECT_EQ(FileLines(enclosed).join(QLatin1Char('|')).toStdString(), "kept");
 }
 
 TEST_F(ScheduleWindowTest, EscapeClosesAndDeletesTheWindow)

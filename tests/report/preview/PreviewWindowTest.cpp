@@ -389,19 +389,23 @@ TEST_F(PreviewWindowTest, CtrlSSavesThePagesAsAPdfFileWhereTheDialogSays)
     Open({50, 60}, FakePrinter::ShortSheet());
     printer->SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     QTemporaryDir folder;
-    QString answer;
-    QString offered;
+    const QString saved = folder.filePath(QStringLiteral("chart.pdf"));
+    QStringList answers{QString(), saved, QString()}; // cancelled, saved, cancelled
+    QStringList offered;
     const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &suggested) {
-        offered = QFileInfo(suggested).fileName();
-        return answer;
+        offered << suggested;
+        return answers.takeFirst();
     });
-    Key(Qt::Key_S, Qt::ControlModifier); // cancelled
-    answer = folder.filePath(QStringLiteral("chart.pdf"));
-    Key(Qt::Key_S, Qt::ControlModifier);
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_S, Qt::ControlModifier);
     SetPdfFileAsker(before);
-    EXPECT_EQ(offered.toStdString(), "Payment Schedule.pdf");
+    ASSERT_EQ(offered.size(), 3);
+    EXPECT_EQ(QFileInfo(offered[0]).fileName().toStdString(), "Payment Schedule.pdf");
+    // Once saved, in the folder saved to.
+    EXPECT_EQ(offered[2].toStdString(),
+              folder.filePath(QStringLiteral("Payment Schedule.pdf")).toStdString());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("chart.pdf")});
-    QFile file(answer);
+    QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray content = file.readAll();
     EXPECT_TRUE(content.startsWith("%PDF-"));

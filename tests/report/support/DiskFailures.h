@@ -5,8 +5,11 @@
 #include <QFile>
 #include <QString>
 #include <csignal>
+#include <grp.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
 
 // Real failures of writing a file, also for root, whom file permissions do not stop.
 
@@ -68,4 +71,33 @@ public:
 private:
     QByteArray m_folder;
     bool m_mounted = false;
+};
+
+// While it lives, the process acts as the user and group "nobody" (65534), for whom root's files are
+// as closed as another user's, a member of the group "users" (100) besides; back to root at the end.
+// Only root can switch: Switched() says whether it did.
+class ActingAsNobody {
+public:
+    ActingAsNobody()
+    {
+        m_groups.resize(getgroups(0, nullptr));
+        getgroups(static_cast<int>(m_groups.size()), m_groups.data());
+        const gid_t users = Users;
+        m_switched = setgroups(1, &users) == 0 && setegid(Nobody) == 0 && seteuid(Nobody) == 0;
+    }
+    ~ActingAsNobody()
+    {
+        if (m_switched && seteuid(0) == 0 && setegid(0) == 0)
+            setgroups(m_groups.size(), m_groups.data());
+    }
+    ActingAsNobody(const ActingAsNobody &) = delete;
+    ActingAsNobody &operator=(const ActingAsNobody &) = delete;
+
+    static constexpr uid_t Nobody = 65534;
+    static constexpr gid_t Users = 100;
+    bool Switched() const { return m_switched; }
+
+private:
+    std::vector<gid_t> m_groups;
+    bool m_switched = false;
 };
