@@ -21,7 +21,7 @@ void BM_RedrawSchedulePlot(benchmark::State &state)
     plot.resize(700, 450);
     plot.show();
     for (auto _ : state) {
-        plot.ShowSeries(series, firstPayment, locale);
+        plot.ShowSeries(series, locale);
         plot.repaint();
         QCoreApplication::processEvents();
     }
