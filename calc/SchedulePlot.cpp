@@ -58,7 +58,9 @@ PlotAxis MoneyAxis(std::string title, std::int64_t topCents, const LocaleValues 
 PlotAxis TimeAxis(const SchedulePlotSeries &series, int mostSteps)
 {
     const double start = PaymentPosition(0, series.FirstPayment);
-    const double end = PaymentPosition(LastPayment(series.PlainBalance), series.FirstPayment);
+    // A month at least, so that a schedule without payments still spans its axis.
+    const double end =
+        std::max(PaymentPosition(LastPayment(series.PlainBalance), series.FirstPayment), start + 1.0 / 12);
     PlotAxis axis{series.FirstPayment ? "Year" : "Loan year", start, end + (end - start) * MarkerRoom, {}};
     const auto step = static_cast<double>(
         RoundStep(static_cast<std::int64_t>(std::ceil(end - start - TimeTolerance)), mostSteps));
@@ -120,7 +122,10 @@ YearChart DescribeYears(const SchedulePlotSeries &series, const LocaleValues &lo
     YearChart chart;
     chart.Title = "Interest and principal per year";
     const auto count = static_cast<std::int64_t>(series.Years.size());
-    chart.Years = {series.FirstPayment ? "Year" : "Loan year", -0.5, static_cast<double>(count) - 0.5, {}};
+    chart.Years = {series.FirstPayment ? "Year" : "Loan year",
+                   -0.5,
+                   static_cast<double>(std::max<std::int64_t>(count, 1)) - 0.5,
+                   {}};
     const std::int64_t step = RoundStep(count, mostSteps);
     chart.Stack = {{"Interest", {}}, {"Principal", {}}};
     std::int64_t top = 0;

@@ -106,6 +106,16 @@ TEST(SchedulePlot, UndatedTheTimeAxesAreLoanYears)
     EXPECT_DOUBLE_EQ(plot.Years.Years.Max, 9.5);
 }
 
+TEST(SchedulePlot, WithoutPaymentsEveryAxisStillSpansARange)
+{
+    SchedulePlotSeries none;
+    none.PlainBalance = none.WhatIfBalance = {{0, 0}};
+    const SchedulePlotDescription plot = DescribePlot(none, Dollars, ScreenMostSteps);
+    for (const PlotAxis *axis :
+         {&plot.Balance.Time, &plot.Balance.Money, &plot.Years.Years, &plot.Years.Money})
+        EXPECT_GT(axis->Max, axis->Min) << axis->Title;
+}
+
 TEST(SchedulePlot, TheBalanceChartsLinesComeWithoutThenWithTheExtrasAndItsAxesHoldThePayoffMarker)
 {
     const BalanceChart chart =
