@@ -1,7 +1,7 @@
 // Redrawing the schedule's plot, as each change of the what-if inputs does: a 30-year loan of
 // $100,000.00 at 8.75 % with $200.00 a month extra, dated, shown and painted.
-#include "calc/CellSchedule.h"
 #include "app/schedule/SchedulePlotView.h"
+#include "calc/CellSchedule.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
