@@ -206,7 +206,7 @@ void TSchedulePlotCharts::CreateBalanceChart()
     QChart &chart = *m_balanceView->chart();
     m_timeAxis = Axis(chart, Qt::AlignBottom, font());
     m_balanceAxis = Axis(chart, Qt::AlignLeft, font());
-    m_payoffMarker = new QScatterSeries;
+    m_payoffMarker = new QScatterSeries(this); // the chart takes it over with the first description
     m_payoffMarker->setMarkerSize(MarkerSize);
     connect(m_payoffMarker, &QScatterSeries::hovered, this,
             [this](const QPointF &, bool shown) { ShowTip(shown, m_payoffText, m_balanceView); });
