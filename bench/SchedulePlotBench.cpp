@@ -1,7 +1,7 @@
 // Redrawing the schedule's plot, as each change of the what-if inputs does: a 30-year loan of
 // $100,000.00 at 8.75 % with $200.00 a month extra, dated, shown and painted.
-#include "calc/CellSchedule.h"
 #include "app/schedule/SchedulePlotView.h"
+#include "calc/CellSchedule.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -21,7 +21,7 @@ void BM_RedrawSchedulePlot(benchmark::State &state)
     plot.resize(700, 450);
     plot.show();
     for (auto _ : state) {
-        plot.ShowSeries(series, firstPayment, locale);
+        plot.ShowSeries(series, locale);
         plot.repaint();
         QCoreApplication::processEvents();
     }

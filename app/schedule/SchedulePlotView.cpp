@@ -60,11 +60,11 @@ TSchedulePlot::TSchedulePlot(QWidget *parent) : QWidget(parent)
     }
 }
 
-void TSchedulePlot::ShowSeries(const SchedulePlotSeries &series, std::optional<PaymentMonth> firstPayment,
-                               const LocaleValues &locale)
+void TSchedulePlot::ShowSeries(const SchedulePlotSeries &series, const LocaleValues &locale)
 {
-    const SchedulePlotContent content = PlotContent(series, firstPayment, locale);
+    const SchedulePlotDescription description = DescribePlot(series, locale, ScreenMostSteps);
     if (m_charts)
-        LoadedPlotCharts().Show(m_charts, content);
-    setAccessibleDescription(content.Texts.Balance + QLatin1Char(' ') + content.Texts.Years);
+        LoadedPlotCharts().Show(m_charts, description);
+    setAccessibleDescription(
+        QString::fromStdString(description.Balance.Description + ' ' + description.Years.Description));
 }

@@ -238,7 +238,7 @@ void TfrmSchedule::ShowPlot()
     if (plot == nullptr || !plot->isVisible())
         return;
     const WhatIfSchedule &whatIf = m_model.WhatIf();
-    plot->ShowSeries(PlotSeriesOf(m_model.Schedule(), whatIf), whatIf.FirstPayment, m_model.Locale());
+    plot->ShowSeries(PlotSeriesOf(m_model.Schedule(), whatIf), m_model.Locale());
 }
 
 void TfrmSchedule::ShowWhatIfFigures()

@@ -1,6 +1,5 @@
 #include "report/schedule/SchedulePlotControl.h"
 
-#include "calc/ScheduleText.h"
 #include "controls/common/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PrintContext.h"
@@ -8,6 +7,7 @@
 
 #include <QRectF>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -18,9 +18,12 @@ constexpr qreal TickLength = 3;
 constexpr qreal TextGap = 3;       // between a mark and its text
 constexpr qreal RightRoom = 10;    // for half the last year's text
 constexpr qreal LegendSample = 18; // a legend's line or swatch across
+constexpr int LegendRows = 3;      // the most entries of a panel's legend, one a row
 constexpr int CurvePenWidth = 6;   // page units
-constexpr QColor PrincipalGrey{96, 96, 96};
-const QColor &InterestGrey = clSilver;
+constexpr qreal MarkerSize = 6;    // across the payoff marker
+// The balance lines' styles and the bars' parts' greys, in the description's order.
+constexpr std::array LineStyles{Qt::SolidLine, Qt::DashLine};
+const std::array<QColor, 2> BarGreys{clSilver, QColor(96, 96, 96)};
 
 TRPFont PlotFont(TFontStyle style)
 {
@@ -61,6 +64,15 @@ public:
         m_canvas.Polyline(std::move(onPage));
     }
 
+    void Dot(QPointF centre)
+    {
+        const QPoint topLeft = Page(centre - QPointF(MarkerSize / 2, MarkerSize / 2));
+        const QPoint bottomRight = Page(centre + QPointF(MarkerSize / 2, MarkerSize / 2));
+        m_canvas.SetPen(QPen(Qt::black, 0));
+        m_canvas.SetBrush(QBrush(Qt::black));
+        m_canvas.Ellipse({topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()});
+    }
+
     void Fill(const QRectF &rect, const QColor &color)
     {
         const QPoint topLeft = Page(rect.topLeft());
@@ -85,65 +97,68 @@ private:
     qreal m_lineHeight;
 };
 
-QString MoneyText(std::int64_t cents, const LocaleValues &locale)
+QString Text(const std::string &text)
 {
-    return QString::fromStdString(CentsText(cents, locale));
+    return QString::fromStdString(text);
 }
 
-// The widest money text of `ticks`.
-qreal MoneyTextWidth(const std::vector<PlotTick> &ticks, const LocaleValues &locale)
+// The widest text of `ticks`.
+qreal WidestText(const std::vector<PlotTick> &ticks)
 {
     qreal widest = 0;
     for (const PlotTick &tick : ticks)
-        widest = std::max(widest, PrintedWidth(MoneyText(tick.Value, locale), PlotFont(TFontStyle::Regular)));
+        widest = std::max(widest, PrintedWidth(tick.Text, PlotFont(TFontStyle::Regular)));
     return widest;
 }
 
-// The panel's caption at its top and the two lines of its legend at its bottom; the box its plot
-// fills between them, beside its money texts.
-QRectF PlotBox(PlotPainter &painter, const QRectF &panel, const QString &caption, qreal moneyWidth)
+// The panel's title and its money axis's title at its top, its time axis's title and legend at its
+// bottom; the box its plot fills between them, beside the money texts.
+QRectF PlotBox(PlotPainter &painter, const QRectF &panel, const std::string &title, const PlotAxis &money,
+               qreal moneyWidth)
 {
     const qreal line = painter.LineHeight();
-    painter.Text(panel.topLeft(), caption, Qt::AlignLeft, TFontStyle::Bold);
-    return QRectF(QPointF(panel.left() + moneyWidth + TextGap + TickLength, panel.top() + line * 1.5),
-                  QPointF(panel.right() - RightRoom, panel.bottom() - line * 3 - TickLength - TextGap));
+    painter.Text(panel.topLeft(), Text(title), Qt::AlignLeft, TFontStyle::Bold);
+    painter.Text({panel.left(), panel.top() + line}, Text(money.Title), Qt::AlignLeft);
+    return QRectF(
+        QPointF(panel.left() + moneyWidth + TextGap + TickLength, panel.top() + line * 2.5),
+        QPointF(panel.right() - RightRoom, panel.bottom() - line * (LegendRows + 2) - TickLength - TextGap));
 }
 
-// The axes along the box's left and bottom, the money marks at its left and the years below.
+// The axes along the box's left and bottom, the money marks at its left, the time marks below and the
+// time axis's title under them.
 void Axes(PlotPainter &painter, const QRectF &box, const std::vector<PlotTick> &money,
-          const std::vector<PlotTick> &years, const LocaleValues &locale)
+          const std::vector<PlotTick> &time, const std::string &timeTitle)
 {
     const qreal line = painter.LineHeight();
     painter.Line(box.topLeft(), box.bottomLeft());
     painter.Line(box.bottomLeft(), box.bottomRight());
     for (const PlotTick &tick : money) {
         painter.Line({box.left() - TickLength, tick.Position}, {box.left(), tick.Position});
-        painter.Text({box.left() - TickLength - TextGap, tick.Position - line / 2},
-                     MoneyText(tick.Value, locale), Qt::AlignRight);
+        painter.Text({box.left() - TickLength - TextGap, tick.Position - line / 2}, tick.Text,
+                     Qt::AlignRight);
     }
-    for (const PlotTick &tick : years) {
+    for (const PlotTick &tick : time) {
         painter.Line({tick.Position, box.bottom()}, {tick.Position, box.bottom() + TickLength});
-        painter.Text({tick.Position, box.bottom() + TickLength}, QString::number(tick.Value),
-                     Qt::AlignHCenter);
+        painter.Text({tick.Position, box.bottom() + TickLength}, tick.Text, Qt::AlignHCenter);
     }
+    painter.Text({box.center().x(), box.bottom() + TickLength + line}, Text(timeTitle), Qt::AlignHCenter);
 }
 
-// Legend line `index` (0, 1) under the panel: its sample, then its text.
+// Legend row `index` under the panel: its sample, then its text.
 template <class Sample>
-void LegendLine(PlotPainter &painter, const QRectF &panel, int index, const QString &text, Sample sample)
+void LegendLine(PlotPainter &painter, const QRectF &panel, int index, const std::string &text, Sample sample)
 {
     const qreal line = painter.LineHeight();
-    const qreal top = panel.bottom() - line * (2 - index);
+    const qreal top = panel.bottom() - line * (LegendRows - index);
     sample(QRectF(panel.left(), top + line * 0.25, LegendSample, line * 0.5));
-    painter.Text({panel.left() + LegendSample + TextGap * 2, top}, text, Qt::AlignLeft);
+    painter.Text({panel.left() + LegendSample + TextGap * 2, top}, Text(text), Qt::AlignLeft);
 }
 
 } // namespace
 
-void TRPSchedulePlot::SetSeries(SchedulePlotSeries series, LocaleValues locale)
+void TRPSchedulePlot::SetSeries(const SchedulePlotSeries &series, const LocaleValues &locale)
 {
-    m_series = std::move(series);
-    m_locale = std::move(locale);
+    m_plot = DescribePlot(series, locale, PaperMostSteps);
 }
 
 void TRPSchedulePlot::PrintAt(const TRPPrintContext &context, int x, int y)
@@ -152,35 +167,38 @@ void TRPSchedulePlot::PrintAt(const TRPPrintContext &context, int x, int y)
     const qreal panelWidth = (m_width - PanelGap) / 2;
     const QRectF balancePanel(x + m_left, y + m_top, panelWidth, m_height);
     const QRectF barsPanel(balancePanel.right() + PanelGap, y + m_top, panelWidth, m_height);
-    const QRectF unit(0, 0, 1, 1); // for the marks' values alone
+    const QRectF unit(0, 0, 1, 1); // for the marks' texts alone
 
-    const QRectF balanceBox = PlotBox(painter, balancePanel, QStringLiteral("Balance"),
-                                      MoneyTextWidth(BalancePlotIn(m_series, unit).Money, m_locale));
-    const BalancePlot balance = BalancePlotIn(m_series, balanceBox);
-    Axes(painter, balanceBox, balance.Money, balance.Years, m_locale);
-    painter.Curve(balance.Plain, Qt::SolidLine);
-    painter.Curve(balance.WhatIf, Qt::DashLine);
-    const auto curveSample = [&](Qt::PenStyle style) {
-        return [&painter, style](const QRectF &r) {
-            painter.Curve(QPolygonF({QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y())}),
-                          style);
-        };
-    };
-    LegendLine(painter, balancePanel, 0, QStringLiteral("Without extras"), curveSample(Qt::SolidLine));
-    LegendLine(painter, balancePanel, 1, QStringLiteral("With extras"), curveSample(Qt::DashLine));
-
-    const QRectF barsBox = PlotBox(painter, barsPanel, QStringLiteral("Paid each year"),
-                                   MoneyTextWidth(YearBarsIn(m_series, unit, 0).Money, m_locale));
-    const qreal yearWidth = PrintedWidth(QStringLiteral("0000"), PlotFont(TFontStyle::Regular));
-    const YearBarsPlot bars = YearBarsIn(m_series, barsBox, yearWidth + TextGap * 2);
-    for (const YearBar &bar : bars.Bars) {
-        painter.Fill(bar.Principal, PrincipalGrey);
-        painter.Fill(bar.Interest, InterestGrey);
+    const BalanceChart &balanceChart = m_plot.Balance;
+    const QRectF balanceBox = PlotBox(painter, balancePanel, balanceChart.Title, balanceChart.Money,
+                                      WidestText(BalancePlotIn(balanceChart, unit).Money));
+    const BalancePlot balance = BalancePlotIn(balanceChart, balanceBox);
+    Axes(painter, balanceBox, balance.Money, balance.Time, balanceChart.Time.Title);
+    for (size_t i = 0; i < balance.Lines.size(); ++i) {
+        const Qt::PenStyle style = LineStyles.at(i);
+        painter.Curve(balance.Lines[i], style);
+        LegendLine(painter, balancePanel, static_cast<int>(i), balanceChart.Lines[i].Name,
+                   [&painter, style](const QRectF &r) {
+                       painter.Curve(
+                           QPolygonF({QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y())}),
+                           style);
+                   });
     }
-    Axes(painter, barsBox, bars.Money, bars.Years, m_locale);
-    const auto swatch = [&painter](const QColor &color) {
-        return [&painter, color](const QRectF &r) { painter.Fill(r, color); };
-    };
-    LegendLine(painter, barsPanel, 0, QStringLiteral("Principal"), swatch(PrincipalGrey));
-    LegendLine(painter, barsPanel, 1, QStringLiteral("Interest"), swatch(InterestGrey));
+    painter.Dot(balance.Payoff);
+    LegendLine(painter, balancePanel, static_cast<int>(balance.Lines.size()), balanceChart.PayoffText,
+               [&painter](const QRectF &r) { painter.Dot(r.center()); });
+
+    const YearChart &yearChart = m_plot.Years;
+    const QRectF barsBox = PlotBox(painter, barsPanel, yearChart.Title, yearChart.Money,
+                                   WidestText(YearBarsIn(yearChart, unit).Money));
+    const YearBarsPlot bars = YearBarsIn(yearChart, barsBox);
+    for (const YearBar &bar : bars.Bars)
+        for (size_t part = 0; part < bar.Parts.size(); ++part)
+            painter.Fill(bar.Parts[part], BarGreys.at(part));
+    Axes(painter, barsBox, bars.Money, bars.Years, yearChart.Years.Title);
+    for (size_t part = 0; part < yearChart.Stack.size(); ++part) {
+        const QColor grey = BarGreys.at(part);
+        LegendLine(painter, barsPanel, static_cast<int>(part), yearChart.Stack[part].Name,
+                   [&painter, grey](const QRectF &r) { painter.Fill(r, grey); });
+    }
 }

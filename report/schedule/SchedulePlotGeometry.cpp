@@ -1,90 +1,67 @@
 #include "report/schedule/SchedulePlotGeometry.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 
-constexpr int MostMoneySteps = 4;
-constexpr int MostYearSteps = 5;
 constexpr qreal BarShare = 0.7; // of a bar's slot
 
-// The smallest of 1, 2 and 5 times a power of ten, `least` or more, that covers `top` in at most
-// `most` steps.
-std::int64_t RoundStep(std::int64_t top, int most, std::int64_t least)
+// Where `value` of `axis` stands across the box, from its left.
+qreal Across(const PlotAxis &axis, const QRectF &box, double value)
 {
-    for (std::int64_t power = 1;; power *= 10) {
-        for (const std::int64_t factor : {1, 2, 5}) {
-            const std::int64_t step = power * factor;
-            if (step >= least && step * most >= top)
-                return step;
-        }
-    }
+    return box.left() + box.width() * (value - axis.Min) / (axis.Max - axis.Min);
 }
 
-// Money ticks from 0 to the first at or above `top` cents, in whole currency units, along the box's
-// height from its bottom.
-std::vector<PlotTick> MoneyTicks(std::int64_t top, const QRectF &box)
+// Where `value` of `axis` stands down the box, from its bottom upwards.
+qreal Down(const PlotAxis &axis, const QRectF &box, double value)
 {
-    const std::int64_t step = RoundStep(std::max<std::int64_t>(top, 1), MostMoneySteps, 100);
-    const std::int64_t scaleTop = (std::max<std::int64_t>(top, 1) + step - 1) / step * step;
+    return box.bottom() - box.height() * (value - axis.Min) / (axis.Max - axis.Min);
+}
+
+template <class Place> std::vector<PlotTick> Ticks(const PlotAxis &axis, Place place)
+{
     std::vector<PlotTick> ticks;
-    for (std::int64_t value = 0; value <= scaleTop; value += step)
-        ticks.push_back({box.bottom() - box.height() * static_cast<qreal>(value) / scaleTop, value});
+    for (const PlotMark &mark : axis.Marks)
+        ticks.push_back({place(mark.Value), QString::fromStdString(mark.Text)});
     return ticks;
-}
-
-// Where `value` stands on the scale of `ticks`, from the box's bottom.
-qreal MoneyY(std::int64_t value, const std::vector<PlotTick> &ticks, const QRectF &box)
-{
-    return box.bottom() - box.height() * static_cast<qreal>(value) / ticks.back().Value;
 }
 
 } // namespace
 
-BalancePlot BalancePlotIn(const SchedulePlotSeries &series, const QRectF &box)
+BalancePlot BalancePlotIn(const BalanceChart &chart, const QRectF &box)
 {
+    const auto across = [&](double time) { return Across(chart.Time, box, time); };
+    const auto down = [&](double amount) { return Down(chart.Money, box, amount); };
     BalancePlot plot;
-    if (series.PlainBalance.empty())
-        return plot;
-    const std::int32_t lastPayment = std::max(series.PlainBalance.back().Payment, 1);
-    plot.Money = MoneyTicks(series.PlainBalance.front().Balance, box);
-    const auto polyline = [&](const std::vector<BalancePoint> &points) {
-        QPolygonF line;
-        for (const BalancePoint &point : points)
-            line.append({box.left() + box.width() * point.Payment / lastPayment,
-                         MoneyY(point.Balance, plot.Money, box)});
-        return line;
-    };
-    plot.Plain = polyline(series.PlainBalance);
-    plot.WhatIf = polyline(series.WhatIfBalance);
-    const std::int32_t years = lastPayment / 12;
-    const std::int64_t step = RoundStep(std::max(years, 1), MostYearSteps, 1);
-    for (std::int64_t year = 0; year <= years; year += step)
-        plot.Years.push_back({box.left() + box.width() * static_cast<qreal>(year * 12) / lastPayment, year});
+    for (const PlotLine &line : chart.Lines) {
+        QPolygonF polyline;
+        for (const PlotPoint &point : line.Points)
+            polyline.append({across(point.Time), down(point.Amount)});
+        plot.Lines.push_back(polyline);
+    }
+    plot.Payoff = {across(chart.Payoff.Time), down(chart.Payoff.Amount)};
+    plot.Money = Ticks(chart.Money, down);
+    plot.Time = Ticks(chart.Time, across);
     return plot;
 }
 
-YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box, qreal spacing)
+YearBarsPlot YearBarsIn(const YearChart &chart, const QRectF &box)
 {
+    const auto across = [&](double place) { return Across(chart.Years, box, place); };
+    const auto down = [&](double amount) { return Down(chart.Money, box, amount); };
     YearBarsPlot plot;
-    std::int64_t largest = 0;
-    for (const YearSplit &year : series.Years)
-        largest = std::max(largest, year.Interest + year.Principal);
-    plot.Money = MoneyTicks(largest, box);
-    const qreal slot = box.width() / std::max<size_t>(series.Years.size(), 1);
-    const std::int64_t labelEvery = RoundStep(static_cast<std::int64_t>(series.Years.size()), MostYearSteps,
-                                              static_cast<std::int64_t>(std::ceil(spacing / slot)));
-    for (size_t i = 0; i < series.Years.size(); ++i) {
-        const YearSplit &year = series.Years[i];
-        const qreal left = box.left() + slot * (static_cast<qreal>(i) + (1 - BarShare) / 2);
-        const qreal principalTop = MoneyY(year.Principal, plot.Money, box);
-        const qreal interestTop = MoneyY(year.Principal + year.Interest, plot.Money, box);
-        plot.Bars.push_back(
-            {QRectF(QPointF(left, principalTop), QPointF(left + slot * BarShare, box.bottom())),
-             QRectF(QPointF(left, interestTop), QPointF(left + slot * BarShare, principalTop))});
-        if (static_cast<std::int64_t>(i) % labelEvery == 0)
-            plot.Years.push_back({left + slot * BarShare / 2, year.Number});
+    const qreal barWidth = (across(1) - across(0)) * BarShare;
+    const size_t count = chart.Stack.empty() ? 0 : chart.Stack.front().Amounts.size();
+    for (size_t i = 0; i < count; ++i) {
+        const qreal left = across(static_cast<double>(i)) - barWidth / 2;
+        YearBar bar;
+        double base = 0;
+        for (const PlotBarSet &part : chart.Stack) {
+            const double top = base + part.Amounts[i];
+            bar.Parts.push_back(QRectF(QPointF(left, down(top)), QPointF(left + barWidth, down(base))));
+            base = top;
+        }
+        plot.Bars.push_back(bar);
     }
+    plot.Money = Ticks(chart.Money, down);
+    plot.Years = Ticks(chart.Years, across);
     return plot;
 }

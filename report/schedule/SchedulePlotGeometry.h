@@ -4,41 +4,39 @@
 
 #include <QPolygonF>
 #include <QRectF>
-#include <cstdint>
+#include <QString>
 #include <vector>
 
-// Where the printed plot of a schedule draws its series, in design pixels, for the boxes its two
-// panels plot into: the balances over the years on the left, each year's interest and principal on
-// the right. Values grow from the box's bottom upwards, the years from its left to its right.
+// Where the printed plot of a schedule draws its description, in design pixels, for the boxes its two
+// panels plot into: each axis's range spans the box, values growing from its bottom upwards and from
+// its left to its right.
 
-// A mark along an axis: where it stands across (years) or down (money) the page, and its value.
+// A labelled mark along an axis: where it stands across (bottom axis) or down (left axis) the page.
 struct PlotTick {
     qreal Position = 0;
-    std::int64_t Value = 0; // cents, or years
+    QString Text;
+
+    bool operator==(const PlotTick &) const = default;
 };
 
-// The balance without the extras (solid) and with them (dashed). Payment 0 stands at the box's left,
-// the last payment without extras at its right; 0 owed at its bottom, the top money tick at its top.
+// The balance chart's lines in the description's order, and the payoff marker's centre.
 struct BalancePlot {
-    QPolygonF Plain;
-    QPolygonF WhatIf;
-    std::vector<PlotTick> Money; // from 0 up in round steps, the last at or above the loan
-    std::vector<PlotTick> Years; // loan years from 0 in round steps, none beyond the last payment
+    std::vector<QPolygonF> Lines;
+    QPointF Payoff;
+    std::vector<PlotTick> Money;
+    std::vector<PlotTick> Time;
 };
-BalancePlot BalancePlotIn(const SchedulePlotSeries &series, const QRectF &box);
+BalancePlot BalancePlotIn(const BalanceChart &chart, const QRectF &box);
 
-// A year's principal from the bottom, its interest stacked on top.
+// A year's bar: its parts in the stack's order, from the bottom up.
 struct YearBar {
-    QRectF Principal;
-    QRectF Interest;
+    std::vector<QRectF> Parts;
 };
 
-// One bar per year of the schedule with extras, side by side in equal slots, each bar 70 % of its
-// slot and centred in it; the top money tick at the box's top.
+// Each bar 70 % of its year's slot and centred on its place.
 struct YearBarsPlot {
     std::vector<YearBar> Bars;
-    std::vector<PlotTick> Money; // from 0 up in round steps, the last at or above the largest year
-    std::vector<PlotTick> Years; // every few bars from the first: the bar's centre and its year
+    std::vector<PlotTick> Money;
+    std::vector<PlotTick> Years;
 };
-// The years marked at least `spacing` apart.
-YearBarsPlot YearBarsIn(const SchedulePlotSeries &series, const QRectF &box, qreal spacing);
+YearBarsPlot YearBarsIn(const YearChart &chart, const QRectF &box);

@@ -380,6 +380,10 @@ TEST(PlotSeries, BalanceWithAndWithoutExtrasAndTheYearsSplit)
     EXPECT_EQ(series.WhatIfBalance, (std::vector<BalancePoint>{{0, 30000}, {1, 10000}, {2, 0}}));
     EXPECT_EQ(series.Years, (std::vector<YearSplit>{{1, 2, 0, 30000}}));
     EXPECT_EQ(series.PayoffPayment, 2);
+    EXPECT_EQ(series.FirstPayment, std::nullopt);
+    // Dated, the plot is dated on screen and on paper alike.
+    EXPECT_EQ(PlotSeriesOf(plain, WhatIfOf(plain, {0, 1, {}}, PaymentMonth{2024, 3})).FirstPayment,
+              (PaymentMonth{2024, 3}));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/schedule/SchedulePlotPoints.h"
+#include "calc/SchedulePlot.h"
 
 class QWidget;
 
@@ -9,11 +9,11 @@ class QWidget;
 
 extern "C" {
 // A widget of two tabs, owned by `parent`: the balance over time with the extras and without, the
-// payoff marked (its label and tooltip say when); and each year's interest and principal as stacked
-// bars.
+// payoff marked (its legend entry and tooltip say when); and each year's interest and principal as
+// stacked bars.
 QWidget *QuillmerePlotChartsCreate(QWidget *parent);
-// Draws `content` on `charts` (made by QuillmerePlotChartsCreate), replacing what it showed.
-void QuillmerePlotChartsShow(QWidget *charts, const SchedulePlotContent &content);
+// Draws `description` on `charts` (made by QuillmerePlotChartsCreate), replacing what it showed.
+void QuillmerePlotChartsShow(QWidget *charts, const SchedulePlotDescription &description);
 }
 
 using PlotChartsCreate = decltype(&QuillmerePlotChartsCreate);

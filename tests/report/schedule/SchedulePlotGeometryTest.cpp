@@ -1,52 +1,93 @@
 #include "report/schedule/SchedulePlotGeometry.h"
 
+#include "report/printer/ReportPrinter.h"
+#include "report/schedule/ScheduleReport.h"
+#include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/PageOperations.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// A loan of 1,200.00 repaid in 24 payments, or in 18 with extras: its first year paid 90,000 cents of
-// principal and 9,000 of interest, its second 6 months 30,000 and 1,000.
-SchedulePlotSeries TwoYears()
-{
-    return {{{0, 120000}, {12, 60000}, {24, 0}},
-            {{0, 120000}, {12, 30000}, {18, 0}},
-            {{1, 0, 9000, 90000}, {2, 6, 1000, 30000}},
-            18};
-}
-
 // The box from (10, 20) to (250, 170): 240 across, 150 down.
 const QRectF Box(10, 20, 240, 150);
 
-// Each tick as (position, value).
-std::vector<QPointF> Marks(const std::vector<PlotTick> &ticks)
+// Each tick as (position, text).
+std::vector<std::pair<qreal, QString>> Marks(const std::vector<PlotTick> &ticks)
 {
-    std::vector<QPointF> marks;
+    std::vector<std::pair<qreal, QString>> marks;
     for (const PlotTick &tick : ticks)
-        marks.emplace_back(tick.Position, static_cast<qreal>(tick.Value));
+        marks.emplace_back(tick.Position, tick.Text);
     return marks;
 }
 
-TEST(SchedulePlotGeometry, BalancesRunFromTheLoanAtTheLeftToTheLastPaymentOnARoundMoneyScale)
+TEST(SchedulePlotGeometry, TheAxesRangesSpanTheBox)
 {
-    const BalancePlot plot = BalancePlotIn(TwoYears(), Box);
-    EXPECT_EQ(plot.Plain, QPolygonF({{10, 50}, {130, 110}, {250, 170}}));
-    EXPECT_EQ(plot.WhatIf, QPolygonF({{10, 50}, {130, 140}, {190, 170}}));
-    EXPECT_EQ(Marks(plot.Money), (std::vector<QPointF>{{170, 0}, {120, 50000}, {70, 100000}, {20, 150000}}));
-    EXPECT_EQ(Marks(plot.Years), (std::vector<QPointF>{{10, 0}, {130, 1}, {250, 2}}));
+    BalanceChart chart;
+    chart.Time = {"Year", 2024, 2026, {{2025, "2025"}}};
+    chart.Money = {"Balance", -100, 1400, {{0, "$0"}, {1400, "$1,400"}}};
+    chart.Lines = {{"Without extras", {{2024, 1400}, {2026, 0}}},
+                   {"With extras", {{2024, 1400}, {2025.5, 0}}}};
+    chart.Payoff = {2025.5, 0};
+    const BalancePlot plot = BalancePlotIn(chart, Box);
+    ASSERT_EQ(plot.Lines.size(), 2u);
+    EXPECT_EQ(plot.Lines[0], QPolygonF({{10, 20}, {250, 160}}));
+    EXPECT_EQ(plot.Lines[1], QPolygonF({{10, 20}, {190, 160}}));
+    EXPECT_EQ(plot.Payoff, QPointF(190, 160)); // above the box's bottom by the axis's room below 0
+    EXPECT_EQ(Marks(plot.Time), (std::vector<std::pair<qreal, QString>>{{130, "2025"}}));
+    EXPECT_EQ(Marks(plot.Money), (std::vector<std::pair<qreal, QString>>{{160, "$0"}, {20, "$1,400"}}));
 }
 
-TEST(SchedulePlotGeometry, EachYearStacksItsInterestOnItsPrincipalInTheMiddleOfItsSlot)
+TEST(SchedulePlotGeometry, EachYearStacksTheDescriptionsPartsFromTheBottomInTheMiddleOfItsSlot)
 {
-    const YearBarsPlot plot = YearBarsIn(TwoYears(), Box, 120);
+    YearChart chart;
+    chart.Years = {"Year", -0.5, 1.5, {{1, "2025"}}};
+    chart.Money = {"Paid", 0, 1500, {}};
+    chart.Stack = {{"Interest", {300, 150}}, {"Principal", {900, 300}}};
+    const YearBarsPlot plot = YearBarsIn(chart, Box);
     ASSERT_EQ(plot.Bars.size(), 2u);
-    EXPECT_EQ(plot.Bars[0].Principal, QRectF(QPointF(28, 35), QPointF(112, 170)));
-    EXPECT_EQ(plot.Bars[0].Interest, QRectF(QPointF(28, 21.5), QPointF(112, 35)));
-    EXPECT_EQ(plot.Bars[1].Principal, QRectF(QPointF(148, 125), QPointF(232, 170)));
-    EXPECT_EQ(plot.Bars[1].Interest, QRectF(QPointF(148, 123.5), QPointF(232, 125)));
-    EXPECT_EQ(Marks(plot.Money), (std::vector<QPointF>{{170, 0}, {95, 50000}, {20, 100000}}));
-    EXPECT_EQ(Marks(plot.Years), (std::vector<QPointF>{{70, 1}, {190, 2}}));
-    // Bars 120 apart, their years no closer than 121.
-    EXPECT_EQ(Marks(YearBarsIn(TwoYears(), Box, 121).Years), (std::vector<QPointF>{{70, 1}}));
+    ASSERT_EQ(plot.Bars[0].Parts.size(), 2u);
+    EXPECT_EQ(plot.Bars[0].Parts[0], QRectF(QPointF(28, 140), QPointF(112, 170)));
+    EXPECT_EQ(plot.Bars[0].Parts[1], QRectF(QPointF(28, 50), QPointF(112, 140)));
+    EXPECT_EQ(plot.Bars[1].Parts[0], QRectF(QPointF(148, 155), QPointF(232, 170)));
+    EXPECT_EQ(plot.Bars[1].Parts[1], QRectF(QPointF(148, 125), QPointF(232, 155)));
+    EXPECT_EQ(Marks(plot.Years), (std::vector<std::pair<qreal, QString>>{{190, "2025"}}));
+}
+
+// The printout shows what the window's plot shows: every title, mark and legend entry of the plot's
+// description for paper, and the payoff marker inside the page.
+TEST(SchedulePlotOnPaper, PrintsEveryTextOfItsDescriptionAndThePayoffMarker)
+{
+    const PaymentSchedule plain =
+        MakePaymentSchedule("$100,000.00", "8.75%", 30, 100000'00, 786'70, MonthlyRate{7, 960});
+    const WhatIfSchedule whatIf = WhatIfOf(plain, {200'00, 1, {}}, PaymentMonth{2024, 3});
+    const LocaleValues locale{"$", 0, 0, ",", "."};
+    TRPPrinter printer(
+        std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
+    TRPSchedule report(plain, whatIf, ScheduleView::Monthly, locale, printer);
+    report.Rep().CreateReport();
+    const RecordedPage &page = printer.Pages().front();
+    QStringList printed;
+    for (const TextOp &op : OperationsOf<TextOp>(page))
+        printed.append(op.Text.trimmed());
+
+    const SchedulePlotDescription plot = DescribePlot(PlotSeriesOf(plain, whatIf), locale, PaperMostSteps);
+    std::vector<std::string> texts{plot.Balance.Title,      plot.Balance.Time.Title, plot.Balance.Money.Title,
+                                   plot.Balance.PayoffText, plot.Years.Title,        plot.Years.Years.Title,
+                                   plot.Years.Money.Title};
+    for (const PlotAxis *axis :
+         {&plot.Balance.Time, &plot.Balance.Money, &plot.Years.Years, &plot.Years.Money})
+        for (const PlotMark &mark : axis->Marks)
+            texts.push_back(mark.Text);
+    for (const PlotLine &line : plot.Balance.Lines)
+        texts.push_back(line.Name);
+    for (const PlotBarSet &part : plot.Years.Stack)
+        texts.push_back(part.Name);
+    for (const std::string &text : texts)
+        EXPECT_TRUE(printed.contains(QString::fromStdString(text))) << text;
+    // The marker and its legend's sample.
+    EXPECT_EQ(OperationsOf<EllipseOp>(page).size(), 2u);
+    printer.DiscardPages();
 }
 
 } // namespace

@@ -181,7 +181,7 @@ TEST_P(WhatIfScheduleOnPaper, PlotsOnTheFirstPageOnlyAndPrintsTheExtrasDatesAndS
         SCOPED_TRACE("page " + std::to_string(i + 1));
         // Both balances and their legend's samples.
         EXPECT_EQ(OperationsOf<PolylineOp>(page).size(), i == 0 ? 4u : 0u);
-        EXPECT_EQ(Printed(page, QStringLiteral("Paid each year")).size(), i == 0 ? 1u : 0u);
+        EXPECT_EQ(Printed(page, QStringLiteral("Interest and principal per year")).size(), i == 0 ? 1u : 0u);
         EXPECT_EQ(Printed(page, QStringLiteral("Date")).size(), 1u);
         EXPECT_EQ(Printed(page, QStringLiteral("Extra")).size(), 1u);
         EXPECT_EQ(Printed(page, QStringLiteral("Interest to date")).size(),
