@@ -38,9 +38,18 @@ QRect CentredOnScreen(const QRect &screen, const QRect &available, QSize frameSi
 // nothing without a screen.
 void CentreOnScreen(QWidget &window);
 
+// `frame` moved off `titleBar` (a window's title bar, which must stay within reach of the mouse):
+// below it, or above it where the area has more room there, shortened to that room; as it is where it
+// does not cover the title bar.
+QRect ClearOfTitleBar(const QRect &frame, const QRect &titleBar, const QRect &area);
+
+// The title bar of a top-level window: the strip of its outer frame above its client area; empty
+// while the window has no frame.
+QRect TitleBar(const QWidget &window);
+
 // Moves a top-level window the least distance that puts its outer frame wholly inside its screen's
-// available area, shrunk to it where it is larger; nothing where it is inside already or without a
-// screen.
+// available area, shrunk to it where it is larger, and clear of the title bar of the window it belongs
+// to (ClearOfTitleBar); nothing where it is so already or without a screen.
 void KeepOnScreen(QWidget &window);
 
 // The outer frame for a window of outer `size` beside `owner` (an outer frame) in `area`, the

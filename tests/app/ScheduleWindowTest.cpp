@@ -255,18 +255,52 @@ TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
     EXPECT_EQ(plotted, (std::vector<bool>{false, true}));
 }
 
-TEST_F(ScheduleWindowTest, ARefusedEntrySaysWhyAtTheFieldAndKeepsTheLastGoodTable)
+// Typing 25 over payment 2 passes through 2: the figures must not stay those of payment 2.
+TEST_F(ScheduleWindowTest, ARefusedEntryIsLeftOutOfEveryFigureAndTheFiguresSayWhy)
+{
+    const QStringList plainTotals = Texts(c().TotalValues);
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(c().pnlWhatIf->chkFirstPayment, Qt::LeftButton);
+    c().pnlWhatIf->edtFirstMonth->SetValue(11);
+    c().pnlWhatIf->edtFirstYear->SetValue(2027);
+    QTest::mouseClick(c().pnlWhatIf->btnAddExtra, Qt::LeftButton);
+    const TWhatIfPanel::OneTimeRow row = c().pnlWhatIf->OneTimeRows()[0];
+    row.edtAmount->SetValue(500);
+    row.edtPayment->setFocus();
+    row.edtPayment->selectAll();
+    QTest::keyClicks(row.edtPayment, QStringLiteral("2"));
+    ASSERT_NE(Texts(c().TotalValues), plainTotals) << "the extra at payment 2 counts";
+    EXPECT_EQ(row.lblMonth->text(), QStringLiteral("2027-12"));
+
+    QTest::keyClicks(row.edtPayment, QStringLiteral("5"));
+    EXPECT_EQ(row.edtPayment->toolTip(), QStringLiteral("Enter a payment from 1 to 24."));
+    EXPECT_EQ(Texts(c().TotalValues), plainTotals);
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13);
+    EXPECT_EQ(c().grdSchedule->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Interest"))
+        << "no Extra column";
+    EXPECT_TRUE(row.lblMonth->text().isEmpty());
+    EXPECT_TRUE(c().lblLeftOut->isVisible());
+    EXPECT_EQ(
+        c().lblLeftOut->text(),
+        QStringLiteral("The one-time extra at payment 25 is not included: Enter a payment from 1 to 24."));
+
+    QTest::keyClick(row.edtPayment, Qt::Key_Backspace);
+    EXPECT_FALSE(c().lblLeftOut->isVisible());
+    EXPECT_EQ(row.lblMonth->text(), QStringLiteral("2027-12"));
+}
+
+TEST_F(ScheduleWindowTest, ARefusedFromPaymentLeavesOutTheExtraEachMonth)
 {
     c().pnlWhatIf->edtExtraMonthly->SetValue(50);
-    const int rows = c().grdSchedule->model()->rowCount();
     c().pnlWhatIf->edtExtraFrom->SetValue(25);
     EXPECT_EQ(c().pnlWhatIf->edtExtraFrom->toolTip(), QStringLiteral("Enter a payment from 1 to 24."));
-    EXPECT_EQ(c().pnlWhatIf->lblRefusal->text(),
-              QStringLiteral("From payment: Enter a payment from 1 to 24."));
-    EXPECT_EQ(c().grdSchedule->model()->rowCount(), rows);
+    EXPECT_EQ(c().lblLeftOut->text(), QStringLiteral("The extra each month from payment 25 is not included: "
+                                                     "Enter a payment from 1 to 24."));
+    EXPECT_EQ(c().grdSchedule->model()->columnCount(), 7) << "no Extra column";
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13);
     c().pnlWhatIf->edtExtraFrom->SetValue(24);
-    EXPECT_TRUE(c().pnlWhatIf->lblRefusal->text().isEmpty());
-    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13); // paid off before payment 24
+    EXPECT_TRUE(c().lblLeftOut->text().isEmpty());
+    EXPECT_EQ(c().grdSchedule->model()->columnCount(), 8);
 }
 
 TEST_F(ScheduleWindowTest, AFirstPaymentDatesTheRowsAndGivesThePayoffDate)
