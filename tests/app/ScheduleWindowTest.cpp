@@ -8,6 +8,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/support/AccessibleEvents.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPointer>
+#include <QScrollBar>
+#include <QSplitterHandle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -229,6 +232,66 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
         << "the payoff moved with the extra";
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
     EXPECT_FALSE(c().pltSchedule->isVisible());
+}
+
+TEST_F(ScheduleWindowTest, WhatIfAndPlotGrowTheWindowToTenRowsAndTheWholePlotOnTheScreen)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
+    const TSchedulePlot *plot = c().pltSchedule;
+    const int rowHeight = c().grdSchedule->verticalHeader()->defaultSectionSize();
+    const auto plotWhole = [plot] {
+        const QSize least = plot->minimumSizeHint();
+        return plot->width() >= least.width() && plot->height() >= least.height();
+    };
+    const auto tenRows = [&] { return c().grdSchedule->viewport()->height() >= 10 * rowHeight; };
+    // The plot's charts settle the room their texts need over later turns of the event loop.
+    (void)QTest::qWaitFor([&] { return plotWhole() && tenRows(); });
+    EXPECT_TRUE(plotWhole()) << "the plot is smaller than its least size";
+    EXPECT_TRUE(tenRows()) << c().grdSchedule->viewport()->height() << " high";
+    EXPECT_FALSE(c().grdSchedule->horizontalScrollBar()->isVisible()) << "every column whole";
+    EXPECT_TRUE(AvailableArea(*window).contains(window->frameGeometry()));
+}
+
+TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlot)
+{
+    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
+    QSplitterHandle *border = c().splSchedule->handle(1);
+    const int tableHeight = c().grdSchedule->height();
+    const int plotHeight = c().pltSchedule->height();
+    const int middle = border->width() / 2;
+    QTest::mousePress(border, Qt::LeftButton, {}, {middle, 0});
+    QTest::mouseMove(border, {middle, -40});
+    QTest::mouseRelease(border, Qt::LeftButton, {}, {middle, -40});
+    EXPECT_EQ(c().grdSchedule->height(), tableHeight - 40);
+    EXPECT_EQ(c().pltSchedule->height(), plotHeight + 40);
+}
+
+// A refusal is said as the field turns red; the new figures once typing pauses, not at each keystroke.
+TEST_F(ScheduleWindowTest, ARefusalIsSaidAtOnceAndTheNewFiguresOnceTypingPauses)
+{
+    AccessibleEvents events;
+    TNumericEdit *extra = c().pnlWhatIf->edtExtraMonthly;
+    extra->setFocus();
+    extra->selectAll();
+    QTest::keyClicks(extra, QStringLiteral("100"));
+    EXPECT_TRUE(events.Of(c().pnlFigures, QAccessible::DescriptionChanged).empty());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !events.Of(c().pnlFigures, QAccessible::DescriptionChanged).empty(); }));
+    EXPECT_EQ(events.Of(c().pnlFigures, QAccessible::DescriptionChanged).size(), 1u);
+    const QString figures =
+        QAccessible::queryAccessibleInterface(c().pnlFigures)->text(QAccessible::Description);
+    EXPECT_TRUE(figures.contains(QStringLiteral("Interest saved: $"))) << figures.toStdString();
+
+    events.Clear();
+    TNumericEdit *from = c().pnlWhatIf->edtExtraFrom;
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, QStringLiteral("25"));
+    EXPECT_EQ(events.Of(c().lblLeftOut, QAccessible::NameChanged).size(), 1u);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(c().lblLeftOut)->text(QAccessible::Name),
+              QStringLiteral(
+                  "The extra each month from payment 25 is not included: Enter a payment from 1 to 24."));
 }
 
 TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
