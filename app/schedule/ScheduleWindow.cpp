@@ -16,7 +16,6 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QMoveEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -178,7 +177,9 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
     // Tab leaves the table; the arrow keys move within it.
     c.grdSchedule->setTabKeyNavigation(false);
-    c.grdSchedule->setMinimumHeight(TableHeight(*c.grdSchedule, LeastRows));
+    // Its least rows stay in sight also below a scroll bar for columns too wide for a small screen.
+    c.grdSchedule->setMinimumHeight(TableHeight(*c.grdSchedule, LeastRows) +
+                                    c.grdSchedule->horizontalScrollBar()->sizeHint().height());
     c.splSchedule->addWidget(c.grdSchedule);
     c.grdSchedule->setFocus(Qt::OtherFocusReason);
 
@@ -258,13 +259,10 @@ void TfrmSchedule::ShowLeftOut(const WhatIfReading &reading)
         sentences << QString::fromStdString(sentence);
     const QString text = sentences.join(QLatin1Char('\n'));
     QLabel *label = m_controls.lblLeftOut;
-    if (text == label->text())
-        return;
+    // The label's new text is its new name, which assistive technology is told at once, as the field
+    // turns red; the figures follow once typing pauses.
     label->setText(text);
     label->setVisible(!text.isEmpty());
-    // A new refusal is said at once, as the field turns red; the figures follow once typing pauses.
-    if (!text.isEmpty())
-        Announce(label, QAccessible::NameChanged);
 }
 
 void TfrmSchedule::AnnounceFigures()
@@ -276,8 +274,8 @@ void TfrmSchedule::AnnounceFigures()
                          m_controls.WhatIfValues[i]->text();
     words << m_controls.lblPaidOff->text() << m_controls.lblLeftOut->text();
     words.removeAll(QString());
+    // A new description is told to assistive technology.
     m_controls.pnlFigures->setAccessibleDescription(words.join(QStringLiteral(". ")));
-    Announce(m_controls.pnlFigures, QAccessible::DescriptionChanged);
 }
 
 void TfrmSchedule::chkPlotClick(QObject *)
@@ -309,7 +307,7 @@ QSize TfrmSchedule::OpeningSize() const
     // The least size has the table at its least rows.
     const QSize least = minimumSizeHint();
     const int height =
-        least.height() + TableHeight(*c.grdSchedule, OpeningRows) - TableHeight(*c.grdSchedule, LeastRows);
+        least.height() + TableHeight(*c.grdSchedule, OpeningRows) - c.grdSchedule->minimumHeight();
     return QSize(least.width(), PlotShown() ? height : std::max(height, ClientSize.height()))
         .expandedTo({ClientSize.width(), 0});
 }
@@ -354,17 +352,6 @@ bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
         m_controls.pltSchedule->minimumSizeHint() != m_grownForPlot)
         RunGuarded([this] { GrowToOpeningSize(); });
     return QWidget::eventFilter(watched, event);
-}
-
-void TfrmSchedule::moveEvent(QMoveEvent *event)
-{
-    QWidget::moveEvent(event);
-    // The window manager's frame is known only once it has framed the shown window: then the whole
-    // frame is placed inside the screen, clear of the main window's title bar.
-    if (!m_framed && frameGeometry() != geometry()) {
-        m_framed = true;
-        RunGuarded([this] { KeepOnScreen(*this); });
-    }
 }
 
 void TfrmSchedule::ShowPlot()

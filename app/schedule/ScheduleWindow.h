@@ -89,7 +89,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
 
 private:
     void BindHandlers();
@@ -108,7 +107,6 @@ private:
     QTimer m_plotDelay;     // the plot follows a change once typing pauses
     QTimer m_announceDelay; // and so do the figures' words to assistive technology
     int m_columnsWidth = 0; // the table's columns at their least, with its frame and scroll bar
-    bool m_framed = false;  // whether the window manager's frame has been seen
     QSize m_grownForPlot;   // the plot's minimum size hint when the window last grew
     TScheduleControls m_controls;
 };

@@ -148,9 +148,10 @@ QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRec
 void PlaceBeside(QWidget &window, const QWidget &owner, int cascade)
 {
     const QSize frameMargins = FrameMargins(window);
-    SetFrameGeometry(window,
-                     BesideWindow(owner.frameGeometry(), window.size() + frameMargins,
-                                  window.minimumSizeHint() + frameMargins, AvailableArea(owner), cascade));
+    const QRect area = AvailableArea(owner);
+    const QRect beside = BesideWindow(owner.frameGeometry(), window.size() + frameMargins,
+                                      window.minimumSizeHint() + frameMargins, area, cascade);
+    SetFrameGeometry(window, ClearOfTitleBar(beside, TitleBar(owner), area));
 }
 
 QSize FrameMargins(const QWidget &window)

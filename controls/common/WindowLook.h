@@ -62,8 +62,10 @@ void KeepOnScreen(QWidget &window);
 // `minimumSize`, and only then moved back inside.
 QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade);
 
-// Places a top-level window, not yet shown, as BesideWindow says beside `owner`, a shown window whose
-// frame tells how wide the window manager's frames are, on the available area of the owner's screen.
+// Places a top-level window, not yet shown and at the size it is to show at, as BesideWindow says
+// beside `owner`, a shown window whose frame tells how wide the window manager's frames are, on the
+// available area of the owner's screen; where it must cover part of the owner, clear of the owner's
+// title bar (ClearOfTitleBar).
 void PlaceBeside(QWidget &window, const QWidget &owner, int cascade);
 
 // How much larger a top-level window's outer frame is than its client area: its own frame's, once the

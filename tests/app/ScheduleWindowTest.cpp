@@ -7,6 +7,7 @@
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowManager.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/support/AccessibleEvents.h"
 
@@ -576,6 +577,48 @@ TEST_F(ChartScheduleTest, ARebuildCutOffByAFailureOpensNoSchedule)
     DoubleClickCell(4, 6);
     EXPECT_TRUE(Schedules().isEmpty());
     EXPECT_EQ(messages.back(), QString::fromLatin1(ScheduleRefusalMessage(ScheduleRefusal::ChartCutOff)));
+}
+
+// Under a window manager, whose frame a window gets only once it is shown.
+class ManagedScheduleTest : public ChartScheduleTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(windowManager.Start()) << "openbox is not installed";
+        ChartScheduleTest::SetUp();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->frameGeometry() != window->geometry(); }));
+    }
+
+    // Whether the schedule's whole frame lies on the screen's available area, clear of the main
+    // window's title bar.
+    bool Placed(const TfrmSchedule &schedule) const
+    {
+        const QRect frame = schedule.frameGeometry();
+        return AvailableArea(schedule).contains(frame) && !frame.intersects(TitleBar(*window));
+    }
+
+    WindowManager windowManager;
+};
+
+TEST_F(ManagedScheduleTest, TheWholeFrameStaysOnTheScreenClearOfTheMainWindowsTitleBar)
+{
+    DoubleClickCell(4, 6);
+    ASSERT_EQ(Schedules().size(), 1);
+    TfrmSchedule *schedule = Schedules()[0];
+    ASSERT_TRUE(QTest::qWaitFor([schedule] { return schedule->frameGeometry() != schedule->geometry(); }));
+    const auto frameText = [schedule] {
+        const QRect frame = schedule->frameGeometry();
+        return QStringLiteral("%1,%2 %3x%4")
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .toStdString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "opened at " << frameText();
+    QTest::mouseClick(schedule->Controls().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(schedule->Controls().chkPlot, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "grown to " << frameText();
 }
 
 } // namespace
