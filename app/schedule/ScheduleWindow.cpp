@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QMoveEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -352,6 +353,17 @@ bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
         m_controls.pltSchedule->minimumSizeHint() != m_grownForPlot)
         RunGuarded([this] { GrowToOpeningSize(); });
     return QWidget::eventFilter(watched, event);
+}
+
+void TfrmSchedule::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Placed before the window manager framed it, the window's frame was an estimate, which at a
+    // fractional scale rounds a pixel apart: once framed, the frame it has is kept on the screen.
+    if (!m_framed && frameGeometry() != geometry()) {
+        m_framed = true;
+        RunGuarded([this] { KeepOnScreen(*this); });
+    }
 }
 
 void TfrmSchedule::ShowPlot()

@@ -89,6 +89,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void BindHandlers();
@@ -108,5 +109,6 @@ private:
     QTimer m_announceDelay; // and so do the figures' words to assistive technology
     int m_columnsWidth = 0; // the table's columns at their least, with its frame and scroll bar
     QSize m_grownForPlot;   // the plot's minimum size hint when the window last grew
+    bool m_framed = false;  // whether the window manager's frame has been seen
     TScheduleControls m_controls;
 };
