@@ -160,7 +160,8 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     whatIf->addWidget(c.pnlWhatIf);
     c.pnlExtras->setFixedHeight(c.pnlWhatIf->minimumSizeHint().height());
 
-    c.splSchedule = new QSplitter(Qt::Vertical, body);
+    c.splSchedule = new TKeyboardSplitter(Qt::Vertical, body);
+    c.splSchedule->SetStep(RowHeight);
     c.splSchedule->setChildrenCollapsible(false);
     c.splSchedule->setAccessibleName(QStringLiteral("Table and plot"));
     c.splSchedule->installEventFilter(this);
@@ -287,6 +288,7 @@ void TfrmSchedule::chkPlotClick(QObject *)
         c.pltSchedule = new TSchedulePlot;
         c.splSchedule->addWidget(c.pltSchedule);
         c.splSchedule->handle(1)->setAccessibleName(QStringLiteral("Border between the table and the plot"));
+        OrderTabs();
     }
     c.pltSchedule->setVisible(c.chkPlot->isChecked());
     ShowPlot();
@@ -394,6 +396,8 @@ void TfrmSchedule::OrderTabs()
     QList<QWidget *> order{m_controls.chkByYear, m_controls.chkWhatIf, m_controls.chkPlot,
                            m_controls.btnSaveAs};
     order << m_controls.pnlWhatIf->TabOrder() << m_controls.grdSchedule;
+    if (m_controls.pltSchedule != nullptr)
+        order << m_controls.splSchedule->handle(1);
     SetTabOrder(order);
 }
 

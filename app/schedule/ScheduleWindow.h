@@ -4,6 +4,7 @@
 #include "app/schedule/SchedulePlotView.h"
 #include "app/schedule/WhatIfPanel.h"
 #include "controls/BevelPanel.h"
+#include "controls/KeyboardSplitter.h"
 #include "controls/flatbutton/FlatButton.h"
 
 #include <QCheckBox>
@@ -11,7 +12,6 @@
 #include <QList>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QWidget>
@@ -37,7 +37,7 @@ struct TScheduleControls {
     QScrollArea *scrBody = nullptr;   // all below the toolbar, scrolled where the screen is too small
     TBevelPanel *pnlExtras = nullptr; // holds pnlWhatIf; hidden until "What if" is ticked
     TWhatIfPanel *pnlWhatIf = nullptr;
-    QSplitter *splSchedule = nullptr; // the table above the plot, their border moved by the user
+    TKeyboardSplitter *splSchedule = nullptr; // the table above the plot; their border moves
     QTableView *grdSchedule = nullptr;
     TSchedulePlot *pltSchedule = nullptr; // made when the plot is first shown, below the table
 };
@@ -52,6 +52,7 @@ struct TScheduleControls {
 // side; it deletes itself when closed. Escape and the Close button close it; Ctrl+C copies the rows shown;
 // Save As (Ctrl+S) writes them as a CSV file; Print Preview (its button and Ctrl+P) prints them; Alt+Y
 // switches "By year". Tab walks the window's controls and leaves the table, whose cells the arrow keys walk.
+// Tab reaches the border between the table and the plot, which the Up and Down keys move a row.
 // Assistive technology sees a frame named by its title. Every handler runs guarded.
 class TfrmSchedule : public QWidget {
     Q_OBJECT

@@ -254,7 +254,7 @@ TEST_F(ScheduleWindowTest, WhatIfAndPlotGrowTheWindowToTenRowsAndTheWholePlotOnT
     EXPECT_TRUE(AvailableArea(*window).contains(window->frameGeometry()));
 }
 
-TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlot)
+TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlotByMouseAndKeyboard)
 {
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
     QSplitterHandle *border = c().splSchedule->handle(1);
@@ -266,6 +266,14 @@ TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlot)
     QTest::mouseRelease(border, Qt::LeftButton, {}, {middle, -40});
     EXPECT_EQ(c().grdSchedule->height(), tableHeight - 40);
     EXPECT_EQ(c().pltSchedule->height(), plotHeight + 40);
+
+    // From the keyboard: Tab from the table to the border, and Down a row.
+    c().grdSchedule->setFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), border);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Down);
+    EXPECT_EQ(c().grdSchedule->height(),
+              tableHeight - 40 + c().grdSchedule->verticalHeader()->defaultSectionSize());
 }
 
 // A refusal is said as the field turns red; the new figures once typing pauses, not at each keystroke.
