@@ -293,6 +293,8 @@ void TfrmSchedule::chkPlotClick(QObject *)
     c.pltSchedule->setVisible(c.chkPlot->isChecked());
     ShowPlot();
     GrowToOpeningSize();
+    if (PlotShown())
+        PlacePlotBorder();
 }
 
 void TfrmSchedule::SizeScheduleColumns()
@@ -327,24 +329,27 @@ bool TfrmSchedule::PlotShown() const
     return m_controls.pltSchedule != nullptr && !m_controls.pltSchedule->isHidden();
 }
 
-void TfrmSchedule::GrowToOpeningSize()
+bool TfrmSchedule::GrowToOpeningSize()
 {
     // The body's layout keeps the splitter's least size from before the plot's last change.
     m_controls.splSchedule->updateGeometry();
-    const QSize grown = size().expandedTo(OpeningSize());
-    TScheduleControls &c = m_controls;
-    m_grownForPlot = PlotShown() ? c.pltSchedule->minimumSizeHint() : QSize();
-    resize(grown);
+    const QSize before = size();
+    m_grownForPlot = PlotShown() ? m_controls.pltSchedule->minimumSizeHint() : QSize();
+    resize(before.expandedTo(OpeningSize()));
     // Grown now rather than at the next layout pass, and kept on the screen.
     layout()->activate();
     if (isVisible())
         KeepOnScreen(*this);
-    // The plot at its opening height, the table the rest: its first rows where the screen has room.
-    if (PlotShown()) {
-        const int plotHeight = c.pltSchedule->minimumSizeHint().height();
-        const int total = c.splSchedule->height() - c.splSchedule->handleWidth();
-        c.splSchedule->setSizes({std::max(0, total - plotHeight), plotHeight});
-    }
+    return size() != before;
+}
+
+void TfrmSchedule::PlacePlotBorder()
+{
+    // The plot at its least height, the table the rest: its first rows where the screen has room.
+    TScheduleControls &c = m_controls;
+    const int plotHeight = c.pltSchedule->minimumSizeHint().height();
+    const int total = c.splSchedule->height() - c.splSchedule->handleWidth();
+    c.splSchedule->setSizes({std::max(0, total - plotHeight), plotHeight});
 }
 
 bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
@@ -353,7 +358,11 @@ bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
     // grows again when the plot's least size has changed since it last grew.
     if (watched == m_controls.splSchedule && event->type() == QEvent::LayoutRequest && PlotShown() &&
         m_controls.pltSchedule->minimumSizeHint() != m_grownForPlot)
-        RunGuarded([this] { GrowToOpeningSize(); });
+        RunGuarded([this] {
+            // A border the user moved stays where it is unless the window grew.
+            if (GrowToOpeningSize())
+                PlacePlotBorder();
+        });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -101,7 +101,9 @@ private:
     void ShowLeftOut(const WhatIfReading &reading);
     void AnnounceFigures();
     bool PlotShown() const;
-    void GrowToOpeningSize();
+    // Grows the window to OpeningSize() as far as the screen allows; whether it grew.
+    bool GrowToOpeningSize();
+    void PlacePlotBorder();
     void OrderTabs();
 
     TScheduleModel m_model;
