@@ -11,7 +11,8 @@ public:
     TKeyboardSplitterHandle(Qt::Orientation orientation, TKeyboardSplitter *splitter)
         : QSplitterHandle(orientation, splitter), m_splitter(splitter)
     {
-        setFocusPolicy(Qt::StrongFocus);
+        // Tab gives it the focus; a drag leaves the focus where it was.
+        setFocusPolicy(Qt::TabFocus);
     }
 
 protected:
@@ -38,6 +39,8 @@ protected:
         QPainter painter(this);
         QStyleOptionFocusRect frame;
         frame.initFrom(this);
+        // Framed also when the focus was set from code, which the style would leave unmarked.
+        frame.state |= QStyle::State_KeyboardFocusChange;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
     }
 

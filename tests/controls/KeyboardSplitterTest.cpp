@@ -1,6 +1,7 @@
 // The splitter's border moved from the keyboard.
 #include "controls/KeyboardSplitter.h"
 
+#include <QLineEdit>
 #include <QSplitterHandle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -37,5 +38,21 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyboardSplitterTest,
                                          ArrowCase{"RightInARow", Qt::Horizontal, Qt::Key_Right, 20},
                                          ArrowCase{"AcrossItPassesOn", Qt::Vertical, Qt::Key_Left, 0}),
                          [](const testing::TestParamInfo<ArrowCase> &info) { return info.param.Name; });
+
+TEST(KeyboardSplitter, TheBorderWithTheFocusIsFramed)
+{
+    TKeyboardSplitter splitter(Qt::Vertical);
+    splitter.addWidget(new QLineEdit);
+    splitter.addWidget(new QWidget);
+    splitter.setHandleWidth(8);
+    splitter.show();
+    splitter.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splitter));
+    QSplitterHandle *border = splitter.handle(1);
+    const QImage unfocused = border->grab().toImage();
+    border->setFocus();
+    ASSERT_TRUE(border->hasFocus());
+    EXPECT_NE(border->grab().toImage(), unfocused);
+}
 
 } // namespace
