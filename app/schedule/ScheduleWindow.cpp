@@ -146,7 +146,8 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     }
     c.lblLeftOut = new QLabel;
     c.lblLeftOut->setFont(Arial(11));
-    SetPaletteColour(*c.lblLeftOut, QPalette::WindowText, Qt::red);
+    // Dark red: it reads on the silver panel as the red fields' words.
+    SetPaletteColour(*c.lblLeftOut, QPalette::WindowText, clMaroon);
     c.lblLeftOut->hide();
     figures->addWidget(c.lblLeftOut, 4, 0, 1, 7, Qt::AlignLeft);
     figures->setColumnStretch(6, 1);
