@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QMoveEvent>
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,8 +27,10 @@ namespace {
 constexpr QSize ClientSize{600, 560};
 constexpr int WhatIfFigureCount = 4; // the most WhatIfFigures gives
 constexpr int RowHeight = 20;
-constexpr int PlotHeight = 260;
+constexpr int OpeningRows = 10; // the table's rows shown at the opening size
+constexpr int LeastRows = 1;    // where the screen is too small, the table shrinks to these and scrolls
 constexpr int PlotDelayMs = 25;
+constexpr int AnnounceDelayMs = 750; // a pause in typing
 constexpr int CellPadding = 16;
 constexpr QRect ButtonRect{0, 0, 25, 24}; // the toolbar's layout places the buttons
 
@@ -45,10 +48,10 @@ QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figur
 }
 
 // The columns share the view's width, none narrower than the widest heading or text of the first
-// row, which holds the largest balance; the view is never narrower than they are together, nor than
-// `reserved` columns are, so that columns that come and go as the user types leave the window's size
-// as it is.
-void SizeColumns(QTableView &view, const TScheduleModel &model, int reserved)
+// row, which holds the largest balance; a narrower view scrolls them. Returns the view's width with
+// the columns at that least width, or with `reserved` columns where they are more, so that columns
+// that come and go as the user types leave the window's size as it is.
+int SizeColumns(QTableView &view, const TScheduleModel &model, int reserved)
 {
     const QFontMetrics metrics(view.font());
     const QFontMetrics headingMetrics(view.horizontalHeader()->font());
@@ -60,8 +63,14 @@ void SizeColumns(QTableView &view, const TScheduleModel &model, int reserved)
             width = std::max(width, metrics.horizontalAdvance(model.index(0, column).data().toString()));
     }
     view.horizontalHeader()->setMinimumSectionSize(width + CellPadding);
-    view.setMinimumWidth(std::max(model.columnCount(), reserved) * (width + CellPadding) +
-                         view.verticalScrollBar()->sizeHint().width() + 2 * view.frameWidth());
+    return std::max(model.columnCount(), reserved) * (width + CellPadding) +
+           view.verticalScrollBar()->sizeHint().width() + 2 * view.frameWidth();
+}
+
+// The height of `view` showing `rows` rows below its headings.
+int TableHeight(const QTableView &view, int rows)
+{
+    return view.horizontalHeader()->sizeHint().height() + rows * RowHeight + 2 * view.frameWidth();
 }
 
 } // namespace
@@ -73,7 +82,6 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     InstallAccessibleInterface<TfrmSchedule, TWindowAccessible>();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(ScheduleTitle(m_model.Schedule())));
-    resize(ClientSize);
     SetClassBackground(*this, clSilver);
     auto *dock = new QVBoxLayout(this);
     dock->setContentsMargins(0, 0, 0, 0);
@@ -100,7 +108,26 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         tools->addWidget(button);
     }
 
-    c.pnlFigures = DockedPanel(this, 90, QAccessible::Pane, QStringLiteral("Loan terms and totals"));
+    // Below the toolbar, all scrolls where the screen is too small for the panels.
+    c.scrBody = new QScrollArea(this);
+    c.scrBody->setFrameShape(QFrame::NoFrame);
+    c.scrBody->setWidgetResizable(true);
+    c.scrBody->setFocusPolicy(Qt::NoFocus);
+    c.scrBody->setAccessibleName(QStringLiteral("Schedule"));
+    c.scrBody->viewport()->setAccessibleName(QStringLiteral("Schedule"));
+    auto *body = new QWidget;
+    body->setAccessibleName(QStringLiteral("Schedule"));
+    auto *bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->setSpacing(0);
+    c.scrBody->setWidget(body);
+    dock->addWidget(c.scrBody, 1);
+
+    c.pnlFigures = DockedPanel(body, 90, QAccessible::Pane, QStringLiteral("Loan terms and totals"));
+    // As high as its lines: the entries left out add theirs.
+    c.pnlFigures->setMinimumHeight(0);
+    c.pnlFigures->setMaximumHeight(QWIDGETSIZE_MAX);
+    c.pnlFigures->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *figures = new QGridLayout(c.pnlFigures);
     figures->setContentsMargins(12, 8, 12, 8);
     figures->setHorizontalSpacing(8);
@@ -117,17 +144,30 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         c.WhatIfCaptions << qobject_cast<QLabel *>(figures->itemAtPosition(i, 4)->widget());
         c.WhatIfValues << value;
     }
+    c.lblLeftOut = new QLabel;
+    c.lblLeftOut->setFont(Arial(11));
+    // Dark red: it reads on the silver panel as the red fields' words.
+    SetPaletteColour(*c.lblLeftOut, QPalette::WindowText, clMaroon);
+    c.lblLeftOut->hide();
+    figures->addWidget(c.lblLeftOut, 4, 0, 1, 7, Qt::AlignLeft);
     figures->setColumnStretch(6, 1);
 
     // Hidden, it leaves the window small enough to open beside the chart.
-    c.pnlExtras = DockedPanel(this, 130, QAccessible::Pane, QStringLiteral("Extra payments and dates"));
+    c.pnlExtras = DockedPanel(body, 0, QAccessible::Pane, QStringLiteral("Extra payments and dates"));
     c.pnlExtras->hide();
     auto *whatIf = new QVBoxLayout(c.pnlExtras);
     whatIf->setContentsMargins(0, 0, 0, 0);
     c.pnlWhatIf = new TWhatIfPanel(locale, c.pnlExtras);
     whatIf->addWidget(c.pnlWhatIf);
+    c.pnlExtras->setFixedHeight(c.pnlWhatIf->minimumSizeHint().height());
 
-    c.grdSchedule = new QTableView(this);
+    c.splSchedule = new TKeyboardSplitter(Qt::Vertical, body);
+    c.splSchedule->SetStep(RowHeight);
+    c.splSchedule->setChildrenCollapsible(false);
+    c.splSchedule->setAccessibleName(QStringLiteral("Table and plot"));
+    c.splSchedule->installEventFilter(this);
+    bodyLayout->addWidget(c.splSchedule, 1);
+    c.grdSchedule = new QTableView(c.splSchedule);
     c.grdSchedule->setModel(&m_model);
     c.grdSchedule->setFont(Arial(11));
     c.grdSchedule->verticalHeader()->hide();
@@ -140,13 +180,17 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
     // Tab leaves the table; the arrow keys move within it.
     c.grdSchedule->setTabKeyNavigation(false);
-    SizeColumns(*c.grdSchedule, m_model, 0);
-    dock->addWidget(c.grdSchedule, 1);
+    // Its least rows stay in sight also below a scroll bar for columns too wide for a small screen.
+    c.grdSchedule->setMinimumHeight(TableHeight(*c.grdSchedule, LeastRows) +
+                                    c.grdSchedule->horizontalScrollBar()->sizeHint().height());
+    c.splSchedule->addWidget(c.grdSchedule);
     c.grdSchedule->setFocus(Qt::OtherFocusReason);
 
+    SizeScheduleColumns();
     ShowWhatIfFigures();
     OrderTabs();
     BindHandlers();
+    resize(OpeningSize());
 }
 
 void TfrmSchedule::BindHandlers()
@@ -164,15 +208,15 @@ void TfrmSchedule::BindHandlers()
         RunGuarded([&] {
             m_controls.pnlExtras->setVisible(shown);
             SizeScheduleColumns();
-            // Grown for the extras now rather than at the next layout pass, and kept on the screen.
-            layout()->activate();
-            if (isVisible())
-                KeepOnScreen(*this);
+            GrowToOpeningSize();
         });
     });
     m_plotDelay.setSingleShot(true);
     m_plotDelay.setInterval(PlotDelayMs);
     connect(&m_plotDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { ShowPlot(); }); });
+    m_announceDelay.setSingleShot(true);
+    m_announceDelay.setInterval(AnnounceDelayMs);
+    connect(&m_announceDelay, &QTimer::timeout, this, [this] { RunGuarded([this] { AnnounceFigures(); }); });
     connect(m_controls.chkPlot, &QCheckBox::toggled, this,
             [this] { RunGuarded([this] { chkPlotClick(m_controls.chkPlot); }); });
     connect(m_controls.btnSaveAs, &QPushButton::clicked, this,
@@ -198,16 +242,43 @@ void TfrmSchedule::WhatIfChange(QObject *)
     const PaymentSchedule &plain = m_model.Schedule();
     const WhatIfReading reading =
         ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), ScheduleMonths(plain.Years), m_model.Locale());
-    if (reading.Refusals.empty()) {
-        m_model.SetWhatIf(WhatIfOf(plain, reading.Extras, reading.FirstPayment));
-        SizeScheduleColumns();
-        ShowTotals();
-        ShowWhatIfFigures();
-        // The keystroke's echo and the table come first; the plot, which takes longer, a moment later.
-        m_plotDelay.start();
-    }
+    // Computed without what is refused, never with a value that no field shows.
+    m_model.SetWhatIf(WhatIfOf(plain, reading.Extras, reading.FirstPayment));
+    SizeScheduleColumns();
+    ShowTotals();
+    ShowWhatIfFigures();
+    ShowLeftOut(reading);
+    // The keystroke's echo and the table come first; the plot, which takes longer, a moment later.
+    m_plotDelay.start();
+    m_announceDelay.start();
     m_controls.pnlWhatIf->ShowReading(reading);
     OrderTabs();
+}
+
+void TfrmSchedule::ShowLeftOut(const WhatIfReading &reading)
+{
+    QStringList sentences;
+    for (const std::string &sentence : reading.LeftOut)
+        sentences << QString::fromStdString(sentence);
+    const QString text = sentences.join(QLatin1Char('\n'));
+    QLabel *label = m_controls.lblLeftOut;
+    // The label's new text is its new name, which assistive technology is told at once, as the field
+    // turns red; the figures follow once typing pauses.
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
+void TfrmSchedule::AnnounceFigures()
+{
+    QStringList words;
+    for (qsizetype i = 0; i < m_controls.WhatIfValues.size(); ++i)
+        if (m_controls.WhatIfValues[i]->isVisibleTo(this))
+            words << m_controls.WhatIfCaptions[i]->text() + QLatin1Char(' ') +
+                         m_controls.WhatIfValues[i]->text();
+    words << m_controls.lblPaidOff->text() << m_controls.lblLeftOut->text();
+    words.removeAll(QString());
+    // A new description is told to assistive technology.
+    m_controls.pnlFigures->setAccessibleDescription(words.join(QStringLiteral(". ")));
 }
 
 void TfrmSchedule::chkPlotClick(QObject *)
@@ -215,12 +286,16 @@ void TfrmSchedule::chkPlotClick(QObject *)
     TScheduleControls &c = m_controls;
     if (c.pltSchedule == nullptr) {
         // Made on first use: its charts load a module that a window without a plot never needs.
-        c.pltSchedule = new TSchedulePlot(this);
-        c.pltSchedule->setMinimumHeight(PlotHeight);
-        layout()->addWidget(c.pltSchedule);
+        c.pltSchedule = new TSchedulePlot;
+        c.splSchedule->addWidget(c.pltSchedule);
+        c.splSchedule->handle(1)->setAccessibleName(QStringLiteral("Border between the table and the plot"));
+        OrderTabs();
     }
     c.pltSchedule->setVisible(c.chkPlot->isChecked());
     ShowPlot();
+    GrowToOpeningSize();
+    if (PlotShown())
+        PlacePlotBorder();
 }
 
 void TfrmSchedule::SizeScheduleColumns()
@@ -229,7 +304,78 @@ void TfrmSchedule::SizeScheduleColumns()
     // once, as they open, not at a keystroke.
     const int reserved =
         m_controls.chkWhatIf->isChecked() ? static_cast<int>(FullestWhatIfColumns(true).size()) : 0;
-    SizeColumns(*m_controls.grdSchedule, m_model, reserved);
+    m_columnsWidth = SizeColumns(*m_controls.grdSchedule, m_model, reserved);
+}
+
+QSize TfrmSchedule::OpeningSize() const
+{
+    const TScheduleControls &c = m_controls;
+    // The least size has the table at its least rows.
+    const QSize least = minimumSizeHint();
+    const int height =
+        least.height() + TableHeight(*c.grdSchedule, OpeningRows) - c.grdSchedule->minimumHeight();
+    return QSize(least.width(), PlotShown() ? height : std::max(height, ClientSize.height()))
+        .expandedTo({ClientSize.width(), 0});
+}
+
+QSize TfrmSchedule::minimumSizeHint() const
+{
+    const QSize body = m_controls.scrBody->widget()->layout()->totalMinimumSize();
+    return {std::max({body.width(), m_columnsWidth, m_controls.pnlToolbar->minimumSizeHint().width()}),
+            m_controls.pnlToolbar->height() + body.height()};
+}
+
+bool TfrmSchedule::PlotShown() const
+{
+    return m_controls.pltSchedule != nullptr && !m_controls.pltSchedule->isHidden();
+}
+
+bool TfrmSchedule::GrowToOpeningSize()
+{
+    // The body's layout keeps the splitter's least size from before the plot's last change.
+    m_controls.splSchedule->updateGeometry();
+    const QSize before = size();
+    m_grownForPlot = PlotShown() ? m_controls.pltSchedule->minimumSizeHint() : QSize();
+    resize(before.expandedTo(OpeningSize()));
+    // Grown now rather than at the next layout pass, and kept on the screen.
+    layout()->activate();
+    if (isVisible())
+        KeepOnScreen(*this);
+    return size() != before;
+}
+
+void TfrmSchedule::PlacePlotBorder()
+{
+    // The plot at its least height, the table the rest: its first rows where the screen has room.
+    TScheduleControls &c = m_controls;
+    const int plotHeight = c.pltSchedule->minimumSizeHint().height();
+    const int total = c.splSchedule->height() - c.splSchedule->handleWidth();
+    c.splSchedule->setSizes({std::max(0, total - plotHeight), plotHeight});
+}
+
+bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
+{
+    // The plot's charts settle the room of their texts over later turns of the event loop: the window
+    // grows again when the plot's least size has changed since it last grew.
+    if (watched == m_controls.splSchedule && event->type() == QEvent::LayoutRequest && PlotShown() &&
+        m_controls.pltSchedule->minimumSizeHint() != m_grownForPlot)
+        RunGuarded([this] {
+            // A border the user moved stays where it is unless the window grew.
+            if (GrowToOpeningSize())
+                PlacePlotBorder();
+        });
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmSchedule::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // Placed before the window manager framed it, the window's frame was an estimate, which at a
+    // fractional scale rounds a pixel apart: once framed, the frame it has is kept on the screen.
+    if (!m_framed && frameGeometry() != geometry()) {
+        m_framed = true;
+        RunGuarded([this] { KeepOnScreen(*this); });
+    }
 }
 
 void TfrmSchedule::ShowPlot()
@@ -260,6 +406,8 @@ void TfrmSchedule::OrderTabs()
     QList<QWidget *> order{m_controls.chkByYear, m_controls.chkWhatIf, m_controls.chkPlot,
                            m_controls.btnSaveAs};
     order << m_controls.pnlWhatIf->TabOrder() << m_controls.grdSchedule;
+    if (m_controls.pltSchedule != nullptr)
+        order << m_controls.splSchedule->handle(1);
     SetTabOrder(order);
 }
 

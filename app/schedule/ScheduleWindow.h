@@ -4,12 +4,14 @@
 #include "app/schedule/SchedulePlotView.h"
 #include "app/schedule/WhatIfPanel.h"
 #include "controls/BevelPanel.h"
+#include "controls/KeyboardSplitter.h"
 #include "controls/flatbutton/FlatButton.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 #include <QTimer>
 #include <QWidget>
@@ -31,8 +33,11 @@ struct TScheduleControls {
     QLabel *lblPaidOff = nullptr;   // the note of a loan paid off before its term; empty otherwise
     QList<QLabel *> WhatIfCaptions; // what the extras change and the payoff date; unused ones hidden
     QList<QLabel *> WhatIfValues;
+    QLabel *lblLeftOut = nullptr;     // the entries refused and left out of the figures, and why
+    QScrollArea *scrBody = nullptr;   // all below the toolbar, scrolled where the screen is too small
     TBevelPanel *pnlExtras = nullptr; // holds pnlWhatIf; hidden until "What if" is ticked
     TWhatIfPanel *pnlWhatIf = nullptr;
+    TKeyboardSplitter *splSchedule = nullptr; // the table above the plot; their border moves
     QTableView *grdSchedule = nullptr;
     TSchedulePlot *pltSchedule = nullptr; // made when the plot is first shown, below the table
 };
@@ -40,10 +45,14 @@ struct TScheduleControls {
 // "Payment Schedule": the terms and totals of one chart cell's loan and what its extras change, its
 // extra payments and first payment month, above its schedule, a month or a year a row with running
 // totals, titled with the loan, rate and term. Every change of the extras recomputes it; a refused
-// entry keeps the last good table. Not modal, so several can stand side by side; it deletes itself
-// when closed. Escape and the Close button close it; Ctrl+C copies the rows shown; Save As (Ctrl+S)
-// writes them as a CSV file; Print Preview (its button and Ctrl+P) prints them; Alt+Y switches "By
-// year". Tab walks the window's controls and leaves the table, whose cells the arrow keys walk.
+// entry is left out of every figure, and the figures say so and why. Once typing pauses, the new
+// figures are told to assistive technology. "What if" and "Plot" grow the window to show the table's
+// first rows and the whole plot, within the screen and clear of the main window's title bar; the table
+// and the plot share the room as the user moves their border. Not modal, so several can stand side by
+// side; it deletes itself when closed. Escape and the Close button close it; Ctrl+C copies the rows shown;
+// Save As (Ctrl+S) writes them as a CSV file; Print Preview (its button and Ctrl+P) prints them; Alt+Y
+// switches "By year". Tab walks the window's controls and leaves the table, whose cells the arrow keys walk.
+// Tab reaches the border between the table and the plot, which the Up and Down keys move a row.
 // Assistive technology sees a frame named by its title. Every handler runs guarded.
 class TfrmSchedule : public QWidget {
     Q_OBJECT
@@ -72,16 +81,37 @@ public:
     // file that cannot be written is said in the information box.
     void btnSaveAsClick(QObject *sender);
 
+    // The client size at which every panel shown has its room, the table its columns and its first
+    // rows, and a shown plot its minimum size hint (design pixels).
+    QSize OpeningSize() const;
+    // The least client size at which the panels shown and the table's columns are whole, the table
+    // shows a row and a shown plot has its minimum size hint; a smaller window scrolls them.
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+
 private:
     void BindHandlers();
     void SizeScheduleColumns();
     void ShowTotals();
     void ShowPlot();
     void ShowWhatIfFigures();
+    void ShowLeftOut(const WhatIfReading &reading);
+    void AnnounceFigures();
+    bool PlotShown() const;
+    // Grows the window to OpeningSize() as far as the screen allows; whether it grew.
+    bool GrowToOpeningSize();
+    void PlacePlotBorder();
     void OrderTabs();
 
     TScheduleModel m_model;
     ReportPrinting &m_printing;
-    QTimer m_plotDelay; // the plot follows a change once typing pauses
+    QTimer m_plotDelay;     // the plot follows a change once typing pauses
+    QTimer m_announceDelay; // and so do the figures' words to assistive technology
+    int m_columnsWidth = 0; // the table's columns at their least, with its frame and scroll bar
+    QSize m_grownForPlot;   // the plot's minimum size hint when the window last grew
+    bool m_framed = false;  // whether the window manager's frame has been seen
     TScheduleControls m_controls;
 };

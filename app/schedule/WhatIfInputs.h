@@ -34,15 +34,20 @@ struct WhatIfRefusal {
     bool operator==(const WhatIfRefusal &) const = default;
 };
 
-// What the entry asks for: the extras and, when dated, the first payment's month. Meant only when
-// Refusals is empty.
+// What the entry asks for, less what is refused: a refused extra each month or its first payment
+// leaves out the extra each month, a refused payment number or amount that one-time extra, and a
+// refused month or year the dates. The figures shown are always those of the entries that stand.
 struct WhatIfReading {
     ScheduleExtras Extras;
-    std::optional<PaymentMonth> FirstPayment;
-    std::vector<WhatIfRefusal> Refusals; // one per refused field, in the fields' order
+    std::vector<int> OneTimeRows;             // the entry's row of each of Extras.OneTime
+    std::optional<PaymentMonth> FirstPayment; // none when undated or when the date is refused
+    std::vector<WhatIfRefusal> Refusals;      // one per refused field, in the fields' order
+    // What is left out and why, a sentence each, in the fields' order: "The one-time extra at payment
+    // 999 is not included: Enter a payment from 1 to 360."
+    std::vector<std::string> LeftOut;
 };
 
 // Reads `entry` for a term of `months` payments: amounts as PlainAmountCents reads them, payment
 // numbers 1..months, a month 1..12 and a year 1..9999. Each field that is none of these is refused
-// with the reason.
+// with the reason, and what it belongs to is left out.
 WhatIfReading ReadWhatIfEntry(const WhatIfEntry &entry, std::int32_t months, const LocaleValues &locale);

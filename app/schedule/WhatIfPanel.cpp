@@ -46,12 +46,6 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
         field->setEnabled(false);
     btnAddExtra = new QPushButton(QStringLiteral("A&dd one-time extra"));
     btnAddExtra->setFont(Arial(11));
-    lblRefusal = new QLabel;
-    lblRefusal->setAccessibleName(QStringLiteral("Refused entries"));
-    lblRefusal->setFont(Arial(11));
-    QPalette red = lblRefusal->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    lblRefusal->setPalette(red);
 
     auto *rows = new QWidget;
     rows->setAccessibleName(QStringLiteral("One-time extra rows"));
@@ -77,7 +71,6 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     grid->addWidget(edtFirstYear, 0, 6);
     grid->addWidget(btnAddExtra, 1, 0, Qt::AlignTop);
     grid->addWidget(scroll, 1, 1, 1, 6);
-    grid->addWidget(lblRefusal, 2, 0, 1, 7);
     grid->setColumnStretch(7, 1);
 
     connect(chkFirstPayment, &QCheckBox::toggled, this, [this](bool dated) {
@@ -133,7 +126,6 @@ void TWhatIfPanel::ShowReading(const WhatIfReading &reading)
         field->setAccessibleDescription({});
         field->setToolTip({});
     }
-    QStringList reasons;
     for (const WhatIfRefusal &refusal : reading.Refusals) {
         TNumericEdit *field = FieldOf(refusal);
         const QString reason = QString::fromStdString(refusal.Reason);
@@ -142,18 +134,17 @@ void TWhatIfPanel::ShowReading(const WhatIfReading &reading)
         field->setPalette(palette);
         field->setToolTip(reason);
         field->setAccessibleDescription(reason);
-        reasons << field->accessibleName() + QStringLiteral(": ") + reason;
         m_refused << field;
     }
-    lblRefusal->setText(reasons.join(QLatin1Char(' ')));
-    if (!reading.Refusals.empty())
+    // A month only beside a payment number that stands, of rows that are dated.
+    for (const OneTimeRow &row : m_rows)
+        row.lblMonth->clear();
+    if (!reading.FirstPayment)
         return;
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        const std::int32_t payment = reading.Extras.OneTime[static_cast<size_t>(i)].Month;
-        m_rows[i].lblMonth->setText(
-            reading.FirstPayment
-                ? QString::fromStdString(PaymentMonthText(MonthOfPayment(*reading.FirstPayment, payment)))
-                : QString());
+    for (size_t i = 0; i < reading.OneTimeRows.size(); ++i) {
+        const std::int32_t payment = reading.Extras.OneTime[i].Month;
+        m_rows[reading.OneTimeRows[i]].lblMonth->setText(
+            QString::fromStdString(PaymentMonthText(MonthOfPayment(*reading.FirstPayment, payment))));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/numeric/NumericEdit.h"
 #include "app/schedule/WhatIfInputs.h"
+#include "controls/numeric/NumericEdit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,8 +13,9 @@
 
 // The what-if entry: the extra each month and the payment it starts with, one-time extras (a payment
 // number and an amount a row; Add and Remove), and the first payment's month and year, off until
-// "First payment" is ticked. A refused field shows its reason as its hint and description and in a
-// red line below the fields.
+// "First payment" is ticked. A refused field turns red and shows its reason as its hint and its
+// description (assistive technology hears it as the field is typed in); the window says what it
+// leaves out.
 class TWhatIfPanel : public QWidget {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
     explicit TWhatIfPanel(const LocaleValues &locale, QWidget *parent = nullptr);
 
     WhatIfEntry Entry() const;
-    // Shows the refusals of `reading`, or, with none, clears them and shows the one-time extras' months.
+    // Shows the refusals of `reading`, and the months of the one-time extras it reads when it is dated.
     void ShowReading(const WhatIfReading &reading);
 
     // A new row, payment 1 and amount 0, at the end; the focus goes to its payment number.
@@ -46,7 +47,6 @@ public:
     TNumericEdit *edtFirstMonth = nullptr;
     TNumericEdit *edtFirstYear = nullptr;
     QPushButton *btnAddExtra = nullptr;
-    QLabel *lblRefusal = nullptr;
     const QList<OneTimeRow> &OneTimeRows() const { return m_rows; }
 
     // The controls in the order Tab visits them.

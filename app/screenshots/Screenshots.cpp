@@ -58,8 +58,7 @@ bool SaveSchedule(TfrmMain &frmMain, const QString &path)
 }
 
 // The open schedule with 200 extra each month from the first payment, its first payment in March 2025
-// and the plot shown, at a size that leaves room for the table between the extras and the plot; then
-// its print preview.
+// and the plot shown, at the size What if and Plot open it to; then its print preview.
 bool SaveWhatIfSchedule(TfrmMain &frmMain, const QString &path, const QString &previewPath)
 {
     auto *schedule = frmMain.findChild<TfrmSchedule *>();
@@ -72,8 +71,8 @@ bool SaveWhatIfSchedule(TfrmMain &frmMain, const QString &path, const QString &p
     c.pnlWhatIf->edtFirstMonth->setText(QStringLiteral("3"));
     c.pnlWhatIf->edtFirstYear->setText(QStringLiteral("2025"));
     c.chkPlot->setChecked(true);
-    schedule->resize(700, 900);
-    // The plot's charts settle their axes' layout over later turns of the event loop.
+    // The plot's charts settle their axes' layout, and the window its size, over later turns of the
+    // event loop.
     QTest::qWait(500);
     return Save(*schedule, path) &&
            SavePreview([schedule] { schedule->btnPrintClick(schedule); }, previewPath);

@@ -84,13 +84,33 @@ void CentreOnScreen(QWidget &window)
                                              window.size() + FrameMargins(window)));
 }
 
+QRect ClearOfTitleBar(const QRect &frame, const QRect &titleBar, const QRect &area)
+{
+    if (!frame.intersects(titleBar))
+        return frame;
+    const QRect below(area.left(), titleBar.bottom() + 1, area.width(), area.bottom() - titleBar.bottom());
+    const QRect above(area.left(), area.top(), area.width(), titleBar.top() - area.top());
+    const QRect &room = below.height() >= above.height() ? below : above;
+    return KeptInside(frame.translated(0, room == below ? room.top() - frame.top() : 0), room);
+}
+
+QRect TitleBar(const QWidget &window)
+{
+    const QRect frame = window.frameGeometry();
+    return {frame.left(), frame.top(), frame.width(), window.geometry().top() - frame.top()};
+}
+
 void KeepOnScreen(QWidget &window)
 {
     const QRect area = AvailableArea(window);
-    const QRect frame(window.pos(), window.size() + FrameMargins(window));
-    if (area.isEmpty() || area.contains(frame))
+    if (area.isEmpty())
         return;
-    SetFrameGeometry(window, KeptInside(frame, area));
+    const QRect frame(window.pos(), window.size() + FrameMargins(window));
+    QRect kept = KeptInside(frame, area);
+    if (const QWidget *owner = window.parentWidget(); owner != nullptr)
+        kept = ClearOfTitleBar(kept, TitleBar(*owner->window()), area);
+    if (kept != frame)
+        SetFrameGeometry(window, kept);
 }
 
 QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade)
@@ -128,9 +148,10 @@ QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRec
 void PlaceBeside(QWidget &window, const QWidget &owner, int cascade)
 {
     const QSize frameMargins = FrameMargins(window);
-    SetFrameGeometry(window,
-                     BesideWindow(owner.frameGeometry(), window.size() + frameMargins,
-                                  window.minimumSizeHint() + frameMargins, AvailableArea(owner), cascade));
+    const QRect area = AvailableArea(owner);
+    const QRect beside = BesideWindow(owner.frameGeometry(), window.size() + frameMargins,
+                                      window.minimumSizeHint() + frameMargins, area, cascade);
+    SetFrameGeometry(window, ClearOfTitleBar(beside, TitleBar(owner), area));
 }
 
 QSize FrameMargins(const QWidget &window)

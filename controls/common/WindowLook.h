@@ -38,9 +38,18 @@ QRect CentredOnScreen(const QRect &screen, const QRect &available, QSize frameSi
 // nothing without a screen.
 void CentreOnScreen(QWidget &window);
 
+// `frame` moved off `titleBar` (a window's title bar, which must stay within reach of the mouse):
+// below it, or above it where the area has more room there, shortened to that room; as it is where it
+// does not cover the title bar.
+QRect ClearOfTitleBar(const QRect &frame, const QRect &titleBar, const QRect &area);
+
+// The title bar of a top-level window: the strip of its outer frame above its client area; empty
+// while the window has no frame.
+QRect TitleBar(const QWidget &window);
+
 // Moves a top-level window the least distance that puts its outer frame wholly inside its screen's
-// available area, shrunk to it where it is larger; nothing where it is inside already or without a
-// screen.
+// available area, shrunk to it where it is larger, and clear of the title bar of the window it belongs
+// to (ClearOfTitleBar); nothing where it is so already or without a screen.
 void KeepOnScreen(QWidget &window);
 
 // The outer frame for a window of outer `size` beside `owner` (an outer frame) in `area`, the
@@ -53,8 +62,10 @@ void KeepOnScreen(QWidget &window);
 // `minimumSize`, and only then moved back inside.
 QRect BesideWindow(const QRect &owner, QSize size, QSize minimumSize, const QRect &area, int cascade);
 
-// Places a top-level window, not yet shown, as BesideWindow says beside `owner`, a shown window whose
-// frame tells how wide the window manager's frames are, on the available area of the owner's screen.
+// Places a top-level window, not yet shown and at the size it is to show at, as BesideWindow says
+// beside `owner`, a shown window whose frame tells how wide the window manager's frames are, on the
+// available area of the owner's screen; where it must cover part of the owner, clear of the owner's
+// title bar (ClearOfTitleBar).
 void PlaceBeside(QWidget &window, const QWidget &owner, int cascade);
 
 // How much larger a top-level window's outer frame is than its client area: its own frame's, once the

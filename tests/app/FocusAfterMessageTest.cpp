@@ -2,10 +2,10 @@
 // selected, so that what the user types next replaces the value instead of extending it. Checked on
 // the bare X server and under a window manager, which hand the focus back in different ways.
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowManager.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
-#include <QProcess>
 #include <QTimer>
 #include <tuple>
 
@@ -29,18 +29,7 @@ protected:
     void SetUp() override
     {
         if (WithWindowManager()) {
-            // Openbox runs the startup command once it manages the screen, and quits at once when
-            // another window manager does; either way the frame below shows the window managed.
-            windowManager.start(QStringLiteral("openbox"),
-                                {QStringLiteral("--sm-disable"), QStringLiteral("--startup"),
-                                 QStringLiteral("echo managing")});
-            ASSERT_TRUE(windowManager.waitForStarted()) << "openbox is not installed";
-            QByteArray output;
-            ASSERT_TRUE(QTest::qWaitFor([&] {
-                windowManager.waitForReadyRead(10);
-                output += windowManager.readAllStandardOutput();
-                return output.contains("managing") || windowManager.state() == QProcess::NotRunning;
-            }));
+            ASSERT_TRUE(windowManager.Start()) << "openbox is not installed";
         }
         MainWindowTest::SetUp();
         // Managed once the window manager has put its frame around the window.
@@ -63,10 +52,6 @@ protected:
     {
         boxCloser.stop();
         MainWindowTest::TearDown();
-        if (windowManager.state() != QProcess::NotRunning) {
-            windowManager.terminate();
-            windowManager.waitForFinished();
-        }
     }
 
     static bool WithWindowManager() { return std::get<0>(GetParam()); }
@@ -77,7 +62,7 @@ protected:
         return fields[index];
     }
 
-    QProcess windowManager;
+    WindowManager windowManager;
     QTimer boxCloser;
     int boxesClosed = 0;
 };

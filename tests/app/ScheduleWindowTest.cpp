@@ -7,8 +7,10 @@
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/app/WindowManager.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/SaveDialogTyping.h"
+#include "tests/support/AccessibleEvents.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -16,6 +18,8 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPointer>
+#include <QScrollBar>
+#include <QSplitterHandle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -240,6 +244,74 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
     EXPECT_FALSE(c().pltSchedule->isVisible());
 }
 
+TEST_F(ScheduleWindowTest, WhatIfAndPlotGrowTheWindowToTenRowsAndTheWholePlotOnTheScreen)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
+    const TSchedulePlot *plot = c().pltSchedule;
+    const int rowHeight = c().grdSchedule->verticalHeader()->defaultSectionSize();
+    const auto plotWhole = [plot] {
+        const QSize least = plot->minimumSizeHint();
+        return plot->width() >= least.width() && plot->height() >= least.height();
+    };
+    const auto tenRows = [&] { return c().grdSchedule->viewport()->height() >= 10 * rowHeight; };
+    // The plot's charts settle the room their texts need over later turns of the event loop.
+    (void)QTest::qWaitFor([&] { return plotWhole() && tenRows(); });
+    EXPECT_TRUE(plotWhole()) << "the plot is smaller than its least size";
+    EXPECT_TRUE(tenRows()) << c().grdSchedule->viewport()->height() << " high";
+    EXPECT_FALSE(c().grdSchedule->horizontalScrollBar()->isVisible()) << "every column whole";
+    EXPECT_TRUE(AvailableArea(*window).contains(window->frameGeometry()));
+}
+
+TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlotByMouseAndKeyboard)
+{
+    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
+    QSplitterHandle *border = c().splSchedule->handle(1);
+    const int tableHeight = c().grdSchedule->height();
+    const int plotHeight = c().pltSchedule->height();
+    const int middle = border->width() / 2;
+    QTest::mousePress(border, Qt::LeftButton, {}, {middle, 0});
+    QTest::mouseMove(border, {middle, -40});
+    QTest::mouseRelease(border, Qt::LeftButton, {}, {middle, -40});
+    EXPECT_EQ(c().grdSchedule->height(), tableHeight - 40);
+    EXPECT_EQ(c().pltSchedule->height(), plotHeight + 40);
+
+    // From the keyboard: Tab from the table to the border, and Down a row.
+    c().grdSchedule->setFocus();
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), border);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Down);
+    EXPECT_EQ(c().grdSchedule->height(),
+              tableHeight - 40 + c().grdSchedule->verticalHeader()->defaultSectionSize());
+}
+
+// A refusal is said as the field turns red; the new figures once typing pauses, not at each keystroke.
+TEST_F(ScheduleWindowTest, ARefusalIsSaidAtOnceAndTheNewFiguresOnceTypingPauses)
+{
+    AccessibleEvents events;
+    TNumericEdit *extra = c().pnlWhatIf->edtExtraMonthly;
+    extra->setFocus();
+    extra->selectAll();
+    QTest::keyClicks(extra, QStringLiteral("100"));
+    EXPECT_TRUE(events.Of(c().pnlFigures, QAccessible::DescriptionChanged).empty());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !events.Of(c().pnlFigures, QAccessible::DescriptionChanged).empty(); }));
+    EXPECT_EQ(events.Of(c().pnlFigures, QAccessible::DescriptionChanged).size(), 1u);
+    const QString figures =
+        QAccessible::queryAccessibleInterface(c().pnlFigures)->text(QAccessible::Description);
+    EXPECT_TRUE(figures.contains(QStringLiteral("Interest saved: $"))) << figures.toStdString();
+
+    events.Clear();
+    TNumericEdit *from = c().pnlWhatIf->edtExtraFrom;
+    from->setFocus();
+    from->selectAll();
+    QTest::keyClicks(from, QStringLiteral("25"));
+    EXPECT_EQ(events.Of(c().lblLeftOut, QAccessible::NameChanged).size(), 1u);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(c().lblLeftOut)->text(QAccessible::Name),
+              QStringLiteral(
+                  "The extra each month from payment 25 is not included: Enter a payment from 1 to 24."));
+}
+
 TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
 {
     std::vector<bool> plotted; // whether the first page previewed holds the plot's lines
@@ -264,18 +336,52 @@ TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
     EXPECT_EQ(plotted, (std::vector<bool>{false, true}));
 }
 
-TEST_F(ScheduleWindowTest, ARefusedEntrySaysWhyAtTheFieldAndKeepsTheLastGoodTable)
+// Typing 25 over payment 2 passes through 2: the figures must not stay those of payment 2.
+TEST_F(ScheduleWindowTest, ARefusedEntryIsLeftOutOfEveryFigureAndTheFiguresSayWhy)
+{
+    const QStringList plainTotals = Texts(c().TotalValues);
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(c().pnlWhatIf->chkFirstPayment, Qt::LeftButton);
+    c().pnlWhatIf->edtFirstMonth->SetValue(11);
+    c().pnlWhatIf->edtFirstYear->SetValue(2027);
+    QTest::mouseClick(c().pnlWhatIf->btnAddExtra, Qt::LeftButton);
+    const TWhatIfPanel::OneTimeRow row = c().pnlWhatIf->OneTimeRows()[0];
+    row.edtAmount->SetValue(500);
+    row.edtPayment->setFocus();
+    row.edtPayment->selectAll();
+    QTest::keyClicks(row.edtPayment, QStringLiteral("2"));
+    ASSERT_NE(Texts(c().TotalValues), plainTotals) << "the extra at payment 2 counts";
+    EXPECT_EQ(row.lblMonth->text(), QStringLiteral("2027-12"));
+
+    QTest::keyClicks(row.edtPayment, QStringLiteral("5"));
+    EXPECT_EQ(row.edtPayment->toolTip(), QStringLiteral("Enter a payment from 1 to 24."));
+    EXPECT_EQ(Texts(c().TotalValues), plainTotals);
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13);
+    EXPECT_EQ(c().grdSchedule->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Interest"))
+        << "no Extra column";
+    EXPECT_TRUE(row.lblMonth->text().isEmpty());
+    EXPECT_TRUE(c().lblLeftOut->isVisible());
+    EXPECT_EQ(
+        c().lblLeftOut->text(),
+        QStringLiteral("The one-time extra at payment 25 is not included: Enter a payment from 1 to 24."));
+
+    QTest::keyClick(row.edtPayment, Qt::Key_Backspace);
+    EXPECT_FALSE(c().lblLeftOut->isVisible());
+    EXPECT_EQ(row.lblMonth->text(), QStringLiteral("2027-12"));
+}
+
+TEST_F(ScheduleWindowTest, ARefusedFromPaymentLeavesOutTheExtraEachMonth)
 {
     c().pnlWhatIf->edtExtraMonthly->SetValue(50);
-    const int rows = c().grdSchedule->model()->rowCount();
     c().pnlWhatIf->edtExtraFrom->SetValue(25);
     EXPECT_EQ(c().pnlWhatIf->edtExtraFrom->toolTip(), QStringLiteral("Enter a payment from 1 to 24."));
-    EXPECT_EQ(c().pnlWhatIf->lblRefusal->text(),
-              QStringLiteral("From payment: Enter a payment from 1 to 24."));
-    EXPECT_EQ(c().grdSchedule->model()->rowCount(), rows);
+    EXPECT_EQ(c().lblLeftOut->text(), QStringLiteral("The extra each month from payment 25 is not included: "
+                                                     "Enter a payment from 1 to 24."));
+    EXPECT_EQ(c().grdSchedule->model()->columnCount(), 7) << "no Extra column";
+    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13);
     c().pnlWhatIf->edtExtraFrom->SetValue(24);
-    EXPECT_TRUE(c().pnlWhatIf->lblRefusal->text().isEmpty());
-    EXPECT_EQ(c().grdSchedule->model()->rowCount(), 13); // paid off before payment 24
+    EXPECT_TRUE(c().lblLeftOut->text().isEmpty());
+    EXPECT_EQ(c().grdSchedule->model()->columnCount(), 8);
 }
 
 TEST_F(ScheduleWindowTest, AFirstPaymentDatesTheRowsAndGivesThePayoffDate)
@@ -528,6 +634,48 @@ TEST_F(ChartScheduleTest, ARebuildCutOffByAFailureOpensNoSchedule)
     DoubleClickCell(4, 6);
     EXPECT_TRUE(Schedules().isEmpty());
     EXPECT_EQ(messages.back(), QString::fromLatin1(ScheduleRefusalMessage(ScheduleRefusal::ChartCutOff)));
+}
+
+// Under a window manager, whose frame a window gets only once it is shown.
+class ManagedScheduleTest : public ChartScheduleTest {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(windowManager.Start()) << "openbox is not installed";
+        ChartScheduleTest::SetUp();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return window->frameGeometry() != window->geometry(); }));
+    }
+
+    // Whether the schedule's whole frame lies on the screen's available area, clear of the main
+    // window's title bar.
+    bool Placed(const TfrmSchedule &schedule) const
+    {
+        const QRect frame = schedule.frameGeometry();
+        return AvailableArea(schedule).contains(frame) && !frame.intersects(TitleBar(*window));
+    }
+
+    WindowManager windowManager;
+};
+
+TEST_F(ManagedScheduleTest, TheWholeFrameStaysOnTheScreenClearOfTheMainWindowsTitleBar)
+{
+    DoubleClickCell(4, 6);
+    ASSERT_EQ(Schedules().size(), 1);
+    TfrmSchedule *schedule = Schedules()[0];
+    ASSERT_TRUE(QTest::qWaitFor([schedule] { return schedule->frameGeometry() != schedule->geometry(); }));
+    const auto frameText = [schedule] {
+        const QRect frame = schedule->frameGeometry();
+        return QStringLiteral("%1,%2 %3x%4")
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .toStdString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "opened at " << frameText();
+    QTest::mouseClick(schedule->Controls().chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(schedule->Controls().chkPlot, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "grown to " << frameText();
 }
 
 } // namespace

@@ -56,4 +56,53 @@ INSTANTIATE_TEST_SUITE_P(Entries, WhatIfEntryRefusal,
                                               {WhatIfField::FirstYear, 0, "Enter a year from 1 to 9999."}}}),
                          [](const testing::TestParamInfo<RefusedCase> &info) { return info.param.Name; });
 
+struct LeftOutCase {
+    const char *Name;
+    WhatIfEntry Entry;
+    ScheduleExtras Extras; // what the figures are computed with
+    bool Dated;
+    std::vector<std::string> LeftOut;
+};
+
+class WhatIfEntryLeftOut : public testing::TestWithParam<LeftOutCase> {};
+
+// A refused entry is never read as some other value: it is left out, and what it belonged to is named.
+TEST_P(WhatIfEntryLeftOut, ComputesWithoutTheRefusedEntryAndSaysSo)
+{
+    const WhatIfReading reading = ReadWhatIfEntry(GetParam().Entry, 360, Euros);
+    EXPECT_EQ(reading.Extras, GetParam().Extras);
+    EXPECT_EQ(reading.FirstPayment.has_value(), GetParam().Dated);
+    EXPECT_EQ(reading.LeftOut, GetParam().LeftOut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, WhatIfEntryLeftOut,
+    testing::Values(LeftOutCase{"OneTimePaymentBeyondTheTerm",
+                                {"10", "1", {{"999", "500"}, {"12", "100"}}, true, "3", "2025"},
+                                {1000, 1, {{12, 10000}}},
+                                true,
+                                {"The one-time extra at payment 999 is not included: " + PaymentReason}},
+                    LeftOutCase{"OneTimeRowWithoutPaymentOrAmount",
+                                {"0", "1", {{"", ""}}, false, "", ""},
+                                {},
+                                false,
+                                {"The one-time extra in row 1 is not included: " + PaymentReason + " " +
+                                 AmountReason}},
+                    LeftOutCase{"FromPaymentBeyondTheTerm",
+                                {"200", "400", {{"60", "1000"}}, false, "", ""},
+                                {0, 1, {{60, 100000}}},
+                                false,
+                                {"The extra each month from payment 400 is not included: " + PaymentReason}},
+                    LeftOutCase{"NegativeMonthlyExtra",
+                                {"-5", "13", {}, false, "", ""},
+                                {},
+                                false,
+                                {"The extra each month is not included: " + AmountReason}},
+                    LeftOutCase{"MonthOutOfRange",
+                                {"10", "1", {}, true, "13", "2025"},
+                                {1000, 1, {}},
+                                false,
+                                {"The rows are not dated: Enter a month from 1 to 12."}}),
+    [](const testing::TestParamInfo<LeftOutCase> &info) { return info.param.Name; });
+
 } // namespace

@@ -148,6 +148,37 @@ INSTANTIATE_TEST_SUITE_P(
         BesideCase{"AlongTheAreasRightEdge", {357, 100, 566, 850}, 400, 3, {880, 172, 400, 480}}),
     RowName<BesideCase>);
 
+struct TitleBarCase {
+    const char *Name;
+    QRect TitleBar;
+    QRect Frame;
+    QRect Expected;
+};
+
+// The main window's title bar, 20 high, centred on a 1280 x 1024 screen at scale 1, and low on it.
+const QRect CentredTitleBar(358, 319, 566, 20);
+const QRect LowTitleBar(358, 800, 566, 20);
+
+class ClearOfTitleBarTest : public testing::TestWithParam<TitleBarCase> {};
+
+TEST_P(ClearOfTitleBarTest, LeavesTheTitleBarWithinReach)
+{
+    const TitleBarCase &c = GetParam();
+    EXPECT_EQ(ClearOfTitleBar(c.Frame, c.TitleBar, Scale1.Available), c.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ClearOfTitleBarTest,
+    testing::Values(
+        TitleBarCase{"BesideItStays", CentredTitleBar, {924, 30, 356, 500}, {924, 30, 356, 500}},
+        TitleBarCase{"BelowItStays", CentredTitleBar, {236, 339, 1044, 600}, {236, 339, 1044, 600}},
+        // Widened over it from above: below it, shortened to the room there.
+        TitleBarCase{
+            "OverItMovesBelowAndShortens", CentredTitleBar, {236, 30, 1044, 800}, {236, 339, 1044, 685}},
+        TitleBarCase{"AboveWhereThereIsMoreRoom", LowTitleBar, {236, 600, 1044, 300}, {236, 500, 1044, 300}},
+        TitleBarCase{"ShortenedAboveIt", LowTitleBar, {236, 100, 1044, 900}, {236, 30, 1044, 770}}),
+    RowName<TitleBarCase>);
+
 // The schedule windows of the running program: 602 x 504 outer, at least 470 x 250, beside the main
 // window (574 x 431) centred on a 1280 x 1024 screen. Each one lies inside the available area at its
 // minimum size or more, apart from the one before it; the ninth at the first's place.
