@@ -471,7 +471,7 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheFileTypedAlsoWhenItsNameHoldsQuotes)
                            [this] { QTest::mouseClick(c().btnSaveAs, Qt::LeftButton); });
     SetLastSaveFolder(before);
     EXPECT_EQ(run.Said.join(QLatin1Char('|')).toStdString(), "");
-    EXPECT_EQ(FileLines(folder.filePath(QStringLiteral("a \"q\" b.csv"))).size(), 14);
+    EXPECT_EQ(FileLines(folder.filePath(QStringLiteral("a \"q\" b.csv"))).size(), 4 + 14);
     EXPECT_EQ(FileLines(enclosed).join(QLatin1Char('|')).toStdString(), "kept");
 }
 
