@@ -196,7 +196,11 @@ std::optional<PrinterStatus> TRPPrinter::PrintDocument()
     const PrinterStatus before = m_device->Status();
     if (!TakesJobs(before))
         return before;
-    RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
+    try {
+        RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
+    } catch (const PrintSystemError &failure) {
+        return PrinterStatus{failure.Condition(), before.Name};
+    }
     // The printer may have been paused (it holds the job) or resumed meanwhile.
     const PrinterStatus after = m_device->Status();
     return TakesJobs(after) ? after : before;

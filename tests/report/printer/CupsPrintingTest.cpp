@@ -1,3 +1,4 @@
+#include "report/printer/CupsCaller.h"
 #include "report/printer/CupsDestination.h"
 #include "report/printer/CupsPrinterDevice.h"
 #include "report/printer/PrinterError.h"
@@ -104,7 +105,12 @@ public:
     // Waits until the PPD's time stamp is one the scheduler vouches for: no longer in its current second.
     bool PpdTimeSettled() const
     {
-        return QTest::qWaitFor([this] { return CupsPpdTime(m_name, std::nullopt).has_value(); }, 3000);
+        return QTest::qWaitFor(
+            [this] {
+                const CupsCall call(cupsServer(), std::chrono::seconds(5));
+                return CupsPpdTime(call, m_name, std::nullopt).has_value();
+            },
+            3000);
     }
 
 private:
