@@ -135,8 +135,8 @@ public:
     // came back after a failure is found) and gets the job only when it takes jobs; its status is
     // read again after the job. Returns that status: Ready, Paused (the job waits in the printer's
     // queue) or why nothing was printed, also when the print system gave no answer while the job was
-    // handed over (NotAnswering, Stopped, Cancelled); std::nullopt, printing nothing, unless Finished
-    // or while a job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be
+    // handed over (NotAnswering, Cancelled) or a job failed because it stopped meanwhile (Stopped);
+    // std::nullopt, printing nothing, unless Finished or while a job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be
     // fed or the job cannot be handed over (FileWriteError when its file cannot be written whole); the job is
     // then aborted.
     std::optional<PrinterStatus> PrintDocument();

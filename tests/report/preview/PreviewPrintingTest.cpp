@@ -8,14 +8,85 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
+#include <cstring>
 #include <cups/cups.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
+
+using namespace std::chrono_literals;
+
+// The tests' private scheduler stopped (SIGSTOP) for the lifetime of a scope, as a frozen one is: it
+// takes connections and answers nothing. Resumed at the end however the test ends.
+class FrozenScheduler {
+public:
+    explicit FrozenScheduler(pid_t pid) : m_pid(pid) { kill(m_pid, SIGSTOP); }
+    ~FrozenScheduler() { kill(m_pid, SIGCONT); }
+    FrozenScheduler(const FrozenScheduler &) = delete;
+    FrozenScheduler &operator=(const FrozenScheduler &) = delete;
+
+private:
+    pid_t m_pid;
+};
+
+// The private scheduler's process, which only the tests' own scheduler names; 0 without one.
+pid_t PrivateSchedulerPid()
+{
+    return qEnvironmentVariableIntValue("QUILLMERE_TEST_CUPSD_PID");
+}
+
+// A scheduler of the test's own that is killed at every request: it takes each connection, reads the
+// request and closes it unanswered. The shared scheduler keeps running meanwhile.
+class DyingScheduler {
+public:
+    DyingScheduler()
+        : m_path(QFile::encodeName(m_folder.filePath(QStringLiteral("cups.sock")))),
+          m_socket(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, m_path.constData(), sizeof address.sun_path - 1);
+        if (bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+            listen(m_socket, 8) != 0)
+            return;
+        m_thread = std::thread([socket = m_socket] {
+            for (int connection; (connection = accept(socket, nullptr, nullptr)) >= 0;) {
+                char request[256];
+                (void)recv(connection, request, sizeof request, 0);
+                close(connection);
+            }
+        });
+    }
+    ~DyingScheduler()
+    {
+        shutdown(m_socket, SHUT_RDWR); // ends the waiting accept
+        if (m_thread.joinable())
+            m_thread.join();
+        close(m_socket);
+    }
+    DyingScheduler(const DyingScheduler &) = delete;
+    DyingScheduler &operator=(const DyingScheduler &) = delete;
+
+    bool Listening() const { return m_thread.joinable(); }
+    const char *Path() const { return m_path.constData(); }
+
+private:
+    QTemporaryDir m_folder;
+    QByteArray m_path;
+    int m_socket;
+    std::thread m_thread;
+};
 
 // The ids of the jobs titled title in any queue of the system's scheduler, finished or not.
 std::vector<int> JobsTitled(const QByteArray &title)
@@ -60,14 +131,15 @@ protected:
 
     // The preview of a one-page document, shown and active, recorded with PRINTER set to printerName
     // (unset when empty); the job is titled after the test and printerName.
-    void Open(const QByteArray &printerName)
+    void Open(const QByteArray &printerName,
+              std::chrono::milliseconds answerTimeout = CupsPrinterDevice::DefaultAnswerTimeout)
     {
         if (printerName.isEmpty())
             qunsetenv("PRINTER");
         else
             qputenv("PRINTER", printerName);
         m_title = m_testTitle + ' ' + printerName;
-        m_printer = std::make_unique<TRPPrinter>(std::make_unique<CupsPrinterDevice>());
+        m_printer = std::make_unique<TRPPrinter>(std::make_unique<CupsPrinterDevice>(answerTimeout));
         m_printer->SetShowProgress(false);
         RecordRuledDocument(*m_printer, {100});
         m_printer->SetDocumentTitle(QString::fromLatin1(m_title));
@@ -77,15 +149,18 @@ protected:
     }
 
     // Clicks Print and answers the message box it opens, if any, with Cancel; returns the box's text,
-    // empty when none opened.
-    QString Print()
+    // empty when none opened. Any other window it opens (the wait for the print system) goes to onOther.
+    QString Print(const std::function<void(QWidget &)> &onOther = {})
     {
         QString text;
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 text = box->text();
                 box->button(QMessageBox::Cancel)->click();
+            } else if (modal != nullptr && onOther) {
+                onOther(*modal);
             }
         });
         answer.start(10);
@@ -142,6 +217,67 @@ TEST_F(PreviewPrinting, WithThePrintSystemDownPrintSaysSoAndWorksOnceItIsBack)
     EXPECT_EQ(Print(), QString());
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(JobsTitled(m_title).size(), 1u);
+}
+
+// A frozen scheduler: Print says that it waits, the window keeps answering, and Cancel ends the wait with
+// nothing printed and nothing more said.
+TEST_F(PreviewPrinting, WhileThePrintSystemIsFrozenPrintSaysThatItWaitsAndCanBeCancelled)
+{
+    if (PrivateSchedulerPid() <= 0)
+        GTEST_SKIP() << "needs the private CUPS scheduler of the tests (QUILLMERE_TEST_CUPSD_PID); the "
+                        "machine's scheduler is never stopped";
+    Open(m_queue);
+    QString waiting;
+    QString text;
+    {
+        const FrozenScheduler frozen(PrivateSchedulerPid());
+        text = Print([&waiting](QWidget &wait) {
+            waiting = wait.accessibleDescription();
+            for (QPushButton *button : wait.findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("Cancel"))
+                    button->click();
+        });
+    }
+    EXPECT_EQ(waiting, QStringLiteral("Waiting for the print system to answer..."));
+    EXPECT_EQ(text, QString());
+    EXPECT_TRUE(m_window->isVisible());
+
+    EXPECT_EQ(Print(), QString()) << "once the print system answers again";
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(JobsTitled(m_title).size(), 1u);
+}
+
+// A scheduler that stays frozen past the answer timeout is said to have stopped answering, not that
+// there is no default printer.
+TEST_F(PreviewPrinting, APrintSystemFrozenPastTheTimeoutIsSaidToHaveStoppedAnswering)
+{
+    if (PrivateSchedulerPid() <= 0)
+        GTEST_SKIP() << "needs the private CUPS scheduler of the tests (QUILLMERE_TEST_CUPSD_PID); the "
+                        "machine's scheduler is never stopped";
+    Open(m_queue, 1s);
+    QString text;
+    {
+        const FrozenScheduler frozen(PrivateSchedulerPid());
+        text = Print();
+    }
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The print system stopped answering."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("PDF")));
+    EXPECT_TRUE(m_window->isVisible());
+}
+
+// A scheduler killed while it is asked is said to have stopped, not that the printer does not exist.
+TEST_F(PreviewPrinting, APrintSystemKilledWhileAskedIsSaidToHaveStopped)
+{
+    Open(m_queue);
+    const DyingScheduler dying;
+    ASSERT_TRUE(dying.Listening());
+    cupsSetServer(dying.Path());
+    const QString text = Print();
+    cupsSetServer(nullptr);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The print system stopped."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("PDF")));
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(JobsTitled(m_title).empty());
 }
 
 // Nothing named and no default: no printer is guessed.
