@@ -16,8 +16,12 @@ namespace {
 using namespace std::chrono_literals;
 
 // How long Ask waits for an answer without running window events or saying that it waits: the print
-// system answers in milliseconds, and a window that flashes up would only disturb.
-constexpr std::chrono::milliseconds QuietWait = 250ms;
+// system answers in milliseconds (measuring a printer for the first time, which loads its PPD, in a few
+// hundred), and a window that flashes up would only disturb.
+constexpr std::chrono::milliseconds QuietWait = 500ms;
+// How long an impatient Ask waits before it gives up: the first measurement of a printer on a slow
+// machine, but never a frozen print system.
+constexpr std::chrono::milliseconds ImpatientWait = 2s;
 // How often the waiting window looks for the answer.
 constexpr int PollIntervalMs = 20;
 // How long the thread is waited for at the end of the program.
@@ -131,10 +135,10 @@ void CupsCaller::Start(std::function<void()> task)
 
 void CupsCaller::Wait(const std::function<bool(std::chrono::milliseconds)> &readyWithin, CupsCall &call)
 {
-    if (readyWithin(QuietWait))
+    if (readyWithin(m_patient ? QuietWait : ImpatientWait))
         return;
     bool cancelled = false;
-    {
+    if (m_patient) {
         TPrintSystemWait window(QApplication::activeWindow());
         QEventLoop loop;
         QObject::connect(&window, &QDialog::rejected, &loop, [&] {

@@ -56,9 +56,9 @@ private:
 };
 
 // Runs calls to the print system on a thread of its own, one at a time, so that a print system that
-// does not answer never holds up the window's thread. Ask waits for an answer a moment without running
-// window events (an answer comes in milliseconds); then it shows a window that says that it waits, with
-// Cancel, and runs window events until the answer, the deadline or Cancel.
+// does not answer never holds up the window's thread. Ask waits for an answer a moment (half a second)
+// without running window events (an answer comes in milliseconds); then it shows a window that says that it
+// waits, with Cancel, and runs window events until the answer, the deadline or Cancel.
 class CupsCaller {
 public:
     explicit CupsCaller(std::chrono::milliseconds timeout);
@@ -69,6 +69,9 @@ public:
     CupsCaller &operator=(const CupsCaller &) = delete;
 
     std::chrono::milliseconds Timeout() const { return m_timeout; }
+    // Patient (the default), Ask waits as above; impatient, it gives up after two seconds, without a
+    // window: for work that the user did not ask for.
+    void SetPatient(bool patient) { m_patient = patient; }
 
     // Runs `call` on the thread and waits for its answer as above. Throws what `call` throws, and
     // PrintSystemError(NotAnswering) when the deadline passes first, PrintSystemError(Cancelled) when
@@ -106,5 +109,6 @@ private:
     void Wait(const std::function<bool(std::chrono::milliseconds)> &readyWithin, CupsCall &call);
 
     std::chrono::milliseconds m_timeout;
+    bool m_patient = true;
     std::unique_ptr<QThreadPool> m_thread;
 };

@@ -108,7 +108,8 @@ private:
 } // namespace
 
 CupsPrinterDevice::CupsPrinterDevice(std::chrono::milliseconds answerTimeout)
-    : m_caller(std::make_unique<CupsCaller>(answerTimeout))
+    : m_caller(std::make_unique<CupsCaller>(answerTimeout)),
+      m_checker(std::make_unique<CupsCaller>(answerTimeout))
 {
 }
 
@@ -219,7 +220,7 @@ void CupsPrinterDevice::StartCheck()
     // Until the answer, the kept queue stands for the current destination.
     m_destination = m_queueDestination;
     m_queueChecked = true;
-    auto [answer, call] = m_caller->Post<CheckAnswer>(
+    auto [answer, call] = m_checker->Post<CheckAnswer>(
         [name = m_queue->Name(), known = m_queue->PpdTime()](const CupsCall &call) {
             CheckAnswer answer{LookUpCupsDestination(call), std::nullopt};
             if (answer.Destination.Name == name)
@@ -253,9 +254,14 @@ void CupsPrinterDevice::SetJobFailedHook(std::function<void(const FailedJob &)> 
     m_onJobFailed = std::move(hook);
 }
 
+void CupsPrinterDevice::SetPatient(bool patient)
+{
+    m_caller->SetPatient(patient);
+}
+
 void CupsPrinterDevice::Follow(int id, FailedJob job)
 {
     std::erase_if(m_followers,
                   [](const std::unique_ptr<CupsJobFollower> &follower) { return !follower->Following(); });
-    m_followers.push_back(std::make_unique<CupsJobFollower>(*m_caller, id, std::move(job), m_onJobFailed));
+    m_followers.push_back(std::make_unique<CupsJobFollower>(*m_checker, id, std::move(job), m_onJobFailed));
 }

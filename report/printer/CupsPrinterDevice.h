@@ -18,10 +18,11 @@ class CupsQueue;
 // (LookUpCupsDestination), never a guess. Never shows a printer dialog; never prints through Qt's PDF
 // fallback when there is no printer.
 //
-// Every call to the print system runs on a thread of its own (CupsCaller) within the answer timeout:
-// a print system that does not answer never holds up the window, which says that it waits and lets the
-// user cancel. A print system that gave no answer (NotAnswering, Cancelled) is not asked again until
-// the next Forget: the calls that need it throw PrintSystemError at once.
+// Every call to the print system runs on a thread of the device's (CupsCaller) within the answer
+// timeout: a print system that does not answer never holds up the window, which says that it waits and
+// lets the user cancel. Questions that nobody waits for run on a second thread, so that the queue's
+// calls never wait behind them. A print system that gave no answer (NotAnswering, Cancelled) is not asked
+// again until the next Forget: the calls that need it throw PrintSystemError at once.
 //
 // The current printer is looked up once until Forget or Status. Measuring a printer is slow (Qt loads
 // its PPD), so what was measured of it (a CupsQueue) is kept across documents; after each Forget one
@@ -47,6 +48,7 @@ public:
     void StartCheck() override;
     bool PrinterUnchanged() override;
     void SetJobFailedHook(std::function<void(const FailedJob &)> hook) override;
+    void SetPatient(bool patient) override;
 
 private:
     // The current destination, and the time stamp of its PPD when it is the kept queue's.
@@ -71,6 +73,7 @@ private:
     std::future<CheckAnswer> m_check;   // the answer StartCheck awaits
     std::shared_ptr<CupsCall> m_checkCall;
     std::function<void(const FailedJob &)> m_onJobFailed;
-    std::unique_ptr<CupsCaller> m_caller; // outlives the followers that ask through it
+    std::unique_ptr<CupsCaller> m_caller;  // the queue's calls and the jobs handed over
+    std::unique_ptr<CupsCaller> m_checker; // what nobody waits for: the check, the followers' questions
     std::vector<std::unique_ptr<CupsJobFollower>> m_followers;
 };

@@ -145,4 +145,8 @@ public:
     // Called, on the window's thread, for each job handed over that the printer then did not print.
     // A device that cannot follow its jobs never calls it.
     virtual void SetJobFailedHook(std::function<void(const FailedJob &)> hook) { (void)hook; }
+    // Patient (the default), a call to a slow print system waits with the user, saying so, until it
+    // answers, its time is up or the user cancels; impatient, it gives up after a moment without a
+    // word (PrintSystemError(NotAnswering)): for work that the user did not ask for.
+    virtual void SetPatient(bool patient) { (void)patient; }
 };

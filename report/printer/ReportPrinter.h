@@ -124,6 +124,9 @@ public:
         m_device->SetJobFailedHook(std::move(hook));
     }
 
+    // Whether calls to a slow print system wait with the user (PrinterDevice::SetPatient).
+    void SetPatient(bool patient) { m_device->SetPatient(patient); }
+
     // Shows the recorded pages; the program binds it to its preview window.
     void SetPreviewHook(std::function<void()> hook) { m_previewHook = std::move(hook); }
     // Calls PreviewHook when bound; there is no built-in preview window.
@@ -136,9 +139,9 @@ public:
     // read again after the job. Returns that status: Ready, Paused (the job waits in the printer's
     // queue) or why nothing was printed, also when the print system gave no answer while the job was
     // handed over (NotAnswering, Cancelled) or a job failed because it stopped meanwhile (Stopped);
-    // std::nullopt, printing nothing, unless Finished or while a job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be
-    // fed or the job cannot be handed over (FileWriteError when its file cannot be written whole); the job is
-    // then aborted.
+    // std::nullopt, printing nothing, unless Finished or while a job is already printing. Throws PrinterError
+    // when the job cannot start, a sheet cannot be fed or the job cannot be handed over (FileWriteError when
+    // its file cannot be written whole); the job is then aborted.
     std::optional<PrinterStatus> PrintDocument();
     // Writes the pages (or the page range) to a PDF file titled PdfTitle through the same replay, one
     // PDF page per recorded page at the sheet's size (PhysicalWidth x PhysicalHeight) with the page at

@@ -3,90 +3,23 @@
 #include "report/printer/CupsPrinterDevice.h"
 #include "tests/report/support/PdfTools.h"
 #include "tests/report/support/RuledDocument.h"
+#include "tests/report/support/TestSchedulers.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <cstring>
 #include <cups/cups.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// The tests' private scheduler stopped (SIGSTOP) for the lifetime of a scope, as a frozen one is: it
-// takes connections and answers nothing. Resumed at the end however the test ends.
-class FrozenScheduler {
-public:
-    explicit FrozenScheduler(pid_t pid) : m_pid(pid) { kill(m_pid, SIGSTOP); }
-    ~FrozenScheduler() { kill(m_pid, SIGCONT); }
-    FrozenScheduler(const FrozenScheduler &) = delete;
-    FrozenScheduler &operator=(const FrozenScheduler &) = delete;
-
-private:
-    pid_t m_pid;
-};
-
-// The private scheduler's process, which only the tests' own scheduler names; 0 without one.
-pid_t PrivateSchedulerPid()
-{
-    return qEnvironmentVariableIntValue("QUILLMERE_TEST_CUPSD_PID");
-}
-
-// A scheduler of the test's own that is killed at every request: it takes each connection, reads the
-// request and closes it unanswered. The shared scheduler keeps running meanwhile.
-class DyingScheduler {
-public:
-    DyingScheduler()
-        : m_path(QFile::encodeName(m_folder.filePath(QStringLiteral("cups.sock")))),
-          m_socket(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0))
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, m_path.constData(), sizeof address.sun_path - 1);
-        if (bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
-            listen(m_socket, 8) != 0)
-            return;
-        m_thread = std::thread([socket = m_socket] {
-            for (int connection; (connection = accept(socket, nullptr, nullptr)) >= 0;) {
-                char request[256];
-                (void)recv(connection, request, sizeof request, 0);
-                close(connection);
-            }
-        });
-    }
-    ~DyingScheduler()
-    {
-        shutdown(m_socket, SHUT_RDWR); // ends the waiting accept
-        if (m_thread.joinable())
-            m_thread.join();
-        close(m_socket);
-    }
-    DyingScheduler(const DyingScheduler &) = delete;
-    DyingScheduler &operator=(const DyingScheduler &) = delete;
-
-    bool Listening() const { return m_thread.joinable(); }
-    const char *Path() const { return m_path.constData(); }
-
-private:
-    QTemporaryDir m_folder;
-    QByteArray m_path;
-    int m_socket;
-    std::thread m_thread;
-};
 
 // The ids of the jobs titled title in any queue of the system's scheduler, finished or not.
 std::vector<int> JobsTitled(const QByteArray &title)
