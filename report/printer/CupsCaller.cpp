@@ -111,8 +111,12 @@ TPrinterCondition CupsCall::FailureCondition() const
 {
     if (GivenUp())
         return TPrinterCondition::NotAnswering;
-    return cupsLastError() >= IPP_STATUS_ERROR_INTERNAL ? TPrinterCondition::Stopped
-                                                        : TPrinterCondition::Ready;
+    // CUPS says a connection that broke or could not be made again as these two; every other status,
+    // of a server error too (a queue not accepting jobs), is the scheduler's answer to the request.
+    const ipp_status_t status = cupsLastError();
+    return status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE
+               ? TPrinterCondition::Stopped
+               : TPrinterCondition::Ready;
 }
 
 CupsCaller::CupsCaller(std::chrono::milliseconds timeout) : m_timeout(timeout), m_thread(new QThreadPool)

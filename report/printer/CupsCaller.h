@@ -44,8 +44,8 @@ public:
     // CUPS's own time limits hold.
     CupsConnection ConnectToUndo() const;
     // Why a request on a connection of this call failed, when it was the print system's fault rather
-    // than the request's (an IPP status of the server-error class): NotAnswering after the call gave
-    // up, else Stopped. TPrinterCondition::Ready when the request itself was refused.
+    // than the request's: NotAnswering after the call gave up, Stopped when the connection broke.
+    // TPrinterCondition::Ready when the scheduler answered, refusing the request.
     TPrinterCondition FailureCondition() const;
 
 private:

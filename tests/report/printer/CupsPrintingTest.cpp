@@ -156,7 +156,7 @@ TEST(CupsPrinting, ATwoPageDocumentComesOutAsOnePdfOfTwoSheets)
 }
 
 // Qt hands the job to CUPS as painting ends and ignores the answer; a job that a queue refuses after
-// it was asked (PrintDocument asks first) must not pass as printed.
+// it was asked (PrintDocument asks first) must not pass as printed, nor as a print system that stopped.
 TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
 {
     const QByteArray refusing = qgetenv("QUILLMERE_TEST_REFUSING_PRINTER");
@@ -166,7 +166,14 @@ TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
     qputenv("PRINTER", refusing);
     CupsPrinterDevice device;
     const std::unique_ptr<PrintJob> job = device.StartJob(QStringLiteral("refused"), PaperSettings{});
-    EXPECT_THROW(job->Finish(), PrinterError);
+    std::optional<TPrinterCondition> printSystem;
+    EXPECT_THROW(
+        try { job->Finish(); } catch (const PrintSystemError &failure) {
+            printSystem = failure.Condition();
+            throw;
+        },
+        PrinterError);
+    EXPECT_EQ(printSystem, std::nullopt);
     qputenv("PRINTER", queue);
 }
 
