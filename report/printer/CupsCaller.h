@@ -68,7 +68,6 @@ public:
     CupsCaller(const CupsCaller &) = delete;
     CupsCaller &operator=(const CupsCaller &) = delete;
 
-    std::chrono::milliseconds Timeout() const { return m_timeout; }
     // Patient (the default), Ask waits as above; impatient, it gives up after two seconds, without a
     // window: for work that the user did not ask for.
     void SetPatient(bool patient) { m_patient = patient; }
