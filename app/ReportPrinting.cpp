@@ -108,7 +108,11 @@ bool ReportPrinting::PrepareFirstPreview()
     if (m_previewed)
         return false;
     if (!m_measured) {
+        // Not worth a wait that the user did not ask for: a print system that is slow to answer is
+        // asked again by the first preview.
+        m_reportPrinter->SetPatient(false);
         m_reportPrinter->ComputePageSize();
+        m_reportPrinter->SetPatient(true);
         m_measured = true;
         return true;
     }

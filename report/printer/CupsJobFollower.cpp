@@ -97,7 +97,8 @@ void CupsJobFollower::Look()
         if (state && (NotPrinted(*state) || state->State >= IPP_JSTATE_CANCELED)) {
             m_timer.stop();
             if (NotPrinted(*state) && m_onFailed) {
-                // Posted: the hook may show a message box, in whose loop this follower may be dropped.
+                // Posted: the hook shows a message box, whose loop must not run on this follower's
+                // timer, as the device may drop the follower meanwhile.
                 FailedJob job = m_job;
                 job.Reason = NotPrintedReason(*state);
                 PostGuarded(QCoreApplication::instance(),

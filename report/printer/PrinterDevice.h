@@ -109,7 +109,7 @@ public:
 };
 
 // The printer that is current for the process, behind an interface so that tests can give a sheet of
-// their own. None is made while the program starts. Calls that ask the print system throw
+// their own. No call is made while the program starts; those that ask the print system throw
 // PrintSystemError when it gives no answer.
 class PrinterDevice {
 public:
