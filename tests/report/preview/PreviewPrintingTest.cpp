@@ -171,11 +171,11 @@ TEST_F(PreviewPrinting, WhileThePrintSystemIsFrozenPrintSaysThatItWaitsAndCanBeC
                     button->click();
         });
     }
-    EXPECT_EQ(waiting, QStringLiteral("Waiting for the print system to answer..."));
-    EXPECT_EQ(text, QString());
+    EXPECT_EQ(waiting.toStdString(), "Waiting for the print system to answer...");
+    EXPECT_EQ(text.toStdString(), "") << "a cancelled wait says nothing more";
     EXPECT_TRUE(m_window->isVisible());
 
-    EXPECT_EQ(Print(), QString()) << "once the print system answers again";
+    EXPECT_EQ(Print().toStdString(), "") << "once the print system answers again";
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(JobsTitled(m_title).size(), 1u);
 }
