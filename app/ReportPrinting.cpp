@@ -1,11 +1,18 @@
 #include "app/ReportPrinting.h"
 
+#include "app/InformationBox.h"
 #include "app/ModalWindow.h"
 #include "report/engine/BandReport.h"
 #include "report/engine/FormBuilding.h"
 #include "report/preview/FmPreview.h"
+#include "report/preview/NotPrintedBox.h"
+#include "report/preview/PdfFileDialog.h"
+#include "report/printer/FileWriting.h"
+#include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QWindow>
 
 namespace {
@@ -43,12 +50,30 @@ private:
     QWidget &m_window;
 };
 
+// Says that the printer did not print a job it took, over whichever window is active by then (the
+// preview that printed it has closed), and offers the document as a PDF file instead.
+void OfferFailedJobAsPdf(const FailedJob &job)
+{
+    QWidget *parent = QApplication::activeWindow();
+    if (!OfferPdf(parent, NotPrintedText(job), false))
+        return;
+    const QString fileName = AskPdfFileName(parent, QDir::home().filePath(PdfFileNameForTitle(job.Title)));
+    if (fileName.isEmpty())
+        return;
+    try {
+        WriteFileWhole(fileName, job.Pdf);
+    } catch (const FileWriteError &failure) {
+        ShowInformationBox(QString::fromUtf8(failure.what()));
+    }
+}
+
 } // namespace
 
 ReportPrinting::ReportPrinting(std::unique_ptr<PrinterDevice> device, std::vector<TRPFont> firstPreviewFonts)
     : m_reportPrinter(std::make_unique<TRPPrinter>(std::move(device))),
       m_fontsToLayOut(std::move(firstPreviewFonts))
 {
+    m_reportPrinter->SetJobFailedHook(OfferFailedJobAsPdf);
 }
 
 ReportPrinting::~ReportPrinting() = default;
@@ -83,7 +108,11 @@ bool ReportPrinting::PrepareFirstPreview()
     if (m_previewed)
         return false;
     if (!m_measured) {
+        // Not worth a wait that the user did not ask for: a print system that is slow to answer is
+        // asked again by the first preview.
+        m_reportPrinter->SetPatient(false);
         m_reportPrinter->ComputePageSize();
+        m_reportPrinter->SetPatient(true);
         m_measured = true;
         return true;
     }

@@ -15,7 +15,8 @@ class TRPPrinter;
 // The program's printing, owned by the application object and lent by reference to every window that
 // prints: the report printer on the device it is given, and the preview window that shows the
 // printer's documents. A window prints a report form of its own on ReportPrinter() and shows the pages
-// through PreviewReport; nothing of a form or a window is registered here.
+// through PreviewReport; nothing of a form or a window is registered here. A job that the printer took
+// but then did not print is said over the active window, with the offer to save it as a PDF file.
 class ReportPrinting {
 public:
     // Asks the device nothing yet. `firstPreviewFonts` are the fonts the first preview is expected to

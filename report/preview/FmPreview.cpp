@@ -7,6 +7,7 @@
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
 #include "controls/flatbutton/FlatButton.h"
+#include "report/preview/NotPrintedBox.h"
 #include "report/preview/PdfFileDialog.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/preview/RPPreview.h"
@@ -80,45 +81,6 @@ public:
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
-
-// Why the printer did not print the document, or, when it is paused, where the document waits.
-QString NotPrintedText(const PrinterStatus &status)
-{
-    switch (status.Condition) {
-    case TPrinterCondition::Paused:
-        return QStringLiteral("The printer \"%1\" is paused; the document waits in its queue.")
-            .arg(status.Name);
-    case TPrinterCondition::Refusing:
-        return QStringLiteral("The printer \"%1\" is not accepting jobs.").arg(status.Name);
-    case TPrinterCondition::Missing:
-        return QStringLiteral("The printer \"%1\" does not exist.").arg(status.Name);
-    case TPrinterCondition::NoDefault:
-        return QStringLiteral("There is no default printer.");
-    case TPrinterCondition::NoPrintSystem:
-        return QStringLiteral("The print system is not running.");
-    case TPrinterCondition::NoPrinter:
-        return QStringLiteral("No printer is installed.");
-    case TPrinterCondition::Ready:
-        break;
-    }
-    return {};
-}
-
-// Says why the printer did not print the document and offers to save it as a PDF file instead (as
-// well, when it waits in a paused printer's queue); true when the user takes the offer.
-bool OfferPdf(QWidget *parent, const PrinterStatus &status)
-{
-    const QString offer = status.Condition == TPrinterCondition::Paused
-                              ? QStringLiteral("Save the document as a PDF file as well?")
-                              : QStringLiteral("Save the document as a PDF file instead?");
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    NotPrintedText(status) + QStringLiteral("\n\n") + offer, QMessageBox::NoButton, parent);
-    QPushButton *save = box.addButton(QStringLiteral("&Save as PDF..."), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Cancel);
-    box.setDefaultButton(save);
-    box.exec();
-    return box.clickedButton() == save;
-}
 
 // Runs a command that may write a file. A file that could not be written is said in a message box over
 // the window, which stays open; every other failure passes on.
@@ -354,7 +316,9 @@ void TFmPreview::bbPrintClick(QObject *sender)
         close();
         return;
     }
-    if (OfferPdf(this, *status))
+    if (status->Condition == TPrinterCondition::Cancelled)
+        return; // the user stopped waiting: nothing to say
+    if (OfferPdf(this, NotPrintedText(*status), status->Condition == TPrinterCondition::Paused))
         SaveAsPdf(sender);
 }
 

@@ -58,8 +58,10 @@ public:
     void bbNextClick(QObject *sender);
     void bbPrevClick(QObject *sender);
     // Prints the document (Tag copies) and closes the window. When the printer cannot print it (none
-    // installed or named, a named one missing, one refusing jobs, the print system not running), or
-    // holds it while paused, it says so, offers to save the document as a PDF file and stays open.
+    // installed or named, a named one missing, one refusing jobs, the print system not running, not
+    // answering or stopped while it was asked), or holds it while paused, it says so, offers to save
+    // the document as a PDF file and stays open; so it does, silently, when the user cancelled the
+    // wait for the print system.
     // Raises PrinterError when printing fails (FileWriteError when a file cannot be written); the
     // window then stays open.
     void bbPrintClick(QObject *sender);

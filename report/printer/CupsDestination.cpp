@@ -1,30 +1,16 @@
 #include "report/printer/CupsDestination.h"
 
+#include "report/printer/CupsCaller.h"
+
 #include <QByteArray>
 #include <QList>
 #include <cstdlib>
 #include <cstring>
 #include <cups/cups.h>
 #include <fcntl.h>
-#include <memory>
 #include <unistd.h>
 
 namespace {
-
-// How long the scheduler may take to accept a connection.
-constexpr int ConnectTimeoutMs = 30000;
-
-struct HttpCloser {
-    void operator()(http_t *http) const { httpClose(http); }
-};
-using Connection = std::unique_ptr<http_t, HttpCloser>;
-
-// A connection to the scheduler; null when it does not answer.
-Connection ConnectToScheduler()
-{
-    return Connection(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                                   ConnectTimeoutMs, nullptr));
-}
 
 QString NameOf(const cups_dest_t &dest)
 {
@@ -55,12 +41,12 @@ bool Lists(const QByteArray &name, int count, cups_dest_t *dests)
 
 } // namespace
 
-PrinterStatus LookUpCupsDestination()
+PrinterStatus LookUpCupsDestination(const CupsCall &call)
 {
     // Without a scheduler cupsGetNamedDest only says that there is no default destination.
-    const Connection http = ConnectToScheduler();
+    const CupsConnection http = call.Connect();
     if (!http)
-        return {TPrinterCondition::NoPrintSystem, {}};
+        return {call.GivenUp() ? TPrinterCondition::NotAnswering : TPrinterCondition::NoPrintSystem, {}};
     if (cups_dest_t *dest = cupsGetNamedDest(http.get(), nullptr, nullptr)) {
         const PrinterStatus status = StatusOf(*dest);
         cupsFreeDests(1, dest);
@@ -72,6 +58,12 @@ PrinterStatus LookUpCupsDestination()
     const QByteArray named(cupsGetDefault2(http.get()));
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests2(http.get(), &dests);
+    // A scheduler that stopped or fell silent meanwhile also says "not found" of any name.
+    const TPrinterCondition failure = count == 0 ? call.FailureCondition() : TPrinterCondition::Ready;
+    if (failure != TPrinterCondition::Ready) {
+        cupsFreeDests(count, dests);
+        return {failure, {}};
+    }
     PrinterStatus status{count == 0 ? TPrinterCondition::NoPrinter : TPrinterCondition::NoDefault, {}};
     if (!named.isEmpty() && !Lists(named, count, dests))
         status = {TPrinterCondition::Missing, QString::fromUtf8(named)};
@@ -79,9 +71,10 @@ PrinterStatus LookUpCupsDestination()
     return status;
 }
 
-std::optional<std::time_t> CupsPpdTime(const QString &name, std::optional<std::time_t> known)
+std::optional<std::time_t> CupsPpdTime(const CupsCall &call, const QString &name,
+                                       std::optional<std::time_t> known)
 {
-    const Connection http = ConnectToScheduler();
+    const CupsConnection http = call.Connect();
     if (!http)
         return std::nullopt;
     const QByteArray resource = "/printers/" + name.section(QLatin1Char('/'), 0, 0).toUtf8() + ".ppd";

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "report/printer/PageGeometry.h"
+#include "report/printer/PrinterError.h"
 
+#include <QByteArray>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -46,7 +49,24 @@ enum class TPrinterCondition {
     Missing,       // the printer named (PRINTER, LPDEST, the user's or the system's default) does not exist
     NoDefault,     // printers are installed, but none is named and none is the default
     NoPrinter,     // no printer is installed
-    NoPrintSystem, // the print system does not answer
+    NoPrintSystem, // the print system is not running: nothing answers where it is reached
+    NotAnswering,  // the print system was reached but did not answer in time
+    Stopped,       // the print system stopped while it was being asked
+    Cancelled,     // the user stopped waiting for the print system's answer
+};
+
+// The print system did not answer (NotAnswering), stopped (Stopped) or the user stopped waiting for it
+// (Cancelled); thrown by the calls of a device that asks it.
+class PrintSystemError : public PrinterError {
+public:
+    explicit PrintSystemError(TPrinterCondition condition)
+        : PrinterError("The print system did not answer"), m_condition(condition)
+    {
+    }
+    TPrinterCondition Condition() const { return m_condition; }
+
+private:
+    TPrinterCondition m_condition;
 };
 
 // The current printer's condition and its name (for Missing the name asked for; empty when no printer
@@ -63,6 +83,14 @@ inline bool TakesJobs(const PrinterStatus &status)
     return status.Condition == TPrinterCondition::Ready || status.Condition == TPrinterCondition::Paused;
 }
 
+// A job that the print system took but did not print: it stopped, was aborted or is held with an error.
+struct FailedJob {
+    QString Printer;
+    QString Title;  // the job's
+    QString Reason; // the print system's own words
+    QByteArray Pdf; // the document as it was sent, a PDF file's content
+};
+
 // One open print job (or PDF file). Sheets are drawn through Painter() in device dots with the origin
 // at the top-left of the printable area; the first sheet is open when the job starts.
 class PrintJob {
@@ -73,19 +101,22 @@ public:
     virtual QRectF PrintableArea() const = 0;
     // Throws PrinterError when the sheet cannot be fed.
     virtual void NewSheet() = 0;
-    // Ends the job and hands it to the print system; throws PrinterError when that fails.
+    // Ends the job and hands it to the print system; throws PrinterError when that fails (PrintSystemError
+    // when the print system did not answer or stopped).
     virtual void Finish() = 0;
     // Drops the job; never throws. A job destroyed without Finish is aborted.
     virtual void Abort() noexcept = 0;
 };
 
 // The printer that is current for the process, behind an interface so that tests can give a sheet of
-// their own. Calls may block on the print system; none is made while the program starts.
+// their own. No call is made while the program starts; those that ask the print system throw
+// PrintSystemError when it gives no answer.
 class PrinterDevice {
 public:
     virtual ~PrinterDevice() = default;
     // Looks the current printer up afresh, dropping whatever the device kept (Forget), and tells
-    // whether it can take a job now. Never throws.
+    // whether it can take a job now; NotAnswering, Stopped or Cancelled when the print system gave no
+    // answer. Never throws.
     virtual PrinterStatus Status() = 0;
     // The current printer's facts under these settings; std::nullopt when there is no current printer.
     // Throws PrinterError when the printer cannot be measured.
@@ -111,4 +142,11 @@ public:
     // holds. False when the printer changed: whatever was measured meanwhile was not the current
     // printer, and the next call asks the print system afresh. True when no check is pending.
     virtual bool PrinterUnchanged() { return true; }
+    // Called, on the window's thread, for each job handed over that the printer then did not print.
+    // A device that cannot follow its jobs never calls it.
+    virtual void SetJobFailedHook(std::function<void(const FailedJob &)> hook) { (void)hook; }
+    // Patient (the default), a call to a slow print system waits with the user, saying so, until it
+    // answers, its time is up or the user cancels; impatient, it gives up after a moment without a
+    // word (PrintSystemError(NotAnswering)): for work that the user did not ask for.
+    virtual void SetPatient(bool patient) { (void)patient; }
 };

@@ -196,7 +196,21 @@ std::optional<PrinterStatus> TRPPrinter::PrintDocument()
     const PrinterStatus before = m_device->Status();
     if (!TakesJobs(before))
         return before;
-    RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
+    try {
+        RunJob([this] { return m_device->StartJob(m_documentTitle, m_settings); }, true);
+    } catch (const PrintSystemError &failure) {
+        return PrinterStatus{failure.Condition(), before.Name};
+    } catch (const FileWriteError &) {
+        throw;
+    } catch (const PrinterError &) {
+        // The job's own failure may only be the print system going away meanwhile: that is the cause.
+        const TPrinterCondition now = m_device->Status().Condition;
+        if (now == TPrinterCondition::NoPrintSystem)
+            return PrinterStatus{TPrinterCondition::Stopped, before.Name};
+        if (now == TPrinterCondition::NotAnswering || now == TPrinterCondition::Stopped)
+            return PrinterStatus{now, before.Name};
+        throw;
+    }
     // The printer may have been paused (it holds the job) or resumed meanwhile.
     const PrinterStatus after = m_device->Status();
     return TakesJobs(after) ? after : before;

@@ -118,6 +118,15 @@ public:
     // be made again (PrinterDevice::PrinterUnchanged).
     bool PrinterUnchanged() { return m_device->PrinterUnchanged(); }
 
+    // Called for each job handed over that the printer then did not print (PrinterDevice::SetJobFailedHook).
+    void SetJobFailedHook(std::function<void(const FailedJob &)> hook)
+    {
+        m_device->SetJobFailedHook(std::move(hook));
+    }
+
+    // Whether calls to a slow print system wait with the user (PrinterDevice::SetPatient).
+    void SetPatient(bool patient) { m_device->SetPatient(patient); }
+
     // Shows the recorded pages; the program binds it to its preview window.
     void SetPreviewHook(std::function<void()> hook) { m_previewHook = std::move(hook); }
     // Calls PreviewHook when bound; there is no built-in preview window.
@@ -128,10 +137,11 @@ public:
     // selected page is put back afterwards. The printer is looked up afresh each time (so one that
     // came back after a failure is found) and gets the job only when it takes jobs; its status is
     // read again after the job. Returns that status: Ready, Paused (the job waits in the printer's
-    // queue) or why nothing was printed; std::nullopt, printing nothing, unless Finished or while a
-    // job is already printing. Throws PrinterError when the job cannot start, a sheet cannot be fed
-    // or the job cannot be handed over (FileWriteError when its file cannot be written whole); the
-    // job is then aborted.
+    // queue) or why nothing was printed, also when the print system gave no answer while the job was
+    // handed over (NotAnswering, Cancelled) or a job failed because it stopped meanwhile (Stopped);
+    // std::nullopt, printing nothing, unless Finished or while a job is already printing. Throws PrinterError
+    // when the job cannot start, a sheet cannot be fed or the job cannot be handed over (FileWriteError when
+    // its file cannot be written whole); the job is then aborted.
     std::optional<PrinterStatus> PrintDocument();
     // Writes the pages (or the page range) to a PDF file titled PdfTitle through the same replay, one
     // PDF page per recorded page at the sheet's size (PhysicalWidth x PhysicalHeight) with the page at

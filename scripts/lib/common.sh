@@ -139,13 +139,17 @@ ensure_x_display() {
 
 # The CUPS queues of the printing tests, one a line: name, state and the variable that names it to
 # the tests. All of them print through the cups-pdf settings of the first, whose PDF files land in
-# QUILLMERE_TEST_PDF_OUT; a rejecting queue refuses every job, a paused one takes jobs and holds them.
+# QUILLMERE_TEST_PDF_OUT; a rejecting queue refuses every job, a paused one takes jobs and holds them,
+# and a failing one takes jobs that its backend then fails to print (a serial port that cannot exist),
+# so that the scheduler holds them with the backend's error.
 TEST_PRINT_QUEUES=(
     "QuillmereTest ready PRINTER"
     "QuillmereRefusing rejecting QUILLMERE_TEST_REFUSING_PRINTER"
     "QuillmerePaused paused QUILLMERE_TEST_PAUSED_PRINTER"
+    "QuillmereFailing failing QUILLMERE_TEST_FAILING_PRINTER"
 )
 TEST_PDF_PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+TEST_FAILING_DEVICE=serial:/dev/null/quillmere
 
 # Runs a CUPS command as root against the scheduler of the tests: sudo clears CUPS_SERVER, so it is
 # passed on by hand.
@@ -195,9 +199,10 @@ pdf_settings_name() {
 # names of the queues it added, so that the caller can remove them again.
 add_test_print_queues() {
     local entry name state variable device
-    device="cups-pdf:/$(pdf_settings_name)"
     for entry in "${TEST_PRINT_QUEUES[@]}"; do
         read -r name state variable <<<"$entry"
+        device="cups-pdf:/$(pdf_settings_name)"
+        [ "$state" != failing ] || device=$TEST_FAILING_DEVICE
         if ! lpstat -v "$name" >/dev/null 2>&1; then
             cups_as_root lpadmin -p "$name" -E -v "$device" -P "$TEST_PDF_PPD" 2>/dev/null
             echo "$name"
@@ -289,6 +294,16 @@ start_private_print_system() {
         unset CUPS_SERVER
         return 1
     fi
+    export_private_cupsd_pid "$pid"
+}
+
+# Exports the process id of the private scheduler started as process $1 (cupsd itself, or the sudo
+# that runs it) in QUILLMERE_TEST_CUPSD_PID, for the tests that stop and resume it. The machine's
+# scheduler is never named there.
+export_private_cupsd_pid() {
+    local cupsd=$1
+    [ "$(cat "/proc/$1/comm" 2>/dev/null)" = cupsd ] || cupsd=$(pgrep -x -P "$1" cupsd | head -n 1)
+    [ -z "$cupsd" ] || export QUILLMERE_TEST_CUPSD_PID=$cupsd
 }
 
 # The machine's scheduler for the test queues, where a private one cannot run: started when none runs

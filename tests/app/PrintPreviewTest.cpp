@@ -11,6 +11,7 @@
 #include "tests/report/support/RuledDocument.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cups/cups.h>
@@ -121,6 +122,63 @@ TEST_F(PrintPreviewTest, WithoutAPrintSystemPrintOffersAPdfFileAndThePreviewStay
     EXPECT_TRUE(offer.startsWith(QStringLiteral("The print system is not running.")));
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// What the scheduler says of printer `name` (printer-state-message).
+QString PrinterStateMessage(const QByteArray &name)
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 ("ipp://localhost/printers/" + name).constData());
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    const QString message = QString::fromUtf8(
+        ippGetString(ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT), 0, nullptr));
+    ippDelete(response);
+    return message;
+}
+
+// The queue takes the job and its backend then fails: the preview closes as on success, and once the
+// scheduler holds the job the program says why, in the scheduler's words, and saves the document as a
+// PDF file when asked.
+TEST_F(PrintPreviewTest, AJobThePrinterDoesNotPrintIsSaidWithTheSchedulersReasonAndOfferedAsAPdf)
+{
+    const QByteArray failing = qgetenv("QUILLMERE_TEST_FAILING_PRINTER");
+    if (failing.isEmpty())
+        GTEST_SKIP() << "needs the failing test queue that scripts/test sets up";
+    const QByteArray queue = qgetenv("PRINTER");
+    qputenv("PRINTER", failing);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
+    const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return pdf; });
+    QString said;
+    QTimer answer; // takes the offer once it is made
+    QObject::connect(&answer, &QTimer::timeout, [&said] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->defaultButton()->click(); // "Save as PDF..."
+        }
+    });
+    answer.start(10);
+    bool closed = false;
+    RunPrintPreview([&](TFmPreview &preview) {
+        QTest::mouseClick(preview.Controls().bbPrint, Qt::LeftButton, {}, QPoint(10, 10));
+        closed = !preview.isVisible();
+    });
+    const bool saved = QTest::qWaitFor([&] { return QFile::exists(pdf); }, 30000);
+    answer.stop();
+    SetPdfFileAsker(before);
+    qputenv("PRINTER", queue);
+    const QString reason = PrinterStateMessage(failing);
+    cupsCancelJob(failing.constData(), CUPS_JOBID_ALL);
+
+    EXPECT_TRUE(closed);
+    ASSERT_TRUE(saved) << "said: " << said.toStdString();
+    ASSERT_FALSE(reason.isEmpty()) << said.toStdString();
+    EXPECT_TRUE(said.startsWith(
+        QStringLiteral("The printer \"%1\" did not print the document: ").arg(QString::fromLatin1(failing))))
+        << said.toStdString();
+    EXPECT_TRUE(said.contains(reason)) << said.toStdString() << " / " << reason.toStdString();
+    EXPECT_EQ(PdfPageCount(pdf), 1);
 }
 
 TEST_F(PrintPreviewTest, CtrlSInThePreviewWritesTheChartAsAOnePagePdf)

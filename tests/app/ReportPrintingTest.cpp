@@ -4,11 +4,14 @@
 #include "report/chart/PaymentChartReport.h"
 #include "report/preview/FmPreview.h"
 #include "report/preview/RPCustomPreview.h"
+#include "report/printer/CupsPrinterDevice.h"
 #include "report/printer/ReportPrinter.h"
 #include "report/schedule/ScheduleReport.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/TestSchedulers.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -54,6 +57,31 @@ TEST(ReportPrinting, PreparingMeasuresThePrinterAndMakesTheHiddenPreviewThatTheF
     EXPECT_EQ(shown, prepared.data());
     EXPECT_EQ(PreviewWindows().size(), 1);
     EXPECT_FALSE(printing.PrepareFirstPreview()) << "nothing is left to ready once a report was previewed";
+}
+
+// Readying is work the user did not ask for: it does not wait with the user for a frozen print system,
+// and takes the printer as not available until the preview asks again.
+TEST(ReportPrinting, PreparingGivesUpOnAFrozenPrintSystemWithoutAWindowThatWaits)
+{
+    if (PrivateSchedulerPid() <= 0)
+        GTEST_SKIP() << "needs the private CUPS scheduler of the tests (QUILLMERE_TEST_CUPSD_PID); the "
+                        "machine's scheduler is never stopped";
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    bool waited = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&waited] {
+        if (auto *window = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            waited = true;
+            window->reject();
+        }
+    });
+    watch.start(10);
+    {
+        const FrozenScheduler frozen(PrivateSchedulerPid());
+        printing.PrepareFirstPreview();
+    }
+    EXPECT_FALSE(waited);
+    EXPECT_FALSE(printing.ReportPrinter().PrinterAvailable());
 }
 
 TEST(ReportPrinting, APreviewClosedByItsCloseBoxKeepsItsNativeWindowForTheNext)

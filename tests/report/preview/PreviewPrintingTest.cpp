@@ -3,6 +3,7 @@
 #include "report/printer/CupsPrinterDevice.h"
 #include "tests/report/support/PdfTools.h"
 #include "tests/report/support/RuledDocument.h"
+#include "tests/report/support/TestSchedulers.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,11 +12,14 @@
 #include <QTest>
 #include <QTimer>
 #include <cups/cups.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 // The ids of the jobs titled title in any queue of the system's scheduler, finished or not.
 std::vector<int> JobsTitled(const QByteArray &title)
@@ -60,14 +64,15 @@ protected:
 
     // The preview of a one-page document, shown and active, recorded with PRINTER set to printerName
     // (unset when empty); the job is titled after the test and printerName.
-    void Open(const QByteArray &printerName)
+    void Open(const QByteArray &printerName,
+              std::chrono::milliseconds answerTimeout = CupsPrinterDevice::DefaultAnswerTimeout)
     {
         if (printerName.isEmpty())
             qunsetenv("PRINTER");
         else
             qputenv("PRINTER", printerName);
         m_title = m_testTitle + ' ' + printerName;
-        m_printer = std::make_unique<TRPPrinter>(std::make_unique<CupsPrinterDevice>());
+        m_printer = std::make_unique<TRPPrinter>(std::make_unique<CupsPrinterDevice>(answerTimeout));
         m_printer->SetShowProgress(false);
         RecordRuledDocument(*m_printer, {100});
         m_printer->SetDocumentTitle(QString::fromLatin1(m_title));
@@ -77,15 +82,18 @@ protected:
     }
 
     // Clicks Print and answers the message box it opens, if any, with Cancel; returns the box's text,
-    // empty when none opened.
-    QString Print()
+    // empty when none opened. Any other window it opens (the wait for the print system) goes to onOther.
+    QString Print(const std::function<void(QWidget &)> &onOther = {})
     {
         QString text;
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
                 text = box->text();
                 box->button(QMessageBox::Cancel)->click();
+            } else if (modal != nullptr && onOther) {
+                onOther(*modal);
             }
         });
         answer.start(10);
@@ -142,6 +150,67 @@ TEST_F(PreviewPrinting, WithThePrintSystemDownPrintSaysSoAndWorksOnceItIsBack)
     EXPECT_EQ(Print(), QString());
     EXPECT_FALSE(m_window->isVisible());
     EXPECT_EQ(JobsTitled(m_title).size(), 1u);
+}
+
+// A frozen scheduler: Print says that it waits, the window keeps answering, and Cancel ends the wait with
+// nothing printed and nothing more said.
+TEST_F(PreviewPrinting, WhileThePrintSystemIsFrozenPrintSaysThatItWaitsAndCanBeCancelled)
+{
+    if (PrivateSchedulerPid() <= 0)
+        GTEST_SKIP() << "needs the private CUPS scheduler of the tests (QUILLMERE_TEST_CUPSD_PID); the "
+                        "machine's scheduler is never stopped";
+    Open(m_queue);
+    QString waiting;
+    QString text;
+    {
+        const FrozenScheduler frozen(PrivateSchedulerPid());
+        text = Print([&waiting](QWidget &wait) {
+            waiting = wait.accessibleDescription();
+            for (QPushButton *button : wait.findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("Cancel"))
+                    button->click();
+        });
+    }
+    EXPECT_EQ(waiting.toStdString(), "Waiting for the print system to answer...");
+    EXPECT_EQ(text.toStdString(), "") << "a cancelled wait says nothing more";
+    EXPECT_TRUE(m_window->isVisible());
+
+    EXPECT_EQ(Print().toStdString(), "") << "once the print system answers again";
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(JobsTitled(m_title).size(), 1u);
+}
+
+// A scheduler that stays frozen past the answer timeout is said to have stopped answering, not that
+// there is no default printer.
+TEST_F(PreviewPrinting, APrintSystemFrozenPastTheTimeoutIsSaidToHaveStoppedAnswering)
+{
+    if (PrivateSchedulerPid() <= 0)
+        GTEST_SKIP() << "needs the private CUPS scheduler of the tests (QUILLMERE_TEST_CUPSD_PID); the "
+                        "machine's scheduler is never stopped";
+    Open(m_queue, 1s);
+    QString text;
+    {
+        const FrozenScheduler frozen(PrivateSchedulerPid());
+        text = Print();
+    }
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The print system stopped answering."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("PDF")));
+    EXPECT_TRUE(m_window->isVisible());
+}
+
+// A scheduler killed while it is asked is said to have stopped, not that the printer does not exist.
+TEST_F(PreviewPrinting, APrintSystemKilledWhileAskedIsSaidToHaveStopped)
+{
+    Open(m_queue);
+    const DyingScheduler dying;
+    ASSERT_TRUE(dying.Listening());
+    cupsSetServer(dying.Path());
+    const QString text = Print();
+    cupsSetServer(nullptr);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The print system stopped."))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("PDF")));
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(JobsTitled(m_title).empty());
 }
 
 // Nothing named and no default: no printer is guessed.

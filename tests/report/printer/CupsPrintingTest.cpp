@@ -1,3 +1,4 @@
+#include "report/printer/CupsCaller.h"
 #include "report/printer/CupsDestination.h"
 #include "report/printer/CupsPrinterDevice.h"
 #include "report/printer/PrinterError.h"
@@ -104,7 +105,12 @@ public:
     // Waits until the PPD's time stamp is one the scheduler vouches for: no longer in its current second.
     bool PpdTimeSettled() const
     {
-        return QTest::qWaitFor([this] { return CupsPpdTime(m_name, std::nullopt).has_value(); }, 3000);
+        return QTest::qWaitFor(
+            [this] {
+                const CupsCall call(cupsServer(), std::chrono::seconds(5));
+                return CupsPpdTime(call, m_name, std::nullopt).has_value();
+            },
+            3000);
     }
 
 private:
@@ -150,7 +156,7 @@ TEST(CupsPrinting, ATwoPageDocumentComesOutAsOnePdfOfTwoSheets)
 }
 
 // Qt hands the job to CUPS as painting ends and ignores the answer; a job that a queue refuses after
-// it was asked (PrintDocument asks first) must not pass as printed.
+// it was asked (PrintDocument asks first) must not pass as printed, nor as a print system that stopped.
 TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
 {
     const QByteArray refusing = qgetenv("QUILLMERE_TEST_REFUSING_PRINTER");
@@ -160,7 +166,14 @@ TEST(CupsPrinting, AJobTheQueueRefusesIsAFailure)
     qputenv("PRINTER", refusing);
     CupsPrinterDevice device;
     const std::unique_ptr<PrintJob> job = device.StartJob(QStringLiteral("refused"), PaperSettings{});
-    EXPECT_THROW(job->Finish(), PrinterError);
+    std::optional<TPrinterCondition> printSystem;
+    EXPECT_THROW(
+        try { job->Finish(); } catch (const PrintSystemError &failure) {
+            printSystem = failure.Condition();
+            throw;
+        },
+        PrinterError);
+    EXPECT_EQ(printSystem, std::nullopt);
     qputenv("PRINTER", queue);
 }
 

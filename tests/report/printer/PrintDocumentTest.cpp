@@ -108,6 +108,35 @@ TEST_F(PrintDocument, APrintSystemThatCameBackGetsTheDocumentMadeWithoutIt)
     EXPECT_EQ(m_fake->JobsStarted, 1);
 }
 
+struct GoneRow {
+    TPrinterCondition Afterwards;            // the print system as the printer is asked after the failure
+    std::optional<TPrinterCondition> Thrown; // the device's PrintSystemError; else a plain PrinterError
+    TPrinterCondition Said;
+};
+
+// A job that fails because the print system went away or gave no answer meanwhile says that, not an
+// unidentified error.
+TEST_F(PrintDocument, AJobCutOffByThePrintSystemSaysWhatBecameOfThePrintSystem)
+{
+    RecordRuledDocument(m_printer, {10, 20});
+    const GoneRow rows[] = {
+        {TPrinterCondition::NoPrintSystem, std::nullopt, TPrinterCondition::Stopped},
+        {TPrinterCondition::NotAnswering, std::nullopt, TPrinterCondition::NotAnswering},
+        {TPrinterCondition::Ready, TPrinterCondition::Cancelled, TPrinterCondition::Cancelled},
+    };
+    for (const GoneRow &row : rows) {
+        m_fake->Status.Condition = TPrinterCondition::Ready;
+        m_fake->OnNewSheet = [this, row] {
+            m_fake->Status.Condition = row.Afterwards;
+            if (row.Thrown)
+                throw PrintSystemError(*row.Thrown);
+            throw PrinterError("Broken pipe");
+        };
+        EXPECT_EQ(m_printer.PrintDocument(), (PrinterStatus{row.Said, QStringLiteral("Fake")}))
+            << static_cast<int>(row.Said);
+    }
+}
+
 TEST_F(PrintDocument, AJobThatCannotStartReachesTheCallerAsAnUnidentifiedError)
 {
     RecordRuledDocument(m_printer, {10, 20});
