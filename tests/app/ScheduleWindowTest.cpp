@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
+#include <QMap>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -343,6 +344,34 @@ TEST_F(ScheduleWindowTest, TabLeavesTheTableForByYearWhichAltYSwitches)
     key(Qt::Key_Y, Qt::AltModifier); // clicks in a moment, as a click shows it
     EXPECT_TRUE(QTest::qWaitFor([this] { return c().chkByYear->isChecked(); }));
     EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
+}
+
+// With the extras open, each Alt+letter belongs to one control, so that it ticks its check box at once
+// instead of moving between two that share the letter.
+TEST_F(ScheduleWindowTest, WithTheExtrasOpenEachAltLetterTicksItsOwnCheckBox)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QMap<int, QString> owners;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QAbstractButton *>(widget);
+        const auto *label = qobject_cast<QLabel *>(widget);
+        const QString text = button != nullptr  ? button->text()
+                             : label != nullptr ? label->text()
+                                                : QString();
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        if (!widget->isVisible() || mnemonic.isEmpty())
+            continue;
+        EXPECT_FALSE(owners.contains(mnemonic[0].toCombined()))
+            << text.toStdString() << " shares its letter with "
+            << owners[mnemonic[0].toCombined()].toStdString();
+        owners[mnemonic[0].toCombined()] = text;
+    }
+    QCheckBox *firstPayment = c().pnlWhatIf->chkFirstPayment;
+    for (QCheckBox *box : {c().chkPlot, firstPayment}) {
+        QTest::keyClick(window->windowHandle(), QKeySequence::mnemonic(box->text())[0].key(),
+                        Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([box] { return box->isChecked(); })) << box->text().toStdString();
+    }
 }
 
 // A frame named by its title, a named tool bar and pane, and a name for everything shown in them.
