@@ -9,6 +9,7 @@
 #include "controls/flatbutton/FlatButton.h"
 #include "report/preview/PdfFileDialog.h"
 #include "report/preview/PreviewGeometry.h"
+#include "report/preview/RPCustomPreview.h"
 #include "report/preview/RPPreview.h"
 #include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
@@ -203,6 +204,15 @@ void TFmPreview::BindHandlers()
     const auto bindButton = [this](QPushButton *button, void (TFmPreview::*handler)(QObject *)) {
         connect(button, &QPushButton::clicked, this,
                 [this, button, handler] { RunGuarded([&] { (this->*handler)(button); }); });
+        // A hidden button's own Alt letter does nothing; the window takes it, gated by the button's
+        // Enabled flag as the paging keys are.
+        auto *mnemonic = new QShortcut(QKeySequence::mnemonic(button->text()), this);
+        connect(mnemonic, &QShortcut::activated, this, [this, button, handler] {
+            RunGuarded([&] {
+                if (button->isEnabled())
+                    (this->*handler)(button);
+            });
+        });
     };
     bindButton(c.bbPrev, &TFmPreview::bbPrevClick);
     bindButton(c.bbNext, &TFmPreview::bbNextClick);
@@ -215,6 +225,9 @@ void TFmPreview::FormShow(QObject *)
 {
     TFmPreviewControls &c = m_controls;
     c.RPPreview1->SetZoom(100);
+    // The document is new, also on a page 1 that the last showing left: a screen reader reads it from
+    // its top.
+    c.RPPreview1->Sheet()->ShowCurrentPage();
     c.Label1->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
     UpdatePaging();
     EnableZoomButtons(c.bbZoomIn);

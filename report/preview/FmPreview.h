@@ -26,8 +26,9 @@ struct TFmPreviewControls {
 // The print preview window: a bar of five flat buttons (Zoom Out, Page Width, Zoom In, and Print and
 // Close at its right end) over the page view of the report printer's recorded document. Shown
 // modally while the document exists; it fills the work area of its screen whenever it is activated
-// and stays resizable. Paging is by keyboard only (Page Up/Down, Home/End, Ctrl+Page Up/Down), the
-// arrow keys scroll by 50 pixels, Ctrl+S saves the document as a PDF file and Escape closes the window.
+// and stays resizable. Paging is by keyboard only (Page Up/Down, Home/End, Ctrl+Page Up/Down, and
+// Alt+N and Alt+V, the letters of the hidden page buttons), the arrow keys scroll by 50 pixels,
+// Ctrl+S saves the document as a PDF file and Escape closes the window.
 // Every handler runs guarded: a failure (a printer fault) goes to the application's failure handler and
 // leaves the window open; a file that Print or Ctrl+S could not write is said in a message box over the
 // window instead. The printer is not owned and must outlive the window.
