@@ -1,6 +1,7 @@
 #include "report/preview/FmPreview.h"
 
 #include "controls/BevelPanel.h"
+#include "controls/common/Announcer.h"
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
@@ -137,7 +138,8 @@ template <class Command> void SayingFileFailures(QWidget *window, Command comman
 }
 } // namespace
 
-TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), m_printer(printer)
+TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
+    : QDialog(parent), m_printer(printer), m_announcer(new TAnnouncer(*this))
 {
     TFmPreviewControls &c = m_controls;
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -295,25 +297,32 @@ bool TFmPreview::FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shi
 void TFmPreview::bbZoomOutClick(QObject *)
 {
     m_controls.RPPreview1->ZoomToFitPage();
-    EnableZoomButtons(m_controls.bbZoomOut);
+    ZoomViewShown(m_controls.bbZoomOut);
 }
 
 void TFmPreview::bbZoomWClick(QObject *)
 {
     m_controls.RPPreview1->ZoomToPageWidth();
-    EnableZoomButtons(m_controls.bbZoomW);
+    ZoomViewShown(m_controls.bbZoomW);
 }
 
 void TFmPreview::bbZoomInClick(QObject *)
 {
     m_controls.RPPreview1->SetZoom(100);
-    EnableZoomButtons(m_controls.bbZoomIn);
+    ZoomViewShown(m_controls.bbZoomIn);
 }
 
 void TFmPreview::EnableZoomButtons(TFlatButton *shownView)
 {
     for (TFlatButton *button : {m_controls.bbZoomOut, m_controls.bbZoomW, m_controls.bbZoomIn})
         button->SetEnabled(button != shownView);
+}
+
+void TFmPreview::ZoomViewShown(TFlatButton *shownView)
+{
+    EnableZoomButtons(shownView);
+    const TRPPreview &view = *m_controls.RPPreview1;
+    m_announcer->Say(ZoomViewText({view.Zoom(), view.ZoomMode()}));
 }
 
 void TFmPreview::bbNextClick(QObject *)
@@ -349,6 +358,7 @@ void TFmPreview::ShowPageLabel()
 {
     m_controls.Label1->setText(
         QStringLiteral("Page %1 of %2").arg(m_controls.RPPreview1->PageNumber()).arg(m_printer.PageCount()));
+    m_announcer->Say(m_controls.Label1->text());
 }
 
 void TFmPreview::bbPrintClick(QObject *sender)

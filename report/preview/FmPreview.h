@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class TAnnouncer;
 class TBevelPanel;
 class TFlatButton;
 class TRPPreview;
@@ -93,14 +94,19 @@ private:
     // the user has restored it, the next activation maximises it again.
     void TakeWorkArea();
     void PlaceRightEndButtons();
+    // The page label for the page shown, also said to a screen reader.
     void ShowPageLabel();
     // Prev Page enabled past page 1, Next Page before the last page: they gate the paging keys.
     void UpdatePaging();
     void EnableZoomButtons(TFlatButton *shownView);
+    // A zoom button's view is shown: its button disabled, the others enabled, and the view said to a
+    // screen reader ("Whole page").
+    void ZoomViewShown(TFlatButton *shownView);
     bool ScrollByArrow(int key);
 
     TRPPrinter &m_printer;
     TFmPreviewControls m_controls;
+    TAnnouncer *m_announcer;
     int m_tag = 0;
     int m_preparedRows = -1; // rows of the window drawn by PrepareFirstShowing; -1 before its first step
 };

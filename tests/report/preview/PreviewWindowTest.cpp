@@ -1,3 +1,4 @@
+#include "controls/common/Announcer.h"
 #include "controls/common/ClassicColours.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
@@ -83,6 +84,14 @@ protected:
             if (button->Enabled())
                 enabled.push_back(button);
         return enabled;
+    }
+
+    // What the window said last to a screen reader, once it showed its notice; empty when it said nothing.
+    QString Said(const AccessibleEvents &events) const
+    {
+        const auto *announcer = window->findChild<TAnnouncer *>();
+        return events.Of(announcer, QAccessible::ObjectShow).empty() ? QString()
+                                                                     : announcer->accessibleName();
     }
 
     static void Click(TFlatButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
@@ -257,6 +266,7 @@ TEST_F(PreviewWindowTest, PagingRenamesThePageAndTellsAssistiveTechnology)
     EXPECT_EQ(page->textInterface()->cursorPosition(), 0);
     EXPECT_EQ(events.Of(view().Sheet(), QAccessible::NameChanged).size(), 1u);
     EXPECT_EQ(events.Of(view().Sheet(), QAccessible::TextUpdated).size(), 1u);
+    EXPECT_EQ(Said(events), QStringLiteral("Page 2 of 2"));
 }
 
 // A screen reader reads the line the caret moved to; the view scrolls all the same.
@@ -296,8 +306,8 @@ TEST_F(PreviewWindowTest, ARepeatPreviewIsReadFromTheTopOfItsNewDocument)
     EXPECT_EQ(page->textInterface()->text(0, -1), QStringLiteral("Another\nEnd"));
 }
 
-// Each zoom button's view is said as the sheet's description, which a screen reader speaks.
-TEST_F(PreviewWindowTest, EachZoomViewIsToldAsThePagesDescription)
+// Each zoom button's view is said, and stays the sheet's description.
+TEST_F(PreviewWindowTest, EachZoomViewIsSaidAndDescribesThePage)
 {
     AccessibleEvents events;
     Open({100});
