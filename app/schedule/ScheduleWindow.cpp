@@ -5,6 +5,7 @@
 #include "calc/SchedulePlot.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/ColorNames.h"
+#include "controls/common/CurrentCellFocus.h"
 #include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
@@ -140,6 +141,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
     // Tab leaves the table; the arrow keys move within it.
     c.grdSchedule->setTabKeyNavigation(false);
+    FrameCurrentCellWhileFocused(*c.grdSchedule);
     SizeColumns(*c.grdSchedule, m_model, 0);
     dock->addWidget(c.grdSchedule, 1);
     c.grdSchedule->setFocus(Qt::OtherFocusReason);

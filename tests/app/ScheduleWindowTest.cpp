@@ -346,6 +346,38 @@ TEST_F(ScheduleWindowTest, TabLeavesTheTableForByYearWhichAltYSwitches)
     EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
 }
 
+// The current cell is framed and reported focused while the table has the focus, and only then; it
+// is where it was when the focus comes back.
+TEST_F(ScheduleWindowTest, OnlyTheFocusedTableFramesAndReportsItsCurrentCell)
+{
+    QTableView *table = c().grdSchedule;
+    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    const auto framed = [table](const QModelIndex &cell) {
+        const QPoint inside = table->visualRect(cell).topLeft() + QPoint(1, 1);
+        return table->viewport()->grab().toImage().pixelColor(inside) ==
+               table->palette().color(QPalette::Text);
+    };
+    const auto reportedFocused = [table](const QModelIndex &cell) {
+        QAccessibleTableInterface *cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
+        return cells->cellAt(cell.row(), cell.column())->state().focused;
+    };
+    ASSERT_EQ(QApplication::focusWidget(), table);
+    key(Qt::Key_Down);
+    const QModelIndex cell = table->currentIndex();
+    ASSERT_TRUE(cell.isValid());
+    EXPECT_TRUE(framed(cell));
+    EXPECT_TRUE(reportedFocused(cell));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), c().chkByYear);
+    EXPECT_FALSE(framed(cell));
+    EXPECT_FALSE(reportedFocused(cell));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(table->currentIndex(), cell);
+    EXPECT_TRUE(framed(cell));
+}
+
 // With the extras open, each Alt+letter belongs to one control, so that it ticks its check box at once
 // instead of moving between two that share the letter.
 TEST_F(ScheduleWindowTest, WithTheExtrasOpenEachAltLetterTicksItsOwnCheckBox)
