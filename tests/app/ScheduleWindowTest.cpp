@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QMap>
 #include <QPointer>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -230,6 +231,28 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
         << "the payoff moved with the extra";
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
     EXPECT_FALSE(c().pltSchedule->isVisible());
+}
+
+// The plot's current page tab reports itself focused while the tab bar has the focus, and only then.
+TEST_F(ScheduleWindowTest, ThePlotsPageTabIsFocusedOnlyWhileItsBarHasTheFocus)
+{
+    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
+    auto *tabs = window->findChild<QTabBar *>();
+    ASSERT_NE(tabs, nullptr);
+    const auto currentTab = [tabs] {
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(tabs);
+        QAccessibleInterface *tab = bar->child(tabs->currentIndex());
+        EXPECT_EQ(tab->text(QAccessible::Name), tabs->tabText(tabs->currentIndex()));
+        return tab->state();
+    };
+    tabs->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([tabs] { return tabs->hasFocus(); }));
+    EXPECT_TRUE(currentTab().focused);
+    EXPECT_TRUE(currentTab().selected);
+    c().chkByYear->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return c().chkByYear->hasFocus(); }));
+    EXPECT_FALSE(currentTab().focused);
+    EXPECT_TRUE(currentTab().selected);
 }
 
 TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
