@@ -20,10 +20,10 @@ QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, 
     return label;
 }
 
-// The panel's text as one, a paragraph a line, the lines of a paragraph joined by a blank: the name,
-// the address, the description, the invitation continued by the web address, the notice. Every plain
-// label is read within it; the web address stays a link of its own as well.
-void ReadPanelAsOneText(TAboutTextPanel &panel, const TAboutBoxControls &c)
+// The panel's text as one, the box's description: a paragraph a line, the lines of a paragraph joined
+// by a blank (the name, the address, the three-line text, the invitation continued by the web address,
+// the notice). Every plain label is read within it; the web address stays a link of its own as well.
+void ReadPanelAsOneText(TAboutBox &box, TAboutTextPanel &panel, const TAboutBoxControls &c)
 {
     const QList<QList<QLabel *>> paragraphs{
         {c.Label8},
@@ -42,7 +42,8 @@ void ReadPanelAsOneText(TAboutTextPanel &panel, const TAboutBoxControls &c)
         }
         lines << texts.join(u' ');
     }
-    panel.SetReadingText(lines.join(u'\n'), readWithin);
+    box.setAccessibleDescription(lines.join(u'\n'));
+    panel.SetReadWithin(readWithin);
 }
 } // namespace
 
@@ -111,7 +112,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.Label2 = PanelLabel(panel, QString::fromUtf8(MakerRightsNotice), {38, 206, 315, 14}, Arial(11),
                           Qt::AlignRight, clGray);
 
-    ReadPanelAsOneText(*textPanel, c);
+    ReadPanelAsOneText(*this, *textPanel, c);
 
     // The web address and the button take the focus, in reading order; the box opens on the button,
     // which Space or Return clicks.

@@ -5,15 +5,8 @@
 namespace {
 class TAboutTextAccessible : public QAccessibleWidget {
 public:
-    explicit TAboutTextAccessible(TAboutTextPanel *panel) : QAccessibleWidget(panel, QAccessible::StaticText)
+    explicit TAboutTextAccessible(TAboutTextPanel *panel) : QAccessibleWidget(panel, panel->AccessibleRole())
     {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return static_cast<TAboutTextPanel *>(widget())->ReadingText();
-        return QAccessibleWidget::text(t);
     }
 
     int childCount() const override { return int(Shown().size()); }
@@ -45,10 +38,4 @@ private:
 TAboutTextPanel::TAboutTextPanel(QWidget *parent) : TBevelPanel(parent)
 {
     InstallAccessibleInterface<TAboutTextPanel, TAboutTextAccessible>();
-}
-
-void TAboutTextPanel::SetReadingText(const QString &text, const QList<QWidget *> &readWithin)
-{
-    m_readingText = text;
-    m_readWithin = {readWithin.cbegin(), readWithin.cend()};
 }
