@@ -11,8 +11,11 @@ public:
 
     bool isValid() const override { return m_bar != nullptr && m_index < m_bar->count(); }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return m_bar->window()->windowHandle(); }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_bar); }
+    QWindow *window() const override { return m_bar != nullptr ? m_bar->window()->windowHandle() : nullptr; }
+    QAccessibleInterface *parent() const override
+    {
+        return m_bar != nullptr ? QAccessible::queryAccessibleInterface(m_bar) : nullptr;
+    }
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
