@@ -1,6 +1,7 @@
 #include "report/preview/RPCustomPreview.h"
 
 #include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
 #include "report/preview/PageCaret.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/preview/RPCustomPreviewAccessible.h"
@@ -67,7 +68,7 @@ void TRPCustomPreview::SetZoomView(const QString &view)
 
 void TRPCustomPreview::keyPressEvent(QKeyEvent *event)
 {
-    SetCaret(CaretAfterArrow(PageText(), m_caret, event->key()));
+    RunGuarded([&] { SetCaret(CaretAfterArrow(PageText(), m_caret, event->key())); });
     event->ignore();
 }
 
