@@ -1,5 +1,6 @@
 #include "about/AboutBox.h"
 
+#include "about/AboutTextPanel.h"
 #include "about/MakerDetails.h"
 #include "about/MakerWebAddressLabel.h"
 #include "controls/AutoSizeLabel.h"
@@ -19,6 +20,31 @@ QLabel *PanelLabel(QWidget *panel, const QString &text, const QRect &designBox, 
     return label;
 }
 
+// The panel's text as one, the box's description: a paragraph a line, the lines of a paragraph joined
+// by a blank (the name, the address, the three-line text, the invitation continued by the web address,
+// the notice). Every plain label is read within it; the web address stays a link of its own as well.
+void ReadPanelAsOneText(TAboutBox &box, TAboutTextPanel &panel, const TAboutBoxControls &c)
+{
+    const QList<QList<QLabel *>> paragraphs{
+        {c.Label8},
+        {c.Label9},
+        {c.Label4, c.Label5, c.Label6},
+        {c.Label3, c.UrlLabel1, c.Label7, c.Label10, c.Label11, c.Label12},
+        {c.Label2}};
+    QStringList lines;
+    QList<QWidget *> readWithin;
+    for (const QList<QLabel *> &paragraph : paragraphs) {
+        QStringList texts;
+        for (QLabel *label : paragraph) {
+            texts << label->text();
+            if (label != c.UrlLabel1)
+                readWithin << label;
+        }
+        lines << texts.join(u' ');
+    }
+    box.setAccessibleDescription(lines.join(u'\n'));
+    panel.SetReadWithin(readWithin);
+}
 } // namespace
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
@@ -43,7 +69,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.Image3 = new TImage(this, BuiltInPicture(VerticalNamePicture()), {5, 12});
     c.Image3->setAccessibleName(QString::fromLatin1(MakerName));
 
-    c.Panel1 = new TBevelPanel(this);
+    auto *textPanel = new TAboutTextPanel(this);
+    c.Panel1 = textPanel;
     c.Panel1->setGeometry(35, 8, 369, 226);
     c.Panel1->SetColor(clWhite);
     c.Panel1->SetBevelOuter(TPanelBevel::bvLowered);
@@ -84,6 +111,15 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     // The notice ends where the promotional lines end, clear of the logo beside it.
     c.Label2 = PanelLabel(panel, QString::fromUtf8(MakerRightsNotice), {38, 206, 315, 14}, Arial(11),
                           Qt::AlignRight, clGray);
+
+    ReadPanelAsOneText(*this, *textPanel, c);
+
+    // The web address and the button take the focus, in reading order; the box opens on the button,
+    // which Space or Return clicks.
+    c.UrlLabel1->setFocusPolicy(Qt::TabFocus);
+    c.BtnClose->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(c.UrlLabel1, c.BtnClose);
+    c.BtnClose->setFocus(Qt::OtherFocusReason);
 
     c.BtnClose->OnClick = [this](QObject *sender) { BtnCloseClick(sender); };
 }

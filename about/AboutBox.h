@@ -30,8 +30,10 @@ struct TAboutBoxControls {
 };
 
 // The maker's details, the web address as a working link, the logo and one wide button that closes
-// the box. A fixed dialog (412 x 269 client pixels) with a caption but no caption buttons; no
-// control takes the focus. Escape closes it like the button, so a keyboard alone can leave it.
+// the box. A fixed dialog (412 x 269 client pixels) with a caption but no caption buttons. The web
+// address and the button take the focus, each showing a dotted frame; Escape closes the box like the
+// button. Assistive technology reads the white panel's text as one, heading and web address included,
+// as the box's description.
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:

@@ -5,8 +5,8 @@
 #include "app/ReportPrinting.h"
 #include "calc/LocaleValues.h"
 #include "controls/common/OwnWindowFrame.h"
-#include "report/printer/CupsPrinterDevice.h"
 #include "report/chart/PaymentChartReport.h"
+#include "report/printer/CupsPrinterDevice.h"
 
 #include <QApplication>
 #include <clocale>
@@ -23,6 +23,7 @@ int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &
     QCoreApplication::setApplicationVersion(QStringLiteral("2.2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmere"));
     UseOwnWindowFramesWhereNeeded();
+    TellWindowManagerCaptionButtons();
 
     // Printing on the system's printers; nothing asks the print system while the program starts. The
     // first preview is most likely the chart's. At the end the main window goes first, then printing,

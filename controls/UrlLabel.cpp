@@ -1,6 +1,7 @@
 #include "controls/UrlLabel.h"
 
 #include "controls/common/Accessibility.h"
+#include "controls/common/Bevel.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
 
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 #include <algorithm>
 
@@ -192,6 +194,15 @@ void TUrlLabel::keyPressEvent(QKeyEvent *event)
         Click();
     else
         QLabel::keyPressEvent(event);
+}
+
+void TUrlLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    DrawFocusFrame(painter, rect(), FontColor());
 }
 
 void TUrlLabel::PopupMenuBelow()

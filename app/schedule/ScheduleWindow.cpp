@@ -5,6 +5,7 @@
 #include "calc/SchedulePlot.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/ColorNames.h"
+#include "controls/common/CurrentCellFocus.h"
 #include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
@@ -180,6 +181,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     c.grdSchedule->setAccessibleName(QStringLiteral("Payment schedule"));
     // Tab leaves the table; the arrow keys move within it.
     c.grdSchedule->setTabKeyNavigation(false);
+    FrameCurrentCellWhileFocused(*c.grdSchedule);
     // Its least rows stay in sight also below a scroll bar for columns too wide for a small screen.
     c.grdSchedule->setMinimumHeight(TableHeight(*c.grdSchedule, LeastRows) +
                                     c.grdSchedule->horizontalScrollBar()->sizeHint().height());

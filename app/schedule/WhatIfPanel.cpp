@@ -36,7 +36,7 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     edtExtraMonthly = NewField(QStringLiteral("Extra each month"), 2);
     edtExtraFrom = NewField(QStringLiteral("From payment"), 0);
     edtExtraFrom->SetValue(1);
-    chkFirstPayment = new QCheckBox(QStringLiteral("First &payment:"));
+    chkFirstPayment = new QCheckBox(QStringLiteral("F&irst payment:"));
     chkFirstPayment->setFont(Arial(11));
     edtFirstMonth = NewField(QStringLiteral("First payment month"), 0);
     edtFirstMonth->SetValue(1);

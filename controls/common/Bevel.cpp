@@ -30,3 +30,16 @@ QRect DrawClassicBevel(QPainter &painter, const QRect &rect, bool raised, TBevel
     const QColor &dark = raised ? Classic::Shadow : Classic::Highlight;
     return DrawBevel(painter, rect, light, dark, corners);
 }
+
+void DrawFocusFrame(QPainter &painter, const QRect &rect, const QColor &colour)
+{
+    // Pixel by pixel: a dashed pen's pattern depends on the paint engine and the device's scale.
+    for (int x = rect.left(); x <= rect.right(); x += 2) {
+        painter.fillRect(x, rect.top(), 1, 1, colour);
+        painter.fillRect(x, rect.bottom(), 1, 1, colour);
+    }
+    for (int y = rect.top(); y <= rect.bottom(); y += 2) {
+        painter.fillRect(rect.left(), y, 1, 1, colour);
+        painter.fillRect(rect.right(), y, 1, 1, colour);
+    }
+}

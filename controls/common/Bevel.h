@@ -22,3 +22,7 @@ QRect DrawBevel(QPainter &painter, const QRect &rect, const QColor &topLeft, con
 // way round), in the classic colours; returns the rectangle inside it.
 QRect DrawClassicBevel(QPainter &painter, const QRect &rect, bool raised,
                        TBevelCorners corners = TBevelCorners::BottomRightColour);
+
+// The frame that shows which control has the keyboard focus: a one-pixel dotted ring on the edge of
+// `rect` in `colour`, alternate pixels set, as the classic desktop draws it.
+void DrawFocusFrame(QPainter &painter, const QRect &rect, const QColor &colour);

@@ -5,12 +5,14 @@
 #include "controls/common/DesignFont.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolButton>
 #include <QWindow>
+#include <xcb/xcb.h>
 
 namespace {
 constexpr int BorderWidth = 4;
@@ -30,7 +32,8 @@ QCursor CursorFor(Qt::Edges edges)
     return Qt::ArrowCursor;
 }
 
-bool NeedsOwnFrame(const QWidget &widget)
+// A window or dialog that the window manager, or the window itself, frames.
+bool IsFramedWindow(const QWidget &widget)
 {
     const Qt::WindowType type = widget.windowType();
     return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog) &&
@@ -69,12 +72,91 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Polish && watched->isWidgetType() &&
-            NeedsOwnFrame(*static_cast<QWidget *>(watched)))
+            IsFramedWindow(*static_cast<QWidget *>(watched)))
             GiveOwnFrame(*static_cast<QWidget *>(watched));
         return false;
     }
 };
+namespace Mwm {
+constexpr std::uint32_t HintsFunctions = 1, HintsDecorations = 2;
+constexpr std::uint32_t FuncResize = 2, FuncMove = 4, FuncMinimize = 8, FuncMaximize = 16, FuncClose = 32;
+constexpr std::uint32_t DecorBorder = 2, DecorResizeHandle = 4, DecorTitle = 8, DecorMenu = 16,
+                        DecorMinimize = 32, DecorMaximize = 64;
+} // namespace Mwm
+
+// Sets each shown window's Motif hints after Qt has set its own, before the window is mapped.
+class TMotifHintsGiver : public QObject {
+public:
+    TMotifHintsGiver(xcb_connection_t *connection, QObject *parent)
+        : QObject(parent), m_connection(connection), m_atom(InternAtom("_MOTIF_WM_HINTS"))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType() &&
+            IsFramedWindow(*static_cast<QWidget *>(watched)))
+            SetHints(*static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    xcb_atom_t InternAtom(const char *name) const
+    {
+        const xcb_intern_atom_cookie_t cookie =
+            xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name);
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(m_connection, cookie, nullptr);
+        const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return atom;
+    }
+
+    void SetHints(const QWidget &window) const
+    {
+        if (m_atom == XCB_ATOM_NONE)
+            return;
+        const MotifWmHints hints =
+            MotifWmHintsOf(window.windowFlags(), window.minimumSize() != window.maximumSize());
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
+                            m_atom, m_atom, 32, static_cast<std::uint32_t>(hints.size()), hints.data());
+        xcb_flush(m_connection);
+    }
+
+    xcb_connection_t *m_connection;
+    xcb_atom_t m_atom;
+};
 } // namespace
+
+MotifWmHints MotifWmHintsOf(Qt::WindowFlags flags, bool resizable)
+{
+    using namespace Mwm;
+    const CaptionButtons buttons = CaptionButtonsOf(flags);
+    const bool customized = flags.testFlag(Qt::CustomizeWindowHint);
+    const bool title = !customized || flags.testFlag(Qt::WindowTitleHint);
+    const bool menu = !customized || flags.testFlag(Qt::WindowSystemMenuHint);
+    std::uint32_t functions = FuncMove;
+    std::uint32_t decorations = DecorBorder;
+    if (resizable) {
+        functions |= FuncResize;
+        decorations |= DecorResizeHandle;
+    }
+    if (title)
+        decorations |= DecorTitle;
+    if (title && menu)
+        decorations |= DecorMenu;
+    if (buttons.Minimise) {
+        functions |= FuncMinimize;
+        decorations |= DecorMinimize;
+    }
+    if (buttons.Maximise) {
+        functions |= FuncMaximize;
+        decorations |= DecorMaximize;
+    }
+    if (buttons.Close)
+        functions |= FuncClose;
+    return {HintsFunctions | HintsDecorations, functions, decorations, 0, 0};
+}
 
 CaptionButtons CaptionButtonsOf(Qt::WindowFlags flags)
 {
@@ -224,4 +306,11 @@ void UseOwnWindowFramesWhereNeeded()
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         qApp->installEventFilter(new TOwnFrameGiver(qApp));
+}
+
+void TellWindowManagerCaptionButtons()
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 != nullptr && x11->connection() != nullptr)
+        qApp->installEventFilter(new TMotifHintsGiver(x11->connection(), qApp));
 }

@@ -2,6 +2,8 @@
 
 #include <QMargins>
 #include <QWidget>
+#include <array>
+#include <cstdint>
 #include <functional>
 
 class QToolButton;
@@ -17,6 +19,15 @@ struct CaptionButtons {
 // Minimise, maximise and close as the flags name them; the buttons Qt gives a kind of window (a plain
 // window all three, a dialog close only) when the flags name none of their own.
 CaptionButtons CaptionButtonsOf(Qt::WindowFlags flags);
+
+// The _MOTIF_WM_HINTS property of a window (flags, functions, decorations, input mode, status), by which
+// a window manager on X11 learns which caption buttons to draw and which commands to offer: the caption
+// buttons of `flags` (CaptionButtonsOf), a title bar and system menu where the flags ask for them, and
+// the sizing border and the resize command only for a window whose size may change (`resizable`).
+// Both the decorations and the functions are always given, so that no window manager falls back to
+// its own defaults for either.
+using MotifWmHints = std::array<std::uint32_t, 5>;
+MotifWmHints MotifWmHintsOf(Qt::WindowFlags flags, bool resizable);
 
 // The frame that a window draws itself: a classic sizing border and a caption bar with the window's
 // title and exactly the caption buttons of its flags. Dragging the caption bar moves the window,
@@ -57,3 +68,9 @@ private:
 // shown: its controls move inside the frame and it grows by the frame's margins. Under X11 the window
 // manager draws the frames and this does nothing. Call once the application exists.
 void UseOwnWindowFramesWhereNeeded();
+
+// Under X11, every window and dialog of the program tells the window manager its caption buttons and
+// commands (MotifWmHintsOf) each time it is shown, before the window manager frames it: Qt leaves the
+// decorations out for a window with a caption and no buttons, and a window manager that reads them
+// then draws all of its buttons. Nothing on other platforms. Call once the application exists.
+void TellWindowManagerCaptionButtons();

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
@@ -294,6 +295,20 @@ void TFlatButton::paintEvent(QPaintEvent *)
         PaintPressed(painter, geometry);
     else
         PaintNormal(painter, geometry);
+    if (hasFocus())
+        DrawFocusFrame(painter, rect().adjusted(2, 2, -3, -3), palette().color(QPalette::WindowText));
+}
+
+void TFlatButton::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFlatButton::PaintBevel(QPainter &painter, bool sunken) const

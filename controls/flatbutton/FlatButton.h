@@ -22,8 +22,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TFlatButtonOptions)
 enum class TBevelStyle { bsLowered, bsRaised };
 
 // A flat toolbar button: no frame at rest, a thin raised bevel while the pointer is over it, a sunken
-// one while pressed. It never takes the keyboard focus and paints no background of its own, so the
-// parent's colour shows through. A new button is 50 x 40 pixels.
+// one while pressed. It takes no keyboard focus unless given a focus policy (a dialog's only button);
+// then a dotted frame shows the focus and Space or Return clicks it. It paints no background of its
+// own, so the parent's colour shows through. A new button is 50 x 40 pixels.
 //
 // `Enabled` is the button's own state: the widget itself stays enabled, keeps receiving pointer events
 // and ignores presses while disabled. Face, highlight and shadow are the classic button colours
@@ -123,6 +124,7 @@ public:
 protected:
     bool event(QEvent *event) override; // the accelerator
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override; // Space and Return click a focused button
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -39,7 +39,6 @@ public:
     {
         QAccessible::State state = QAccessibleWidget::state();
         state.disabled = !Button()->Enabled() || !widget()->isEnabled();
-        state.focusable = false;
         state.hasPopup = Button()->DropDownMenu() != nullptr;
         if (Button()->GroupIndex() != 0) {
             state.checkable = true;

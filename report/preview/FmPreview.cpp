@@ -1,6 +1,7 @@
 #include "report/preview/FmPreview.h"
 
 #include "controls/BevelPanel.h"
+#include "controls/common/Announcer.h"
 #include "controls/common/BuiltInPicture.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/DesignFont.h"
@@ -10,6 +11,7 @@
 #include "report/preview/NotPrintedBox.h"
 #include "report/preview/PdfFileDialog.h"
 #include "report/preview/PreviewGeometry.h"
+#include "report/preview/RPCustomPreview.h"
 #include "report/preview/RPPreview.h"
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/PrinterError.h"
@@ -100,7 +102,8 @@ template <class Command> void SayingFileFailures(QWidget *window, Command comman
 }
 } // namespace
 
-TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent) : QDialog(parent), m_printer(printer)
+TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
+    : QDialog(parent), m_printer(printer), m_announcer(new TAnnouncer(*this))
 {
     TFmPreviewControls &c = m_controls;
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -167,6 +170,15 @@ void TFmPreview::BindHandlers()
     const auto bindButton = [this](QPushButton *button, void (TFmPreview::*handler)(QObject *)) {
         connect(button, &QPushButton::clicked, this,
                 [this, button, handler] { RunGuarded([&] { (this->*handler)(button); }); });
+        // A hidden button's own Alt letter does nothing; the window takes it, gated by the button's
+        // Enabled flag as the paging keys are.
+        auto *mnemonic = new QShortcut(QKeySequence::mnemonic(button->text()), this);
+        connect(mnemonic, &QShortcut::activated, this, [this, button, handler] {
+            RunGuarded([&] {
+                if (button->isEnabled())
+                    (this->*handler)(button);
+            });
+        });
     };
     bindButton(c.bbPrev, &TFmPreview::bbPrevClick);
     bindButton(c.bbNext, &TFmPreview::bbNextClick);
@@ -179,6 +191,9 @@ void TFmPreview::FormShow(QObject *)
 {
     TFmPreviewControls &c = m_controls;
     c.RPPreview1->SetZoom(100);
+    // The document is new, also on a page 1 that the last showing left: a screen reader reads it from
+    // its top.
+    c.RPPreview1->Sheet()->ShowCurrentPage();
     c.Label1->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
     UpdatePaging();
     EnableZoomButtons(c.bbZoomIn);
@@ -246,25 +261,32 @@ bool TFmPreview::FormKeyDown(QObject *sender, int key, Qt::KeyboardModifiers shi
 void TFmPreview::bbZoomOutClick(QObject *)
 {
     m_controls.RPPreview1->ZoomToFitPage();
-    EnableZoomButtons(m_controls.bbZoomOut);
+    ZoomViewShown(m_controls.bbZoomOut);
 }
 
 void TFmPreview::bbZoomWClick(QObject *)
 {
     m_controls.RPPreview1->ZoomToPageWidth();
-    EnableZoomButtons(m_controls.bbZoomW);
+    ZoomViewShown(m_controls.bbZoomW);
 }
 
 void TFmPreview::bbZoomInClick(QObject *)
 {
     m_controls.RPPreview1->SetZoom(100);
-    EnableZoomButtons(m_controls.bbZoomIn);
+    ZoomViewShown(m_controls.bbZoomIn);
 }
 
 void TFmPreview::EnableZoomButtons(TFlatButton *shownView)
 {
     for (TFlatButton *button : {m_controls.bbZoomOut, m_controls.bbZoomW, m_controls.bbZoomIn})
         button->SetEnabled(button != shownView);
+}
+
+void TFmPreview::ZoomViewShown(TFlatButton *shownView)
+{
+    EnableZoomButtons(shownView);
+    const TRPPreview &view = *m_controls.RPPreview1;
+    m_announcer->Say(ZoomViewText({view.Zoom(), view.ZoomMode()}));
 }
 
 void TFmPreview::bbNextClick(QObject *)
@@ -300,6 +322,7 @@ void TFmPreview::ShowPageLabel()
 {
     m_controls.Label1->setText(
         QStringLiteral("Page %1 of %2").arg(m_controls.RPPreview1->PageNumber()).arg(m_printer.PageCount()));
+    m_announcer->Say(m_controls.Label1->text());
 }
 
 void TFmPreview::bbPrintClick(QObject *sender)

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class TAnnouncer;
 class TBevelPanel;
 class TFlatButton;
 class TRPPreview;
@@ -26,8 +27,9 @@ struct TFmPreviewControls {
 // The print preview window: a bar of five flat buttons (Zoom Out, Page Width, Zoom In, and Print and
 // Close at its right end) over the page view of the report printer's recorded document. Shown
 // modally while the document exists; it fills the work area of its screen whenever it is activated
-// and stays resizable. Paging is by keyboard only (Page Up/Down, Home/End, Ctrl+Page Up/Down), the
-// arrow keys scroll by 50 pixels, Ctrl+S saves the document as a PDF file and Escape closes the window.
+// and stays resizable. Paging is by keyboard only (Page Up/Down, Home/End, Ctrl+Page Up/Down, and
+// Alt+N and Alt+V, the letters of the hidden page buttons), the arrow keys scroll by 50 pixels,
+// Ctrl+S saves the document as a PDF file and Escape closes the window.
 // Every handler runs guarded: a failure (a printer fault) goes to the application's failure handler and
 // leaves the window open; a file that Print or Ctrl+S could not write is said in a message box over the
 // window instead. The printer is not owned and must outlive the window.
@@ -95,14 +97,19 @@ private:
     // the user has restored it, the next activation maximises it again.
     void TakeWorkArea();
     void PlaceRightEndButtons();
+    // The page label for the page shown, also said to a screen reader.
     void ShowPageLabel();
     // Prev Page enabled past page 1, Next Page before the last page: they gate the paging keys.
     void UpdatePaging();
     void EnableZoomButtons(TFlatButton *shownView);
+    // A zoom button's view is shown: its button disabled, the others enabled, and the view said to a
+    // screen reader ("Whole page").
+    void ZoomViewShown(TFlatButton *shownView);
     bool ScrollByArrow(int key);
 
     TRPPrinter &m_printer;
     TFmPreviewControls m_controls;
+    TAnnouncer *m_announcer;
     int m_tag = 0;
     int m_preparedRows = -1; // rows of the window drawn by PrepareFirstShowing; -1 before its first step
 };

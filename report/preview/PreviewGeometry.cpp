@@ -12,6 +12,19 @@ int ZoomToFill(int view, int sheet, int percent)
 }
 } // namespace
 
+QString ZoomViewText(const PreviewZoom &zoom)
+{
+    switch (zoom.Mode) {
+    case TPreviewZoomMode::FitPage:
+        return QStringLiteral("Whole page");
+    case TPreviewZoomMode::PageWidth:
+        return QStringLiteral("Page width");
+    case TPreviewZoomMode::Explicit:
+        break;
+    }
+    return QStringLiteral("%1 %").arg(zoom.Zoom);
+}
+
 PreviewZoom FitPageZoom(QSize view, QSize sheet, bool printerAvailable)
 {
     if (!printerAvailable)

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 // The preview's zoom and sheet arithmetic. Sizes are screen pixels: the sheet (PhysicalWidth x
 // PhysicalHeight), the printable page and its offset on the sheet as the report printer measured
@@ -21,6 +22,10 @@ struct PreviewZoom {
 
     bool operator==(const PreviewZoom &) const = default;
 };
+
+// What the view shows, as a screen reader says it: "Whole page", "Page width", or the explicit zoom
+// ("100 %").
+QString ZoomViewText(const PreviewZoom &zoom);
 
 // The whole sheet at 95 % of the view's width or height, whichever gives the smaller zoom; 100 %
 // (explicit) when there is no printer, since then the sheet's size is only assumed. `sheet` must not

@@ -1,12 +1,17 @@
 #include "report/preview/RPCustomPreview.h"
 
 #include "controls/common/ColorNames.h"
+#include "controls/common/FailureGuard.h"
+#include "report/preview/PageCaret.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/preview/RPCustomPreviewAccessible.h"
 #include "report/printer/PageText.h"
 #include "report/printer/ReportPrinter.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
+#include <utility>
 
 TRPCustomPreview::TRPCustomPreview(const TRPPrinter &printer, QWidget *parent)
     : QWidget(parent), m_printer(printer)
@@ -38,10 +43,33 @@ QString TRPCustomPreview::PageText() const
     return page != nullptr ? PageReadingText(*page) : QString();
 }
 
-void TRPCustomPreview::PageChanged(const QString &previousText)
+void TRPCustomPreview::ShowCurrentPage()
 {
     update();
+    m_caret = 0;
+    const QString previousText = std::exchange(m_toldText, PageText());
     AnnounceSheetPage(*this, previousText);
+}
+
+void TRPCustomPreview::SetCaret(int caret)
+{
+    caret = std::clamp(caret, 0, int(PageText().size()));
+    if (caret == m_caret)
+        return;
+    m_caret = caret;
+    AnnounceSheetCaret(*this);
+}
+
+void TRPCustomPreview::SetZoomView(const QString &view)
+{
+    if (view != accessibleDescription())
+        setAccessibleDescription(view);
+}
+
+void TRPCustomPreview::keyPressEvent(QKeyEvent *event)
+{
+    RunGuarded([&] { SetCaret(CaretAfterArrow(PageText(), m_caret, event->key())); });
+    event->ignore();
 }
 
 void TRPCustomPreview::paintEvent(QPaintEvent *)

@@ -11,8 +11,9 @@ class TRPPrinter;
 // current page replayed on it at the printable area's place, a black outline and a two-pixel shadow
 // at the right and the bottom. Its size and place are set by the page view holding it (TRPPreview).
 // Draws nothing of the page unless the printer holds a finished document. It takes the keyboard focus,
-// so that assistive technology reads the page (RPCustomPreviewAccessible.h), but no keys: they pass on
-// to the page view and the window. The printer is not owned.
+// so that assistive technology reads the page (RPCustomPreviewAccessible.h), with a reader's caret in
+// the page's text that the arrow keys move; every key passes on to the page view and the window, which
+// scroll and page. The printer is not owned.
 class TRPCustomPreview : public QWidget {
     Q_OBJECT
 public:
@@ -26,15 +27,28 @@ public:
     // empty unless the printer holds a finished document.
     QString PageCaption() const;
     QString PageText() const;
-    // The printer's selected page changed from one whose text was `previousText`: repaints, and tells
+    // The printer's selected page is shown anew, another page or another document's: repaints, puts the
+    // caret at the top and tells assistive technology the page's name and text.
+    void ShowCurrentPage();
+
+    // Where a screen reader reads in PageText: at the top of each page shown; Up and Down move it a
+    // line, Left and Right a character (CaretAfterArrow). Setting it clamps it to the text and tells
     // assistive technology.
-    void PageChanged(const QString &previousText);
+    int Caret() const { return m_caret; }
+    void SetCaret(int caret);
+
+    // What the view shows ("Whole page", "Page width", "100 %"), the sheet's accessible description;
+    // a new one is told to assistive technology.
+    void SetZoomView(const QString &view);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override; // moves the caret, passes every key on
 
 private:
     const TRPPrinter &m_printer;
     int m_zoom = 100;
+    int m_caret = 0;
+    QString m_toldText;        // the page's text as assistive technology was last told it
     ReplayCache m_replayCache; // of the pages replayed here: a repaint lays out and draws no glyph anew
 };

@@ -41,8 +41,8 @@ public:
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return std::min(m_caret, characterCount()); }
-    void setCursorPosition(int position) override { m_caret = std::clamp(position, 0, characterCount()); }
+    int cursorPosition() const override { return Sheet()->Caret(); }
+    void setCursorPosition(int position) override { Sheet()->SetCaret(position); }
     // An end offset of -1 or beyond the text is its end.
     QString text(int startOffset, int endOffset) const override
     {
@@ -63,12 +63,8 @@ public:
         return {};
     }
 
-    void CaretToTop() { m_caret = 0; }
-
 private:
     TRPCustomPreview *Sheet() const { return static_cast<TRPCustomPreview *>(widget()); }
-
-    int m_caret = 0;
 };
 } // namespace
 
@@ -81,11 +77,17 @@ void AnnounceSheetPage(TRPCustomPreview &sheet, const QString &previousText)
 {
     if (!QAccessible::isActive())
         return;
-    if (auto *sheetInterface =
-            dynamic_cast<TSheetAccessible *>(QAccessible::queryAccessibleInterface(&sheet)))
-        sheetInterface->CaretToTop();
     Announce(&sheet, QAccessible::NameChanged);
     QAccessibleTextUpdateEvent textChange(&sheet, 0, previousText, sheet.PageText());
-    textChange.setCursorPosition(0);
+    textChange.setCursorPosition(sheet.Caret());
     QAccessible::updateAccessibility(&textChange);
+    AnnounceSheetCaret(sheet);
+}
+
+void AnnounceSheetCaret(TRPCustomPreview &sheet)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTextCursorEvent caretMove(&sheet, sheet.Caret());
+    QAccessible::updateAccessibility(&caretMove);
 }

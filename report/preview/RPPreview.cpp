@@ -47,12 +47,11 @@ void TRPPreview::SetPageNumber(int pageNumber)
 {
     if (pageNumber == m_pageNumber || pageNumber <= 0 || pageNumber > m_printer.PageCount())
         return;
-    const QString previousText = m_sheet->PageText();
     m_printer.SelectPage(pageNumber);
     m_pageNumber = pageNumber;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
-    m_sheet->PageChanged(previousText);
+    m_sheet->ShowCurrentPage();
 }
 
 void TRPPreview::SetZoom(int zoom)
@@ -106,6 +105,7 @@ void TRPPreview::ApplyZoom()
         m_zoom = ZoomAfterResize(m_zoom, viewport()->size(), PhysicalSize(), m_printer.PrinterAvailable());
     }
     m_applying = false;
+    m_sheet->SetZoomView(ZoomViewText(m_zoom));
 }
 
 void TRPPreview::PlaceSheet()

@@ -21,12 +21,12 @@ public:
     explicit TRPPreview(TRPPrinter &printer, QWidget *parent = nullptr);
 
     // The page shown, 1-based. Setting it is ignored unless 1 <= n <= PageCount and n is new; otherwise
-    // selects the printer's page n, scrolls to 0, 0 and repaints the sheet, which tells assistive
-    // technology.
+    // selects the printer's page n, scrolls to 0, 0 and shows it on the sheet (ShowCurrentPage).
     int PageNumber() const { return m_pageNumber; }
     void SetPageNumber(int pageNumber);
 
-    // Percent. Setting it makes the mode explicit and applies the zoom.
+    // Percent. Setting it makes the mode explicit and applies the zoom. Every zoom applied names its
+    // view on the sheet (ZoomViewText).
     int Zoom() const { return m_zoom.Zoom; }
     void SetZoom(int zoom);
     TPreviewZoomMode ZoomMode() const { return m_zoom.Mode; }

@@ -3,6 +3,8 @@
 #include "about/MakerDetails.h"
 #include "controls/common/ColorNames.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QTest>
@@ -119,10 +121,45 @@ TEST_F(AboutBoxTest, EscapeClosesLikeTheButton)
     EXPECT_EQ(box.result(), QDialog::Rejected);
 }
 
-TEST_F(AboutBoxTest, NoControlTakesTheFocus)
+// The box opens on the button; Tab walks the web address and the button, each framed while focused,
+// and Space clicks the button.
+TEST_F(AboutBoxTest, TheWebAddressAndTheButtonTakeTheFocusShowItAndSpaceCloses)
 {
-    for (const QWidget *child : box.findChildren<QWidget *>())
-        EXPECT_FALSE(child->focusPolicy() & Qt::TabFocus) << child->metaObject()->className();
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    EXPECT_EQ(QApplication::focusWidget(), c().BtnClose);
+    const QColor frame = c().BtnClose->palette().color(QPalette::WindowText);
+    EXPECT_EQ(c().BtnClose->grab().toImage().pixelColor(2, 2), frame);
+    QTest::keyClick(&box, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), c().UrlLabel1);
+    EXPECT_NE(c().BtnClose->grab().toImage().pixelColor(2, 2), frame);
+    EXPECT_EQ(c().UrlLabel1->grab().toImage().pixelColor(0, 0), c().UrlLabel1->FontColor());
+    QTest::keyClick(&box, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), c().BtnClose);
+    QTest::keyClick(c().BtnClose, Qt::Key_Space);
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(box.result(), QDialog::Rejected);
+}
+
+// A screen reader reads the plain labels' texts as one, the box's description, the two-word heading
+// and the web address, a link, among them; the link and the logo stay objects of their own.
+TEST_F(AboutBoxTest, ThePanelReadsAsOneTextWithItsHeadingAndWebAddress)
+{
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(c().Panel1);
+    const QStringList lines =
+        QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Description).split(u'\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], QStringLiteral("Halvorn Software"));
+    EXPECT_EQ(lines[1], QString::fromLatin1(MakerPostalAddress));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("We invite you to visit our website at, ") +
+                                    QString::fromLatin1(MakerWebAddress) + QStringLiteral(" to download")))
+        << lines[3].toStdString();
+    QList<QObject *> children;
+    for (int i = 0; i < panel->childCount(); ++i)
+        children << panel->child(i)->object();
+    EXPECT_EQ(children, (QList<QObject *>{c().Shape1, c().UrlLabel1, c().Image1}));
+    EXPECT_EQ(panel->indexOfChild(QAccessible::queryAccessibleInterface(c().UrlLabel1)), 1);
 }
 
 struct PlacementCase {

@@ -17,9 +17,11 @@
 #include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
+#include <QMap>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSplitterHandle>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -312,6 +314,28 @@ TEST_F(ScheduleWindowTest, ARefusalIsSaidAtOnceAndTheNewFiguresOnceTypingPauses)
                   "The extra each month from payment 25 is not included: Enter a payment from 1 to 24."));
 }
 
+// The plot's current page tab reports itself focused while the tab bar has the focus, and only then.
+TEST_F(ScheduleWindowTest, ThePlotsPageTabIsFocusedOnlyWhileItsBarHasTheFocus)
+{
+    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
+    auto *tabs = window->findChild<QTabBar *>();
+    ASSERT_NE(tabs, nullptr);
+    const auto currentTab = [tabs] {
+        QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(tabs);
+        QAccessibleInterface *tab = bar->child(tabs->currentIndex());
+        EXPECT_EQ(tab->text(QAccessible::Name), tabs->tabText(tabs->currentIndex()));
+        return tab->state();
+    };
+    tabs->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([tabs] { return tabs->hasFocus(); }));
+    EXPECT_TRUE(currentTab().focused);
+    EXPECT_TRUE(currentTab().selected);
+    c().chkByYear->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return c().chkByYear->hasFocus(); }));
+    EXPECT_FALSE(currentTab().focused);
+    EXPECT_TRUE(currentTab().selected);
+}
+
 TEST_F(ScheduleWindowTest, PrintPreviewPlotsTheScheduleOnlyWithExtrasOrDates)
 {
     std::vector<bool> plotted; // whether the first page previewed holds the plot's lines
@@ -498,6 +522,66 @@ TEST_F(ScheduleWindowTest, TabLeavesTheTableForByYearWhichAltYSwitches)
     key(Qt::Key_Y, Qt::AltModifier); // clicks in a moment, as a click shows it
     EXPECT_TRUE(QTest::qWaitFor([this] { return c().chkByYear->isChecked(); }));
     EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
+}
+
+// The current cell is framed and reported focused while the table has the focus, and only then; it
+// is where it was when the focus comes back.
+TEST_F(ScheduleWindowTest, OnlyTheFocusedTableFramesAndReportsItsCurrentCell)
+{
+    QTableView *table = c().grdSchedule;
+    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    };
+    const auto framed = [table](const QModelIndex &cell) {
+        const QPoint inside = table->visualRect(cell).topLeft() + QPoint(1, 1);
+        return table->viewport()->grab().toImage().pixelColor(inside) ==
+               table->palette().color(QPalette::Text);
+    };
+    const auto reportedFocused = [table](const QModelIndex &cell) {
+        QAccessibleTableInterface *cells = QAccessible::queryAccessibleInterface(table)->tableInterface();
+        return cells->cellAt(cell.row(), cell.column())->state().focused;
+    };
+    ASSERT_EQ(QApplication::focusWidget(), table);
+    key(Qt::Key_Down);
+    const QModelIndex cell = table->currentIndex();
+    ASSERT_TRUE(cell.isValid());
+    EXPECT_TRUE(framed(cell));
+    EXPECT_TRUE(reportedFocused(cell));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), c().chkByYear);
+    EXPECT_FALSE(framed(cell));
+    EXPECT_FALSE(reportedFocused(cell));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(table->currentIndex(), cell);
+    EXPECT_TRUE(framed(cell));
+}
+
+// With the extras open, each Alt+letter belongs to one control, so that it ticks its check box at once
+// instead of moving between two that share the letter.
+TEST_F(ScheduleWindowTest, WithTheExtrasOpenEachAltLetterTicksItsOwnCheckBox)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    QMap<int, QString> owners;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QAbstractButton *>(widget);
+        const auto *label = qobject_cast<QLabel *>(widget);
+        const QString text = button != nullptr  ? button->text()
+                             : label != nullptr ? label->text()
+                                                : QString();
+        const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+        if (!widget->isVisible() || mnemonic.isEmpty())
+            continue;
+        EXPECT_FALSE(owners.contains(mnemonic[0].toCombined()))
+            << text.toStdString() << " shares its letter with "
+            << owners[mnemonic[0].toCombined()].toStdString();
+        owners[mnemonic[0].toCombined()] = text;
+    }
+    QCheckBox *firstPayment = c().pnlWhatIf->chkFirstPayment;
+    for (QCheckBox *box : {c().chkPlot, firstPayment}) {
+        QTest::keyClick(window->windowHandle(), QKeySequence::mnemonic(box->text())[0].key(),
+                        Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([box] { return box->isChecked(); })) << box->text().toStdString();
+    }
 }
 
 // A frame named by its title, a named tool bar and pane, and a name for everything shown in them.

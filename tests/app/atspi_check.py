@@ -85,6 +85,58 @@ def expected_entered_payment(chart_tool):
     return rows[6].split("\t")[4].strip()
 
 
+def showing_window(app, name):
+    import pyatspi
+    return next((w for w in app if w is not None and w.name == name
+                 and w.getState().contains(pyatspi.STATE_SHOWING)), None)
+
+
+def check_repeat_preview_reads_from_top(app, button):
+    """A reader's caret left deep in one preview's page does not carry over: the next preview is read
+    from the top of its page, and its page says which zoom view it shows."""
+    import pyatspi
+    press(button, "Press")
+    preview = wait_for("the preview window", lambda: showing_window(app, "Print Preview"))
+    page = wait_for("the preview's page", lambda: find(preview, pyatspi.ROLE_DOCUMENT_FRAME, "Page 1 of 1"))
+    text = page.queryText()
+    text.setCaretOffset(text.characterCount - 1)
+    wait_for("the caret moved", lambda: page.queryText().caretOffset == text.characterCount - 1)
+    press(wait_for("the preview's Close button", lambda: find(preview, pyatspi.ROLE_PUSH_BUTTON, "Close")),
+          "Press")
+    wait_for("the preview closed", lambda: showing_window(app, "Print Preview") is None)
+    press(button, "Press")
+    preview = wait_for("the preview again", lambda: showing_window(app, "Print Preview"))
+    page = wait_for("the repeat preview's page",
+                    lambda: find(preview, pyatspi.ROLE_DOCUMENT_FRAME, "Page 1 of 1"))
+    if page.queryText().caretOffset != 0:
+        fail("a repeat preview reads from offset %d, not from its top" % page.queryText().caretOffset)
+    if page.description != "100 %":
+        fail("the preview's page describes its view as %r, not '100 %%'" % page.description)
+    press(wait_for("the preview's Close button", lambda: find(preview, pyatspi.ROLE_PUSH_BUTTON, "Close")),
+          "Press")
+    wait_for("the preview closed", lambda: showing_window(app, "Print Preview") is None)
+
+
+def check_about_box_reads_whole_and_takes_the_focus(app, window):
+    """The About box's text, its two-word heading and its web address included, reads as one, as its
+    description; the web address and the Close button take the focus, and Close closes it."""
+    import pyatspi
+    press(wait_for("the About button", lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "About...")), "Press")
+    box = wait_for("the About box", lambda: showing_window(app, "Compliments of Halvorn Software"))
+    if not box.description.startswith("Halvorn Software\n"):
+        fail("the About box's text %r does not begin with its heading" % box.description)
+    link = wait_for("the web address", lambda: find(box, pyatspi.ROLE_LINK, "Web site"))
+    if link.description not in box.description:
+        fail("the About box's text %r leaves out the web address %r" % (box.description, link.description))
+    close = wait_for("the About box's Close button", lambda: find(box, pyatspi.ROLE_PUSH_BUTTON, "Close"))
+    for control in (link, close):
+        if not control.getState().contains(pyatspi.STATE_FOCUSABLE):
+            fail("%s in the About box cannot take the focus" % control.name)
+    wait_for("the Close button focused", lambda: close.getState().contains(pyatspi.STATE_FOCUSED))
+    press(close, "Press")
+    wait_for("the About box closed", lambda: showing_window(app, "Compliments of Halvorn Software") is None)
+
+
 def main():
     if len(sys.argv) != 3:
         fail("usage: atspi_check.py QUILLMERE QUILLMERE_CHART")
@@ -149,6 +201,8 @@ def main():
         wait_for("the preview closed", lambda: not any(
             w is not None and w.name == "Print Preview" and w.getState().contains(pyatspi.STATE_SHOWING)
             for w in app))
+        check_repeat_preview_reads_from_top(app, button)
+        check_about_box_reads_whole_and_takes_the_focus(app, window)
         print("atspi_check: cell (4, 6) reads %s; Print Preview's Press opened the preview" % payment)
     finally:
         for process in reversed(started):

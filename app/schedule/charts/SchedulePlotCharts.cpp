@@ -1,5 +1,7 @@
 #include "app/schedule/charts/SchedulePlotCharts.h"
 
+#include "app/schedule/charts/PageTabs.h"
+
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
@@ -9,7 +11,6 @@
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
-#include <QTabWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -191,7 +192,8 @@ TSchedulePlotCharts::TSchedulePlotCharts(QWidget *parent) : QWidget(parent)
     CreateBalanceChart();
     CreateYearChart();
     setAccessibleName(QStringLiteral("Schedule charts"));
-    auto *tabs = new QTabWidget;
+    // Its page tabs report the focus only while they have it.
+    auto *tabs = new TPageTabs;
     tabs->setAccessibleName(QStringLiteral("Plots"));
     tabs->addTab(m_balanceView, QStringLiteral("Balance"));
     tabs->addTab(m_yearView, QStringLiteral("Interest and principal"));

@@ -41,6 +41,40 @@ INSTANTIATE_TEST_SUITE_P(
         ButtonsCase{"PlainDialogCloseOnly", Qt::Dialog, {false, false, true}}),
     [](const testing::TestParamInfo<ButtonsCase> &info) { return std::string(info.param.Name); });
 
+struct MotifCase {
+    const char *Name;
+    Qt::WindowFlags Flags;
+    bool Resizable;
+    MotifWmHints Expected; // flags, functions, decorations, input mode, status
+};
+
+class MotifHintsTest : public testing::TestWithParam<MotifCase> {};
+
+TEST_P(MotifHintsTest, NameExactlyTheCaptionButtonsAndCommands)
+{
+    EXPECT_EQ(MotifWmHintsOf(GetParam().Flags, GetParam().Resizable), GetParam().Expected);
+}
+
+// Functions: resize 2, move 4, minimise 8, maximise 16, close 32. Decorations: border 2, resize handle 4,
+// title 8, menu 16, minimise 32, maximise 64.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MotifHintsTest,
+    testing::Values(MotifCase{"CaptionWithoutButtons", Qt::Dialog | Customized, false, {3, 4, 2 | 8, 0, 0}},
+                    MotifCase{"ResizableCloseOnly",
+                              Qt::Dialog | Customized | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                              true,
+                              {3, 2 | 4 | 32, 2 | 4 | 8 | 16, 0, 0}},
+                    MotifCase{"FixedWithMinimiseAndClose",
+                              Qt::Window | Customized | Qt::WindowSystemMenuHint |
+                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
+                              false,
+                              {3, 4 | 8 | 32, 2 | 8 | 16 | 32, 0, 0}},
+                    MotifCase{"PlainWindowEverything",
+                              Qt::Window,
+                              true,
+                              {3, 2 | 4 | 8 | 16 | 32, 2 | 4 | 8 | 16 | 32 | 64, 0, 0}}),
+    [](const testing::TestParamInfo<MotifCase> &info) { return std::string(info.param.Name); });
+
 // The frame of a resizable window with minimise and close buttons, given by hand (off Wayland no window
 // gets one of its own accord).
 TEST(OwnWindowFrame, FollowsTheWindowTakesTheMouseOnlyOnItselfAndCloses)

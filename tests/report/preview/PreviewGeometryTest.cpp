@@ -94,4 +94,10 @@ TEST(PreviewSheet, PageEndsWhereThePrintableAreaEndsOnTheSheet)
     EXPECT_EQ(PageImageRect({24, 24}, {768, 1008}, 100), QRect(QPoint(25, 25), QPoint(791, 1031)));
     EXPECT_EQ(PageImageRect({24, 24}, {768, 1008}, 50), QRect(QPoint(13, 13), QPoint(395, 515)));
 }
+TEST(ZoomViewText, NamesTheFittingViewsAndGivesAnExplicitZoomInPercent)
+{
+    EXPECT_EQ(ZoomViewText({57, TPreviewZoomMode::FitPage}), QStringLiteral("Whole page"));
+    EXPECT_EQ(ZoomViewText({120, TPreviewZoomMode::PageWidth}), QStringLiteral("Page width"));
+    EXPECT_EQ(ZoomViewText({100, TPreviewZoomMode::Explicit}), QStringLiteral("100 %"));
+}
 } // namespace

@@ -1,3 +1,4 @@
+#include "controls/common/Announcer.h"
 #include "controls/common/ClassicColours.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
@@ -83,6 +84,14 @@ protected:
             if (button->Enabled())
                 enabled.push_back(button);
         return enabled;
+    }
+
+    // What the window said last to a screen reader, once it showed its notice; empty when it said nothing.
+    QString Said(const AccessibleEvents &events) const
+    {
+        const auto *announcer = window->findChild<TAnnouncer *>();
+        return events.Of(announcer, QAccessible::ObjectShow).empty() ? QString()
+                                                                     : announcer->accessibleName();
     }
 
     static void Click(TFlatButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
@@ -209,6 +218,22 @@ TEST_F(PreviewWindowTest, PagingKeysWalkATwoPageDocument)
     }
 }
 
+// The hidden page buttons' letters page as the buttons would, within the same limits.
+TEST_F(PreviewWindowTest, AltNAndAltVPageForwardAndBack)
+{
+    Open({50, 60}, FakePrinter::ShortSheet());
+    ASSERT_EQ(printer->PageCount(), 2);
+    const KeyStep steps[] = {{Qt::Key_V, Qt::AltModifier, 1},
+                             {Qt::Key_N, Qt::AltModifier, 2},
+                             {Qt::Key_N, Qt::AltModifier, 2},
+                             {Qt::Key_V, Qt::AltModifier, 1}};
+    for (const KeyStep &step : steps) {
+        Key(step.Key, step.Modifiers);
+        EXPECT_EQ(view().PageNumber(), step.Page) << "key " << step.Key;
+        EXPECT_EQ(c().Label1->text(), QStringLiteral("Page %1 of 2").arg(step.Page));
+    }
+}
+
 TEST_F(PreviewWindowTest, ThePageReadsAsADocumentNamedByItsPageAndHasTheFocusAtEachShowing)
 {
     OpenTitled({QStringLiteral("First"), QStringLiteral("Second")});
@@ -241,6 +266,63 @@ TEST_F(PreviewWindowTest, PagingRenamesThePageAndTellsAssistiveTechnology)
     EXPECT_EQ(page->textInterface()->cursorPosition(), 0);
     EXPECT_EQ(events.Of(view().Sheet(), QAccessible::NameChanged).size(), 1u);
     EXPECT_EQ(events.Of(view().Sheet(), QAccessible::TextUpdated).size(), 1u);
+    EXPECT_EQ(Said(events), QStringLiteral("Page 2 of 2"));
+}
+
+// A screen reader reads the line the caret moved to; the view scrolls all the same.
+TEST_F(PreviewWindowTest, ArrowKeysMoveTheReadersCaretALineOrACharacterAndScroll)
+{
+    AccessibleEvents events;
+    OpenTitled({QStringLiteral("First")});
+    window->resize(400, 300);
+    QApplication::processEvents();
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(view().Sheet())->textInterface();
+    events.Clear();
+    Key(Qt::Key_Down);
+    EXPECT_EQ(text->cursorPosition(), 6); // "First\nEnd"
+    EXPECT_EQ(vertical().value(), 50);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(text->cursorPosition(), 7);
+    Key(Qt::Key_Up);
+    EXPECT_EQ(text->cursorPosition(), 0);
+    EXPECT_EQ(events.Of(view().Sheet(), QAccessible::TextCaretMoved).size(), 3u);
+}
+
+TEST_F(PreviewWindowTest, ARepeatPreviewIsReadFromTheTopOfItsNewDocument)
+{
+    AccessibleEvents events;
+    OpenTitled({QStringLiteral("First")});
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(view().Sheet());
+    page->textInterface()->setCursorPosition(9);
+    Key(Qt::Key_Escape);
+    printer->DiscardPages();
+    RecordTitledDocument(*printer, {QStringLiteral("Another")});
+    events.Clear();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(page->textInterface()->cursorPosition(), 0);
+    const std::vector<AccessibleEvents::Event> updates = events.Of(view().Sheet(), QAccessible::TextUpdated);
+    ASSERT_FALSE(updates.empty());
+    EXPECT_EQ(page->textInterface()->text(0, -1), QStringLiteral("Another\nEnd"));
+}
+
+// Each zoom button's view is said, and stays the sheet's description.
+TEST_F(PreviewWindowTest, EachZoomViewIsSaidAndDescribesThePage)
+{
+    AccessibleEvents events;
+    Open({100});
+    QAccessibleInterface *page = QAccessible::queryAccessibleInterface(view().Sheet());
+    EXPECT_EQ(page->text(QAccessible::Description), QStringLiteral("100 %"));
+    const std::pair<TFlatButton *, QString> views[] = {{c().bbZoomOut, QStringLiteral("Whole page")},
+                                                       {c().bbZoomW, QStringLiteral("Page width")},
+                                                       {c().bbZoomIn, QStringLiteral("100 %")}};
+    for (const auto &[button, text] : views) {
+        events.Clear();
+        Click(button);
+        EXPECT_EQ(page->text(QAccessible::Description), text);
+        EXPECT_EQ(events.Of(view().Sheet(), QAccessible::DescriptionChanged).size(), 1u)
+            << text.toStdString();
+    }
 }
 
 TEST_F(PreviewWindowTest, ArrowKeysScrollByFiftyPixelsWithinTheRange)
