@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QUrl>
 #include <algorithm>
 
@@ -192,6 +194,18 @@ void TUrlLabel::keyPressEvent(QKeyEvent *event)
         Click();
     else
         QLabel::keyPressEvent(event);
+}
+
+void TUrlLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 void TUrlLabel::PopupMenuBelow()

@@ -2,9 +2,11 @@
 """Reads the running program through AT-SPI, as a screen reader does.
 
 The program's chart, built by a step chosen through its radio button's action, reads the entered
-payment at cell (4, 6) as quillmere-chart computes it; the Print Preview button's Press action opens the
-preview window, whose page reads from the report's title down, and whose Close button's Press action
-closes it again.
+payment at cell (4, 6) as quillmere-chart computes it, and the new chart says its entered cell in a
+notification; from the keyboard, F6 and Down move the focus to the cell below the entered one, which
+stays there and has its amount and rate as row and column headers; the Print Preview button's Press
+action opens the preview window, whose page reads from the report's title down, and whose Close
+button's Press action closes it again.
 
 Usage: dbus-run-session -- atspi_check.py QUILLMERE QUILLMERE_CHART  (on an X display)
 It starts the accessibility bus of at-spi2-core in that private session and the program with its
@@ -79,10 +81,59 @@ def press(accessible, action_name):
     fail("%s has no %s action" % (accessible.name, action_name))
 
 
-def expected_entered_payment(chart_tool):
+def expected_chart(chart_tool):
     rows = subprocess.run([chart_tool, "--tsv", "100000", "30", "8.75", LOAN_STEP_5000, RATE_STEP_DEFAULT],
                           check=True, capture_output=True, text=True).stdout.splitlines()
-    return rows[6].split("\t")[4].strip()
+    return [[cell.strip() for cell in row.split("\t")] for row in rows]
+
+
+class Notifications:
+    """Collects what notifications say as they show, as Orca speaks them."""
+
+    def __init__(self):
+        import pyatspi
+        self.said = []
+        pyatspi.Registry.registerEventListener(self._showing, "object:state-changed:showing")
+
+    def _showing(self, event):
+        import pyatspi
+        try:
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                self.said.append(event.source.name)
+        except GLib.Error:
+            pass
+
+
+def check_new_chart_is_announced(notifications, chart):
+    expected = "%s at %s: %s a month" % (chart[6][0], chart[0][4], chart[6][4])
+    wait_for("the new chart's notification %r" % expected, lambda: expected in notifications.said)
+    if notifications.said.count(expected) != 1:
+        fail("the new chart was announced %d times" % notifications.said.count(expected))
+
+
+def press_key(keysym):
+    import pyatspi
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+
+
+def check_chart_keys(table, chart):
+    """F6 into the chart, then Down: the cell below the entered one takes the focus and keeps it (no
+    rebuild snaps it back), and reads with its amount and rate as headers."""
+    import pyatspi
+    key_f6, key_down = 0xFFC3, 0xFF54
+
+    def focused(row, column):
+        return table.getAccessibleAt(row, column).getState().contains(pyatspi.STATE_FOCUSED)
+
+    press_key(key_f6)
+    wait_for("the entered cell focused after F6", lambda: focused(6, 4))
+    press_key(key_down)
+    wait_for("the cell below the entered one focused after Down", lambda: focused(7, 4))
+    if focused(6, 4):
+        fail("two cells have the focus")
+    headers = (table.getRowHeader(7).name.strip(), table.getColumnHeader(4).name.strip())
+    if headers != (chart[7][0], chart[0][4]):
+        fail("cell (4, 7) has the headers %r, not %r" % (headers, (chart[7][0], chart[0][4])))
 
 
 def main():
@@ -93,7 +144,8 @@ def main():
         fail("needs an X display (DISPLAY)")
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         fail("needs its own D-Bus session: run it under dbus-run-session")
-    expected = expected_entered_payment(chart_tool)
+    chart_text = expected_chart(chart_tool)
+    expected = chart_text[6][4]
     hold_display()
 
     started = []
@@ -101,6 +153,7 @@ def main():
         started.append(subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"]))
         wait_for("the accessibility bus", accessibility_bus_up)
         import pyatspi
+        notifications = Notifications()
 
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                            QT_QPA_PLATFORM="xcb")
@@ -132,6 +185,8 @@ def main():
         heading = table.getColumnHeader(4)
         if heading is None or not heading.name.strip():
             fail("column 4 has no rate heading")
+        check_new_chart_is_announced(notifications, chart_text)
+        check_chart_keys(table, chart_text)
 
         button = wait_for("the Print Preview button",
                           lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Print Preview"))
