@@ -12,8 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 #include <QUrl>
 #include <algorithm>
 
@@ -196,16 +195,15 @@ void TUrlLabel::keyPressEvent(QKeyEvent *event)
         QLabel::keyPressEvent(event);
 }
 
+// Focused, the label is framed in its text colour, a solid line that no style hides after mouse use.
 void TUrlLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(backgroundRole());
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QPainter painter(this);
+    painter.setPen(FontColor());
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TUrlLabel::PopupMenuBelow()

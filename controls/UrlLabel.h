@@ -10,8 +10,8 @@ class QMenu;
 // A label that stands for a web address: blue and underlined, a pointing-hand cursor, the active colour
 // while the left button is held on it, the address opened on a click, and its own "Copy" menu.
 // The caption is QLabel's text, always shown as plain text. It is no tab stop unless its window makes
-// it one (setFocusPolicy), and a click leaves the focus where it was; given the focus, it shows the
-// style's focus frame, Return opens the target and the context-menu key or Shift+F10 opens the "Copy"
+// it one (setFocusPolicy), and a click leaves the focus where it was; given the focus, it is framed in
+// its text colour, Return opens the target and the context-menu key or Shift+F10 opens the "Copy"
 // menu. Assistive technology sees a link named
 // by its accessible name (else the caption), with the target as its value, a Press action that opens
 // it and a ShowMenu action.
