@@ -23,15 +23,21 @@ inline constexpr QClipboard::Mode ClipboardMode = QClipboard::Clipboard;
 // X11's primary selection, pasted by a middle click; Win32 has none, so it is filtered like a paste.
 inline constexpr QClipboard::Mode MiddleClickPasteMode = QClipboard::Selection;
 
+// A key pressed with Alt or Meta: a command (a mnemonic, a shortcut), never an edit.
+inline bool IsCommandKey(const QKeyEvent &event)
+{
+    return event.modifiers() & (Qt::AltModifier | Qt::MetaModifier);
+}
+
 // The characters a key press types: Backspace (also with Ctrl) as 8, Ctrl+C/V/X as 3/22/24 (the
 // clipboard keys), and printable text when neither Ctrl, Alt nor Meta is held. Any other key with one
 // of them is a command (a mnemonic, a shortcut), never a typed character. (AltGr reaches Qt without
 // Ctrl or Alt.)
 inline QString TypedCharacters(const QKeyEvent &event)
 {
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+    if (IsCommandKey(event))
         return {};
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     if (event.key() == Qt::Key_Backspace)
         return QString(QChar(BackspaceCharacter));
     if (modifiers == Qt::ControlModifier) {

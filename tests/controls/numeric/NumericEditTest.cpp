@@ -302,7 +302,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandKey{"AltX", Qt::Key_X, Qt::AltModifier, "x"},
                     CommandKey{"AltDigit", Qt::Key_5, Qt::AltModifier, "5"},
                     CommandKey{"CtrlAltDigit", Qt::Key_5, Qt::ControlModifier | Qt::AltModifier, "5"},
-                    CommandKey{"MetaDigit", Qt::Key_7, Qt::MetaModifier, "7"}),
+                    CommandKey{"MetaDigit", Qt::Key_7, Qt::MetaModifier, "7"},
+                    CommandKey{"AltDelete", Qt::Key_Delete, Qt::AltModifier, ""}),
     [](const testing::TestParamInfo<CommandKey> &info) { return std::string(info.param.name); });
 
 TEST(NumericEdit, UndoIsNotOffered)
