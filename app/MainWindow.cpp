@@ -5,7 +5,6 @@
 #include "app/HintStyle.h"
 #include "app/InformationBox.h"
 #include "app/ModalWindow.h"
-#include "app/NumLock.h"
 #include "app/PaymentChartGrid.h"
 #include "app/ReportPrinting.h"
 #include "app/WindowParts.h"
@@ -13,6 +12,7 @@
 #include "calc/Errors.h"
 #include "calc/ScheduleCsv.h"
 #include "controls/common/Accessibility.h"
+#include "controls/common/Announcer.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
 #include "report/chart/PaymentChartReport.h"
@@ -26,7 +26,8 @@
 
 TfrmMain::TfrmMain(const LocaleValues &locale, ReportPrinting &printing, QWidget *parent)
     : QWidget(parent), m_locale(locale), m_printing(printing),
-      m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart())
+      m_controls(LoadMainWindowLayout(*this, locale)), m_lastChart(InitialPaymentChart()),
+      m_announcer(new TAnnouncer(*this))
 {
     InstallAccessibleInterface<TfrmMain, TWindowAccessible>();
     BindHandlers();
@@ -48,6 +49,7 @@ void TfrmMain::BindHandlers()
     bindAction(m_controls.mnuPopSchedule, &TfrmMain::mnuPopScheduleClick);
     bindAction(m_controls.mnuPopSaveAs, &TfrmMain::mnuPopSaveAsClick);
     bindAction(m_controls.mnuPopAbout, &TfrmMain::btnHelpClick);
+    bindAction(m_controls.mnuPopWebSite, &TfrmMain::mnuPopWebSiteClick);
     bindAction(m_controls.mnuPopExit, &TfrmMain::btnExitClick);
     // The buttons and the label raise their notifications guarded themselves.
     m_controls.btnExit->OnClick = [this](QObject *sender) { btnExitClick(sender); };
@@ -61,7 +63,9 @@ void TfrmMain::BindHandlers()
     m_controls.edtLoan->OnExit = rebuild;
     m_controls.edtTerm->OnExit = rebuild;
     m_controls.edtInterest->OnExit = rebuild;
-    m_controls.grdPayment->OnClick = rebuild;
+    m_controls.grdPayment->OnClick = [this](QObject *sender, TClickCause cause) {
+        grdPaymentClick(sender, cause);
+    };
     m_controls.edtTerm->OnInvalidEntry = [this](QObject *sender) { edtTermInvalidEntry(sender); };
 
     GuardedShortcut(m_controls.grdPayment, QKeySequence::keyBindings(QKeySequence::Copy), Qt::WidgetShortcut,
@@ -73,11 +77,8 @@ void TfrmMain::BindHandlers()
                     Qt::WidgetShortcut, [this](QObject *sender) { grdPaymentReturn(sender); });
     GuardedShortcut(this, {QKeySequence(Qt::Key_F6), QKeySequence(Qt::ShiftModifier | Qt::Key_F6)},
                     Qt::WindowShortcut, [this](QObject *sender) { SwitchPane(sender); });
-    GuardedShortcut(this, QKeySequence::keyBindings(QKeySequence::Save), Qt::WindowShortcut,
-                    [this](QObject *sender) {
-                        if (m_controls.mnuPopSaveAs->isEnabled())
-                            mnuPopSaveAsClick(sender);
-                    });
+    GuardedShortcut(this, {QKeySequence(Qt::ShiftModifier | Qt::Key_F10)}, Qt::WindowShortcut,
+                    [this](QObject *sender) { OpenContextMenu(sender); });
 }
 
 void TfrmMain::FormCreate(QObject *)
@@ -92,7 +93,7 @@ void TfrmMain::FormCreate(QObject *)
     for (int column = 0; column < PaymentChart::ColumnCount; ++column)
         m_controls.grdPayment->SetColWidths(column, PaymentChartColumnWidth);
     ShowChart(InitialPaymentChart());
-    SetNumlockTrue();
+    m_numLock.SwitchOn();
 }
 
 void TfrmMain::FormActivate(QObject *)
@@ -151,6 +152,17 @@ void TfrmMain::edtTermInvalidEntry(QObject *)
 
 void TfrmMain::CalculatePaymentTable(QObject *)
 {
+    try {
+        RebuildChart();
+    } catch (...) {
+        m_rebuiltEntries = Entries(); // a key in the chart does not run into the same failure again
+        throw;
+    }
+    m_rebuiltEntries = Entries(); // read after the rebuild, which may have corrected the years
+}
+
+void TfrmMain::RebuildChart()
+{
     const ChartInputs inputs = ReadChartInputs(*this);
     PaymentChart chart = m_shownChart;
     try {
@@ -162,7 +174,16 @@ void TfrmMain::CalculatePaymentTable(QObject *)
     ShowChart(chart);
     HighlightEnteredCell(*m_controls.grdPayment);
     EnableChartCommands();
+    const bool changed = !(chart == m_lastChart);
     m_lastChart = std::move(chart);
+    if (changed)
+        m_announcer->Say(EnteredCellAnnouncement(m_lastChart));
+}
+
+void TfrmMain::grdPaymentClick(QObject *sender, TClickCause cause)
+{
+    if (cause == TClickCause::Mouse || m_rebuiltEntries != Entries())
+        CalculatePaymentTable(sender);
 }
 
 void TfrmMain::grdPaymentDblClick(QObject *, int col, int row)
@@ -184,6 +205,23 @@ void TfrmMain::mnuPopScheduleClick(QObject *)
 void TfrmMain::mnuPopSaveAsClick(QObject *)
 {
     SaveCsvFileAs(this, QStringLiteral("Payment Chart.csv"), [this] { return ChartCsv(m_lastChart); });
+}
+
+void TfrmMain::mnuPopWebSiteClick(QObject *)
+{
+    m_controls.UrlLabel1->Click();
+}
+
+void TfrmMain::OpenContextMenu(QObject *)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target || target->window() != this)
+        target = this;
+    // Where the context-menu key would open it: at the caret of a field, else in the control's middle.
+    const QRect caret = target->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QPoint position = caret.isValid() ? caret.center() : target->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, position, target->mapToGlobal(position));
+    QApplication::sendEvent(target, &event);
 }
 
 // With two panes, forwards and backwards lead to the same place.
@@ -254,6 +292,12 @@ int TfrmMain::ReadRateStepIndex()
 void TfrmMain::ShowInformation(const std::string &message)
 {
     ShowInformationBox(QString::fromStdString(message));
+}
+
+TfrmMain::ChartEntries TfrmMain::Entries() const
+{
+    return {m_controls.edtLoan->text(), m_controls.edtTerm->text(), m_controls.edtInterest->text(),
+            m_controls.rgLoan->ItemIndex(), m_controls.rgInterest->ItemIndex()};
 }
 
 void TfrmMain::ShowChart(const PaymentChart &chart)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowLayout.h"
+#include "app/NumLock.h"
 #include "calc/Chart.h"
 #include "report/chart/PaymentChartReport.h"
 #include "report/chart/PrintedChartHost.h"
@@ -9,8 +10,10 @@
 #include <QWidget>
 #include <exception>
 #include <memory>
+#include <optional>
 
 class ReportPrinting;
+class TAnnouncer;
 class TRPPaymentChart;
 
 // The main window: the chart inputs, the chart and the toolbar. Closing it ends the program.
@@ -60,6 +63,10 @@ public:
     // highlights the entered cell, enables Print Preview and becomes LastChart. A failure (what
     // ReadChartInputs and BuildPaymentChart raise) leaves the cells written before it in the grid.
     void CalculatePaymentTable(QObject *sender);
+    // The chart's click notification. A click on a payment cell rebuilds the chart (committing an
+    // entry the click took the focus from); a key that moved the current cell rebuilds only when an
+    // input changed since the last rebuild, so that otherwise the keys explore the chart cell by cell.
+    void grdPaymentClick(QObject *sender, TClickCause cause);
     // A double-click on the chart (after the click's rebuild): a payment cell opens its schedule.
     void grdPaymentDblClick(QObject *sender, int col, int row);
     // Return or Enter on the chart: the current cell opens its schedule.
@@ -70,6 +77,10 @@ public:
     // writes LastChart there as a CSV file, whole or not at all; a file that cannot be written is
     // said in the information box.
     void mnuPopSaveAsClick(QObject *sender);
+    // "Visit the web site": the web address opens as a click on it opens it.
+    void mnuPopWebSiteClick(QObject *sender);
+    // Shift+F10: what the context-menu key does, the popup menu of the control with the focus.
+    void OpenContextMenu(QObject *sender);
     // F6 and Shift+F6: the focus moves from the chart inputs to the chart, and from the chart back to
     // the input it came from (the loan field at first). The chart stays out of the Tab order.
     void SwitchPane(QObject *sender);
@@ -97,7 +108,19 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    // The inputs as the fields and step groups hold them, to tell whether any changed since a rebuild.
+    struct ChartEntries {
+        QString Loan;
+        QString Years;
+        QString Rate;
+        int LoanStep = -1;
+        int RateStep = -1;
+        bool operator==(const ChartEntries &) const = default;
+    };
+
     void BindHandlers();
+    ChartEntries Entries() const;
+    void RebuildChart();
     void ShowChart(const PaymentChart &chart);
     void EnableChartCommands(); // Print Preview and the entered cell's schedule
     void CopyChart();
@@ -108,6 +131,9 @@ private:
     TMainWindowControls m_controls;
     PaymentChart m_shownChart; // what the grid shows, also after a rebuild cut off by a failure
     PaymentChart m_lastChart;
+    std::optional<ChartEntries> m_rebuiltEntries; // those the last rebuild read, also a failed one
+    TAnnouncer *m_announcer;                      // says each new chart's entered cell
+    TKeypadNumLock m_numLock;
     bool m_activated = false;                          // FormActivate has run
     QPointer<QWidget> m_inputFocus;                    // the chart input that F6 left for the chart
     std::unique_ptr<TRPPaymentChart> m_rpPaymentChart; // the chart's report form, from the first preview

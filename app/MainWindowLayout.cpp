@@ -51,6 +51,16 @@ TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, d
     return field;
 }
 
+// A popup-menu item whose shortcut, when it has one, works anywhere in the window, menu closed.
+QAction *MenuCommand(QWidget &window, QMenu &menu, const QString &caption,
+                     QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey)
+{
+    QAction *action = menu.addAction(caption);
+    action->setShortcuts(shortcut);
+    window.addAction(action);
+    return action;
+}
+
 } // namespace
 
 TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &locale)
@@ -90,7 +100,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     c.Image1 = new TImage(c.Panel1, logo, {2, 2});
     c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     // The tab order is the order of creation: the rate steps first although they stand to the right,
-    // then the loan steps and the three fields; nothing on Panel2 or the grid is a tab stop.
+    // then the loan steps, the three fields and the web address on Panel2; the grid is no tab stop.
     c.rgInterest = StepGroup(c.Panel1, {393, 21, 159, 66},
                              {QStringLiteral("  .10"), QStringLiteral("  .125"), QStringLiteral("  .20"),
                               QStringLiteral("  .25"), QStringLiteral("  .333"), QStringLiteral("  .375"),
@@ -123,6 +133,8 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     c.Label6->setAccessibleDescription(QStringLiteral("Opens the About box"));
     c.UrlLabel1 = NewMakerWebAddressLabel(c.Panel2, {218, 9});
     c.UrlLabel1->resize(148, 14);
+    // Reached by Tab (and opened by Return) like a link on any desktop; a click leaves the focus alone.
+    c.UrlLabel1->setFocusPolicy(Qt::TabFocus);
 
     c.grdPayment = NewPaymentChartGrid(&window);
     dock->addWidget(c.grdPayment);
@@ -135,14 +147,15 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     QCoreApplication::sendEvent(c.grdPayment, &gridResize);
 
     c.mnuPop = new QMenu(&window);
-    c.mnuPopPrint = c.mnuPop->addAction(QStringLiteral("&Print Preview"));
+    c.mnuPopPrint = MenuCommand(window, *c.mnuPop, QStringLiteral("&Print Preview"), QKeySequence::Print);
     c.mnuPopPrint->setEnabled(false);
-    c.mnuPopSchedule = c.mnuPop->addAction(QStringLiteral("Payment Schedule"));
+    c.mnuPopSchedule = MenuCommand(window, *c.mnuPop, QStringLiteral("Payment &Schedule"));
     c.mnuPopSchedule->setEnabled(false);
-    c.mnuPopSaveAs = c.mnuPop->addAction(QStringLiteral("Save &As..."));
+    c.mnuPopSaveAs = MenuCommand(window, *c.mnuPop, QStringLiteral("Sa&ve As..."), QKeySequence::Save);
     c.mnuPopSaveAs->setEnabled(false);
-    c.mnuPopAbout = c.mnuPop->addAction(QStringLiteral("&About..."));
+    c.mnuPopAbout = MenuCommand(window, *c.mnuPop, QStringLiteral("&About..."), QKeySequence::HelpContents);
+    c.mnuPopWebSite = MenuCommand(window, *c.mnuPop, QStringLiteral("Visit the &web site"));
     c.N1 = c.mnuPop->addSeparator();
-    c.mnuPopExit = c.mnuPop->addAction(QStringLiteral("E&xit"));
+    c.mnuPopExit = MenuCommand(window, *c.mnuPop, QStringLiteral("E&xit"), QKeySequence::Quit);
     return c;
 }

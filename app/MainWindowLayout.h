@@ -41,6 +41,7 @@ struct TMainWindowControls {
     QAction *mnuPopSchedule = nullptr;
     QAction *mnuPopSaveAs = nullptr;
     QAction *mnuPopAbout = nullptr;
+    QAction *mnuPopWebSite = nullptr;
     QAction *N1 = nullptr;
     QAction *mnuPopExit = nullptr;
 };
@@ -48,5 +49,6 @@ struct TMainWindowControls {
 // Lays the main window out on `window`: its own properties (caption, client size 564 x 386 in 96-dpi
 // pixels, frame, silver background, centred on the screen) and every control with its place, size,
 // font, colour, caption and tab order. The entry fields read and show their numbers with `locale`'s
-// separators. Binds no handlers.
+// separators. The popup menu's commands carry the desktop's shortcuts (Ctrl+P, Ctrl+S, F1, Ctrl+Q),
+// which work anywhere in the window and show in the menu. Binds no handlers.
 TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &locale);

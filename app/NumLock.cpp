@@ -34,14 +34,51 @@ bool NumlockIsOn()
            (state.locked_mods & mask) != 0;
 }
 
-void SetNumlockTrue()
+namespace {
+// Sets the Num Lock modifier's lock to `on`; false when there is nothing to set or it is set already.
+bool LockNumlock(bool on)
 {
     Display *display = X11Display();
-    if (display == nullptr || NumlockIsOn())
-        return;
+    if (display == nullptr || NumlockIsOn() == on)
+        return false;
     const unsigned mask = NumlockMask(display);
     if (mask == 0)
-        return;
-    XkbLockModifiers(display, XkbUseCoreKbd, mask, mask);
+        return false;
+    XkbLockModifiers(display, XkbUseCoreKbd, mask, on ? mask : 0);
     XSync(display, False);
+    return true;
+}
+} // namespace
+
+bool SetNumlockTrue()
+{
+    return LockNumlock(true);
+}
+
+void SetNumlockFalse()
+{
+    LockNumlock(false);
+}
+
+TKeypadNumLock::TKeypadNumLock()
+{
+    QAccessible::installActivationObserver(this);
+}
+
+TKeypadNumLock::~TKeypadNumLock()
+{
+    QAccessible::removeActivationObserver(this);
+}
+
+void TKeypadNumLock::SwitchOn()
+{
+    if (!QAccessible::isActive())
+        m_switchedOn = SetNumlockTrue();
+}
+
+void TKeypadNumLock::accessibilityActiveChanged(bool active)
+{
+    if (active && m_switchedOn)
+        SetNumlockFalse();
+    m_switchedOn = false;
 }

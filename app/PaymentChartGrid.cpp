@@ -48,3 +48,13 @@ void ShowChartTexts(TStyledGrid &grid, const PaymentChart &chart)
             grid.SetCells(column, row, QString::fromStdString(chart.Cell(column, row)));
     }
 }
+
+QString EnteredCellAnnouncement(const PaymentChart &chart)
+{
+    const auto cell = [&chart](int column, int row) {
+        return QString::fromStdString(chart.Cell(column, row)).trimmed();
+    };
+    constexpr int column = PaymentChart::EnteredColumn;
+    constexpr int row = PaymentChart::EnteredRow;
+    return QStringLiteral("%1 at %2: %3 a month").arg(cell(0, row), cell(column, 0), cell(column, row));
+}

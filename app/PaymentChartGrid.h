@@ -19,3 +19,7 @@ void HighlightEnteredCell(TStyledGrid &grid);
 
 // Writes the chart's cell texts into the grid (a cell whose text is unchanged is not repainted).
 void ShowChartTexts(TStyledGrid &grid, const PaymentChart &chart);
+
+// What a new chart says to assistive technology: its entered cell with the cell's headings,
+// "$150,000.00 at 8.75%: $1,180.05 a month" (the cells' texts without their padding blanks).
+QString EnteredCellAnnouncement(const PaymentChart &chart);

@@ -23,11 +23,20 @@ inline constexpr QClipboard::Mode ClipboardMode = QClipboard::Clipboard;
 // X11's primary selection, pasted by a middle click; Win32 has none, so it is filtered like a paste.
 inline constexpr QClipboard::Mode MiddleClickPasteMode = QClipboard::Selection;
 
-// The characters Win32 would deliver as WM_CHAR for a key press: Backspace as 8, Ctrl+C/V/X as
-// 3/22/24, printable text when no Ctrl or Meta is held (Ctrl+Alt is AltGr on some keyboards).
-// Other control combinations deliver nothing here; Qt treats them as commands or shortcuts.
+// A key pressed with Alt or Meta: a command (a mnemonic, a shortcut), never an edit.
+inline bool IsCommandKey(const QKeyEvent &event)
+{
+    return event.modifiers() & (Qt::AltModifier | Qt::MetaModifier);
+}
+
+// The characters a key press types: Backspace (also with Ctrl) as 8, Ctrl+C/V/X as 3/22/24 (the
+// clipboard keys), and printable text when neither Ctrl, Alt nor Meta is held. Any other key with one
+// of them is a command (a mnemonic, a shortcut), never a typed character. (AltGr reaches Qt without
+// Ctrl or Alt.)
 inline QString TypedCharacters(const QKeyEvent &event)
 {
+    if (IsCommandKey(event))
+        return {};
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     if (event.key() == Qt::Key_Backspace)
         return QString(QChar(BackspaceCharacter));
@@ -43,8 +52,7 @@ inline QString TypedCharacters(const QKeyEvent &event)
             return {};
         }
     }
-    const bool altGr = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier);
-    if ((modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !altGr)
+    if (modifiers.testFlag(Qt::ControlModifier))
         return {};
     const QString text = event.text();
     for (QChar character : text)

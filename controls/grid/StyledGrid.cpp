@@ -571,7 +571,7 @@ void TStyledGrid::scrollContentsBy(int dx, int dy)
 
 // ---- the current cell and the keyboard ----
 
-void TStyledGrid::MoveCurrent(GridCell cell, bool moveAnchor, bool click)
+void TStyledGrid::MoveCurrent(GridCell cell, bool moveAnchor, bool byKey)
 {
     if (cell.Col < FixedCols() || cell.Row < FixedRows() || cell.Col >= ColCount() || cell.Row >= RowCount())
         return;
@@ -590,8 +590,8 @@ void TStyledGrid::MoveCurrent(GridCell cell, bool moveAnchor, bool click)
     viewport()->update();
     UpdateEdit();
     AnnounceGridSelection(*this, old, previousSelection);
-    if (click && m_current != old && OnClick)
-        OnClick(this);
+    if (byKey && m_current != old && OnClick)
+        OnClick(this, TClickCause::Key);
 }
 
 void TStyledGrid::ClampInView(GridCell cell)

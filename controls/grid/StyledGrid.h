@@ -48,6 +48,10 @@ enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TBorderStyle { bsNone, bsSingle };
 enum t_relation { rel_less = -1, rel_equal = 0, rel_greater = 1 };
 
+// What raised OnClick: a click on a non-fixed cell, completed on release, or a key (an arrow, Home,
+// End, Page Up or Down, Tab with goTabs) that moved the current cell.
+enum class TClickCause { Mouse, Key };
+
 // A rectangle of cells, both corners included.
 struct TGridRect {
     int Left = 0;
@@ -204,7 +208,7 @@ public:
     void PaintCells(QPainter &painter, const QRect &area);
 
     // ---- notifications, each with the sender first ----
-    std::function<void(QObject *sender)> OnClick;
+    std::function<void(QObject *sender, TClickCause cause)> OnClick;
     // A left double-click, with the cell under the pointer ((-1, -1) when it is off the cells).
     std::function<void(QObject *sender, int col, int row)> OnDblClick;
     std::function<void(QObject *sender, int col, int row, const QRect &rect, TGridDrawState state,
@@ -256,8 +260,8 @@ private:
     void DrawGridLines(QPainter &painter, int col, int row, const QRect &rect);
     void DrawFocusRect(QPainter &painter, const QRect &rect);
 
-    // Moves the current cell; OnClick when `click` and the cell changed.
-    void MoveCurrent(GridCell cell, bool moveAnchor, bool click);
+    // Moves the current cell; OnClick when `byKey` and the cell changed.
+    void MoveCurrent(GridCell cell, bool moveAnchor, bool byKey);
     void ClampInView(GridCell cell);
     bool HandleNavigationKey(QKeyEvent *event);
     void HandleTabKey(bool backwards);

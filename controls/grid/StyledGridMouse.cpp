@@ -120,7 +120,7 @@ void TStyledGrid::HandleMouseRelease(QMouseEvent *event)
     switch (state) {
     case MouseState::Selecting:
         if (OnClick)
-            OnClick(this);
+            OnClick(this, TClickCause::Mouse);
         break;
     case MouseState::ColSizing:
         if (OnColWidthsChanged)

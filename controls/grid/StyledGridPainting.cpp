@@ -7,6 +7,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace {
+constexpr int FocusFrameWidth = 2; // pixels
+} // namespace
+
 void TStyledGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
@@ -102,15 +106,16 @@ void TStyledGrid::DrawGridLines(QPainter &painter, int col, int row, const QRect
         painter.fillRect(QRect(rect.x(), bottom, rect.width(), 1), color);
 }
 
+// A solid frame two pixels wide inside the cell, in the text colour of the grid's palette: clear on
+// any cell colour, where a dotted one-pixel line vanished on yellow.
 void TStyledGrid::DrawFocusRect(QPainter &painter, const QRect &rect)
 {
     if (rect.isNull())
         return;
     painter.save();
-    QPen dotted(clWhite);
-    dotted.setDashPattern({1, 1});
-    painter.setPen(dotted);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setBrush(Qt::NoBrush);
+    for (int inset = 0; inset < FocusFrameWidth; ++inset)
+        painter.drawRect(rect.adjusted(inset, inset, -1 - inset, -1 - inset));
     painter.restore();
 }

@@ -269,7 +269,8 @@ void TNumericEdit::keyPressEvent(QKeyEvent *event)
 {
     int key = event->key();
     // Shift+Delete is the platform's cut, not a deletion.
-    if (key == Qt::Key_Delete && !isReadOnly() && !event->matches(QKeySequence::Cut)) {
+    if (key == Qt::Key_Delete && !isReadOnly() && !Win32::IsCommandKey(*event) &&
+        !event->matches(QKeySequence::Cut)) {
         Edit([](NumericText &model) { model.DeleteKey(); });
         key = Win32::NoKey;
     }
@@ -303,7 +304,7 @@ void TNumericEdit::DispatchKey(QKeyEvent *event)
         PasteFromClipboard();
         event->accept();
     } else if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
-               event->key() == Qt::Key_Delete) {
+               (event->key() == Qt::Key_Delete && !Win32::IsCommandKey(*event))) {
         // No undo history; a Delete that reaches here was handled above or meets a read-only field.
         event->accept();
     } else if (event->matches(QKeySequence::Copy) || MovesCaretOnly(*event) ||

@@ -9,10 +9,10 @@ BUILD_DIR=${QUILLMERE_BUILD_DIR:-$REPO_ROOT/build}
 RUN_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libx11-dev
               libxcb1-dev libcups2-dev fonts-liberation fontconfig qt6-wayland)
 # Extra packages for the tests and benchmarks; openbox is the window manager that some focus tests start,
-# weston the Wayland compositor of the tests labelled wayland.
+# weston the Wayland compositor of the tests labelled wayland, libxtst6 the keys the AT-SPI test presses.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev locales xvfb xauth x11-xserver-utils openbox
                cups printer-driver-cups-pdf poppler-utils at-spi2-core python3-pyatspi dbus qt6-base-private-dev
-               weston)
+               weston libxtst6)
 # What scripts/screen-reader-transcript runs the program with: a screen reader, its speech service, a
 # key sender and the accessibility bus.
 SCREEN_READER_PACKAGES=(orca speech-dispatcher xdotool at-spi2-core dbus xvfb openbox)

@@ -1,11 +1,11 @@
 #include "about/AboutBox.h"
-#include "calc/Errors.h"
 #include "app/HintStyle.h"
 #include "app/InformationBox.h"
-#include "tests/app/MainWindowFixture.h"
+#include "calc/Errors.h"
 #include "controls/RadioGroup.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "tests/app/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QSet>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -122,23 +124,30 @@ TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
     EXPECT_GT(c().rgLoan->Button(3)->geometry().left(), c().rgLoan->Button(2)->geometry().left());
 }
 
-TEST_F(MainWindowTest, PopupMenuHasItsSixItemsWithTheChartCommandsDisabled)
+TEST_F(MainWindowTest, PopupMenuHasItsItemsWithUniqueMnemonicsAndTheChartCommandsDisabled)
 {
     const QList<QAction *> items = c().mnuPop->actions();
-    ASSERT_EQ(items.size(), 6);
-    EXPECT_EQ(items[0], c().mnuPopPrint);
+    const QList<QAction *> expected{c().mnuPopPrint, c().mnuPopSchedule, c().mnuPopSaveAs,
+                                    c().mnuPopAbout, c().mnuPopWebSite,  c().N1,
+                                    c().mnuPopExit};
+    ASSERT_EQ(items, expected);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Preview"));
-    EXPECT_FALSE(items[0]->isEnabled());
-    EXPECT_EQ(items[1], c().mnuPopSchedule);
-    EXPECT_FALSE(items[1]->isEnabled());
-    EXPECT_EQ(items[2], c().mnuPopSaveAs);
-    EXPECT_EQ(items[2]->text(), QStringLiteral("Save &As..."));
-    EXPECT_FALSE(items[2]->isEnabled());
     EXPECT_EQ(items[3]->text(), QStringLiteral("&About..."));
-    EXPECT_TRUE(items[3]->isEnabled());
-    EXPECT_TRUE(items[4]->isSeparator());
-    EXPECT_EQ(items[5]->text(), QStringLiteral("E&xit"));
-    EXPECT_TRUE(items[5]->isEnabled());
+    EXPECT_EQ(items[6]->text(), QStringLiteral("E&xit"));
+    EXPECT_TRUE(items[5]->isSeparator());
+    QSet<QChar> mnemonics;
+    for (QAction *item : items) {
+        if (item->isSeparator())
+            continue;
+        const qsizetype amp = item->text().indexOf(u'&');
+        ASSERT_GE(amp, 0) << item->text().toStdString();
+        EXPECT_FALSE(mnemonics.contains(item->text()[amp + 1].toLower())) << item->text().toStdString();
+        mnemonics << item->text()[amp + 1].toLower();
+    }
+    for (QAction *chartCommand : {c().mnuPopPrint, c().mnuPopSchedule, c().mnuPopSaveAs})
+        EXPECT_FALSE(chartCommand->isEnabled());
+    for (QAction *command : {c().mnuPopAbout, c().mnuPopWebSite, c().mnuPopExit})
+        EXPECT_TRUE(command->isEnabled());
 }
 
 class RightClickOpensTheWindowMenu : public MainWindowTest, public testing::WithParamInterface<Placement> {};
@@ -175,15 +184,16 @@ TEST_F(MainWindowTest, StartsWithTheCaretInTheLoanFieldAndTheDesignValues)
     EXPECT_FALSE(c().mnuPopPrint->isEnabled());
 }
 
-TEST_F(MainWindowTest, TabCyclesStepGroupsAndFieldsSkippingEverythingElse)
+TEST_F(MainWindowTest, TabCyclesStepGroupsFieldsAndTheWebAddressSkippingEverythingElse)
 {
     std::vector<QWidget *> visited;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.push_back(QApplication::focusWidget());
     }
-    const std::vector<QWidget *> expected{c().edtTerm,           c().edtInterest, c().rgInterest->Button(3),
-                                          c().rgLoan->Button(3), c().edtLoan,     c().edtTerm};
+    const std::vector<QWidget *> expected{
+        c().edtTerm,           c().edtInterest, c().UrlLabel1, c().rgInterest->Button(3),
+        c().rgLoan->Button(3), c().edtLoan,     c().edtTerm};
     EXPECT_EQ(visited, expected);
 }
 
@@ -261,7 +271,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](const TMainWindowControls &c) {
                                      QTest::mouseClick(c.Label6, Qt::LeftButton, {}, QPoint(20, 8));
                                  }},
-                    AboutCommand{"MenuItem", [](const TMainWindowControls &c) { c.mnuPopAbout->trigger(); }}),
+                    AboutCommand{"MenuItem", [](const TMainWindowControls &c) { c.mnuPopAbout->trigger(); }},
+                    AboutCommand{
+                        "F1", [](const TMainWindowControls &c) { QTest::keyClick(c.edtLoan, Qt::Key_F1); }}),
     [](const testing::TestParamInfo<AboutCommand> &info) { return std::string(info.param.Name); });
 
 TEST_F(MainWindowTest, HintsShowWithoutDelay)
@@ -299,6 +311,53 @@ TEST_F(MainWindowTest, ExitItemClosesTheWindowWithoutAQuestion)
     c().mnuPopExit->trigger();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainWindowTest, CtrlQClosesTheWindowFromAnyControl)
+{
+    QTest::keyClick(c().rgInterest->Button(3), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Ctrl+P only once Print Preview is enabled: before, the key does nothing.
+TEST_F(MainWindowTest, CtrlPRunsPrintPreviewOnceItIsEnabled)
+{
+    QSignalSpy previews(c().mnuPopPrint, &QAction::triggered);
+    QTest::keyClick(c().edtLoan, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(previews.count(), 0);
+    c().mnuPopPrint->setEnabled(true);
+    c().mnuPopPrint->disconnect(window.get()); // the spy alone, no preview window
+    QTest::keyClick(c().edtLoan, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(previews.count(), 1);
+}
+
+// Shift+F10 does what the context-menu key does: the field's own menu in a field, the window's menu
+// from a control without one of its own.
+TEST_F(MainWindowTest, ShiftF10OpensTheMenuOfTheFocusedControl)
+{
+    QTest::keyClick(c().edtLoan, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    EXPECT_NE(QApplication::activePopupWidget(), c().mnuPop);
+    QApplication::activePopupWidget()->close();
+
+    c().rgLoan->Button(3)->setFocus();
+    QTest::keyClick(c().rgLoan->Button(3), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    EXPECT_EQ(QApplication::activePopupWidget(), c().mnuPop);
+}
+
+TEST_F(MainWindowTest, WebAddressOpensFromItsMenuItemAndFromReturnOnTheFocusedLink)
+{
+    QStringList opened;
+    const TUrlLabel::Opener previous = TUrlLabel::SetOpener([&opened](const QString &target) {
+        opened << target;
+        return true;
+    });
+    c().mnuPopWebSite->trigger();
+    c().UrlLabel1->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c().UrlLabel1, Qt::Key_Return);
+    TUrlLabel::SetOpener(previous);
+    EXPECT_EQ(opened, QStringList(2, c().UrlLabel1->Target()));
 }
 
 TEST_F(MainWindowTest, ApplicationBecomingActiveRaisesTheActiveWindow)

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/ReportPrinting.h"
 #include "report/printer/CupsPrinterDevice.h"
+#include "tests/support/AccessibleEvents.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -69,6 +70,29 @@ TEST_F(NumLockOnX11, TheMainWindowsCreationSwitchesItOn)
     ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
     const TfrmMain window{LocaleValues(), printing};
     EXPECT_TRUE(IndicatorOn());
+}
+
+// A screen reader's keypad commands need Num Lock off: the program keeps its hands off it while
+// assistive technology is active, and gives it back when that becomes active after the start-up.
+TEST_F(NumLockOnX11, UnderAssistiveTechnologyTheMainWindowLeavesItOff)
+{
+    SwitchNumLock(false);
+    const AccessibleEvents assistiveTechnology;
+    ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+    const TfrmMain window{LocaleValues(), printing};
+    EXPECT_FALSE(IndicatorOn());
+}
+
+TEST_F(NumLockOnX11, AssistiveTechnologyStartingLaterFindsItAsTheUserLeftIt)
+{
+    for (const bool userSetting : {false, true}) {
+        SwitchNumLock(userSetting);
+        ReportPrinting printing(std::make_unique<CupsPrinterDevice>());
+        const TfrmMain window{LocaleValues(), printing};
+        ASSERT_TRUE(IndicatorOn());
+        const AccessibleEvents assistiveTechnology;
+        EXPECT_EQ(IndicatorOn(), userSetting);
+    }
 }
 
 TEST_F(NumLockOnX11, LeavesNumLockOnWhenItIsOn)

@@ -2,9 +2,12 @@
 """Reads the running program through AT-SPI, as a screen reader does.
 
 The program's chart, built by a step chosen through its radio button's action, reads the entered
-payment at cell (4, 6) as quillmere-chart computes it; the Print Preview button's Press action opens the
-preview window, whose page reads from the report's title down, and whose Close button's Press action
-closes it again.
+payment at cell (4, 6) as quillmere-chart computes it, with the locale's currency symbol on each of
+several starts, and the new chart says its entered cell in a
+notification; from the keyboard, F6 and Down move the focus to the cell below the entered one, which
+stays there and has its amount and rate as row and column headers; the Print Preview button's Press
+action opens the preview window, whose page reads from the report's title down, and whose Close
+button's Press action closes it again.
 
 Usage: dbus-run-session -- atspi_check.py QUILLMERE QUILLMERE_CHART  (on an X display)
 It starts the accessibility bus of at-spi2-core in that private session and the program with its
@@ -22,6 +25,8 @@ BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 TIMEOUT = 30  # seconds for each thing to appear
 LOAN_STEP_5000 = "8"  # the loan step's index on quillmere-chart's command line
 RATE_STEP_DEFAULT = "3"  # .25, the rate step the window starts with
+SYMBOL_LOCALE = "en_US.UTF-8"  # a locale with a currency symbol; scripts/test generates it
+STARTS = 3  # the program is started this often, the last start checked in full
 
 
 def fail(message):
@@ -56,6 +61,44 @@ def hold_display():
     return wait_for("the X display", lambda: xlib.XOpenDisplay(None))
 
 
+class Keyboard:
+    """Presses keys as the user does, through the X server's XTEST extension; the window under the
+    pointer (the main window, centred on the screen) gets them."""
+
+    def __init__(self, display):
+        self.display = ctypes.c_void_p(display)
+        self.xlib = ctypes.CDLL("libX11.so.6")
+        self.xtest = ctypes.CDLL("libXtst.so.6")
+        self.xlib.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.xlib.XKeysymToKeycode.restype = ctypes.c_ubyte
+        self.xlib.XFlush.argtypes = [ctypes.c_void_p]
+        self.xtest.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+
+    def focus_window_under_pointer(self):
+        """Gives the keyboard to the top-level window under the pointer, as a window manager would
+        on a click; with none running, the pointer alone does not make a window active."""
+        xlib, display = self.xlib, self.display
+        xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+        root, child = ctypes.c_ulong(), ctypes.c_ulong()
+        x, y, wx, wy, mask = (ctypes.c_int() for _ in range(5))
+        xlib.XQueryPointer.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 7
+        xlib.XQueryPointer(display, xlib.XDefaultRootWindow(display), ctypes.byref(root), ctypes.byref(child),
+                           ctypes.byref(x), ctypes.byref(y), ctypes.byref(wx), ctypes.byref(wy), ctypes.byref(mask))
+        window = child.value
+        if not window:
+            fail("no window under the pointer")
+        xlib.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
+        xlib.XSetInputFocus(display, window, 2, 0)  # RevertToParent, CurrentTime
+        xlib.XFlush(display)
+
+    def press(self, keysym):
+        keycode = self.xlib.XKeysymToKeycode(self.display, keysym)
+        for down in (1, 0):
+            self.xtest.XTestFakeKeyEvent(self.display, keycode, down, 0)
+        self.xlib.XFlush(self.display)
+
+
 def accessibility_bus_up():
     session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
     reply = session.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
@@ -79,10 +122,85 @@ def press(accessible, action_name):
     fail("%s has no %s action" % (accessible.name, action_name))
 
 
-def expected_entered_payment(chart_tool):
+def expected_chart(chart_tool):
     rows = subprocess.run([chart_tool, "--tsv", "100000", "30", "8.75", LOAN_STEP_5000, RATE_STEP_DEFAULT],
-                          check=True, capture_output=True, text=True).stdout.splitlines()
-    return rows[6].split("\t")[4].strip()
+                          check=True, capture_output=True, text=True,
+                          env=dict(os.environ, LC_ALL=SYMBOL_LOCALE)).stdout.splitlines()
+    return [[cell.strip() for cell in row.split("\t")] for row in rows]
+
+
+class Notifications:
+    """Collects what notifications say as they show, as Orca speaks them."""
+
+    def __init__(self):
+        import pyatspi
+        self.said = []
+        pyatspi.Registry.registerEventListener(self._showing, "object:state-changed:showing")
+
+    def _showing(self, event):
+        import pyatspi
+        try:
+            if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                self.said.append(event.source.name)
+        except GLib.Error:
+            pass
+
+
+def check_new_chart_is_announced(notifications, chart):
+    expected = "%s at %s: %s a month" % (chart[6][0], chart[0][4], chart[6][4])
+    wait_for("the new chart's notification %r" % expected, lambda: expected in notifications.said)
+    if notifications.said.count(expected) != 1:
+        fail("the new chart was announced %d times" % notifications.said.count(expected))
+
+
+def start_and_build_chart(program, environment, started, expected):
+    """Starts the program, finds its chart and builds it by choosing the loan step 5000 through the
+    radio button's action; the entered cell must read `expected`."""
+    import pyatspi
+    quillmere = subprocess.Popen([program], env=environment)
+    started.append(quillmere)
+    desktop = pyatspi.Registry.getDesktop(0)
+
+    def quillmere_app():
+        desktop.clear_cache()  # the list of applications as the registry has it now
+        return next((a for a in desktop if a is not None and a.get_process_id() == quillmere.pid), None)
+
+    app = wait_for("the program on the accessibility bus", quillmere_app)
+    window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Quillmere 32, 2.2"))
+    chart = wait_for("the payment chart", lambda: find(window, pyatspi.ROLE_TABLE, "Payment chart"))
+    table = chart.queryTable()
+    if (table.nRows, table.nColumns) != (12, 8):
+        fail("the chart is %d x %d, not 12 x 8" % (table.nRows, table.nColumns))
+    if table.getAccessibleAt(6, 4).name.strip():
+        fail("the chart shows payments before it was built")
+    step = wait_for("the loan step 5000", lambda: find(window, pyatspi.ROLE_RADIO_BUTTON, "5000"))
+    press(step, "Toggle")
+    payment = wait_for("the entered cell's payment", lambda: table.getAccessibleAt(6, 4).name.strip())
+    if payment != expected:
+        fail("cell (4, 6) reads %r, quillmere-chart computes %r" % (payment, expected))
+    return quillmere, app, window, table, payment
+
+
+def check_chart_keys(keyboard, window, table, chart):
+    """F6 into the chart, then Down: the cell below the entered one takes the focus and keeps it (no
+    rebuild snaps it back), and reads with its amount and rate as headers."""
+    import pyatspi
+    key_f6, key_down = 0xFFC3, 0xFF54
+    keyboard.focus_window_under_pointer()
+    wait_for("the main window active", lambda: window.getState().contains(pyatspi.STATE_ACTIVE))
+
+    def focused(row, column):
+        return table.getAccessibleAt(row, column).getState().contains(pyatspi.STATE_FOCUSED)
+
+    keyboard.press(key_f6)
+    wait_for("the entered cell focused after F6", lambda: focused(6, 4))
+    keyboard.press(key_down)
+    wait_for("the cell below the entered one focused after Down", lambda: focused(7, 4))
+    if focused(6, 4):
+        fail("two cells have the focus")
+    headers = (table.getRowHeader(7).name.strip(), table.getColumnHeader(4).name.strip())
+    if headers != (chart[7][0], chart[0][4]):
+        fail("cell (4, 7) has the headers %r, not %r" % (headers, (chart[7][0], chart[0][4])))
 
 
 def showing_window(app, name):
@@ -145,45 +263,34 @@ def main():
         fail("needs an X display (DISPLAY)")
     if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
         fail("needs its own D-Bus session: run it under dbus-run-session")
-    expected = expected_entered_payment(chart_tool)
-    hold_display()
+    chart_text = expected_chart(chart_tool)
+    expected = chart_text[6][4]
+    if not expected.startswith("$"):
+        fail("quillmere-chart writes %r in %s, without its currency symbol" % (expected, SYMBOL_LOCALE))
+    keyboard = Keyboard(hold_display())
 
     started = []
     try:
         started.append(subprocess.Popen([BUS_LAUNCHER, "--launch-immediately"]))
         wait_for("the accessibility bus", accessibility_bus_up)
         import pyatspi
+        notifications = Notifications()
 
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
-                           QT_QPA_PLATFORM="xcb")
-        quillmere = subprocess.Popen([program], env=environment)
-        started.append(quillmere)
-
-        desktop = pyatspi.Registry.getDesktop(0)
-
-        def quillmere_app():
-            desktop.clear_cache()  # the list of applications as the registry has it now
-            return next((a for a in desktop if a is not None and a.get_process_id() == quillmere.pid), None)
-
-        app = wait_for("the program on the accessibility bus", quillmere_app)
-        window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FRAME, "Quillmere 32, 2.2"))
-        chart = wait_for("the payment chart", lambda: find(window, pyatspi.ROLE_TABLE, "Payment chart"))
-        table = chart.queryTable()
-        if (table.nRows, table.nColumns) != (12, 8):
-            fail("the chart is %d x %d, not 12 x 8" % (table.nRows, table.nColumns))
-        if table.getAccessibleAt(6, 4).name.strip():
-            fail("the chart shows payments before it was built")
-
-        # Choosing another loan step rebuilds the chart.
-        step = wait_for("the loan step 5000", lambda: find(window, pyatspi.ROLE_RADIO_BUTTON, "5000"))
-        press(step, "Toggle")
-        payment = wait_for("the entered cell's payment",
-                           lambda: table.getAccessibleAt(6, 4).name.strip())
-        if payment != expected:
-            fail("cell (4, 6) reads %r, quillmere-chart computes %r" % (payment, expected))
+                           QT_QPA_PLATFORM="xcb", LC_ALL=SYMBOL_LOCALE)
+        # The chart's currency symbol comes with every start, not with some.
+        for _ in range(STARTS - 1):
+            quillmere, app, window, table, payment = start_and_build_chart(program, environment, started, expected)
+            quillmere.terminate()
+            quillmere.wait(timeout=TIMEOUT)
+            started.remove(quillmere)
+        notifications.said.clear()
+        quillmere, app, window, table, payment = start_and_build_chart(program, environment, started, expected)
         heading = table.getColumnHeader(4)
         if heading is None or not heading.name.strip():
             fail("column 4 has no rate heading")
+        check_new_chart_is_announced(notifications, chart_text)
+        check_chart_keys(keyboard, window, table, chart_text)
 
         button = wait_for("the Print Preview button",
                           lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Print Preview"))

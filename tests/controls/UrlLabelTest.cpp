@@ -166,6 +166,22 @@ TEST_F(UrlLabelTest, FailingOnClickIsReportedOpensNothingAndRestoresTheColour)
     EXPECT_EQ(m_label->FontColor(), textColour);
 }
 
+TEST_F(UrlLabelTest, FocusedLabelShowsAFocusFrameAndReturnOpensIt)
+{
+    m_label->setFocusPolicy(Qt::TabFocus);
+    m_window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    m_label->SetFontColor(textColour);
+    m_label->clearFocus(); // the activated window gave it to its only tab stop
+    const QPoint corner(0, 0);
+    EXPECT_NE(m_label->grab().toImage().pixelColor(corner), textColour);
+    m_label->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(m_label->hasFocus());
+    EXPECT_EQ(m_label->grab().toImage().pixelColor(corner), textColour);
+    QTest::keyClick(m_label, Qt::Key_Return);
+    EXPECT_EQ(Opened(), std::vector<std::string>{"www.halvorn.com"});
+}
+
 TEST_F(UrlLabelTest, CaptionIsShownAsPlainText)
 {
     m_label->setText(QStringLiteral("<b>www.halvorn.com</b>"));

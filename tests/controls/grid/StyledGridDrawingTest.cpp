@@ -46,6 +46,25 @@ TEST_F(FilledGrid, SelectedCellUsesSelectedColoursOnlyWithoutFocus)
     EXPECT_FALSE(HasPixel(image, inside, clRed));
 }
 
+TEST_F(FilledGrid, FocusedCurrentCellHasASolidFrameTwoPixelsWideInTheTextColour)
+{
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::WindowText, clNavy);
+    grid->setPalette(palette);
+    grid->setFocus();
+    ASSERT_TRUE(grid->hasFocus());
+    const QRect cell = CellInImage(*grid, 4, 6);
+    const QImage image = RenderGrid(*grid);
+    for (const QPoint &onFrame : {cell.topLeft(), cell.topLeft() + QPoint(1, 1), cell.bottomRight(),
+                                  cell.bottomRight() - QPoint(1, 1), QPoint(cell.center().x(), cell.top()),
+                                  QPoint(cell.left() + 1, cell.center().y())})
+        EXPECT_EQ(image.pixelColor(onFrame), clNavy) << onFrame.x() << ", " << onFrame.y();
+    EXPECT_EQ(image.pixelColor(Background(*grid, 4, 6)), clYellow); // inside the frame
+
+    window.Other->setFocus();
+    EXPECT_FALSE(HasPixel(RenderGrid(*grid), cell, clNavy));
+}
+
 TEST_F(FilledGrid, TextsAreCentredTwoPixelsBelowTheCellTop)
 {
     const QImage image = RenderGrid(*grid);

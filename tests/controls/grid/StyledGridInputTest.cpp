@@ -1,6 +1,6 @@
-#include "tests/controls/grid/GridTestSupport.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/grid/CellEditor.h"
+#include "tests/controls/grid/GridTestSupport.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -29,13 +29,15 @@ protected:
     {
         SetUpSmall(grid);
         grid.SelectCell(1, 1);
-        grid.OnClick = [this](QObject *sender) {
+        grid.OnClick = [this](QObject *sender, TClickCause cause) {
             EXPECT_EQ(sender, &grid);
+            causes.push_back(cause);
             ++clicks;
         };
     }
     TStyledGrid grid;
     int clicks = 0;
+    std::vector<TClickCause> causes;
 };
 
 TEST_F(GridClicks, ClickOnACellSelectsItAndNotifiesOnRelease)
@@ -45,7 +47,7 @@ TEST_F(GridClicks, ClickOnACellSelectsItAndNotifiesOnRelease)
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(clicks, 0);
     QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCenter(grid, 3, 2));
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(causes, std::vector{TClickCause::Mouse});
     EXPECT_EQ(grid.Selection(), (TGridRect{3, 2, 3, 2}));
 }
 
@@ -72,7 +74,7 @@ TEST_F(GridClicks, ArrowKeysMoveTheCurrentCellAndNotifyOnlyWhenItMoves)
     QTest::keyClick(&grid, Qt::Key_Down);
     EXPECT_EQ(grid.Col(), 2);
     EXPECT_EQ(grid.Row(), 2);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(causes, std::vector(2, TClickCause::Key));
     QTest::keyClick(&grid, Qt::Key_Home);
     QTest::keyClick(&grid, Qt::Key_Left); // already in the first non-fixed column
     QTest::keyClick(&grid, Qt::Key_Up);
@@ -107,7 +109,7 @@ TEST_F(GridClicks, FailingClickHandlerReachesTheFailureHandler)
 {
     std::string reported;
     SetFailureHandler([&reported](const std::exception &failure) { reported = failure.what(); });
-    grid.OnClick = [](QObject *) { throw std::runtime_error("chart failed"); };
+    grid.OnClick = [](QObject *, TClickCause) { throw std::runtime_error("chart failed"); };
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, CellCenter(grid, 2, 2));
     SetFailureHandler({});
     EXPECT_EQ(reported, "chart failed");
@@ -181,7 +183,7 @@ TEST(TabKeyRules, NewColRowAppendsARowAfterTheLastCell)
     grid.SetCells(4, 3, "last");
     grid.SelectCell(4, 3);
     int clicks = 0;
-    grid.OnClick = [&clicks](QObject *) { ++clicks; };
+    grid.OnClick = [&clicks](QObject *, TClickCause) { ++clicks; };
     QTest::keyClick(&grid, Qt::Key_Tab);
     EXPECT_EQ(grid.RowCount(), 5);
     EXPECT_EQ(grid.Col(), 1);

@@ -272,6 +272,40 @@ INSTANTIATE_TEST_SUITE_P(NumericEdit, TypedKeys, testing::ValuesIn(keyCases),
                              return std::string(info.param.name);
                          });
 
+struct CommandKey {
+    const char *name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char *text; // what the key types without its modifiers
+};
+
+class CommandKeys : public testing::TestWithParam<CommandKey> {};
+
+// A mnemonic or shortcut pressed in a selected field (the state after Tab) leaves the value alone and
+// goes on to the window, where it belongs.
+TEST_P(CommandKeys, LeaveASelectedFieldAloneAndPassOn)
+{
+    TNumericEdit edit;
+    Prepare(edit, 2, "100000.00", 0, 9);
+    int keysSeen = 0;
+    edit.OnKeyPress = [&keysSeen](QObject *, QChar &) { ++keysSeen; };
+    QKeyEvent press(QEvent::KeyPress, GetParam().key, GetParam().modifiers, GetParam().text);
+    QApplication::sendEvent(&edit, &press);
+    EXPECT_EQ(edit.text(), "100000.00");
+    EXPECT_EQ(keysSeen, 0);
+    EXPECT_FALSE(press.isAccepted());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumericEdit, CommandKeys,
+    testing::Values(CommandKey{"AltP", Qt::Key_P, Qt::AltModifier, "p"},
+                    CommandKey{"AltX", Qt::Key_X, Qt::AltModifier, "x"},
+                    CommandKey{"AltDigit", Qt::Key_5, Qt::AltModifier, "5"},
+                    CommandKey{"CtrlAltDigit", Qt::Key_5, Qt::ControlModifier | Qt::AltModifier, "5"},
+                    CommandKey{"MetaDigit", Qt::Key_7, Qt::MetaModifier, "7"},
+                    CommandKey{"AltDelete", Qt::Key_Delete, Qt::AltModifier, ""}),
+    [](const testing::TestParamInfo<CommandKey> &info) { return std::string(info.param.name); });
+
 TEST(NumericEdit, UndoIsNotOffered)
 {
     TNumericEdit edit;
