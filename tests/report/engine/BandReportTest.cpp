@@ -5,6 +5,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/PageOperations.h"
+#include "tests/report/support/ReportValuePrinters.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -4,6 +4,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/DiskFailures.h"
 #include "tests/report/support/PdfTools.h"
+#include "tests/report/support/ReportValuePrinters.h"
 #include "tests/report/support/RuledDocument.h"
 
 #include <QCoreApplication>
