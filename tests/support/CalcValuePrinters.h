@@ -69,11 +69,6 @@ inline void PrintTo(const PlotPoint &point, std::ostream *os)
     *os << std::setprecision(17) << "{Time " << point.Time << ", Amount " << point.Amount << '}';
 }
 
-inline void PrintTo(const PlotMark &mark, std::ostream *os)
-{
-    *os << std::setprecision(17) << '{' << mark.Value << ", " << std::quoted(mark.Text) << '}';
-}
-
 inline void PrintTo(const ChartHeader &header, std::ostream *os)
 {
     *os << std::setprecision(17) << "{LoanAmount " << header.LoanAmount << ", AnnualRate "

@@ -6,12 +6,9 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QFont>
 #include <QPen>
 #include <QPoint>
-#include <QPointF>
 #include <QRect>
-#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <gtest/gtest.h>
@@ -24,11 +21,6 @@ inline void PrintTo(const QString &text, std::ostream *os)
 }
 
 inline void PrintTo(const QPoint &point, std::ostream *os)
-{
-    *os << '(' << point.x() << ", " << point.y() << ')';
-}
-
-inline void PrintTo(const QPointF &point, std::ostream *os)
 {
     *os << '(' << point.x() << ", " << point.y() << ')';
 }
@@ -49,20 +41,9 @@ inline void PrintTo(const QRect &rect, std::ostream *os)
         << ')';
 }
 
-inline void PrintTo(const QRectF &rect, std::ostream *os)
-{
-    *os << '(' << rect.left() << ", " << rect.top() << ") to (" << rect.right() << ", " << rect.bottom()
-        << ')';
-}
-
 inline void PrintTo(const QColor &color, std::ostream *os)
 {
     *os << (color.isValid() ? color.name(QColor::HexArgb).toStdString() : "invalid colour");
-}
-
-inline void PrintTo(const QFont &font, std::ostream *os)
-{
-    *os << font.toString().toStdString();
 }
 
 inline void PrintTo(const QPen &pen, std::ostream *os)

@@ -14,28 +14,10 @@ inline void PrintTo(const PageRect &rect, std::ostream *os)
         << rect.Bottom << '}';
 }
 
-inline void PrintTo(const PageGeometry &geometry, std::ostream *os)
-{
-    *os << "page ";
-    PrintTo(geometry.Page, os);
-    *os << " on sheet ";
-    PrintTo(geometry.Sheet, os);
-    *os << " at ";
-    PrintTo(geometry.Offset, os);
-}
-
 inline void PrintTo(const PaperSettings &settings, std::ostream *os)
 {
     *os << "{Landscape " << settings.Landscape << ", Paper " << static_cast<int>(settings.Paper)
         << ", CustomWidth " << settings.CustomWidth << ", CustomLength " << settings.CustomLength << '}';
-}
-
-inline void PrintTo(const PrinterFacts &facts, std::ostream *os)
-{
-    PrintTo(facts.Dots, os);
-    *os << " dots at ";
-    PrintTo(facts.DotsPerInch, os);
-    *os << " dots per inch";
 }
 
 inline void PrintTo(const PrinterStatus &status, std::ostream *os)
