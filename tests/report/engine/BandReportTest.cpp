@@ -133,6 +133,7 @@ TEST_F(BandReportTest, ColumnsFillAcrossBeforeANewPage)
 {
     report.SetColumns(2);
     report.SetColumnMarginInches(2); // 19 pixels
+    AddBand(TBandType::rbPageHeader, 40);
     AddLabel(AddBand(TBandType::rbColumnHeader, 30), QStringLiteral("column"), 0);
     AddLabel(AddBand(TBandType::rbDetail, 500), QStringLiteral("row"), 0);
     AddLabel(AddBand(TBandType::rbPageFooter, 20), QStringLiteral("footer"), 0);
@@ -145,8 +146,9 @@ TEST_F(BandReportTest, ColumnsFillAcrossBeforeANewPage)
     for (const RecordedPage &page : pages) {
         const auto rows = TextsOf(page, QStringLiteral("row"));
         ASSERT_EQ(rows.size(), 2u);
-        EXPECT_EQ(rows[0].Origin, QPoint(0, 32 * 4));
-        EXPECT_EQ(rows[1].Origin, QPoint(393 * 4, 32 * 4));
+        // Both columns start below the page header and their own headers.
+        EXPECT_EQ(rows[0].Origin, QPoint(0, (40 + 30 + 2) * 4));
+        EXPECT_EQ(rows[1].Origin, QPoint(393 * 4, (40 + 30 + 2) * 4));
         EXPECT_EQ(TextsOf(page, QStringLiteral("column")).size(), 2u);
         // Across the page from its left margin, though the report ends in the second column.
         EXPECT_EQ(TextsOf(page, QStringLiteral("footer")).at(0).Origin, QPoint(0, (1008 - 20 + 2) * 4));

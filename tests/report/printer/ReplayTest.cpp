@@ -54,7 +54,7 @@ TEST_P(ReplayAtZoom, RulesAndFillsLandOnTheScaledPixels)
 {
     const double zoom = GetParam();
     RecordedPage page(PageUnits);
-    page.Append(FillRectOp{PageRect{40, 40, 80, 60}, QBrush(Qt::black)});        // pixels 10..19 x 10..14
+    page.Append(FillRectOp{PageRect{44, 40, 80, 60}, QBrush(Qt::black)});        // pixels 11..19 x 10..14
     page.Append(LineOp{QPoint(40, 80), QPoint(360, 80), QPen(Qt::black, 4)});    // 10..89 along row 20
     page.Append(LineOp{QPoint(320, 120), QPoint(320, 200), QPen(Qt::black, 4)}); // 30..49 down column 80
     const QSize size = QSize(120, 70) * zoom;
@@ -66,7 +66,7 @@ TEST_P(ReplayAtZoom, RulesAndFillsLandOnTheScaledPixels)
     const int before = zoom == 2 ? 1 : 0;
     // The image's rows from `top` to just before `bottom`.
     const auto rows = [&](int top, int bottom) { return QRect(0, top, size.width(), bottom - top); };
-    EXPECT_EQ(InkBox(image, rows(0, at(17))), QRect(QPoint(at(10), at(10)), QPoint(at(20) - 1, at(15) - 1)));
+    EXPECT_EQ(InkBox(image, rows(0, at(17))), QRect(QPoint(at(11), at(10)), QPoint(at(20) - 1, at(15) - 1)));
     EXPECT_EQ(InkBox(image, rows(at(17), at(25))),
               QRect(QPoint(at(10), at(20) - before), QPoint(at(90) - 1, at(20))));
     EXPECT_EQ(InkBox(image, rows(at(25), size.height())),
