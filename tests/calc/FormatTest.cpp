@@ -1,6 +1,7 @@
 #include "calc/Format.h"
 
 #include "calc/Errors.h"
+#include "tests/support/CalcValuePrinters.h"
 
 #include <bit>
 #include <cmath>
@@ -48,10 +49,7 @@ class DecimalDigitsOf : public testing::TestWithParam<DigitsCase> {};
 TEST_P(DecimalDigitsOf, GivesExponentSignAndDigits)
 {
     const DigitsCase &c = GetParam();
-    const DecimalDigitsResult d = DecimalDigits(c.Value, c.Precision, c.Decimals);
-    EXPECT_EQ(d.Exponent, c.Expected.Exponent);
-    EXPECT_EQ(d.Negative, c.Expected.Negative);
-    EXPECT_EQ(d.Digits, c.Expected.Digits);
+    EXPECT_EQ(DecimalDigits(c.Value, c.Precision, c.Decimals), c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

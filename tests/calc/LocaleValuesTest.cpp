@@ -1,6 +1,7 @@
 #include "calc/LocaleValues.h"
 
 #include "calc/Format.h"
+#include "tests/support/CalcValuePrinters.h"
 
 #include <clocale>
 #include <gtest/gtest.h>
@@ -31,13 +32,7 @@ protected:
 
 TEST_P(LocaleValuesFromSystem, ReadsTheFiveValues)
 {
-    const LocaleValues values = ReadSystemLocaleValues();
-    const LocaleValues &expected = GetParam().Expected;
-    EXPECT_EQ(values.CurrencySymbol, expected.CurrencySymbol);
-    EXPECT_EQ(values.CurrencyFormat, expected.CurrencyFormat);
-    EXPECT_EQ(values.NegCurrFormat, expected.NegCurrFormat);
-    EXPECT_EQ(values.ThousandSeparator, expected.ThousandSeparator);
-    EXPECT_EQ(values.DecimalSeparator, expected.DecimalSeparator);
+    EXPECT_EQ(ReadSystemLocaleValues(), GetParam().Expected);
 }
 
 // The patterns chosen must place symbol, blank and sign where the locale's own monetary layout does.

@@ -2,6 +2,7 @@
 
 #include "calc/Errors.h"
 #include "calc/Extended.h"
+#include "tests/support/CalcValuePrinters.h"
 
 #include <cmath>
 #include <cstring>

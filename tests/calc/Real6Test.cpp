@@ -3,6 +3,7 @@
 #include "calc/Chart.h"
 #include "calc/Errors.h"
 #include "calc/Format.h"
+#include "tests/support/CalcValuePrinters.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -28,10 +29,7 @@ class Real6FromExtended : public testing::TestWithParam<RoundingCase> {};
 
 TEST_P(Real6FromExtended, RoundsOnTheFirstDroppedBit)
 {
-    const Real6 value = Real6::FromExtended(GetParam().Value);
-    EXPECT_EQ(value.Negative(), GetParam().Expected.Negative());
-    EXPECT_EQ(static_cast<int>(value.Exponent()), static_cast<int>(GetParam().Expected.Exponent()));
-    EXPECT_EQ(value.Significand(), GetParam().Expected.Significand());
+    EXPECT_EQ(Real6::FromExtended(GetParam().Value), GetParam().Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

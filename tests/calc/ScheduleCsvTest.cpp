@@ -42,8 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CsvLine, QuotesOnlyTheFieldsThatNeedIt)
 {
-    EXPECT_EQ(CsvLine({"plain", "a,b", "say \"hi\"", "two\nlines", ""}),
-              "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\r\n");
+    // A lone carriage return ends a record for many readers, as a line feed does.
+    EXPECT_EQ(CsvLine({"plain", "a,b", "say \"hi\"", "two\nlines", "cr\ralone", ""}),
+              "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\ralone\",\r\n");
 }
 
 // 300.00 at 12 % (1 % a month) repaid by 100.00 a month.

@@ -1,5 +1,7 @@
 #include "calc/SchedulePlot.h"
 
+#include "tests/support/CalcValuePrinters.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,6 +2,8 @@
 #include "calc/Schedule.h"
 #include "calc/SchedulePlot.h"
 #include "calc/ScheduleText.h"
+#include "tests/calc/ScheduleRefusals.h"
+#include "tests/support/CalcValuePrinters.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -123,7 +125,7 @@ struct ExtrasRefusalCase {
     const char *Name;
     std::int64_t Payment;
     ScheduleExtras Extras;
-    ScheduleRefusal Reason;
+    Refusal Expected;
 };
 
 class MonthlyScheduleExtrasRefusal : public testing::TestWithParam<ExtrasRefusalCase> {};
@@ -132,25 +134,19 @@ class MonthlyScheduleExtrasRefusal : public testing::TestWithParam<ExtrasRefusal
 TEST_P(MonthlyScheduleExtrasRefusal, SaysWhy)
 {
     const ExtrasRefusalCase &c = GetParam();
-    try {
-        MonthlySchedule(10000, c.Payment, {1, 100}, 12, c.Extras);
-        FAIL() << "no refusal";
-    } catch (const ScheduleRefused &refused) {
-        EXPECT_EQ(refused.Reason(), c.Reason);
-    }
+    ExpectRefused([&] { MonthlySchedule(10000, c.Payment, {1, 100}, 12, c.Extras); }, c.Expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Extras, MonthlyScheduleExtrasRefusal,
-    testing::Values(
-        ExtrasRefusalCase{"NegativeMonthly", 1000, {-1, 1, {}}, ScheduleRefusal::ExtraNotValid},
-        ExtrasRefusalCase{"FromMonthZero", 1000, {100, 0, {}}, ScheduleRefusal::ExtraNotValid},
-        ExtrasRefusalCase{"NegativeOneTime", 1000, {0, 1, {{1, -1}}}, ScheduleRefusal::ExtraNotValid},
-        ExtrasRefusalCase{"OneTimeInMonthZero", 1000, {0, 1, {{0, 1}}}, ScheduleRefusal::ExtraNotValid},
-        ExtrasRefusalCase{"OneTimeAfterTheTerm", 1000, {0, 1, {{13, 1}}}, ScheduleRefusal::ExtraNotValid},
-        // A payment of the first month's interest never repays, whatever is paid beside it.
-        ExtrasRefusalCase{
-            "ExtrasDoNotRescueTheLoan", 100, {10000, 1, {{1, 10000}}}, ScheduleRefusal::NeverRepaid}),
+    testing::Values(ExtrasRefusalCase{"NegativeMonthly", 1000, {-1, 1, {}}, ExtraNotValid},
+                    ExtrasRefusalCase{"FromMonthZero", 1000, {100, 0, {}}, ExtraNotValid},
+                    ExtrasRefusalCase{"NegativeOneTime", 1000, {0, 1, {{1, -1}}}, ExtraNotValid},
+                    ExtrasRefusalCase{"OneTimeInMonthZero", 1000, {0, 1, {{0, 1}}}, ExtraNotValid},
+                    ExtrasRefusalCase{"OneTimeAfterTheTerm", 1000, {0, 1, {{13, 1}}}, ExtraNotValid},
+                    // A payment of the first month's interest never repays, whatever is paid beside it.
+                    ExtrasRefusalCase{
+                        "ExtrasDoNotRescueTheLoan", 100, {10000, 1, {{1, 10000}}}, NeverRepaid}),
     [](const testing::TestParamInfo<ExtrasRefusalCase> &info) { return std::string(info.param.Name); });
 
 TEST(MonthlyScheduleWithExtras, KeepsItsInvariantsOverRandomLoans)
@@ -272,11 +268,15 @@ TEST_F(WhatIfTexts, ShowDatesExtrasRunningTotalsAndSavings)
 TEST_F(WhatIfTexts, WithoutExtrasAreThePlainTexts)
 {
     const WhatIfSchedule schedule = WhatIfOf(m_plain, {});
-    EXPECT_EQ(schedule.Monthly, m_plain.Monthly);
+    EXPECT_EQ(schedule.Monthly, (std::vector<ScheduleRow>{{1, 30000, 1000, 29000, 71000},
+                                                          {2, 30000, 710, 29290, 41710},
+                                                          {3, 30000, 417, 29583, 12127},
+                                                          {4, 12248, 121, 12127, 0}}));
     const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
-    EXPECT_EQ(columns, std::vector(PlainScheduleColumns.begin(), PlainScheduleColumns.end()));
+    EXPECT_EQ(ScheduleColumnHeadings(columns, ScheduleView::Monthly),
+              (std::vector<std::string>{"No.", "Payment", "Interest", "Principal", "Balance"}));
     EXPECT_EQ(WhatIfRowCells(schedule, ScheduleView::Monthly, 3, columns, Dollars),
-              ScheduleRowCells(m_plain.Monthly[3], Dollars));
+              (std::vector<std::string>{"4", "$122.48", "$1.21", "$121.27", "$0.00"}));
     EXPECT_EQ(WhatIfFigures(m_plain, schedule, Dollars), std::vector<ScheduleFigure>{});
 
     // A year's payments have one heading, with an Extra column beside them or without.

@@ -5,6 +5,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/PageOperations.h"
+#include "tests/report/support/ReportValuePrinters.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -39,6 +40,28 @@ protected:
             presets.push_back(moreData);
             moreData = static_cast<int>(presets.size()) <= records;
         };
+    }
+    // Records of the heights given, "row 1", "row 2", ...
+    void FeedRows(TRPBand *detail, const std::vector<int> &heights)
+    {
+        TRPLabel *row = AddLabel(detail, QString());
+        report.OnNeedData = [this, detail, row, heights](TRPComponent *, bool &moreData) {
+            const size_t next = presets.size();
+            presets.push_back(moreData);
+            moreData = next < heights.size();
+            if (moreData) {
+                detail->SetHeight(heights[next]);
+                row->SetCaption(QStringLiteral("row %1").arg(next + 1));
+            }
+        };
+    }
+    // The index of the page that holds `text`, or the page count when none does.
+    static size_t PageOf(const std::vector<RecordedPage> &pages, const QString &text)
+    {
+        size_t n = 0;
+        while (n < pages.size() && TextsOf(pages[n], text).empty())
+            ++n;
+        return n;
     }
     const std::vector<RecordedPage> &Record()
     {
@@ -110,20 +133,26 @@ TEST_F(BandReportTest, ColumnsFillAcrossBeforeANewPage)
 {
     report.SetColumns(2);
     report.SetColumnMarginInches(2); // 19 pixels
+    AddBand(TBandType::rbPageHeader, 40);
     AddLabel(AddBand(TBandType::rbColumnHeader, 30), QStringLiteral("column"), 0);
     AddLabel(AddBand(TBandType::rbDetail, 500), QStringLiteral("row"), 0);
-    FeedRecords(3);
+    AddLabel(AddBand(TBandType::rbPageFooter, 20), QStringLiteral("footer"), 0);
+    FeedRecords(4);
 
     const auto &pages = Record();
 
     // Each column Round((768 - 19.2) / 2) = 374 wide; the second starts 374 + 19 across.
     ASSERT_EQ(pages.size(), 2u);
-    const auto rows = TextsOf(pages[0], QStringLiteral("row"));
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].Origin, QPoint(0, 32 * 4));
-    EXPECT_EQ(rows[1].Origin, QPoint(393 * 4, 32 * 4));
-    EXPECT_EQ(TextsOf(pages[0], QStringLiteral("column")).size(), 2u);
-    EXPECT_EQ(TextsOf(pages[1], QStringLiteral("row")).at(0).Origin, QPoint(0, 32 * 4));
+    for (const RecordedPage &page : pages) {
+        const auto rows = TextsOf(page, QStringLiteral("row"));
+        ASSERT_EQ(rows.size(), 2u);
+        // Both columns start below the page header and their own headers.
+        EXPECT_EQ(rows[0].Origin, QPoint(0, (40 + 30 + 2) * 4));
+        EXPECT_EQ(rows[1].Origin, QPoint(393 * 4, (40 + 30 + 2) * 4));
+        EXPECT_EQ(TextsOf(page, QStringLiteral("column")).size(), 2u);
+        // Across the page from its left margin, though the report ends in the second column.
+        EXPECT_EQ(TextsOf(page, QStringLiteral("footer")).at(0).Origin, QPoint(0, (1008 - 20 + 2) * 4));
+    }
 }
 
 TEST_F(BandReportTest, FramesDrawTheirEdgesOnly)
@@ -135,17 +164,26 @@ TEST_F(BandReportTest, FramesDrawTheirEdgesOnly)
     TRPFrame none;
     none.Pen.setWidth(0);
     none.DrawBottom = true;
-    report.SetPageFrame(none);
+    AddBand(TBandType::rbDetail, 20)->SetFrame(none);
+    TRPFrame page;
+    page.DrawBottom = true;
+    page.DrawRight = true;
+    report.SetPageFrame(page);
 
     const auto lines = OperationsOf<LineOp>(Record().at(0));
 
-    // Along the band's column, 768 wide: its top, then its right edge; the page frame's pen draws none.
-    ASSERT_EQ(lines.size(), 2u);
+    // Along the band's column, 768 wide: its top, then its right edge; the detail's pen draws none.
+    // The page's edges run along its last pixel row and column, 1008 and 768 from its top-left.
+    ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].From, QPoint(0, 0));
     EXPECT_EQ(lines[0].To, QPoint(768 * 4, 0));
     EXPECT_EQ(lines[1].From, QPoint(768 * 4, 0));
     EXPECT_EQ(lines[1].To, QPoint(768 * 4, 100 * 4));
     EXPECT_EQ(lines[0].Pen.width(), 4);
+    EXPECT_EQ(lines[2].From, QPoint(0, 1007 * 4));
+    EXPECT_EQ(lines[2].To, QPoint(767 * 4, 1007 * 4));
+    EXPECT_EQ(lines[3].From, QPoint(767 * 4, 0));
+    EXPECT_EQ(lines[3].To, QPoint(767 * 4, 1007 * 4));
 }
 
 TEST_F(BandReportTest, PageNumbersCountThePagesAndTellTheirCount)
@@ -176,16 +214,11 @@ TEST_F(BandReportTest, PageNumbersCountThePagesAndTellTheirCount)
 
 TEST_F(BandReportTest, SummaryThatWouldStandAloneTakesTheLastDetailOverWithIt)
 {
-    // Nine rows of 100 fill 900 of the 958 pixels above the footer; the summary needs 100 more.
-    TRPBand *detail = AddBand(TBandType::rbDetail, 100);
-    TRPLabel *row = AddLabel(detail, QString());
-    AddLabel(AddBand(TBandType::rbSummary, 100), QStringLiteral("total"));
+    // Nine rows of 100 fill 900 of the 958 pixels above the footer; the summary would end exactly at
+    // the footer's top, which leaves it no room.
+    FeedRows(AddBand(TBandType::rbDetail, 0), std::vector<int>(9, 100));
+    AddLabel(AddBand(TBandType::rbSummary, 58), QStringLiteral("total"));
     AddLabel(AddBand(TBandType::rbPageFooter, 50), QStringLiteral("footer"));
-    int records = 0;
-    report.OnNeedData = [&](TRPComponent *, bool &moreData) {
-        moreData = ++records <= 9;
-        row->SetCaption(moreData ? QStringLiteral("row %1").arg(records) : QString());
-    };
 
     const auto &pages = Record();
 
@@ -201,20 +234,124 @@ TEST_F(BandReportTest, SummaryThatWouldStandAloneTakesTheLastDetailOverWithIt)
     EXPECT_EQ(TextsOf(pages[1], QStringLiteral("total")).at(0).Origin.y(), (100 + 2) * 4);
 }
 
-TEST_F(BandReportTest, BandTallerThanThePagePrintsOnAPageOfOnlyHeadings)
+struct FooterEdgeCase {
+    const char *Name;
+    int Height;
+    size_t Pages;
+};
+
+class DetailAboveTheFooter : public BandReportTest, public testing::WithParamInterface<FooterEdgeCase> {};
+
+// Two rows over the 958 pixels above a footer of 50.
+TEST_P(DetailAboveTheFooter, StartsANewPageWhenItWouldEndAtTheFootersTop)
 {
+    FeedRows(AddBand(TBandType::rbDetail, 0), {GetParam().Height, GetParam().Height});
+    AddLabel(AddBand(TBandType::rbPageFooter, 50), QStringLiteral("footer"));
+
+    const auto &pages = Record();
+
+    EXPECT_EQ(pages.size(), GetParam().Pages);
+    EXPECT_EQ(PageOf(pages, QStringLiteral("row 2")), GetParam().Pages - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, DetailAboveTheFooter,
+                         testing::Values(FooterEdgeCase{"EndingAPixelAbove", 478, 1},
+                                         FooterEdgeCase{"EndingAtTheTop", 479, 2}),
+                         [](const testing::TestParamInfo<FooterEdgeCase> &info) {
+                             return std::string(info.param.Name);
+                         });
+
+struct TallBandCase {
+    const char *Name;
+    int TitleHeight; // 0: no title
+    std::vector<size_t> RowPages;
+};
+
+class BandTallerThanThePage : public BandReportTest, public testing::WithParamInterface<TallBandCase> {};
+
+// A band no page can hold prints below the headings of the first page that offers the most room.
+TEST_P(BandTallerThanThePage, PrintsOnAPageOfOnlyHeadings)
+{
+    if (GetParam().TitleHeight > 0)
+        AddLabel(AddBand(TBandType::rbTitle, GetParam().TitleHeight), QStringLiteral("title"));
     AddLabel(AddBand(TBandType::rbPageHeader, 40), QStringLiteral("header"));
-    AddLabel(AddBand(TBandType::rbDetail, 2000), QStringLiteral("row"));
-    FeedRecords(2);
+    AddLabel(AddBand(TBandType::rbColumnHeader, 30), QStringLiteral("column"));
+    FeedRows(AddBand(TBandType::rbDetail, 0), {2000, 2000});
+
+    const auto &pages = Record();
+
+    ASSERT_EQ(pages.size(), GetParam().RowPages.back() + 1);
+    for (const RecordedPage &page : pages) {
+        EXPECT_EQ(TextsOf(page, QStringLiteral("header")).size(), 1u);
+        EXPECT_EQ(TextsOf(page, QStringLiteral("column")).size(), 1u);
+    }
+    for (size_t n = 0; n < 2; ++n) {
+        const QString row = QStringLiteral("row %1").arg(n + 1);
+        ASSERT_EQ(PageOf(pages, row), GetParam().RowPages[n]) << row.toStdString();
+        EXPECT_EQ(TextsOf(pages[GetParam().RowPages[n]], row).at(0).Origin.y(), (40 + 30 + 2) * 4);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Headings, BandTallerThanThePage,
+                         testing::Values(TallBandCase{"UnderThePageHeader", 0, {0, 1}},
+                                         // Below the title the first page offers less room than the next one.
+                                         TallBandCase{"UnderATitle", 100, {1, 2}}),
+                         [](const testing::TestParamInfo<TallBandCase> &info) {
+                             return std::string(info.param.Name);
+                         });
+
+struct LoneSummaryCase {
+    const char *Name;
+    int TitleHeight;        // 0: no title
+    int ColumnHeaderHeight; // 0: no column header
+    std::vector<int> Rows;
+    int SummaryHeight;
+};
+
+class SummaryWithoutRoom : public BandReportTest, public testing::WithParamInterface<LoneSummaryCase> {};
+
+// Where taking the last record along would not help, the summary goes on to the next page alone.
+TEST_P(SummaryWithoutRoom, LeavesTheLastRecordWhereItIs)
+{
+    const LoneSummaryCase &c = GetParam();
+    if (c.TitleHeight > 0)
+        AddLabel(AddBand(TBandType::rbTitle, c.TitleHeight), QStringLiteral("title"));
+    if (c.ColumnHeaderHeight > 0)
+        AddBand(TBandType::rbColumnHeader, c.ColumnHeaderHeight);
+    FeedRows(AddBand(TBandType::rbDetail, 0), c.Rows);
+    AddLabel(AddBand(TBandType::rbSummary, c.SummaryHeight), QStringLiteral("total"));
+    AddLabel(AddBand(TBandType::rbPageFooter, 50), QStringLiteral("footer"));
 
     const auto &pages = Record();
 
     ASSERT_EQ(pages.size(), 2u);
-    for (const RecordedPage &page : pages) {
-        EXPECT_EQ(TextsOf(page, QStringLiteral("header")).size(), 1u);
-        ASSERT_EQ(TextsOf(page, QStringLiteral("row")).size(), 1u);
-        EXPECT_EQ(TextsOf(page, QStringLiteral("row"))[0].Origin.y(), (40 + 2) * 4);
-    }
+    EXPECT_EQ(PageOf(pages, QStringLiteral("row %1").arg(c.Rows.size())), 0u);
+    const auto total = TextsOf(pages[1], QStringLiteral("total"));
+    ASSERT_EQ(total.size(), 1u);
+    EXPECT_EQ(total[0].Origin.y(), (c.ColumnHeaderHeight + 2) * 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, SummaryWithoutRoom,
+    testing::Values(
+        // Its record opens the column under the title: moved, it would leave the headings alone.
+        LoneSummaryCase{"RecordOpensTheColumn", 100, 30, {800}, 100},
+        // Together on the next page they would end exactly at the footer's top: no room either.
+        LoneSummaryCase{"TogetherTheyWouldEndAtTheFootersTop", 0, 0, {100, 800}, 158}),
+    [](const testing::TestParamInfo<LoneSummaryCase> &info) { return std::string(info.param.Name); });
+
+TEST_F(BandReportTest, ForcedNewPageStartsEveryRecordButTheFirst)
+{
+    TRPBand *detail = AddBand(TBandType::rbDetail, 20);
+    detail->SetForceNewPage(true);
+    AddLabel(detail, QStringLiteral("row"));
+    FeedRecords(3);
+
+    const auto &pages = Record();
+
+    ASSERT_EQ(pages.size(), 3u);
+    for (const RecordedPage &page : pages)
+        EXPECT_EQ(TextsOf(page, QStringLiteral("row")).size(), 1u);
 }
 
 TEST_F(BandReportTest, LabelsPlaceTheirTextByAlignment)

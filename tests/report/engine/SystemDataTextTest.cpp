@@ -1,5 +1,7 @@
 #include "report/engine/SystemDataText.h"
 
+#include "tests/support/QtValuePrinters.h"
+
 #include <clocale>
 #include <gtest/gtest.h>
 #include <string>

@@ -5,6 +5,7 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/DiskFailures.h"
 #include "tests/report/support/PdfTools.h"
+#include "tests/report/support/ReportValuePrinters.h"
 #include "tests/report/support/RuledDocument.h"
 
 #include <QCoreApplication>
@@ -44,12 +45,20 @@ bool Lpadmin(const QStringList &arguments)
            lpadmin.exitCode() == 0;
 }
 
-// The sheet of the device's current printer for `settings`, in dots; empty when it has none.
+// The sheet of the device's current printer for `settings`, in screen pixels (96 to the inch); empty
+// when it has none.
 QSize MeasuredSheet(CupsPrinterDevice &device, const PaperSettings &settings)
 {
     const std::optional<PrinterFacts> facts = device.Measure(settings);
-    return facts ? facts->Dots.Sheet : QSize();
+    if (!facts || facts->DotsPerInch.isEmpty())
+        return {};
+    return {qRound(facts->Dots.Sheet.width() * 96.0 / facts->DotsPerInch.width()),
+            qRound(facts->Dots.Sheet.height() * 96.0 / facts->DotsPerInch.height())};
 }
+
+// Letter and A4 as PPDs give them: 612 x 792 and 595 x 842 points.
+const QSize LetterSheet(816, 1056);
+const QSize A4Sheet(793, 1123);
 
 // A queue of the test's own, removed again at the end. Nothing is printed on it.
 class TestQueue {
@@ -214,12 +223,11 @@ TEST(CupsPrinting, APaperOrOrientationChangeAfterAMeasurementIsHonoured)
     if (qEnvironmentVariable("PRINTER").isEmpty())
         GTEST_SKIP() << "needs the test print queue that scripts/test sets up";
     CupsPrinterDevice device;
-    const QSize letter = MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter});
-    ASSERT_FALSE(letter.isEmpty());
+    EXPECT_EQ(MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}), LetterSheet);
     EXPECT_EQ(MeasuredSheet(device, {.Landscape = true, .Paper = TRPPaperSize::rppLetter}),
-              letter.transposed());
-    EXPECT_NE(MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}), letter);
-    EXPECT_EQ(MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}), letter);
+              LetterSheet.transposed());
+    EXPECT_EQ(MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}), A4Sheet);
+    EXPECT_EQ(MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}), LetterSheet);
 }
 
 // The device keeps what it measured of a queue across documents; a queue whose PPD changed meanwhile is
@@ -236,19 +244,18 @@ TEST(CupsPrinting, AQueueWhosePpdChangedIsMeasuredAnewAtTheNextDocument)
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
     copy.MakeCurrent();
     CupsPrinterDevice device;
-    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}));
+    EXPECT_EQ(MeasuredSheet(device, {}), LetterSheet);
     device.Forget();
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("A4")));
     device.Forget(); // as at the end of a document
     ASSERT_TRUE(copy.PpdTimeSettled());
-    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}));
+    EXPECT_EQ(MeasuredSheet(device, {}), A4Sheet);
 
     ASSERT_TRUE(copy.SetDefaultPaper(QStringLiteral("Letter")));
     device.StartCheck();
-    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppA4}))
-        << "the kept queue, until the answer";
+    EXPECT_EQ(MeasuredSheet(device, {}), A4Sheet) << "the kept queue, until the answer";
     EXPECT_FALSE(device.PrinterUnchanged());
-    EXPECT_EQ(MeasuredSheet(device, {}), MeasuredSheet(device, {.Paper = TRPPaperSize::rppLetter}));
+    EXPECT_EQ(MeasuredSheet(device, {}), LetterSheet);
     EXPECT_TRUE(device.PrinterUnchanged()) << "no check pending";
 }
 

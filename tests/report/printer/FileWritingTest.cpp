@@ -2,6 +2,7 @@
 
 #include "report/printer/PrinterError.h"
 #include "tests/report/support/DiskFailures.h"
+#include "tests/report/support/ReportValuePrinters.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 #include "report/printer/ProgressForm.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/ReportValuePrinters.h"
 #include "tests/report/support/RuledDocument.h"
 
 #include <QPushButton>
@@ -124,6 +125,40 @@ TEST_F(PageRecording, EachOperationKeepsThePenBrushAndFontOfItsMoment)
     EXPECT_EQ(text.Color, QColor(Qt::blue));
     EXPECT_EQ(text.Alignment, Qt::AlignHCenter);
     EXPECT_EQ(text.Clip, (PageRect{0, 0, 100, 60}));
+}
+
+// A band that moves to another page: what came before it stays, what it drew comes back shifted whole,
+// every corner and point of every kind of operation, a text's clip with the text.
+TEST_F(PageRecording, OperationsTakenOffThePageComeBackMovedWhole)
+{
+    m_printer.BeginDocument();
+    PageCanvas &canvas = m_printer.Canvas();
+    canvas.FillRect({0, 0, 4, 4});
+    canvas.FillRect({10, 20, 30, 40});
+    canvas.Rectangle({11, 21, 31, 41});
+    canvas.Ellipse({12, 22, 32, 42});
+    canvas.MoveTo(QPoint(13, 23));
+    canvas.LineTo(QPoint(33, 43));
+    canvas.Polyline({QPoint(14, 24), QPoint(34, 44), QPoint(54, 64)});
+    canvas.TextRect({15, 25, 35, 45}, QPoint(16, 26), QStringLiteral("Rate"));
+    const std::vector<PageOperation> taken = canvas.TakeOperations(1);
+    EXPECT_EQ(taken.size(), 6u);
+    canvas.AppendMoved(taken, QPoint(100, 1000));
+
+    const auto &ops = canvas.Page().Operations();
+    ASSERT_EQ(ops.size(), 7u);
+    EXPECT_EQ(std::get<FillRectOp>(ops[0]).Rect, (PageRect{0, 0, 4, 4}));
+    EXPECT_EQ(std::get<FillRectOp>(ops[1]).Rect, (PageRect{110, 1020, 130, 1040}));
+    EXPECT_EQ(std::get<RectangleOp>(ops[2]).Rect, (PageRect{111, 1021, 131, 1041}));
+    EXPECT_EQ(std::get<EllipseOp>(ops[3]).Rect, (PageRect{112, 1022, 132, 1042}));
+    EXPECT_EQ(std::get<LineOp>(ops[4]).From, QPoint(113, 1023));
+    EXPECT_EQ(std::get<LineOp>(ops[4]).To, QPoint(133, 1043));
+    EXPECT_EQ(std::get<PolylineOp>(ops[5]).Points,
+              (std::vector<QPoint>{QPoint(114, 1024), QPoint(134, 1044), QPoint(154, 1064)}));
+    const auto &text = std::get<TextOp>(ops[6]);
+    EXPECT_EQ(text.Origin, QPoint(116, 1026));
+    EXPECT_EQ(text.Clip, (PageRect{115, 1025, 135, 1045}));
+    EXPECT_EQ(text.Text, QStringLiteral("Rate"));
 }
 
 TEST_F(PageRecording, ANewPageStartsWithTheDefaultsAndThePenAtTheOrigin)

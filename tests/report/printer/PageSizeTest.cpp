@@ -1,5 +1,6 @@
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/ReportValuePrinters.h"
 
 #include <gtest/gtest.h>
 

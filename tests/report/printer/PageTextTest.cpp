@@ -1,6 +1,7 @@
 #include "report/printer/PageText.h"
 
 #include "report/printer/RecordedPage.h"
+#include "tests/report/support/ReportValuePrinters.h"
 
 #include <gtest/gtest.h>
 #include <string>

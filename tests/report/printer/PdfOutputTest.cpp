@@ -3,6 +3,7 @@
 #include "tests/report/support/DiskFailures.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/PdfTools.h"
+#include "tests/report/support/ReportValuePrinters.h"
 #include "tests/report/support/RuledDocument.h"
 
 #include <QBuffer>

@@ -1,6 +1,7 @@
 #include "calc/Errors.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
+#include "tests/report/support/ReportValuePrinters.h"
 #include "tests/report/support/RuledDocument.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,10 @@
 #include "report/printer/RecordedPage.h"
 #include "report/printer/ReplayCache.h"
-#include "tests/report/support/RuledDocument.h"
+#include "tests/report/support/ReportValuePrinters.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -26,13 +27,16 @@ QImage Replayed(const RecordedPage &page, QImage image, const QRectF &target)
     return image;
 }
 
-// The smallest rectangle holding every pixel that is not white.
-QRect InkBox(const QImage &image)
+// The smallest rectangle holding every pixel of `area` (all of the image if none) that is not white,
+// or of `colour` alone.
+QRect InkBox(const QImage &image, QRect area = {}, std::optional<QRgb> colour = std::nullopt)
 {
+    if (area.isNull())
+        area = image.rect();
     QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (colour ? image.pixel(x, y) == *colour : image.pixel(x, y) != qRgb(255, 255, 255))
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -50,35 +54,83 @@ TEST_P(ReplayAtZoom, RulesAndFillsLandOnTheScaledPixels)
 {
     const double zoom = GetParam();
     RecordedPage page(PageUnits);
-    page.Append(LineOp{QPoint(0, 80), QPoint(400, 80), QPen(Qt::black, 4)}); // pixel row 20
-    page.Append(FillRectOp{PageRect{40, 40, 80, 60}, QBrush(Qt::black)});    // pixels 10..19 x 10..14
-    const QImage image =
-        Replayed(page, WhiteImage(QSize(120, 120) * zoom), QRectF(QPointF(10, 10), QSizeF(100, 50) * zoom));
+    page.Append(FillRectOp{PageRect{44, 40, 80, 60}, QBrush(Qt::black)});        // pixels 11..19 x 10..14
+    page.Append(LineOp{QPoint(40, 80), QPoint(360, 80), QPen(Qt::black, 4)});    // 10..89 along row 20
+    page.Append(LineOp{QPoint(320, 120), QPoint(320, 200), QPen(Qt::black, 4)}); // 30..49 down column 80
+    const QSize size = QSize(120, 70) * zoom;
+    const QImage image = Replayed(page, WhiteImage(size), QRectF(QPointF(10, 10), QSizeF(100, 50) * zoom));
 
-    const int column = qRound(10 + 60 * zoom);
-    const int row = qRound(10 + 20 * zoom);
-    const std::vector<int> expected = zoom == 2 ? std::vector<int>{row - 1, row} : std::vector<int>{row};
-    EXPECT_EQ(DarkRows(image, column), expected);
-    const QRect fill(QPoint(qRound(10 + 10 * zoom), qRound(10 + 10 * zoom)),
-                     QPoint(qRound(10 + 20 * zoom) - 1, qRound(10 + 15 * zoom) - 1));
-    EXPECT_EQ(InkBox(image.copy(0, 0, qRound(10 + 40 * zoom), qRound(10 + 18 * zoom))), fill);
+    // Pixel p of the page at zoom 1 in the image; a pen of 4 units is 2 pixels at zoom 2, the line's
+    // pixel and the one before it.
+    const auto at = [zoom](int p) { return qRound(10 + p * zoom); };
+    const int before = zoom == 2 ? 1 : 0;
+    // The image's rows from `top` to just before `bottom`.
+    const auto rows = [&](int top, int bottom) { return QRect(0, top, size.width(), bottom - top); };
+    EXPECT_EQ(InkBox(image, rows(0, at(17))), QRect(QPoint(at(11), at(10)), QPoint(at(20) - 1, at(15) - 1)));
+    EXPECT_EQ(InkBox(image, rows(at(17), at(25))),
+              QRect(QPoint(at(10), at(20) - before), QPoint(at(90) - 1, at(20))));
+    EXPECT_EQ(InkBox(image, rows(at(25), size.height())),
+              QRect(QPoint(at(80) - before, at(30)), QPoint(at(80), at(50) - 1)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, ReplayAtZoom, testing::Values(0.5, 1.0, 2.0));
 
-TEST(Replay, APolylineRunsThroughItsPointsMovedWithItsPage)
+TEST(Replay, APolylineRunsThroughItsPoints)
 {
     RecordedPage page(PageUnits);
     page.Append(PolylineOp{{QPoint(40, 40), QPoint(200, 40), QPoint(200, 160)}, QPen(Qt::black, 4)});
-    page.Append(std::get<PolylineOp>(Moved(page.Operations().front(), QPoint(100, 0))));
+    page.Append(PolylineOp{{QPoint(300, 40), QPoint(300, 160)}, QPen(Qt::black, 4)}); // the fewest points
     const QImage image = Replayed(page, WhiteImage(QSize(120, 70)), QRectF(QPointF(10, 10), QSizeF(100, 50)));
     // Page units 40..300 across and 40..160 down: pixels 20..85 and 20..50, a pixel of pen around.
     EXPECT_EQ(InkBox(image), QRect(QPoint(19, 19), QPoint(85, 50)));
     EXPECT_LT(qGray(image.pixel(60, 20)), 128); // the first's horizontal run
     EXPECT_LT(qGray(image.pixel(60, 35)), 128); // the first's vertical run
-    EXPECT_LT(qGray(image.pixel(85, 35)), 128); // the moved one's vertical run
+    EXPECT_LT(qGray(image.pixel(85, 35)), 128); // the second
     EXPECT_GT(qGray(image.pixel(40, 35)), 128); // nothing between the points
 }
+
+struct RectangleCase {
+    const char *Name;
+    PageRect Rect;
+    QPen Pen;
+    QRect Outline; // the black pixels
+    QRect Inside;  // the yellow ones
+};
+
+class ReplayedRectangle : public testing::TestWithParam<RectangleCase> {};
+
+// The outline runs through the rectangle's outermost pixels, as its edges' rules would; the brush
+// fills what the outline leaves.
+TEST_P(ReplayedRectangle, OutlinesItsOutermostPixelsAndFillsTheRest)
+{
+    RecordedPage page(PageUnits);
+    page.Append(RectangleOp{GetParam().Rect, GetParam().Pen, QBrush(Qt::yellow)});
+    const QImage image = Replayed(page, WhiteImage(QSize(100, 50)), QRectF(0, 0, 100, 50));
+    EXPECT_EQ(InkBox(image, {}, qRgb(0, 0, 0)), GetParam().Outline);
+    EXPECT_EQ(InkBox(image, {}, qRgb(255, 255, 0)), GetParam().Inside);
+    EXPECT_EQ(InkBox(image), GetParam().Outline | GetParam().Inside) << "nothing else drawn";
+}
+
+// Page units 40..120 across and 40..80 down: pixels 10..29 and 10..19.
+INSTANTIATE_TEST_SUITE_P(
+    Pens, ReplayedRectangle,
+    testing::Values(
+        RectangleCase{"OnePixel",
+                      {40, 40, 120, 80},
+                      QPen(Qt::black, 4),
+                      QRect(QPoint(10, 10), QPoint(29, 19)),
+                      QRect(QPoint(11, 11), QPoint(28, 18))},
+        RectangleCase{"TwoPixels",
+                      {40, 40, 120, 80},
+                      QPen(Qt::black, 8),
+                      QRect(QPoint(9, 9), QPoint(29, 19)),
+                      QRect(QPoint(11, 11), QPoint(27, 17))},
+        RectangleCase{
+            "NoPen", {40, 40, 120, 80}, QPen(Qt::NoPen), QRect(), QRect(QPoint(10, 10), QPoint(29, 19))},
+        // A pixel high, it has no inside: all of it is outline.
+        RectangleCase{
+            "NoInside", {40, 40, 120, 44}, QPen(Qt::black, 8), QRect(QPoint(9, 9), QPoint(29, 10)), QRect()}),
+    [](const testing::TestParamInfo<RectangleCase> &info) { return std::string(info.param.Name); });
 
 // Recorded pages once came out 12.5 times too large on a 1200-dpi printer.
 TEST(Replay, AFontIsItsPointSizeAt96PixelsPerInchOnAnyDevice)
