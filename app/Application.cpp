@@ -9,12 +9,15 @@
 #include "report/printer/CupsPrinterDevice.h"
 
 #include <QApplication>
-#include <clocale>
+#include <iostream>
+#include <optional>
+#include <string>
 
 int RunQuillmere(int &argc, char **argv, const std::function<void(TfrmMain &)> &onShown)
 {
     // The locale's number and currency settings, read once before any window exists.
-    std::setlocale(LC_ALL, "");
+    if (const std::optional<std::string> warning = UseEnvironmentLocale())
+        std::cerr << "quillmere: " << *warning << '\n';
     const LocaleValues locale = ReadSystemLocaleValues();
     QApplication application(argc, argv);
     // Qt would append a display name to every window's caption, so the title is the application's

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <clocale>
+#include <cstdlib>
 
 bool IsOneCharacter(const std::string &text)
 {
@@ -88,4 +89,20 @@ LocaleValues ReadSystemLocaleValues()
     if (values.ThousandSeparator == values.DecimalSeparator)
         values.ThousandSeparator = values.DecimalSeparator == "," ? "." : ",";
     return values;
+}
+
+std::optional<std::string> UseEnvironmentLocale()
+{
+    if (std::setlocale(LC_ALL, "") != nullptr)
+        return std::nullopt;
+    std::string named;
+    for (const char *variable : {"LC_ALL", "LC_MONETARY", "LC_NUMERIC", "LANG"}) {
+        const char *value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            named = value;
+            break;
+        }
+    }
+    return "the locale \"" + named +
+           "\" is not available; amounts are shown without a currency symbol, with the C locale's separators";
 }

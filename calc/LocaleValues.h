@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The system's number and currency settings that the text layouts use.
@@ -37,3 +38,10 @@ int NegativeCurrencyPattern(const CurrencyPlacement &placement);
 // a separator that is not one UTF-8 character falls back to the default, and a thousands separator
 // equal to the decimal separator is replaced by whichever of "," and "." differs from it.
 LocaleValues ReadSystemLocaleValues();
+
+// Sets the process's C locale from the environment (setlocale(LC_ALL, "")), once at start-up. When
+// the locale the environment names cannot be loaded, because it is not installed or because
+// locale-gen is rewriting the locale archive at that moment, the C locale stays and amounts lose their
+// currency symbol and separators: the warning returned says so, for the program to print. Nothing
+// when the locale loaded.
+std::optional<std::string> UseEnvironmentLocale();

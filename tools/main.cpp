@@ -1,15 +1,17 @@
 // quillmere-chart: builds the chart from the command line's values and prints it, or the payment
 // schedule of one of its cells.
 #include "calc/Errors.h"
+#include "calc/LocaleValues.h"
 #include "tools/ChartText.h"
 #include "tools/ChartToolOptions.h"
 #include "tools/ConsoleChartHost.h"
 
 #include <cerrno>
-#include <clocale>
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -68,7 +70,8 @@ int PrintSchedule(const ChartToolOptions &options, const ScheduleExtras &extras,
 
 int main(int argc, char *argv[])
 {
-    std::setlocale(LC_ALL, "");
+    if (const std::optional<std::string> warning = UseEnvironmentLocale())
+        std::cerr << "quillmere-chart: " << *warning << '\n';
     ChartToolOptions options;
     LocaleValues locale;
     ScheduleExtras extras;

@@ -4,8 +4,11 @@
 #include "tests/support/CalcValuePrinters.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <monetary.h>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -102,3 +105,22 @@ TEST(PositivePatternOfPlacement, BlankNextToTheSignCountsWhereTheSignIsBetween)
 }
 
 } // namespace
+
+// A locale that cannot be loaded leaves the C locale, whose amounts have no currency symbol: the
+// program must be able to say so rather than show the figures bare without a word.
+TEST(UseEnvironmentLocale, WarnsOnlyWhenTheNamedLocaleCannotBeLoaded)
+{
+    const char *before = std::getenv("LC_ALL");
+    const std::string saved = before != nullptr ? before : "";
+    setenv("LC_ALL", "xx_XX.UTF-8", 1);
+    EXPECT_EQ(UseEnvironmentLocale().value_or("loaded"),
+              "the locale \"xx_XX.UTF-8\" is not available; amounts are shown without a currency symbol, "
+              "with the C locale's separators");
+    setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(UseEnvironmentLocale(), std::nullopt);
+    if (before != nullptr)
+        setenv("LC_ALL", saved.c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+    std::setlocale(LC_ALL, "C");
+}

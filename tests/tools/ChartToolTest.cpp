@@ -225,6 +225,15 @@ TEST(ChartTool, SystemLocaleGivesTheDefaults)
     EXPECT_EQ(TsvCells(comma.Out)[6][0], " 100.000,00 €");
 }
 
+TEST(ChartTool, ALocaleThatCannotBeLoadedIsSaidAndTheChartStillPrinted)
+{
+    const ToolRun run = RunTool({"--tsv", "100000", "30", "8.75"}, "xx_XX.UTF-8");
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "quillmere-chart: the locale \"xx_XX.UTF-8\" is not available; amounts are shown "
+                       "without a currency symbol, with the C locale's separators\n");
+    EXPECT_EQ(TsvCells(run.Out)[6][4], " 786.70");
+}
+
 TEST(ChartTool, HelpExplainsAndSucceeds)
 {
     const ToolRun run = RunTool({"--help"});
