@@ -47,6 +47,14 @@ QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figur
     return value;
 }
 
+// A docked panel as high as its content, which may grow.
+void FitToContent(QWidget &panel)
+{
+    panel.setMinimumHeight(0);
+    panel.setMaximumHeight(QWIDGETSIZE_MAX);
+    panel.setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
 // The columns share the view's width, none narrower than the widest heading or text of the first
 // row, which holds the largest balance; a narrower view scrolls them. Returns the view's width with
 // the columns at that least width, or with `reserved` columns where they are more, so that columns
@@ -125,9 +133,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
 
     c.pnlFigures = DockedPanel(body, 90, QAccessible::Pane, QStringLiteral("Loan terms and totals"));
     // As high as its lines: the entries left out add theirs.
-    c.pnlFigures->setMinimumHeight(0);
-    c.pnlFigures->setMaximumHeight(QWIDGETSIZE_MAX);
-    c.pnlFigures->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FitToContent(*c.pnlFigures);
     auto *figures = new QGridLayout(c.pnlFigures);
     figures->setContentsMargins(12, 8, 12, 8);
     figures->setHorizontalSpacing(8);
@@ -159,7 +165,8 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     whatIf->setContentsMargins(0, 0, 0, 0);
     c.pnlWhatIf = new TWhatIfPanel(locale, c.pnlExtras);
     whatIf->addWidget(c.pnlWhatIf);
-    c.pnlExtras->setFixedHeight(c.pnlWhatIf->minimumSizeHint().height());
+    // As high as its fields and one-time rows.
+    FitToContent(*c.pnlExtras);
 
     c.splSchedule = new TKeyboardSplitter(Qt::Vertical, body);
     c.splSchedule->SetStep(RowHeight);
