@@ -394,6 +394,30 @@ TEST_F(ScheduleWindowTest, OneTimeExtrasAreAddedAndRemoved)
     EXPECT_EQ(c().grdSchedule->model()->columnCount(), 7);
 }
 
+// The extras take the height of their rows, none without rows and three at most; more scroll.
+TEST_F(ScheduleWindowTest, TheOneTimeExtrasGrowUpToThreeRowsAndScrollTheRest)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    const TWhatIfPanel *panel = c().pnlWhatIf;
+    const auto *rowsView = panel->findChild<QScrollArea *>();
+    ASSERT_NE(rowsView, nullptr);
+    // The panel's new height reaches the window's layout over later turns of the event loop.
+    const auto addRow = [panel] {
+        QTest::mouseClick(panel->btnAddExtra, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->height() == panel->sizeHint().height(); }));
+        return panel->height();
+    };
+    int height = panel->height();
+    for (int rows = 1; rows <= 3; ++rows) {
+        const int before = std::exchange(height, addRow());
+        EXPECT_GT(height, before) << rows << " rows";
+    }
+    EXPECT_FALSE(rowsView->verticalScrollBar()->isVisible()) << "three rows whole";
+    EXPECT_EQ(addRow(), height) << "grown for a fourth row";
+    EXPECT_TRUE(QTest::qWaitFor([rowsView] { return rowsView->verticalScrollBar()->isVisible(); }))
+        << "the fourth row out of reach";
+}
+
 TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
 {
     const QTemporaryDir folder;
