@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -321,8 +322,12 @@ QSize TfrmSchedule::OpeningSize() const
     const QSize least = minimumSizeHint();
     const int height =
         least.height() + TableHeight(*c.grdSchedule, OpeningRows) - c.grdSchedule->minimumHeight();
-    return QSize(least.width(), PlotShown() ? height : std::max(height, ClientSize.height()))
-        .expandedTo({ClientSize.width(), 0});
+    const QSize opening = QSize(least.width(), PlotShown() ? height : std::max(height, ClientSize.height()))
+                              .expandedTo({ClientSize.width(), 0});
+    // At a fractional scale the platform may round the window a pixel smaller than asked: a pixel more
+    // keeps the columns and the rows whole.
+    const qreal ratio = devicePixelRatioF();
+    return ratio != std::round(ratio) ? opening + QSize(1, 1) : opening;
 }
 
 QSize TfrmSchedule::minimumSizeHint() const
