@@ -166,8 +166,9 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     whatIf->setContentsMargins(0, 0, 0, 0);
     c.pnlWhatIf = new TWhatIfPanel(locale, c.pnlExtras);
     whatIf->addWidget(c.pnlWhatIf);
-    // As high as its fields and one-time rows.
+    // As high as its fields and one-time rows; the window grows with them.
     FitToContent(*c.pnlExtras);
+    c.pnlExtras->installEventFilter(this);
 
     c.splSchedule = new TKeyboardSplitter(Qt::Vertical, body);
     c.splSchedule->SetStep(RowHeight);
@@ -344,10 +345,13 @@ bool TfrmSchedule::PlotShown() const
 
 bool TfrmSchedule::GrowToOpeningSize()
 {
-    // The body's layout keeps the splitter's least size from before the plot's last change.
+    // The body's layout keeps the least sizes of the splitter and the extras from before their last
+    // change.
     m_controls.splSchedule->updateGeometry();
+    m_controls.pnlExtras->updateGeometry();
     const QSize before = size();
     m_grownForPlot = PlotShown() ? m_controls.pltSchedule->minimumSizeHint() : QSize();
+    m_grownForExtras = std::max(m_grownForExtras, m_controls.pnlExtras->sizeHint().height());
     resize(before.expandedTo(OpeningSize()));
     // Grown now rather than at the next layout pass, and kept on the screen.
     layout()->activate();
@@ -376,6 +380,11 @@ bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
             if (GrowToOpeningSize())
                 PlacePlotBorder();
         });
+    // A one-time row makes the extras higher: the window grows with them, so that the table keeps its rows.
+    const QWidget *extras = m_controls.pnlExtras;
+    if (watched == extras && event->type() == QEvent::LayoutRequest && extras->isVisible() &&
+        extras->sizeHint().height() > m_grownForExtras)
+        RunGuarded([this] { GrowToOpeningSize(); });
     return QWidget::eventFilter(watched, event);
 }
 

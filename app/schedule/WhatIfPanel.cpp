@@ -202,13 +202,14 @@ void TWhatIfPanel::RemoveOneTime(int row)
 void TWhatIfPanel::FitRowsView()
 {
     const int shown = static_cast<int>(std::min<qsizetype>(m_rows.size(), MostShownRows));
+    // Its height before it shows: showing lays the panel out at once.
+    if (shown > 0) {
+        const int rowHeight = m_rows.front().Row->sizeHint().height();
+        m_rowsView->setFixedHeight(shown * rowHeight + (shown - 1) * m_rowsLayout->spacing() +
+                                   2 * m_rowsView->frameWidth());
+    }
     // Without rows it takes no room.
     m_rowsView->setVisible(shown > 0);
-    if (shown == 0)
-        return;
-    const int rowHeight = m_rows.front().Row->sizeHint().height();
-    m_rowsView->setFixedHeight(shown * rowHeight + (shown - 1) * m_rowsLayout->spacing() +
-                               2 * m_rowsView->frameWidth());
 }
 
 void TWhatIfPanel::NameRows()

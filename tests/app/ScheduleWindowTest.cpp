@@ -711,12 +711,19 @@ TEST_F(ManagedScheduleTest, WhatIfAndPlotGrowTheWindowToTenRowsAndTheWholePlotCl
         return plot->width() >= least.width() && plot->height() >= least.height();
     };
     const auto tenRows = [&] { return s.grdSchedule->viewport()->height() >= 10 * rowHeight; };
-    // The plot's charts settle the room their texts need over later turns of the event loop.
-    (void)QTest::qWaitFor([&] { return plotWhole() && tenRows() && Placed(schedule); });
-    EXPECT_TRUE(plotWhole()) << "the plot is smaller than its least size";
-    EXPECT_TRUE(tenRows()) << s.grdSchedule->viewport()->height() << " high";
-    EXPECT_FALSE(s.grdSchedule->horizontalScrollBar()->isVisible()) << "every column whole";
-    EXPECT_TRUE(Placed(schedule)) << "grown to " << FrameText(schedule);
+    const auto expectFit = [&](const char *when) {
+        SCOPED_TRACE(when);
+        // The plot's charts and the extras settle their room over later turns of the event loop.
+        (void)QTest::qWaitFor([&] { return plotWhole() && tenRows() && Placed(schedule); });
+        EXPECT_TRUE(plotWhole()) << "the plot is smaller than its least size";
+        EXPECT_TRUE(tenRows()) << s.grdSchedule->viewport()->height() << " high";
+        EXPECT_FALSE(s.grdSchedule->horizontalScrollBar()->isVisible()) << "every column whole";
+        EXPECT_TRUE(Placed(schedule)) << "grown to " << FrameText(schedule);
+    };
+    expectFit("opened");
+    // The screen has room for a one-time extra's row too.
+    QTest::mouseClick(s.pnlWhatIf->btnAddExtra, Qt::LeftButton);
+    expectFit("with a one-time extra");
 }
 
 } // namespace
