@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -46,6 +47,14 @@ QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figur
     grid->addWidget(caption, row, 2 * pair, Qt::AlignRight);
     grid->addWidget(value, row, 2 * pair + 1, Qt::AlignLeft);
     return value;
+}
+
+// A docked panel as high as its content, which may grow.
+void FitToContent(QWidget &panel)
+{
+    panel.setMinimumHeight(0);
+    panel.setMaximumHeight(QWIDGETSIZE_MAX);
+    panel.setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 // The columns share the view's width, none narrower than the widest heading or text of the first
@@ -126,9 +135,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
 
     c.pnlFigures = DockedPanel(body, 90, QAccessible::Pane, QStringLiteral("Loan terms and totals"));
     // As high as its lines: the entries left out add theirs.
-    c.pnlFigures->setMinimumHeight(0);
-    c.pnlFigures->setMaximumHeight(QWIDGETSIZE_MAX);
-    c.pnlFigures->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    FitToContent(*c.pnlFigures);
     auto *figures = new QGridLayout(c.pnlFigures);
     figures->setContentsMargins(12, 8, 12, 8);
     figures->setHorizontalSpacing(8);
@@ -160,7 +167,9 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     whatIf->setContentsMargins(0, 0, 0, 0);
     c.pnlWhatIf = new TWhatIfPanel(locale, c.pnlExtras);
     whatIf->addWidget(c.pnlWhatIf);
-    c.pnlExtras->setFixedHeight(c.pnlWhatIf->minimumSizeHint().height());
+    // As high as its fields and one-time rows; the window grows with them.
+    FitToContent(*c.pnlExtras);
+    c.pnlExtras->installEventFilter(this);
 
     c.splSchedule = new TKeyboardSplitter(Qt::Vertical, body);
     c.splSchedule->SetStep(RowHeight);
@@ -316,8 +325,12 @@ QSize TfrmSchedule::OpeningSize() const
     const QSize least = minimumSizeHint();
     const int height =
         least.height() + TableHeight(*c.grdSchedule, OpeningRows) - c.grdSchedule->minimumHeight();
-    return QSize(least.width(), PlotShown() ? height : std::max(height, ClientSize.height()))
-        .expandedTo({ClientSize.width(), 0});
+    const QSize opening = QSize(least.width(), PlotShown() ? height : std::max(height, ClientSize.height()))
+                              .expandedTo({ClientSize.width(), 0});
+    // At a fractional scale the platform may round the window a pixel smaller than asked: a pixel more
+    // keeps the columns and the rows whole.
+    const qreal ratio = devicePixelRatioF();
+    return ratio != std::round(ratio) ? opening + QSize(1, 1) : opening;
 }
 
 QSize TfrmSchedule::minimumSizeHint() const
@@ -334,10 +347,13 @@ bool TfrmSchedule::PlotShown() const
 
 bool TfrmSchedule::GrowToOpeningSize()
 {
-    // The body's layout keeps the splitter's least size from before the plot's last change.
+    // The body's layout keeps the least sizes of the splitter and the extras from before their last
+    // change.
     m_controls.splSchedule->updateGeometry();
+    m_controls.pnlExtras->updateGeometry();
     const QSize before = size();
     m_grownForPlot = PlotShown() ? m_controls.pltSchedule->minimumSizeHint() : QSize();
+    m_grownForExtras = std::max(m_grownForExtras, m_controls.pnlExtras->sizeHint().height());
     resize(before.expandedTo(OpeningSize()));
     // Grown now rather than at the next layout pass, and kept on the screen.
     layout()->activate();
@@ -366,6 +382,11 @@ bool TfrmSchedule::eventFilter(QObject *watched, QEvent *event)
             if (GrowToOpeningSize())
                 PlacePlotBorder();
         });
+    // A one-time row makes the extras higher: the window grows with them, so that the table keeps its rows.
+    const QWidget *extras = m_controls.pnlExtras;
+    if (watched == extras && event->type() == QEvent::LayoutRequest && extras->isVisible() &&
+        extras->sizeHint().height() > m_grownForExtras)
+        RunGuarded([this] { GrowToOpeningSize(); });
     return QWidget::eventFilter(watched, event);
 }
 

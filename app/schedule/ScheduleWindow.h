@@ -113,5 +113,7 @@ private:
     int m_columnsWidth = 0; // the table's columns at their least, with its frame and scroll bar
     QSize m_grownForPlot;   // the plot's minimum size hint when the window last grew
     bool m_framed = false;  // whether the window manager's frame has been seen
+    // The greatest height of the extras that the window has grown for.
+    int m_grownForExtras = 0;
     TScheduleControls m_controls;
 };

@@ -7,13 +7,13 @@
 #include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QScrollArea>
+#include <algorithm>
 
 namespace {
 
 constexpr int AmountWidth = 90;
 constexpr int NumberWidth = 50;
-constexpr int RowsHeight = 64; // two one-time rows show without scrolling
+constexpr int MostShownRows = 3; // one-time rows shown at once; more scroll
 
 std::string TextOf(const TNumericEdit *field)
 {
@@ -52,13 +52,13 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     m_rowsLayout = new QVBoxLayout(rows);
     m_rowsLayout->setContentsMargins(0, 0, 0, 0);
     m_rowsLayout->addStretch();
-    auto *scroll = new QScrollArea;
-    scroll->setWidget(rows);
-    scroll->setWidgetResizable(true);
-    scroll->setFixedHeight(RowsHeight);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAccessibleName(QStringLiteral("One-time extras"));
-    scroll->viewport()->setAccessibleName(QStringLiteral("One-time extras"));
+    m_rowsView = new QScrollArea;
+    m_rowsView->setWidget(rows);
+    m_rowsView->setWidgetResizable(true);
+    m_rowsView->setFocusPolicy(Qt::NoFocus);
+    m_rowsView->setAccessibleName(QStringLiteral("One-time extras"));
+    m_rowsView->viewport()->setAccessibleName(QStringLiteral("One-time extras"));
+    FitRowsView();
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(12, 4, 12, 4);
@@ -70,7 +70,7 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     grid->addWidget(edtFirstMonth, 0, 5);
     grid->addWidget(edtFirstYear, 0, 6);
     grid->addWidget(btnAddExtra, 1, 0, Qt::AlignTop);
-    grid->addWidget(scroll, 1, 1, 1, 6);
+    grid->addWidget(m_rowsView, 1, 1, 1, 6);
     grid->setColumnStretch(7, 1);
 
     connect(chkFirstPayment, &QCheckBox::toggled, this, [this](bool dated) {
@@ -179,6 +179,7 @@ void TWhatIfPanel::AddOneTime()
     });
     m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, row.Row);
     m_rows << row;
+    FitRowsView();
     NameRows();
     row.edtPayment->setFocus(Qt::OtherFocusReason);
     Changed();
@@ -192,9 +193,23 @@ void TWhatIfPanel::RemoveOneTime(int row)
     // The row's own Remove button may be the sender still running.
     removed.Row->hide();
     removed.Row->deleteLater();
+    FitRowsView();
     NameRows();
     btnAddExtra->setFocus(Qt::OtherFocusReason);
     Changed();
+}
+
+void TWhatIfPanel::FitRowsView()
+{
+    const int shown = static_cast<int>(std::min<qsizetype>(m_rows.size(), MostShownRows));
+    // Its height before it shows: showing lays the panel out at once.
+    if (shown > 0) {
+        const int rowHeight = m_rows.front().Row->sizeHint().height();
+        m_rowsView->setFixedHeight(shown * rowHeight + (shown - 1) * m_rowsLayout->spacing() +
+                                   2 * m_rowsView->frameWidth());
+    }
+    // Without rows it takes no room.
+    m_rowsView->setVisible(shown > 0);
 }
 
 void TWhatIfPanel::NameRows()

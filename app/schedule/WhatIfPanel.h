@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <functional>
@@ -55,11 +56,14 @@ public:
 private:
     TNumericEdit *NewField(const QString &accessibleName, int decimals);
     TNumericEdit *FieldOf(const WhatIfRefusal &refusal) const;
+    // The rows' view as high as its rows, up to a few; more scroll.
+    void FitRowsView();
     void NameRows();
     void Changed();
 
     LocaleValues m_locale;
     QVBoxLayout *m_rowsLayout = nullptr;
+    QScrollArea *m_rowsView = nullptr; // the one-time rows
     QList<OneTimeRow> m_rows;
     QList<TNumericEdit *> m_refused;
 };

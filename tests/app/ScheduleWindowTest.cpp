@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QMap>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitterHandle>
 #include <QTabBar>
@@ -246,25 +247,6 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
     EXPECT_FALSE(c().pltSchedule->isVisible());
 }
 
-TEST_F(ScheduleWindowTest, WhatIfAndPlotGrowTheWindowToTenRowsAndTheWholePlotOnTheScreen)
-{
-    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
-    QTest::mouseClick(c().chkPlot, Qt::LeftButton);
-    const TSchedulePlot *plot = c().pltSchedule;
-    const int rowHeight = c().grdSchedule->verticalHeader()->defaultSectionSize();
-    const auto plotWhole = [plot] {
-        const QSize least = plot->minimumSizeHint();
-        return plot->width() >= least.width() && plot->height() >= least.height();
-    };
-    const auto tenRows = [&] { return c().grdSchedule->viewport()->height() >= 10 * rowHeight; };
-    // The plot's charts settle the room their texts need over later turns of the event loop.
-    (void)QTest::qWaitFor([&] { return plotWhole() && tenRows(); });
-    EXPECT_TRUE(plotWhole()) << "the plot is smaller than its least size";
-    EXPECT_TRUE(tenRows()) << c().grdSchedule->viewport()->height() << " high";
-    EXPECT_FALSE(c().grdSchedule->horizontalScrollBar()->isVisible()) << "every column whole";
-    EXPECT_TRUE(AvailableArea(*window).contains(window->frameGeometry()));
-}
-
 TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlotByMouseAndKeyboard)
 {
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
@@ -434,6 +416,30 @@ TEST_F(ScheduleWindowTest, OneTimeExtrasAreAddedAndRemoved)
     QTest::mouseClick(row.btnRemove, Qt::LeftButton);
     EXPECT_TRUE(c().pnlWhatIf->OneTimeRows().isEmpty());
     EXPECT_EQ(c().grdSchedule->model()->columnCount(), 7);
+}
+
+// The extras take the height of their rows, none without rows and three at most; more scroll.
+TEST_F(ScheduleWindowTest, TheOneTimeExtrasGrowUpToThreeRowsAndScrollTheRest)
+{
+    QTest::mouseClick(c().chkWhatIf, Qt::LeftButton);
+    const TWhatIfPanel *panel = c().pnlWhatIf;
+    const auto *rowsView = panel->findChild<QScrollArea *>();
+    ASSERT_NE(rowsView, nullptr);
+    // The panel's new height reaches the window's layout over later turns of the event loop.
+    const auto addRow = [panel] {
+        QTest::mouseClick(panel->btnAddExtra, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([panel] { return panel->height() == panel->sizeHint().height(); }));
+        return panel->height();
+    };
+    int height = panel->height();
+    for (int rows = 1; rows <= 3; ++rows) {
+        const int before = std::exchange(height, addRow());
+        EXPECT_GT(height, before) << rows << " rows";
+    }
+    EXPECT_FALSE(rowsView->verticalScrollBar()->isVisible()) << "three rows whole";
+    EXPECT_EQ(addRow(), height) << "grown for a fourth row";
+    EXPECT_TRUE(QTest::qWaitFor([rowsView] { return rowsView->verticalScrollBar()->isVisible(); }))
+        << "the fourth row out of reach";
 }
 
 TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
@@ -730,6 +736,29 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return window->frameGeometry() != window->geometry(); }));
     }
 
+    // The schedule of the entered cell, opened and framed; none when it did not open.
+    const TfrmSchedule *OpenedSchedule()
+    {
+        DoubleClickCell(4, 6);
+        const TfrmSchedule *schedule = Schedules().value(0);
+        if (schedule != nullptr) {
+            EXPECT_TRUE(
+                QTest::qWaitFor([schedule] { return schedule->frameGeometry() != schedule->geometry(); }));
+        }
+        return schedule;
+    }
+
+    static std::string FrameText(const TfrmSchedule &schedule)
+    {
+        const QRect frame = schedule.frameGeometry();
+        return QStringLiteral("%1,%2 %3x%4")
+            .arg(frame.x())
+            .arg(frame.y())
+            .arg(frame.width())
+            .arg(frame.height())
+            .toStdString();
+    }
+
     // Whether the schedule's whole frame lies on the screen's available area, clear of the main
     // window's title bar.
     bool Placed(const TfrmSchedule &schedule) const
@@ -741,25 +770,44 @@ protected:
     WindowManager windowManager;
 };
 
-TEST_F(ManagedScheduleTest, TheWholeFrameStaysOnTheScreenClearOfTheMainWindowsTitleBar)
+TEST_F(ManagedScheduleTest, TheWholeFrameOpensOnTheScreenClearOfTheMainWindowsTitleBar)
 {
-    DoubleClickCell(4, 6);
-    ASSERT_EQ(Schedules().size(), 1);
-    TfrmSchedule *schedule = Schedules()[0];
-    ASSERT_TRUE(QTest::qWaitFor([schedule] { return schedule->frameGeometry() != schedule->geometry(); }));
-    const auto frameText = [schedule] {
-        const QRect frame = schedule->frameGeometry();
-        return QStringLiteral("%1,%2 %3x%4")
-            .arg(frame.x())
-            .arg(frame.y())
-            .arg(frame.width())
-            .arg(frame.height())
-            .toStdString();
+    const TfrmSchedule *schedule = OpenedSchedule();
+    ASSERT_NE(schedule, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "opened at " << FrameText(*schedule);
+}
+
+// On the test's screen of 1280 x 1024 at scale 1, below the centred main window's title bar.
+TEST_F(ManagedScheduleTest, WhatIfAndPlotGrowTheWindowToTenRowsAndTheWholePlotClearOfTheMainWindowsTitleBar)
+{
+    ASSERT_EQ(window->screen()->geometry().size(), QSize(1280, 1024));
+    ASSERT_EQ(window->devicePixelRatio(), 1.0);
+    const TfrmSchedule *opened = OpenedSchedule();
+    ASSERT_NE(opened, nullptr);
+    const TfrmSchedule &schedule = *opened;
+    const TScheduleControls &s = schedule.Controls();
+    QTest::mouseClick(s.chkWhatIf, Qt::LeftButton);
+    QTest::mouseClick(s.chkPlot, Qt::LeftButton);
+    const TSchedulePlot *plot = s.pltSchedule;
+    const int rowHeight = s.grdSchedule->verticalHeader()->defaultSectionSize();
+    const auto plotWhole = [plot] {
+        const QSize least = plot->minimumSizeHint();
+        return plot->width() >= least.width() && plot->height() >= least.height();
     };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "opened at " << frameText();
-    QTest::mouseClick(schedule->Controls().chkWhatIf, Qt::LeftButton);
-    QTest::mouseClick(schedule->Controls().chkPlot, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Placed(*schedule); })) << "grown to " << frameText();
+    const auto tenRows = [&] { return s.grdSchedule->viewport()->height() >= 10 * rowHeight; };
+    const auto expectFit = [&](const char *when) {
+        SCOPED_TRACE(when);
+        // The plot's charts and the extras settle their room over later turns of the event loop.
+        (void)QTest::qWaitFor([&] { return plotWhole() && tenRows() && Placed(schedule); });
+        EXPECT_TRUE(plotWhole()) << "the plot is smaller than its least size";
+        EXPECT_TRUE(tenRows()) << s.grdSchedule->viewport()->height() << " high";
+        EXPECT_FALSE(s.grdSchedule->horizontalScrollBar()->isVisible()) << "every column whole";
+        EXPECT_TRUE(Placed(schedule)) << "grown to " << FrameText(schedule);
+    };
+    expectFit("opened");
+    // The screen has room for a one-time extra's row too.
+    QTest::mouseClick(s.pnlWhatIf->btnAddExtra, Qt::LeftButton);
+    expectFit("with a one-time extra");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QChartView>
 #include <QCursor>
 #include <QGraphicsLayout>
+#include <QLegend>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QStackedBarSeries>
@@ -32,7 +33,8 @@ constexpr qreal TitleRoom = 2;        // under the chart's title
 constexpr qreal LegendEntryRoom = 20; // a legend entry's marker before its text
 constexpr qreal LegendRoom = 20;      // around the legend's entries, across
 constexpr qreal LabelSpacing = 4;     // between two labels of the left axis, beyond their height
-constexpr qreal LegendHeight = 33;    // the legend's room beyond its text, down
+constexpr qreal BottomRoom = 9; // between the plot area, the bottom axis's labels, its title and the legend
+constexpr qreal LegendEntryMargin = 3; // above and below a legend entry's text
 
 QString Text(const std::string &text)
 {
@@ -55,8 +57,14 @@ QChartView *ChartView(const QFont &family)
     chart->setMargins(QMargins(ChartMargin, ChartMargin, ChartMargin, ChartMargin));
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->setFont(PixelFont(family, TextPixels, false));
+    QLegend &legend = *chart->legend();
+    legend.setAlignment(Qt::AlignBottom);
+    legend.setFont(PixelFont(family, TextPixels, false));
+    // As high as its entries: the style's layout margins would leave a blank line above and below them.
+    qreal left = 0;
+    qreal right = 0;
+    legend.layout()->getContentsMargins(&left, nullptr, &right, nullptr);
+    legend.layout()->setContentsMargins(left, 0, right, 0);
     auto *view = new QChartView(chart);
     view->setRenderHint(QPainter::Antialiasing);
     view->setFrameShape(QFrame::NoFrame);
@@ -136,7 +144,7 @@ QSize LeastChartSize(const QChart &chart, const PlotAxis &time, const PlotAxis &
                                        TextItemSize(axisTitleFont, Text(money.Title)).width(),
                                        bottomRoom > 0 ? MarkerSize / 2 / bottomRoom : 0});
     const qreal height = 2 * ChartMargin + title.height() + TitleRoom + plotHeight + line + axisTitleLine +
-                         legendLine + LegendHeight;
+                         BottomRoom + legendLine + 2 * LegendEntryMargin;
     return {static_cast<int>(std::ceil(width)), static_cast<int>(std::ceil(height))};
 }
 
