@@ -5,9 +5,11 @@ The program's chart, built by a step chosen through its radio button's action, r
 payment at cell (4, 6) as quillmere-chart computes it, with the locale's currency symbol on each of
 several starts, and the new chart says its entered cell in a
 notification; from the keyboard, F6 and Down move the focus to the cell below the entered one, which
-stays there and has its amount and rate as row and column headers; the Print Preview button's Press
-action opens the preview window, whose page reads from the report's title down, and whose Close
-button's Press action closes it again.
+stays there and has its amount and rate as row and column headers; F1, Ctrl+P and Shift+F10 open the
+About box, the preview and the popup menu, and Alt letters typed into the selected Loan field leave
+its amount alone; the Print Preview button's Press action opens the preview window, whose page reads
+from the report's title down, and whose Close button's Press action closes it again; Ctrl+Q ends
+the program.
 
 Usage: dbus-run-session -- atspi_check.py QUILLMERE QUILLMERE_CHART  (on an X display)
 It starts the accessibility bus of at-spi2-core in that private session and the program with its
@@ -92,10 +94,13 @@ class Keyboard:
         xlib.XSetInputFocus(display, window, 2, 0)  # RevertToParent, CurrentTime
         xlib.XFlush(display)
 
-    def press(self, keysym):
-        keycode = self.xlib.XKeysymToKeycode(self.display, keysym)
-        for down in (1, 0):
-            self.xtest.XTestFakeKeyEvent(self.display, keycode, down, 0)
+    def press(self, keysym, *modifiers):
+        """Presses keysym with the modifier keysyms held, and lets them go in reverse order."""
+        keycodes = [self.xlib.XKeysymToKeycode(self.display, key) for key in modifiers + (keysym,)]
+        for keycode in keycodes:
+            self.xtest.XTestFakeKeyEvent(self.display, keycode, 1, 0)
+        for keycode in reversed(keycodes):
+            self.xtest.XTestFakeKeyEvent(self.display, keycode, 0, 0)
         self.xlib.XFlush(self.display)
 
 
@@ -255,6 +260,63 @@ def check_about_box_reads_whole_and_takes_the_focus(app, window):
     wait_for("the About box closed", lambda: showing_window(app, "Compliments of Halvorn Software") is None)
 
 
+KEY_ALT, KEY_CONTROL, KEY_SHIFT = 0xFFE9, 0xFFE3, 0xFFE1
+KEY_ESCAPE, KEY_F1, KEY_F10 = 0xFF1B, 0xFFBE, 0xFFC7
+
+
+def check_alt_letters_leave_a_field_alone(keyboard, window):
+    """Alt with a letter is a command, never typed: the selected Loan field keeps its amount."""
+    import pyatspi
+    loan = wait_for("the Loan field", lambda: find(window, pyatspi.ROLE_TEXT, "Loan amount"))
+    before = loan.queryText().getText(0, -1)
+    loan.queryComponent().grabFocus()
+    wait_for("the Loan field focused", lambda: loan.getState().contains(pyatspi.STATE_FOCUSED))
+    for letter in "pafx":
+        keyboard.press(ord(letter), KEY_ALT)
+    keyboard.press(KEY_ESCAPE)  # a menu an Alt letter may have opened
+    wait_for("the keys handled", lambda: loan.getState().contains(pyatspi.STATE_FOCUSED))
+    if loan.queryText().getText(0, -1) != before:
+        fail("Alt letters changed the Loan field from %r to %r" % (before, loan.queryText().getText(0, -1)))
+
+
+def check_commands_by_key(keyboard, app, window):
+    """F1 opens the About box, Ctrl+P the preview and Shift+F10 the popup menu, each from the keyboard
+    alone; Escape or the box's own key closes each again."""
+    import pyatspi
+    keyboard.press(KEY_F1)
+    wait_for("the About box after F1", lambda: showing_window(app, "Compliments of Halvorn Software"))
+    keyboard.press(0x20)  # Space clicks the focused Close button
+    wait_for("the About box closed", lambda: showing_window(app, "Compliments of Halvorn Software") is None)
+    keyboard.press(ord("p"), KEY_CONTROL)
+    wait_for("the preview after Ctrl+P", lambda: showing_window(app, "Print Preview"))
+    keyboard.press(KEY_ESCAPE)
+    wait_for("the preview closed", lambda: showing_window(app, "Print Preview") is None)
+
+    # A popup menu is no child of the application on the bus: it is met, as a screen reader meets it,
+    # through the focus its items take.
+    focused_items = []
+
+    def item_focused(event):
+        try:
+            if event.source.getRole() == pyatspi.ROLE_MENU_ITEM:
+                focused_items.append(event.source.name if event.detail1 else None)
+        except GLib.Error:
+            pass
+
+    pyatspi.Registry.registerEventListener(item_focused, "object:state-changed:focused")
+    # Without a window manager nothing gives the keyboard back to the main window as the preview goes.
+    keyboard.focus_window_under_pointer()
+    wait_for("the main window active", lambda: window.getState().contains(pyatspi.STATE_ACTIVE))
+    keyboard.press(KEY_F10, KEY_SHIFT)
+    keyboard.press(0xFF54)  # Down: the open menu's first item
+    wait_for("a menu item focused after Shift+F10 and Down", lambda: focused_items)
+    if (focused_items[0] or "").replace("&", "") != "Print Preview":
+        fail("Shift+F10 focused %r, not the popup menu's Print Preview" % focused_items[0])
+    keyboard.press(KEY_ESCAPE)
+    wait_for("the menu closed, its item no longer focused", lambda: focused_items[-1] is None)
+    pyatspi.Registry.deregisterEventListener(item_focused, "object:state-changed:focused")
+
+
 def main():
     if len(sys.argv) != 3:
         fail("usage: atspi_check.py QUILLMERE QUILLMERE_CHART")
@@ -291,6 +353,8 @@ def main():
             fail("column 4 has no rate heading")
         check_new_chart_is_announced(notifications, chart_text)
         check_chart_keys(keyboard, window, table, chart_text)
+        check_commands_by_key(keyboard, app, window)
+        check_alt_letters_leave_a_field_alone(keyboard, window)
 
         button = wait_for("the Print Preview button",
                           lambda: find(window, pyatspi.ROLE_PUSH_BUTTON, "Print Preview"))
@@ -310,6 +374,10 @@ def main():
             for w in app))
         check_repeat_preview_reads_from_top(app, button)
         check_about_box_reads_whole_and_takes_the_focus(app, window)
+        keyboard.press(ord("q"), KEY_CONTROL)
+        if quillmere.wait(timeout=TIMEOUT) != 0:
+            fail("Ctrl+Q ended the program with status %d" % quillmere.returncode)
+        started.remove(quillmere)
         print("atspi_check: cell (4, 6) reads %s; Print Preview's Press opened the preview" % payment)
     finally:
         for process in reversed(started):
