@@ -4,6 +4,7 @@
 #include "app/WindowParts.h"
 #include "calc/SchedulePlot.h"
 #include "controls/common/Accessibility.h"
+#include "controls/common/Announcer.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/CurrentCellFocus.h"
 #include "controls/common/DesignFont.h"
@@ -87,7 +88,8 @@ int TableHeight(const QTableView &view, int rows)
 
 TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale, ReportPrinting &printing,
                            QWidget *owner)
-    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale), m_printing(printing)
+    : QWidget(owner, Qt::Window), m_model(std::move(schedule), locale), m_printing(printing),
+      m_announcer(new TAnnouncer(*this))
 {
     InstallAccessibleInterface<TfrmSchedule, TWindowAccessible>();
     setAttribute(Qt::WA_DeleteOnClose);
@@ -273,8 +275,9 @@ void TfrmSchedule::ShowLeftOut(const WhatIfReading &reading)
         sentences << QString::fromStdString(sentence);
     const QString text = sentences.join(QLatin1Char('\n'));
     QLabel *label = m_controls.lblLeftOut;
-    // The label's new text is its new name, which assistive technology is told at once, as the field
-    // turns red; the figures follow once typing pauses.
+    // A new refusal is said at once, as the field turns red; the figures follow once typing pauses.
+    if (!text.isEmpty() && text != label->text())
+        m_announcer->Say(text);
     label->setText(text);
     label->setVisible(!text.isEmpty());
 }
@@ -288,8 +291,7 @@ void TfrmSchedule::AnnounceFigures()
                          m_controls.WhatIfValues[i]->text();
     words << m_controls.lblPaidOff->text() << m_controls.lblLeftOut->text();
     words.removeAll(QString());
-    // A new description is told to assistive technology.
-    m_controls.pnlFigures->setAccessibleDescription(words.join(QStringLiteral(". ")));
+    m_announcer->Say(words.join(QStringLiteral(". ")));
 }
 
 void TfrmSchedule::chkPlotClick(QObject *)

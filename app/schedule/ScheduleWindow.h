@@ -17,6 +17,7 @@
 #include <QWidget>
 
 class ReportPrinting;
+class TAnnouncer;
 
 // The schedule window's controls. The window owns them all.
 struct TScheduleControls {
@@ -116,4 +117,5 @@ private:
     // The greatest height of the extras that the window has grown for.
     int m_grownForExtras = 0;
     TScheduleControls m_controls;
+    TAnnouncer *m_announcer; // says refusals and new figures to assistive technology
 };
