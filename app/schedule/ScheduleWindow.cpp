@@ -289,9 +289,11 @@ void TfrmSchedule::AnnounceFigures()
         if (m_controls.WhatIfValues[i]->isVisibleTo(this))
             words << m_controls.WhatIfCaptions[i]->text() + QLatin1Char(' ') +
                          m_controls.WhatIfValues[i]->text();
-    words << m_controls.lblPaidOff->text() << m_controls.lblLeftOut->text();
+    // What is left out was said as it appeared.
+    words << m_controls.lblPaidOff->text();
     words.removeAll(QString());
-    m_announcer->Say(words.join(QStringLiteral(". ")));
+    if (!words.isEmpty())
+        m_announcer->Say(words.join(QStringLiteral(". ")));
 }
 
 void TfrmSchedule::chkPlotClick(QObject *)
