@@ -119,16 +119,7 @@ TEST_F(KeyboardAndScreenReaderTest, AKeyAfterAnInputChangedRebuildsAndReturnsToT
 TEST_F(KeyboardAndScreenReaderTest, ANewChartSaysItsEnteredCellOnce)
 {
     AccessibleEvents events;
-    const auto announcements = [&events] {
-        QStringList said;
-        for (const AccessibleEvents::Event &event : events.All()) {
-            QAccessibleInterface *notice = QAccessible::queryAccessibleInterface(event.Object);
-            if (event.Type == QAccessible::ObjectShow && notice &&
-                notice->role() == QAccessible::Notification)
-                said << notice->text(QAccessible::Name);
-        }
-        return said;
-    };
+    const auto announcements = [&events] { return events.Notices(); };
     Key(Qt::Key_Tab);
     EXPECT_EQ(announcements(), QStringList(QStringLiteral("$100,000.00 at 8.75%: $786.70 a month")));
     // The same inputs again: the chart on the screen does not change, and nothing is said.

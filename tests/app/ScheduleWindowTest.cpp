@@ -273,17 +273,7 @@ TEST_F(ScheduleWindowTest, TheUserMovesTheBorderBetweenTheTableAndThePlotByMouse
 TEST_F(ScheduleWindowTest, ARefusalIsSaidAtOnceAndTheNewFiguresOnceTypingPauses)
 {
     AccessibleEvents events;
-    // What the window said, each notice as its notification showed.
-    const auto said = [&] {
-        QStringList notices;
-        for (const AccessibleEvents::Event &event : events.All()) {
-            QAccessibleInterface *notice = QAccessible::queryAccessibleInterface(event.Object);
-            if (event.Type == QAccessible::ObjectShow && notice &&
-                notice->role() == QAccessible::Notification)
-                notices << notice->text(QAccessible::Name);
-        }
-        return notices;
-    };
+    const auto said = [&events] { return events.Notices(); };
     TNumericEdit *extra = c().pnlWhatIf->edtExtraMonthly;
     extra->setFocus();
     extra->selectAll();

@@ -1,24 +1,11 @@
 #include "calc/SchedulePlot.h"
 
 #include "tests/support/CalcValuePrinters.h"
+#include "tests/support/SchedulePlotSamples.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-const LocaleValues Dollars{"$", 0, 0, ",", "."};
-
-// $3,000.00 repaid in 3 payments, or in 2 with an extra.
-SchedulePlotSeries WithExtra(std::optional<PaymentMonth> firstPayment)
-{
-    SchedulePlotSeries series;
-    series.PlainBalance = {{0, 3000'00}, {1, 2000'00}, {2, 1000'00}, {3, 0}};
-    series.WhatIfBalance = {{0, 3000'00}, {1, 1500'00}, {2, 0}};
-    series.Years = {{2024, 2, 45'12, 3000'00}};
-    series.PayoffPayment = 2;
-    series.FirstPayment = firstPayment;
-    return series;
-}
 
 // A loan of `years` whole years of $1,000.00 principal each, paid off with its last payment.
 SchedulePlotSeries YearsOf(int years, std::optional<PaymentMonth> firstPayment)

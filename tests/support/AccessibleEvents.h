@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -16,7 +17,7 @@ public:
         QAccessible::Event Type;
         QObject *Object;
         int Child;
-        QString Text;               // what a text event inserted or removed
+        QString Text;               // what a text event inserted or removed; what a notification said
         int Position = -1;          // where
         QAccessible::State Changed; // what a state-change event changed
     };
@@ -48,6 +49,16 @@ public:
     }
     const std::vector<Event> &All() const { return Recorded(); }
 
+    // What notifications said as they showed, oldest first.
+    QStringList Notices() const
+    {
+        QStringList notices;
+        for (const Event &event : Recorded())
+            if (event.Type == QAccessible::ObjectShow && !event.Text.isEmpty())
+                notices << event.Text;
+        return notices;
+    }
+
 private:
     static QPlatformAccessibility *Platform()
     {
@@ -71,6 +82,11 @@ private:
             recorded.Position = removed->changePosition();
         } else if (event->type() == QAccessible::StateChanged) {
             recorded.Changed = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
+        } else if (event->type() == QAccessible::ObjectShow) {
+            // A notification is spoken as it shows, with the name it has then.
+            QAccessibleInterface *shown = event->accessibleInterface();
+            if (shown != nullptr && shown->role() == QAccessible::Notification)
+                recorded.Text = shown->text(QAccessible::Name);
         }
         Recorded().push_back(recorded);
     }

@@ -1,4 +1,3 @@
-#include "controls/common/Announcer.h"
 #include "controls/common/ClassicColours.h"
 #include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
@@ -84,14 +83,6 @@ protected:
             if (button->Enabled())
                 enabled.push_back(button);
         return enabled;
-    }
-
-    // What the window said last to a screen reader, once it showed its notice; empty when it said nothing.
-    QString Said(const AccessibleEvents &events) const
-    {
-        const auto *announcer = window->findChild<TAnnouncer *>();
-        return events.Of(announcer, QAccessible::ObjectShow).empty() ? QString()
-                                                                     : announcer->accessibleName();
     }
 
     static void Click(TFlatButton *button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
@@ -266,7 +257,7 @@ TEST_F(PreviewWindowTest, PagingRenamesThePageAndTellsAssistiveTechnology)
     EXPECT_EQ(page->textInterface()->cursorPosition(), 0);
     EXPECT_EQ(events.Of(view().Sheet(), QAccessible::NameChanged).size(), 1u);
     EXPECT_EQ(events.Of(view().Sheet(), QAccessible::TextUpdated).size(), 1u);
-    EXPECT_EQ(Said(events), QStringLiteral("Page 2 of 2"));
+    EXPECT_EQ(events.Notices(), QStringList(QStringLiteral("Page 2 of 2")));
 }
 
 // A screen reader reads the line the caret moved to; the view scrolls all the same.
@@ -322,6 +313,7 @@ TEST_F(PreviewWindowTest, EachZoomViewIsSaidAndDescribesThePage)
         EXPECT_EQ(page->text(QAccessible::Description), text);
         EXPECT_EQ(events.Of(view().Sheet(), QAccessible::DescriptionChanged).size(), 1u)
             << text.toStdString();
+        EXPECT_EQ(events.Notices(), QStringList(text));
     }
 }
 
