@@ -186,7 +186,11 @@ TEST_F(PrintPreviewTest, CtrlSInThePreviewWritesTheChartAsAOnePagePdf)
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("chart.pdf"));
     const PdfFileAsker before = SetPdfFileAsker([&](QWidget *, const QString &) { return pdf; });
-    RunPrintPreview([](TFmPreview &preview) { QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier); });
+    RunPrintPreview([](TFmPreview &preview) {
+        // The window's keys are its own once it is the active window, which a loaded server makes it late.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+        QTest::keyClick(&preview, Qt::Key_S, Qt::ControlModifier);
+    });
     SetPdfFileAsker(before);
     EXPECT_EQ(PdfPageCount(pdf), 1);
     const std::vector<PdfWord> words = PdfWords(pdf);
