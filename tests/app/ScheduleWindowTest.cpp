@@ -134,26 +134,34 @@ TEST_F(ScheduleWindowTest, ShowsTheTermsTheTotalsAndAMonthARow)
 
 TEST_F(ScheduleWindowTest, ByYearShowsAYearARowWithTheSameTotals)
 {
-    const QStringList monthlyTotals = Texts(c().TotalValues);
     QTest::mouseClick(c().chkByYear, Qt::LeftButton);
     EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
     EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Payment"));
     EXPECT_EQ(Shown(0, 1), QStringLiteral("$1,200.00"));
     EXPECT_EQ(Shown(1, 0), QStringLiteral("2 (1 month)"));
-    EXPECT_EQ(Texts(c().TotalValues), monthlyTotals);
+    EXPECT_EQ(Texts(c().TotalValues), (QStringList{"$1,284.78", "$84.78"}));
 }
 
+// The last month pays the 83.94 left and its 0.84 of interest; the first year's interest is the
+// 84.78 in all less that 0.84.
 TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
 {
+    QTest::keyClick(c().grdSchedule, Qt::Key_C, Qt::ControlModifier);
+    const QStringList monthly = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(monthly.size(), 1 + 13 + 1);
+    EXPECT_EQ(
+        monthly.first(),
+        QStringLiteral("No.\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
+    EXPECT_EQ(monthly[1], QStringLiteral("1\t$100.00\t$12.00\t$88.00\t$1,112.00\t$12.00\t$88.00"));
+    EXPECT_EQ(monthly[13], QStringLiteral("13\t$84.78\t$0.84\t$83.94\t$0.00\t$84.78\t$1,200.00"));
+    EXPECT_EQ(monthly.last(), QString());
+
     QTest::mouseClick(c().chkByYear, Qt::LeftButton);
     QTest::keyClick(c().grdSchedule, Qt::Key_C, Qt::ControlModifier);
-    const QStringList lines =
-        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(
-        lines[0],
-        QStringLiteral("Year\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "Year\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date\n"
+              "1\t$1,200.00\t$83.94\t$1,116.06\t$83.94\t$83.94\t$1,116.06\n"
+              "2 (1 month)\t$84.78\t$0.84\t$83.94\t$0.00\t$84.78\t$1,200.00\n");
 }
 
 TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesOverTheWindowAndDiscardThem)
@@ -464,6 +472,17 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
     EXPECT_EQ(lines[4],
               QStringLiteral("No.,Payment,Interest,Principal,Balance,Interest to date,Principal to date"));
     EXPECT_EQ(lines[5], QStringLiteral("1,100.00,12.00,88.00,1112.00,12.00,88.00"));
+    EXPECT_EQ(lines[17], QStringLiteral("13,84.78,0.84,83.94,0.00,84.78,1200.00"));
+    QTest::mouseClick(c().chkByYear, Qt::LeftButton);
+    {
+        const SaveAnswer answer(fileName);
+        QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(
+        FileLines(fileName).mid(4),
+        (QStringList{"Year,Months,Payment,Interest,Principal,Balance,Interest to date,Principal to date",
+                     "1,12,1200.00,83.94,1116.06,83.94,83.94,1116.06",
+                     "2,1,84.78,0.84,83.94,0.00,84.78,1200.00"}));
 
     QStringList messages;
     const InformationShower previous = SetInformationShower([&](const QString &text) { messages << text; });
