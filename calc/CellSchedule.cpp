@@ -54,9 +54,16 @@ WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extr
     WhatIfSchedule schedule;
     schedule.Extras = extras;
     schedule.FirstPayment = firstPayment;
-    schedule.Monthly =
-        MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, ScheduleMonths(plain.Years), extras);
-    schedule.Yearly = YearlyRows(schedule.Monthly, firstPayment);
+    const std::int32_t months = ScheduleMonths(plain.Years);
+    if (extras.Any()) {
+        schedule.Monthly = MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, months, extras);
+    } else {
+        // Extras of 0 change no month.
+        CheckScheduleExtras(extras, months);
+        schedule.Monthly = plain.Monthly;
+    }
+    schedule.Yearly =
+        extras.Any() || firstPayment ? YearlyRows(schedule.Monthly, firstPayment) : plain.Yearly;
     schedule.MonthlyToDate = RunningTotals(schedule.Monthly);
     schedule.YearlyToDate = RunningTotals(schedule.Yearly);
     return schedule;

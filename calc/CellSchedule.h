@@ -42,10 +42,14 @@ struct WhatIfSchedule {
     std::vector<ScheduleRow> Yearly; // by calendar year with FirstPayment, else by loan year
     std::vector<RunningTotal> MonthlyToDate;
     std::vector<RunningTotal> YearlyToDate;
+
+    // Whether an extra above 0 or a first payment sets it apart from the schedule without extras.
+    bool HasScenario() const { return Extras.Any() || FirstPayment.has_value(); }
 };
 
 // `plain`'s loan, rate, payment and term repaid with `extras`; its savings are those against `plain`.
-// Raises ScheduleRefused as MonthlySchedule does (ExtraNotValid, NotInCents).
+// Without an extra above 0 its months are `plain`'s, not made again. Raises ScheduleRefused as
+// MonthlySchedule does (ExtraNotValid, NotInCents).
 WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
                         std::optional<PaymentMonth> firstPayment = std::nullopt);
 

@@ -94,6 +94,10 @@ struct ScheduleExtras {
     bool operator==(const ScheduleExtras &) const = default;
 };
 
+// Raises ScheduleRefused(ExtraNotValid) for an extra below 0, FromMonth below 1 or a one-time extra
+// outside 1..months.
+void CheckScheduleExtras(const ScheduleExtras &extras, std::int32_t months);
+
 // A calendar month: Year 1..9999, Month 1..12.
 struct PaymentMonth {
     std::int32_t Year = 1;

@@ -63,12 +63,13 @@ class ScheduleOnPaper : public testing::TestWithParam<Paper> {};
 TEST_P(ScheduleOnPaper, EveryRowAndEveryTextPrintsWholeUnderRepeatedHeadingsThenTheTotals)
 {
     const PaymentSchedule schedule = ThirtyYearsPaidOffEarly();
+    const WhatIfSchedule plain = WhatIfOf(schedule, {});
     ASSERT_EQ(schedule.Monthly.size(), 353u);
     const LocaleValues locale{"$", 0, 0, ",", "."};
     TRPPrinter printer(std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(GetParam().Facts)));
     for (const ScheduleView view : {ScheduleView::Monthly, ScheduleView::Yearly}) {
         SCOPED_TRACE(view == ScheduleView::Monthly ? "monthly" : "yearly");
-        TRPSchedule report(schedule, view, locale, printer);
+        TRPSchedule report(schedule, plain, view, locale, printer);
         report.Rep().CreateReport();
         const std::vector<RecordedPage> &pages = printer.Pages();
         ASSERT_GT(pages.size(), view == ScheduleView::Monthly ? 1u : 0u);
@@ -143,7 +144,8 @@ TEST_P(PlainScheduleOnPaper, PrintsTheseTexts)
 {
     const PlainPrintout &expected = GetParam();
     TRPPrinter printer(std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(expected.Facts)));
-    TRPSchedule report(expected.Schedule, expected.View, {"$", 0, 0, ",", "."}, printer);
+    const WhatIfSchedule plain = WhatIfOf(expected.Schedule, {});
+    TRPSchedule report(expected.Schedule, plain, expected.View, {"$", 0, 0, ",", "."}, printer);
     report.Rep().CreateReport();
     const std::vector<RecordedPage> &pages = printer.Pages();
     ASSERT_EQ(pages.size(), expected.PageCount);
