@@ -1,5 +1,6 @@
 #include "calc/CellSchedule.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -28,7 +29,10 @@ PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, 
 {
     PaymentSchedule schedule{
         std::move(loanText), std::move(rateText), years, loanCents, rate, paymentCents, {}, {}};
-    schedule.Monthly = MonthlySchedule(loanCents, paymentCents, rate, ScheduleMonths(years));
+    // A term beyond the longest stays beyond it in months, for MonthlySchedule to refuse.
+    const auto months = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{years} * 12, 0, MaximumScheduleMonths + 1));
+    schedule.Monthly = MonthlySchedule(loanCents, paymentCents, rate, months);
     schedule.Yearly = YearlyRows(schedule.Monthly);
     return schedule;
 }
@@ -39,13 +43,9 @@ PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row)
         throw std::out_of_range("not a payment cell");
     const Decimal &payment = ValueOfCell(chart, column, row);
     const std::int64_t loanCents = CentsOf(ValueOfCell(chart, 0, row));
-    if (loanCents <= 0)
-        throw ScheduleRefused(ScheduleRefusal::NoLoan);
-    const std::int32_t years = chart.Header().Years;
-    ScheduleMonths(years); // a term out of range is refused before the rate is taken
     const MonthlyRate rate = MonthlyRateOfPercent(ValueOfCell(chart, column, 0));
-    return MakePaymentSchedule(Trimmed(chart.Cell(0, row)), Trimmed(chart.Cell(column, 0)), years, loanCents,
-                               CentsOf(payment), rate);
+    return MakePaymentSchedule(Trimmed(chart.Cell(0, row)), Trimmed(chart.Cell(column, 0)),
+                               chart.Header().Years, loanCents, CentsOf(payment), rate);
 }
 
 WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
@@ -54,7 +54,7 @@ WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extr
     WhatIfSchedule schedule;
     schedule.Extras = extras;
     schedule.FirstPayment = firstPayment;
-    const std::int32_t months = ScheduleMonths(plain.Years);
+    const std::int32_t months = plain.Months();
     if (extras.Any()) {
         schedule.Monthly = MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, months, extras);
     } else {

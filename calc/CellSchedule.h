@@ -19,6 +19,9 @@ struct PaymentSchedule {
     std::int64_t PaymentCents = 0; // the level payment as the cell shows it
     std::vector<ScheduleRow> Monthly;
     std::vector<ScheduleRow> Yearly;
+
+    // The term's payments, 12 a year.
+    std::int32_t Months() const { return Years * 12; }
 };
 
 // The schedule of `loanCents` repaid by `paymentCents` a month at `rate` over `years`, its months
@@ -30,8 +33,8 @@ PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, 
 // The schedule of payment cell (column 1..7, row 1..11) of `chart`, made from the values beside its
 // texts: the row's amount heading and the cell's payment as they show them, the column's rate heading
 // exactly as it shows it, and the chart's term. Raises ScheduleRefused (EmptyCell for a cell or
-// heading without a value, NotInCents, NoLoan, TermOutOfRange, RateNotExact, and what
-// MonthlySchedule raises) and std::out_of_range for a cell that is not a payment cell.
+// heading without a value, NotInCents, RateNotExact, and what MakePaymentSchedule raises) and
+// std::out_of_range for a cell that is not a payment cell.
 PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row);
 
 // The schedule of a cell with extra payments, and its rows dated from a first payment month.

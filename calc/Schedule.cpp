@@ -137,13 +137,6 @@ std::int64_t CentsOf(const Decimal &amount)
     return *cents;
 }
 
-std::int32_t ScheduleMonths(std::int32_t years)
-{
-    if (years < 1 || years > MaximumScheduleMonths / 12)
-        throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
-    return years * 12;
-}
-
 void CheckScheduleExtras(const ScheduleExtras &extras, std::int32_t months)
 {
     const bool oneTimeValid = std::ranges::all_of(extras.OneTime, [months](const OneTimeExtra &extra) {

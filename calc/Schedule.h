@@ -58,9 +58,6 @@ std::int64_t CentsOf(const Decimal &amount);
 // The longest term: 999 years of monthly payments.
 inline constexpr std::int32_t MaximumScheduleMonths = 999 * 12;
 
-// The month count of a term of `years`. Raises ScheduleRefused(TermOutOfRange) unless it is 1..999.
-std::int32_t ScheduleMonths(std::int32_t years);
-
 // One row of a schedule, money in cents: a month (Number 1, 2, ...) or a year (its months summed).
 struct ScheduleRow {
     std::int32_t Number = 0;

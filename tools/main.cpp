@@ -44,7 +44,7 @@ int PrintSchedule(const ChartToolOptions &options, const ScheduleExtras &extras,
     const ScheduleView view = options.Yearly ? ScheduleView::Yearly : ScheduleView::Monthly;
     try {
         const PaymentSchedule schedule = ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow);
-        options.CheckExtraMonths(ScheduleMonths(schedule.Years));
+        options.CheckExtraMonths(schedule.Months());
         const WhatIfSchedule whatIf = WhatIfOf(schedule, extras, options.Start);
         if (options.Tsv)
             WriteScheduleTsv(std::cout, schedule, whatIf, view, locale);

@@ -253,7 +253,7 @@ void TfrmSchedule::WhatIfChange(QObject *)
 {
     const PaymentSchedule &plain = m_model.Schedule();
     const WhatIfReading reading =
-        ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), ScheduleMonths(plain.Years), m_model.Locale());
+        ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), plain.Months(), m_model.Locale());
     // Computed without what is refused, never with a value that no field shows.
     m_model.SetWhatIf(WhatIfOf(plain, reading.Extras, reading.FirstPayment));
     SizeScheduleColumns();
