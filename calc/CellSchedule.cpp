@@ -1,5 +1,7 @@
 #include "calc/CellSchedule.h"
 
+#include "calc/Format.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <utility>
@@ -71,25 +73,12 @@ WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extr
 
 std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale)
 {
-    const std::string &separator = locale.DecimalSeparator;
-    std::string digits;
-    int decimals = 0;
-    bool inFraction = false;
-    for (size_t pos = 0; pos < text.size();) {
-        if (text[pos] >= '0' && text[pos] <= '9') {
-            digits += text[pos++];
-            decimals += inFraction;
-        } else if (!inFraction && !separator.empty() && text.compare(pos, separator.size(), separator) == 0) {
-            inFraction = true;
-            pos += separator.size();
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits.empty())
+    const std::optional<NumberParts> parts = SplitNumber(text, locale);
+    if (!parts || !parts->Plain())
         return std::nullopt;
+    std::string digits = parts->IntegerDigits + parts->FractionDigits;
     // Trailing zeros go into the exponent, so that "0.250" is a whole number of cents.
-    Decimal amount{0, -decimals};
+    Decimal amount{0, -static_cast<int>(parts->FractionDigits.size())};
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
         ++amount.Exponent;

@@ -56,7 +56,8 @@ struct WhatIfSchedule {
 WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
                         std::optional<PaymentMonth> firstPayment = std::nullopt);
 
-// An amount of 0 or more written as a plain decimal with `locale`'s decimal separator and at most two
-// decimals that are not 0 ("1500", "99.5", "0.250"), in cents; no value for anything else (a sign,
-// grouping, an exponent, a fraction of a cent) or for an amount that 64-bit cents cannot hold.
+// An amount of 0 or more written as a plain decimal (NumberParts::Plain) with `locale`'s decimal
+// separator and at most two decimals that are not 0 ("1500", "99.5", "0.250"), in cents; no value for
+// anything else (a sign, grouping, an exponent, a fraction of a cent) or for an amount that 64-bit cents
+// cannot hold.
 std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale);
