@@ -56,16 +56,16 @@ WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extr
     WhatIfSchedule schedule;
     schedule.Extras = extras;
     schedule.FirstPayment = firstPayment;
-    const std::int32_t months = plain.Months();
-    if (extras.Any()) {
-        schedule.Monthly = MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, months, extras);
+    // Extras of 0 change no month: the plain rows stand.
+    const bool extra = extras.Any();
+    if (extra) {
+        schedule.Monthly =
+            MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, plain.Months(), extras);
     } else {
-        // Extras of 0 change no month.
-        CheckScheduleExtras(extras, months);
+        CheckScheduleExtras(extras, plain.Months());
         schedule.Monthly = plain.Monthly;
     }
-    schedule.Yearly =
-        extras.Any() || firstPayment ? YearlyRows(schedule.Monthly, firstPayment) : plain.Yearly;
+    schedule.Yearly = extra || firstPayment ? YearlyRows(schedule.Monthly, firstPayment) : plain.Yearly;
     schedule.MonthlyToDate = RunningTotals(schedule.Monthly);
     schedule.YearlyToDate = RunningTotals(schedule.Yearly);
     return schedule;

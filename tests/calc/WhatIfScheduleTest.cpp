@@ -278,6 +278,8 @@ TEST_F(WhatIfTexts, WithoutExtrasAreThePlainTexts)
     EXPECT_EQ(WhatIfRowCells(schedule, ScheduleView::Monthly, 3, columns, Dollars),
               (std::vector<std::string>{"4", "$122.48", "$1.21", "$121.27", "$0.00"}));
     EXPECT_EQ(WhatIfFigures(m_plain, schedule, Dollars), std::vector<ScheduleFigure>{});
+    // Extras of 0 leave the rows as they are, but not unchecked.
+    ExpectRefused([&] { WhatIfOf(m_plain, {0, 0, {}}); }, ExtraNotValid);
 
     // A year's payments have one heading, with an Extra column beside them or without.
     const WhatIfSchedule dated = WhatIfOf(m_plain, {}, PaymentMonth{2024, 1});
@@ -290,7 +292,6 @@ TEST_F(WhatIfTexts, PaidOffNoteCountsThePaymentsOfTheRowsWithTheirExtras)
     const WhatIfSchedule schedule = WhatIfOf(m_plain, {5000, 2, {{3, 3000}}});
     ASSERT_EQ(schedule.Monthly.size(), 3u);
     EXPECT_EQ(PaidOffNote(m_plain, schedule, Dollars), "Paid off after 3 payments");
-    EXPECT_EQ(PaidOffNote(m_plain, WhatIfOf(m_plain, {}), Dollars), "Paid off after 4 payments");
 }
 
 struct SoonerCase {
