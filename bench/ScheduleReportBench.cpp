@@ -14,7 +14,8 @@ void BM_CreateFortyYearScheduleReport(benchmark::State &state)
         MakePaymentSchedule("$100,000.00", "8.75%", 40, 10000000, 75221, {7, 960});
     TRPPrinter printer(
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
-    TRPSchedule form(schedule, ScheduleView::Monthly, {"$", 0, 0, ",", "."}, printer);
+    const WhatIfSchedule plain = WhatIfOf(schedule, {});
+    TRPSchedule form(schedule, plain, ScheduleView::Monthly, {"$", 0, 0, ",", "."}, printer);
     for (auto _ : state) {
         form.Rep().CreateReport();
         state.counters["pages"] = printer.PageCount();

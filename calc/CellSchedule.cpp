@@ -1,5 +1,8 @@
 #include "calc/CellSchedule.h"
 
+#include "calc/Format.h"
+
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -28,7 +31,10 @@ PaymentSchedule MakePaymentSchedule(std::string loanText, std::string rateText, 
 {
     PaymentSchedule schedule{
         std::move(loanText), std::move(rateText), years, loanCents, rate, paymentCents, {}, {}};
-    schedule.Monthly = MonthlySchedule(loanCents, paymentCents, rate, ScheduleMonths(years));
+    // A term beyond the longest stays beyond it in months, for MonthlySchedule to refuse.
+    const auto months = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{years} * 12, 0, MaximumScheduleMonths + 1));
+    schedule.Monthly = MonthlySchedule(loanCents, paymentCents, rate, months);
     schedule.Yearly = YearlyRows(schedule.Monthly);
     return schedule;
 }
@@ -39,13 +45,9 @@ PaymentSchedule ScheduleOfCell(const PaymentChart &chart, int column, int row)
         throw std::out_of_range("not a payment cell");
     const Decimal &payment = ValueOfCell(chart, column, row);
     const std::int64_t loanCents = CentsOf(ValueOfCell(chart, 0, row));
-    if (loanCents <= 0)
-        throw ScheduleRefused(ScheduleRefusal::NoLoan);
-    const std::int32_t years = chart.Header().Years;
-    ScheduleMonths(years); // a term out of range is refused before the rate is taken
     const MonthlyRate rate = MonthlyRateOfPercent(ValueOfCell(chart, column, 0));
-    return MakePaymentSchedule(Trimmed(chart.Cell(0, row)), Trimmed(chart.Cell(column, 0)), years, loanCents,
-                               CentsOf(payment), rate);
+    return MakePaymentSchedule(Trimmed(chart.Cell(0, row)), Trimmed(chart.Cell(column, 0)),
+                               chart.Header().Years, loanCents, CentsOf(payment), rate);
 }
 
 WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extras,
@@ -54,9 +56,16 @@ WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extr
     WhatIfSchedule schedule;
     schedule.Extras = extras;
     schedule.FirstPayment = firstPayment;
-    schedule.Monthly =
-        MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, ScheduleMonths(plain.Years), extras);
-    schedule.Yearly = YearlyRows(schedule.Monthly, firstPayment);
+    // Extras of 0 change no month: the plain rows stand.
+    const bool extra = extras.Any();
+    if (extra) {
+        schedule.Monthly =
+            MonthlySchedule(plain.LoanCents, plain.PaymentCents, plain.Rate, plain.Months(), extras);
+    } else {
+        CheckScheduleExtras(extras, plain.Months());
+        schedule.Monthly = plain.Monthly;
+    }
+    schedule.Yearly = extra || firstPayment ? YearlyRows(schedule.Monthly, firstPayment) : plain.Yearly;
     schedule.MonthlyToDate = RunningTotals(schedule.Monthly);
     schedule.YearlyToDate = RunningTotals(schedule.Yearly);
     return schedule;
@@ -64,25 +73,12 @@ WhatIfSchedule WhatIfOf(const PaymentSchedule &plain, const ScheduleExtras &extr
 
 std::optional<std::int64_t> PlainAmountCents(const std::string &text, const LocaleValues &locale)
 {
-    const std::string &separator = locale.DecimalSeparator;
-    std::string digits;
-    int decimals = 0;
-    bool inFraction = false;
-    for (size_t pos = 0; pos < text.size();) {
-        if (text[pos] >= '0' && text[pos] <= '9') {
-            digits += text[pos++];
-            decimals += inFraction;
-        } else if (!inFraction && !separator.empty() && text.compare(pos, separator.size(), separator) == 0) {
-            inFraction = true;
-            pos += separator.size();
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits.empty())
+    const std::optional<NumberParts> parts = SplitNumber(text, locale);
+    if (!parts || !parts->Plain())
         return std::nullopt;
+    std::string digits = parts->IntegerDigits + parts->FractionDigits;
     // Trailing zeros go into the exponent, so that "0.250" is a whole number of cents.
-    Decimal amount{0, -decimals};
+    Decimal amount{0, -static_cast<int>(parts->FractionDigits.size())};
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();
         ++amount.Exponent;

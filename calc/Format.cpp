@@ -451,13 +451,12 @@ std::string FormatFixed(long double value, int decimals, const LocaleValues &loc
     return text;
 }
 
-double TextToFloat(const std::string &text, const LocaleValues &locale)
+std::optional<NumberParts> SplitNumber(const std::string &text, const LocaleValues &locale)
 {
-    // Checked by hand, then handed to from_chars with a full stop, which never looks at the C locale.
     size_t pos = text.find_first_not_of(' ');
     const size_t end = text.find_last_not_of(' ') + 1;
     if (pos == std::string::npos)
-        RaiseNotAFloat(text);
+        return std::nullopt;
     const auto digitRun = [&] {
         const size_t from = pos;
         while (pos < end && text[pos] >= '0' && text[pos] <= '9')
@@ -465,31 +464,42 @@ double TextToFloat(const std::string &text, const LocaleValues &locale)
         return text.substr(from, pos - from);
     };
 
-    const bool negative = text[pos] == '-';
+    NumberParts parts;
+    parts.Blanks = pos > 0 || end < text.size();
     if (text[pos] == '-' || text[pos] == '+')
-        ++pos;
-    const std::string integerDigits = digitRun();
-    std::string fractionDigits;
+        parts.Sign = text[pos++];
+    parts.IntegerDigits = digitRun();
     const std::string &separator = locale.DecimalSeparator;
     if (!separator.empty() && text.compare(pos, separator.size(), separator) == 0) {
         pos += separator.size();
-        fractionDigits = digitRun();
+        parts.FractionDigits = digitRun();
     }
-    if (integerDigits.empty() && fractionDigits.empty())
-        RaiseNotAFloat(text);
-    std::string exponentText;
+    if (parts.IntegerDigits.empty() && parts.FractionDigits.empty())
+        return std::nullopt;
     if (pos < end && (text[pos] == 'E' || text[pos] == 'e')) {
         ++pos;
         if (pos < end && (text[pos] == '-' || text[pos] == '+'))
-            exponentText = text[pos++];
+            parts.Exponent = text[pos++];
         const std::string exponentDigits = digitRun();
         if (exponentDigits.empty())
-            RaiseNotAFloat(text);
-        exponentText += exponentDigits;
+            return std::nullopt;
+        parts.Exponent += exponentDigits;
     }
     if (pos != end)
-        RaiseNotAFloat(text);
+        return std::nullopt;
+    return parts;
+}
 
+double TextToFloat(const std::string &text, const LocaleValues &locale)
+{
+    const std::optional<NumberParts> parts = SplitNumber(text, locale);
+    if (!parts)
+        RaiseNotAFloat(text);
+    const bool negative = parts->Sign == '-';
+    const std::string &integerDigits = parts->IntegerDigits;
+    const std::string &fractionDigits = parts->FractionDigits;
+    const std::string &exponentText = parts->Exponent;
+    // Handed to from_chars with a full stop, which never looks at the C locale.
     const std::string plain = (negative ? "-" : "") + (integerDigits.empty() ? "0" : integerDigits) + "." +
                               (fractionDigits.empty() ? "0" : fractionDigits) + "e" +
                               (exponentText.empty() ? "0" : exponentText);

@@ -61,9 +61,24 @@ std::string WithCurrencySymbol(const std::string &number, const LocaleValues &lo
 // -0.0004).
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale);
 
-// The standard decimal text-to-number conversion: optional blanks around, a sign, digits with the
-// locale's decimal separator (no grouping; digits on at least one side of it), an optional exponent
-// (E or e, a sign, digits); rounded to the nearest double. A value too small for a double reads as
+// A number's text split into its parts: optional blanks around, a sign, digits with the locale's
+// decimal separator (no grouping; digits on at least one side of it), an optional exponent (E or e, a
+// sign, digits). The one reading of a typed number: the entry fields' value and the what-if amounts.
+struct NumberParts {
+    bool Blanks = false; // around the number
+    char Sign = 0;       // '-' or '+'; 0 for none
+    std::string IntegerDigits;
+    std::string FractionDigits;
+    std::string Exponent; // its sign and digits; empty for none
+
+    // Digits and the separator alone: no blanks, sign or exponent.
+    bool Plain() const { return !Blanks && Sign == 0 && Exponent.empty(); }
+};
+// No value for a text that is not such a number.
+std::optional<NumberParts> SplitNumber(const std::string &text, const LocaleValues &locale);
+
+// The standard decimal text-to-number conversion of a text SplitNumber reads, rounded to the nearest
+// double. A value too small for a double reads as
 // zero; one too large for it raises OverflowError. Anything else raises
 // ConversionError("'<text>' is not a valid floating point value").
 double TextToFloat(const std::string &text, const LocaleValues &locale);

@@ -74,15 +74,6 @@ std::int64_t Interest(std::int64_t balance, const MonthlyRate &rate)
     return InCents(quotient);
 }
 
-void CheckExtras(const ScheduleExtras &extras, std::int32_t months)
-{
-    const bool oneTimeValid = std::ranges::all_of(extras.OneTime, [months](const OneTimeExtra &extra) {
-        return extra.Cents >= 0 && extra.Month >= 1 && extra.Month <= months;
-    });
-    if (extras.MonthlyCents < 0 || extras.FromMonth < 1 || !oneTimeValid)
-        throw ScheduleRefused(ScheduleRefusal::ExtraNotValid);
-}
-
 // The extra of each month in turn, asked for in rising order: the monthly one from its first month
 // on, plus the one-time extras of that month.
 class MonthlyExtras {
@@ -146,11 +137,13 @@ std::int64_t CentsOf(const Decimal &amount)
     return *cents;
 }
 
-std::int32_t ScheduleMonths(std::int32_t years)
+void CheckScheduleExtras(const ScheduleExtras &extras, std::int32_t months)
 {
-    if (years < 1 || years > MaximumScheduleMonths / 12)
-        throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
-    return years * 12;
+    const bool oneTimeValid = std::ranges::all_of(extras.OneTime, [months](const OneTimeExtra &extra) {
+        return extra.Cents >= 0 && extra.Month >= 1 && extra.Month <= months;
+    });
+    if (extras.MonthlyCents < 0 || extras.FromMonth < 1 || !oneTimeValid)
+        throw ScheduleRefused(ScheduleRefusal::ExtraNotValid);
 }
 
 bool ScheduleExtras::Any() const
@@ -180,7 +173,7 @@ std::vector<ScheduleRow> MonthlySchedule(std::int64_t loanCents, std::int64_t pa
 {
     if (months < 1 || months > MaximumScheduleMonths)
         throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
-    CheckExtras(extras, months);
+    CheckScheduleExtras(extras, months);
     if (loanCents <= 0)
         throw ScheduleRefused(ScheduleRefusal::NoLoan);
     if (paymentCents <= Interest(loanCents, rate))

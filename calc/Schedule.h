@@ -58,9 +58,6 @@ std::int64_t CentsOf(const Decimal &amount);
 // The longest term: 999 years of monthly payments.
 inline constexpr std::int32_t MaximumScheduleMonths = 999 * 12;
 
-// The month count of a term of `years`. Raises ScheduleRefused(TermOutOfRange) unless it is 1..999.
-std::int32_t ScheduleMonths(std::int32_t years);
-
 // One row of a schedule, money in cents: a month (Number 1, 2, ...) or a year (its months summed).
 struct ScheduleRow {
     std::int32_t Number = 0;
@@ -93,6 +90,10 @@ struct ScheduleExtras {
     bool Any() const;
     bool operator==(const ScheduleExtras &) const = default;
 };
+
+// Raises ScheduleRefused(ExtraNotValid) for an extra below 0, FromMonth below 1 or a one-time extra
+// outside 1..months.
+void CheckScheduleExtras(const ScheduleExtras &extras, std::int32_t months);
 
 // A calendar month: Year 1..9999, Month 1..12.
 struct PaymentMonth {

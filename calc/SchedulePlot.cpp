@@ -113,8 +113,8 @@ std::string YearTip(const YearSplit &year, const LocaleValues &locale)
     ScheduleRow row;
     row.Number = year.Number;
     row.PartialMonths = year.PartialMonths;
-    return ScheduleCellText(row, 0, locale) + ": interest " + CentsText(year.Interest, locale) +
-           ", principal " + CentsText(year.Principal, locale);
+    return ScheduleNumberText(row) + ": interest " + CentsText(year.Interest, locale) + ", principal " +
+           CentsText(year.Principal, locale);
 }
 
 YearChart DescribeYears(const SchedulePlotSeries &series, const LocaleValues &locale, int mostSteps)

@@ -3,6 +3,7 @@
 #include "calc/Format.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -23,16 +24,6 @@ std::string Counted(std::int64_t count, const char *unit, const std::string &tho
 std::string TermText(std::int32_t years)
 {
     return Counted(years, "year");
-}
-
-// The note of monthly rows that end before the last month of a term of `years`.
-std::optional<std::string> PaidOffAfter(std::int32_t years, const std::vector<ScheduleRow> &monthly,
-                                        const LocaleValues &locale)
-{
-    const auto payments = static_cast<std::int64_t>(monthly.size());
-    if (payments >= std::int64_t{years} * 12)
-        return std::nullopt;
-    return "Paid off after " + Counted(payments, "payment", locale.ThousandSeparator);
 }
 
 // "160 payments (13 years 4 months) sooner", leaving out a part of 0: "1 payment (1 month) sooner",
@@ -79,37 +70,6 @@ constexpr const char *Heading(ScheduleColumn column, ScheduleView view)
     return "";
 }
 
-constexpr std::array<const char *, ScheduleColumnCount> PlainHeadings(ScheduleView view)
-{
-    std::array<const char *, ScheduleColumnCount> headings{};
-    for (size_t i = 0; i < headings.size(); ++i)
-        headings[i] = Heading(PlainScheduleColumns[i], view);
-    return headings;
-}
-
-// The texts a row shows by itself; the columns of dates and running totals are not among them.
-std::string RowCellText(const ScheduleRow &row, ScheduleColumn column, const LocaleValues &locale)
-{
-    switch (column) {
-    case ScheduleColumn::Number:
-        if (row.PartialMonths > 0)
-            return std::to_string(row.Number) + " (" + Counted(row.PartialMonths, "month") + ")";
-        return std::to_string(row.Number);
-    case ScheduleColumn::Payment:
-        return CentsText(row.Payment, locale);
-    case ScheduleColumn::Extra:
-        return CentsText(row.Extra, locale);
-    case ScheduleColumn::Interest:
-        return CentsText(row.Interest, locale);
-    case ScheduleColumn::Principal:
-        return CentsText(row.Principal, locale);
-    case ScheduleColumn::Balance:
-        return CentsText(row.Balance, locale);
-    default:
-        return {};
-    }
-}
-
 // The months a calendar year of the schedule covers: from the first payment's month in the first
 // year, up to the payoff month in the last, January to December between.
 std::string YearMonthsText(const WhatIfSchedule &schedule, size_t row)
@@ -142,7 +102,7 @@ std::string WhatIfCellText(const WhatIfSchedule &schedule, ScheduleView view, si
         return DateText(schedule, view, row);
     if (const std::optional<std::int64_t> cents = WhatIfCellCents(schedule, view, row, column))
         return CentsText(*cents, locale);
-    return RowCellText(RowsOf(schedule, view)[row], column, locale);
+    return ScheduleNumberText(RowsOf(schedule, view)[row]);
 }
 
 } // namespace
@@ -186,26 +146,11 @@ std::vector<std::string> ScheduleColumnHeadings(std::span<const ScheduleColumn> 
     return headings;
 }
 
-const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view)
+std::string ScheduleNumberText(const ScheduleRow &row)
 {
-    static constexpr std::array<const char *, ScheduleColumnCount> monthly =
-        PlainHeadings(ScheduleView::Monthly);
-    static constexpr std::array<const char *, ScheduleColumnCount> yearly =
-        PlainHeadings(ScheduleView::Yearly);
-    return view == ScheduleView::Yearly ? yearly : monthly;
-}
-
-std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleValues &locale)
-{
-    return RowCellText(row, PlainScheduleColumns[static_cast<size_t>(column)], locale);
-}
-
-std::vector<std::string> ScheduleRowCells(const ScheduleRow &row, const LocaleValues &locale)
-{
-    std::vector<std::string> cells;
-    for (const ScheduleColumn column : PlainScheduleColumns)
-        cells.push_back(RowCellText(row, column, locale));
-    return cells;
+    if (row.PartialMonths > 0)
+        return std::to_string(row.Number) + " (" + Counted(row.PartialMonths, "month") + ")";
+    return std::to_string(row.Number);
 }
 
 std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const LocaleValues &locale)
@@ -219,15 +164,13 @@ std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const
     };
 }
 
-std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale)
-{
-    return PaidOffAfter(schedule.Years, schedule.Monthly, locale);
-}
-
 std::optional<std::string> PaidOffNote(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
                                        const LocaleValues &locale)
 {
-    return PaidOffAfter(plain.Years, schedule.Monthly, locale);
+    const auto payments = static_cast<std::int64_t>(schedule.Monthly.size());
+    if (payments >= std::int64_t{plain.Years} * 12)
+        return std::nullopt;
+    return "Paid off after " + Counted(payments, "payment", locale.ThousandSeparator);
 }
 
 std::string ScheduleTitle(const PaymentSchedule &schedule)
@@ -252,14 +195,6 @@ std::string TsvLine(const std::vector<std::string> &cells)
     for (size_t i = 0; i < cells.size(); ++i)
         line += (i > 0 ? "\t" : "") + cells[i];
     return line + '\n';
-}
-
-std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale)
-{
-    std::string text = TsvLine(ScheduleColumnHeadings(PlainScheduleColumns, view));
-    for (const ScheduleRow &row : rows)
-        text += TsvLine(ScheduleRowCells(row, locale));
-    return text;
 }
 
 namespace {

@@ -3,7 +3,6 @@
 #include "calc/CellSchedule.h"
 #include "calc/LocaleValues.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -11,14 +10,12 @@
 #include <string>
 #include <vector>
 
-// The texts of a payment schedule, shared by the window, its copy, its printout and the tool.
+// The texts of a payment schedule, shared by the window, its copy, its printout and the tool. A
+// schedule without extras or dates is a what-if schedule whose extras are none: the same texts serve
+// both.
 
 enum class ScheduleView { Monthly, Yearly };
 
-inline const std::vector<ScheduleRow> &RowsOf(const PaymentSchedule &schedule, ScheduleView view)
-{
-    return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
-}
 inline const std::vector<ScheduleRow> &RowsOf(const WhatIfSchedule &schedule, ScheduleView view)
 {
     return view == ScheduleView::Yearly ? schedule.Yearly : schedule.Monthly;
@@ -40,25 +37,14 @@ enum class ScheduleColumn {
     PrincipalToDate,
 };
 
-// The columns of a schedule without extras or dates, in order.
-inline constexpr int ScheduleColumnCount = 5;
-inline constexpr std::array<ScheduleColumn, ScheduleColumnCount> PlainScheduleColumns = {
-    ScheduleColumn::Number, ScheduleColumn::Payment, ScheduleColumn::Interest, ScheduleColumn::Principal,
-    ScheduleColumn::Balance};
-
 // The headings of `columns`: "No." or "Year", "Date", "Payment", "Extra", "Interest", "Principal",
 // "Balance", "Interest to date", "Principal to date". A year's sums read as a month's figures do, so
 // that its Payment, beside an Extra column or not, never claims to include the extras.
 std::vector<std::string> ScheduleColumnHeadings(std::span<const ScheduleColumn> columns, ScheduleView view);
-// The same for PlainScheduleColumns.
-const std::array<const char *, ScheduleColumnCount> &ScheduleHeadings(ScheduleView view);
 
-// Column 0..4 of PlainScheduleColumns in a row: its number, then its money columns in the currency
-// layout. A year of fewer than 12 months says how many, after a loan year's number or a calendar
-// year: "30 (11 months)", "2024 (10 months)".
-std::string ScheduleCellText(const ScheduleRow &row, int column, const LocaleValues &locale);
-// The five texts of a row.
-std::vector<std::string> ScheduleRowCells(const ScheduleRow &row, const LocaleValues &locale);
+// A row's number. A year of fewer than 12 months says how many, after a loan year's number or a
+// calendar year: "30 (11 months)", "2024 (10 months)".
+std::string ScheduleNumberText(const ScheduleRow &row);
 
 // A caption and its value, such as "Total interest" and "$183,212.95".
 struct ScheduleFigure {
@@ -70,10 +56,8 @@ struct ScheduleFigure {
 
 // Loan, rate and term as the chart shows them, the monthly payment and the number of payments.
 std::vector<ScheduleFigure> ScheduleTerms(const PaymentSchedule &schedule, const LocaleValues &locale);
-// "Paid off after 11,982 payments" (grouped as the locale groups) for a loan whose schedule ends
-// before its term's last month; nothing for one that runs its whole term.
-std::optional<std::string> PaidOffNote(const PaymentSchedule &schedule, const LocaleValues &locale);
-// The same for the rows of `schedule`, `plain` repaid with its extras: the payments those rows take.
+// "Paid off after 11,982 payments" (grouped as the locale groups) when the rows of `schedule`, `plain`
+// repaid with its extras, end before the term's last month; nothing when they run the whole term.
 std::optional<std::string> PaidOffNote(const PaymentSchedule &plain, const WhatIfSchedule &schedule,
                                        const LocaleValues &locale);
 // What tells one schedule's windows apart: "Payment Schedule - $100,000.00 at 8.75% over 30 years".
@@ -84,13 +68,12 @@ std::vector<ScheduleFigure> ScheduleTotalsFigures(const std::vector<ScheduleRow>
 
 // Cells separated by a tab, ended by a line feed.
 std::string TsvLine(const std::vector<std::string> &cells);
-// The heading line and one line per row.
-std::string ScheduleTsv(const std::vector<ScheduleRow> &rows, ScheduleView view, const LocaleValues &locale);
 
-// The texts of a schedule with extras or dates, by columns.
+// The texts of a schedule by columns.
 
 // In order: the number, Date when the rows are dated, Payment, Extra when an extra is given, Interest,
-// Principal, Balance, then the running totals of interest and principal when `runningTotals`.
+// Principal, Balance, then the running totals of interest and principal when `runningTotals`. Without
+// extras or dates, the five columns from the number to the balance.
 std::vector<ScheduleColumn> WhatIfColumns(const WhatIfSchedule &schedule, bool runningTotals);
 // The most columns a what-if schedule shows: dated and with an extra.
 std::vector<ScheduleColumn> FullestWhatIfColumns(bool runningTotals);
@@ -102,7 +85,7 @@ std::string PaymentMonthText(PaymentMonth month);
 // the number and the date.
 std::optional<std::int64_t> WhatIfCellCents(const WhatIfSchedule &schedule, ScheduleView view, size_t row,
                                             ScheduleColumn column);
-// Row `row` of `view` in `columns`: the number as ScheduleCellText gives it; the date of a month, and
+// Row `row` of `view` in `columns`: the number as ScheduleNumberText gives it; the date of a month, and
 // the months a year covers ("2024-03 to 2024-12"), empty for undated rows; money in the currency
 // layout.
 std::vector<std::string> WhatIfRowCells(const WhatIfSchedule &schedule, ScheduleView view, size_t row,

@@ -57,18 +57,10 @@ std::vector<std::string> ChartRowCells(const PaymentChart &chart, size_t row)
     return cells;
 }
 
-// The rows of `view` under their headings: row 0 holds the headings, row r the schedule's row r - 1.
-TableRowCells ScheduleTable(const PaymentSchedule &schedule, ScheduleView view, const LocaleValues &locale)
-{
-    return [&rows = RowsOf(schedule, view), view, &locale](size_t row) {
-        return row == 0 ? ScheduleColumnHeadings(PlainScheduleColumns, view)
-                        : ScheduleRowCells(rows[row - 1], locale);
-    };
-}
-
-// The same for a schedule with extras or dates, in `columns`.
-TableRowCells WhatIfTable(const WhatIfSchedule &schedule, ScheduleView view,
-                          const std::vector<ScheduleColumn> &columns, const LocaleValues &locale)
+// The rows of `view` in `columns` under their headings: row 0 holds the headings, row r the
+// schedule's row r - 1.
+TableRowCells ScheduleTable(const WhatIfSchedule &schedule, ScheduleView view,
+                            const std::vector<ScheduleColumn> &columns, const LocaleValues &locale)
 {
     return [&schedule, view, &columns, &locale](size_t row) {
         return row == 0 ? ScheduleColumnHeadings(columns, view)
@@ -118,29 +110,13 @@ void WriteAlignedChart(std::ostream &out, const PaymentChart &chart)
     WriteAlignedTable(out, PaymentChart::RowCount, [&](size_t row) { return ChartRowCells(chart, row); });
 }
 
-void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
-                      const LocaleValues &locale)
-{
-    WriteTsvTable(out, RowsOf(schedule, view).size() + 1, ScheduleTable(schedule, view, locale));
-}
-
-void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
-                          const LocaleValues &locale)
-{
-    const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
-    std::vector<std::string> notes;
-    if (std::optional<std::string> paidOff = PaidOffNote(schedule, locale))
-        notes.push_back(std::move(*paidOff));
-    WriteAlignedReport(out, schedule, notes, rows.size() + 1, ScheduleTable(schedule, view, locale),
-                       ScheduleTotalsFigures(rows, locale), locale);
-}
-
-void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
-                    ScheduleView view, const LocaleValues &locale)
+void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                      ScheduleView view, const LocaleValues &locale)
 {
     const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
-    WriteTsvTable(out, RowsOf(schedule, view).size() + 1, WhatIfTable(schedule, view, columns, locale));
-    if (!out)
+    WriteTsvTable(out, RowsOf(schedule, view).size() + 1, ScheduleTable(schedule, view, columns, locale));
+    // The plain table stands alone, for a spreadsheet to take as it is.
+    if (!out || !schedule.HasScenario())
         return;
     out << '\n';
     const std::vector<ScheduleFigure> figures = WhatIfTotals(plain, schedule, view, locale);
@@ -149,8 +125,8 @@ void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatI
     });
 }
 
-void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
-                        ScheduleView view, const LocaleValues &locale)
+void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                          ScheduleView view, const LocaleValues &locale)
 {
     const std::vector<ScheduleColumn> columns = WhatIfColumns(schedule, false);
     std::vector<std::string> notes;
@@ -159,6 +135,6 @@ void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const W
     if (std::optional<std::string> paidOff = PaidOffNote(plain, schedule, locale))
         notes.push_back(std::move(*paidOff));
     WriteAlignedReport(out, plain, notes, RowsOf(schedule, view).size() + 1,
-                       WhatIfTable(schedule, view, columns, locale),
+                       ScheduleTable(schedule, view, columns, locale),
                        WhatIfTotals(plain, schedule, view, locale), locale);
 }

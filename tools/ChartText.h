@@ -16,24 +16,15 @@ void WriteChartTsv(std::ostream &out, const PaymentChart &chart);
 // two blanks between columns; widths count characters, not bytes.
 void WriteAlignedChart(std::ostream &out, const PaymentChart &chart);
 
-// The schedule's heading line, then the rows of `view`, tab-separated.
-void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
-                      const LocaleValues &locale);
+// The schedule `schedule`, `plain` repaid with its extras and dated from its first payment (none for
+// the plain schedule): the heading line of its columns and the rows of `view`, tab-separated; with
+// extras or dates, then an empty line and the totals of those rows and what the extras change, a
+// caption and its value a line.
+void WriteScheduleTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                      ScheduleView view, const LocaleValues &locale);
 
-// The schedule for reading: its terms a line each and, for a loan paid off before its term, a line
-// that says so; the rows of `view` as an aligned table under their headings, then the totals of
-// those rows.
-void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &schedule, ScheduleView view,
-                          const LocaleValues &locale);
-
-// The schedule with extras or dates: the heading line of its columns, the rows of `view`, then an
-// empty line and the totals of those rows and what the extras change, a caption and its value a line,
-// tab-separated. `plain` is the schedule without extras that the savings are measured against.
-void WriteWhatIfTsv(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
-                    ScheduleView view, const LocaleValues &locale);
-
-// The same for reading: the terms of `plain` as WriteAlignedSchedule writes them, a line with the
-// extras and the first payment (ScenarioText), the note of a loan whose rows end before its term, the
+// The same for reading: the terms of `plain` a line each, a line with the extras and the first
+// payment (ScenarioText) when there are any, the note of a loan whose rows end before its term, the
 // rows as an aligned table under their headings, then the totals and what the extras change.
-void WriteAlignedWhatIf(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
-                        ScheduleView view, const LocaleValues &locale);
+void WriteAlignedSchedule(std::ostream &out, const PaymentSchedule &plain, const WhatIfSchedule &schedule,
+                          ScheduleView view, const LocaleValues &locale);

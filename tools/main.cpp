@@ -44,19 +44,12 @@ int PrintSchedule(const ChartToolOptions &options, const ScheduleExtras &extras,
     const ScheduleView view = options.Yearly ? ScheduleView::Yearly : ScheduleView::Monthly;
     try {
         const PaymentSchedule schedule = ScheduleOfCell(chart, options.ScheduleColumn, options.ScheduleRow);
-        if (!options.WhatIf()) {
-            if (options.Tsv)
-                WriteScheduleTsv(std::cout, schedule, view, locale);
-            else
-                WriteAlignedSchedule(std::cout, schedule, view, locale);
-            return 0;
-        }
-        options.CheckExtraMonths(ScheduleMonths(schedule.Years));
+        options.CheckExtraMonths(schedule.Months());
         const WhatIfSchedule whatIf = WhatIfOf(schedule, extras, options.Start);
         if (options.Tsv)
-            WriteWhatIfTsv(std::cout, schedule, whatIf, view, locale);
+            WriteScheduleTsv(std::cout, schedule, whatIf, view, locale);
         else
-            WriteAlignedWhatIf(std::cout, schedule, whatIf, view, locale);
+            WriteAlignedSchedule(std::cout, schedule, whatIf, view, locale);
         return 0;
     } catch (const ScheduleRefused &refused) {
         std::cerr << "quillmere-chart: " << refused.what() << '\n';

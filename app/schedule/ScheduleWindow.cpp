@@ -23,7 +23,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace {
 
@@ -254,7 +253,7 @@ void TfrmSchedule::WhatIfChange(QObject *)
 {
     const PaymentSchedule &plain = m_model.Schedule();
     const WhatIfReading reading =
-        ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), ScheduleMonths(plain.Years), m_model.Locale());
+        ReadWhatIfEntry(m_controls.pnlWhatIf->Entry(), plain.Months(), m_model.Locale());
     // Computed without what is refused, never with a value that no field shows.
     m_model.SetWhatIf(WhatIfOf(plain, reading.Extras, reading.FirstPayment));
     SizeScheduleColumns();
@@ -455,14 +454,8 @@ void TfrmSchedule::btnPrintClick(QObject *)
     TRPPrinter &printer = m_printing.ReportPrinter();
     printer.SetPreviewTitle(QStringLiteral("Preview of Payment Schedule"));
     printer.SetProgressTitle(QStringLiteral("Preparing Payment Schedule"));
-    const WhatIfSchedule &whatIf = m_model.WhatIf();
-    // Extras or dates print the what-if schedule with its plot; otherwise the schedule as it stands.
-    const bool withWhatIf = whatIf.Extras.Any() || whatIf.FirstPayment.has_value();
-    const auto report = withWhatIf ? std::make_unique<TRPSchedule>(m_model.Schedule(), whatIf, m_model.View(),
-                                                                   m_model.Locale(), printer)
-                                   : std::make_unique<TRPSchedule>(m_model.Schedule(), m_model.View(),
-                                                                   m_model.Locale(), printer);
-    m_printing.PreviewReport(report->Rep(), [this] { m_printing.ShowPreview(*this); });
+    TRPSchedule report(m_model.Schedule(), m_model.WhatIf(), m_model.View(), m_model.Locale(), printer);
+    m_printing.PreviewReport(report.Rep(), [this] { m_printing.ShowPreview(*this); });
 }
 
 void TfrmSchedule::CopySchedule(QObject *)

@@ -3,20 +3,17 @@
 #include "calc/CellSchedule.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 
-// A whole number written in digits alone, within first..last.
-std::optional<std::int32_t> WholeIn(const std::string &text, std::int32_t first, std::int32_t last)
+// A whole number within first..last, read as an amount is: a plain decimal without a fraction.
+std::optional<std::int32_t> WholeIn(const std::string &text, std::int32_t first, std::int32_t last,
+                                    const LocaleValues &locale)
 {
-    std::int32_t value = 0;
-    const char *end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || text.front() == '-' || error != std::errc() || stop != end || value < first ||
-        value > last)
+    const std::optional<std::int64_t> cents = PlainAmountCents(text, locale);
+    if (!cents || *cents % 100 != 0 || *cents / 100 < first || *cents / 100 > last)
         return std::nullopt;
-    return value;
+    return static_cast<std::int32_t>(*cents / 100);
 }
 
 std::string RangeReason(const char *what, std::int32_t first, std::int32_t last)
@@ -45,7 +42,7 @@ public:
     void Whole(const std::string &text, WhatIfField field, int row, const char *what, std::int32_t last,
                std::int32_t &value)
     {
-        if (const std::optional<std::int32_t> whole = WholeIn(text, 1, last))
+        if (const std::optional<std::int32_t> whole = WholeIn(text, 1, last, m_locale))
             value = *whole;
         else
             m_refusals.push_back({field, row, RangeReason(what, 1, last)});

@@ -47,7 +47,7 @@ struct WhatIfReading {
     std::vector<std::string> LeftOut;
 };
 
-// Reads `entry` for a term of `months` payments: amounts as PlainAmountCents reads them, payment
-// numbers 1..months, a month 1..12 and a year 1..9999. Each field that is none of these is refused
-// with the reason, and what it belongs to is left out.
+// Reads `entry` for a term of `months` payments: amounts as PlainAmountCents reads them, and as whole
+// amounts payment numbers 1..months, a month 1..12 and a year 1..9999. Each field that is none of these is
+// refused with the reason, and what it belongs to is left out.
 WhatIfReading ReadWhatIfEntry(const WhatIfEntry &entry, std::int32_t months, const LocaleValues &locale);

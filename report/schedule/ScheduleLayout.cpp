@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -36,27 +37,31 @@ QString Printed(const std::string &text, TAlignment alignment)
     return QString::fromStdString(text) + TrailingBlank(alignment);
 }
 
-// A table as the layout measures it: its columns, their headings and each column's longest text
-// among the rows.
+// A table as the layout measures it: its columns, their headings, each column's longest text among
+// the rows, and the rows' texts.
 struct TableTexts {
     std::vector<ScheduleColumn> Columns;
     std::vector<std::string> Headings;
     std::vector<std::string> Longest;
+    std::vector<std::vector<std::string>> Cells;
 };
 
-// `columns` of `view` whose rows' texts `cellsOf` gives; the digits of a currency text are all as
-// wide, so the longest text is the widest.
-template <class CellsOf>
-TableTexts TextsOf(std::vector<ScheduleColumn> columns, ScheduleView view, size_t rowCount, CellsOf cellsOf)
+// The rows of `view` of `whatIf` in `columns`; the digits of a currency text are all as wide, so the
+// longest text is the widest.
+TableTexts TextsOf(std::vector<ScheduleColumn> columns, const WhatIfSchedule &whatIf, ScheduleView view,
+                   const LocaleValues &locale)
 {
-    TableTexts table{std::move(columns), {}, {}};
+    TableTexts table{std::move(columns), {}, {}, {}};
     table.Headings = ScheduleColumnHeadings(table.Columns, view);
     table.Longest.resize(table.Columns.size());
+    const size_t rowCount = RowsOf(whatIf, view).size();
+    table.Cells.reserve(rowCount);
     for (size_t row = 0; row < rowCount; ++row) {
-        std::vector<std::string> cells = cellsOf(row);
+        table.Cells.push_back(WhatIfRowCells(whatIf, view, row, table.Columns, locale));
+        const std::vector<std::string> &cells = table.Cells.back();
         for (size_t c = 0; c < cells.size(); ++c) {
             if (cells[c].size() > table.Longest[c].size())
-                table.Longest[c] = std::move(cells[c]);
+                table.Longest[c] = cells[c];
         }
     }
     return table;
@@ -224,31 +229,24 @@ ScheduleLayout LayOut(int printableWidth, const std::vector<TableTexts> &tables,
 
 } // namespace
 
-ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
-                              const LocaleValues &locale)
+ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &plain, const WhatIfSchedule &whatIf,
+                              ScheduleView view, const LocaleValues &locale)
 {
-    const std::vector<ScheduleRow> &rows = RowsOf(schedule, view);
-    const std::vector<ScheduleColumn> columns(PlainScheduleColumns.begin(), PlainScheduleColumns.end());
-    const TableTexts table =
-        TextsOf(columns, view, rows.size(), [&](size_t row) { return ScheduleRowCells(rows[row], locale); });
-    return LayOut(printableWidth, {table}, ScheduleTerms(schedule, locale),
-                  ScheduleTotalsFigures(rows, locale));
-}
-
-ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &plain,
-                                    const WhatIfSchedule &whatIf, ScheduleView view,
-                                    const LocaleValues &locale)
-{
+    // The running totals print beside extras or dates, where they fit.
+    const bool runningTotals = whatIf.HasScenario();
+    TableTexts all = TextsOf(WhatIfColumns(whatIf, runningTotals), whatIf, view, locale);
+    std::vector<std::vector<std::string>> cells = std::exchange(all.Cells, {});
+    std::vector<TableTexts> tables{all};
+    if (runningTotals)
+        tables.push_back(WithoutRunningTotals(std::move(all)));
     const std::vector<ScheduleRow> &rows = RowsOf(whatIf, view);
-    const std::vector<ScheduleColumn> columns = WhatIfColumns(whatIf, true);
-    TableTexts all = TextsOf(columns, view, rows.size(),
-                             [&](size_t row) { return WhatIfRowCells(whatIf, view, row, columns, locale); });
-    TableTexts fewer = WithoutRunningTotals(all);
     std::vector<ScheduleFigure> summary = ScheduleTotalsFigures(rows, locale);
     for (ScheduleFigure &figure : WhatIfFigures(plain, whatIf, locale))
         summary.push_back(std::move(figure));
-    ScheduleLayout layout =
-        LayOut(printableWidth, {std::move(all), std::move(fewer)}, ScheduleTerms(plain, locale), summary);
+    ScheduleLayout layout = LayOut(printableWidth, tables, ScheduleTerms(plain, locale), summary);
+    for (std::vector<std::string> &row : cells)
+        row.resize(layout.Shown.size());
+    layout.Cells = std::move(cells);
     const TRPFont font = ScheduleLayout::Font(layout.TermPixels, TFontStyle::Regular);
     layout.Scenario = ScenarioLines(ScenarioPhrases(whatIf, locale), [&](const std::string &line) {
         return Ceiling(PrintedWidth(QString::fromStdString(line), font)) <= layout.Right - layout.Left;

@@ -40,10 +40,11 @@ struct ScheduleLayout {
     int CellHeight = 0;    // a row's labels
     int RowHeight = 0;
     int HeadingHeight = 0;
-    std::vector<ScheduleColumn> Shown;    // the table's columns, in order
-    std::vector<ScheduleSpan> Columns;    // where each of Shown prints
-    int TermPixels = 0;                   // the terms' captions; their values bold
-    std::vector<ScheduleTermPlace> Terms; // in the order of ScheduleTerms
+    std::vector<ScheduleColumn> Shown;           // the table's columns, in order
+    std::vector<ScheduleSpan> Columns;           // where each of Shown prints
+    std::vector<std::vector<std::string>> Cells; // each row's texts in Shown, made once to measure and print
+    int TermPixels = 0;                          // the terms' captions; their values bold
+    std::vector<ScheduleTermPlace> Terms;        // in the order of ScheduleTerms
     int TermLines = 0;
     std::vector<std::string> Scenario; // under the terms, in their regular font: ScenarioLines of the width
     ScheduleSpan TotalAmounts;         // flush right at Right; the totals' captions end before it
@@ -59,15 +60,12 @@ TAlignment ScheduleColumnAlignment(ScheduleColumn column);
 // The gap between a term's caption and its value.
 inline constexpr int ScheduleCaptionGap = 5;
 
-// The layout of `schedule`'s rows of `view` across `printableWidth` design pixels, for the texts they
-// print in `locale`. Measures with the application's fonts (a QGuiApplication must exist); needs no
-// printer. Below 8 pixels nothing shrinks further: a table too wide even then is cut at its right.
-ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &schedule, ScheduleView view,
-                              const LocaleValues &locale);
-// The same for `whatIf`, `plain` repaid with extras or dated: its columns (WhatIfColumns) with the
-// running totals when all of them fit in a font above 8 pixels, else without; the terms of `plain`
-// and under them the extras and the first payment (ScenarioPhrases) in as few lines as fit; the
-// summary's amounts wide enough for the totals and WhatIfFigures.
-ScheduleLayout LayOutWhatIfSchedule(int printableWidth, const PaymentSchedule &plain,
-                                    const WhatIfSchedule &whatIf, ScheduleView view,
-                                    const LocaleValues &locale);
+// The layout of the rows of `view` of `whatIf`, `plain` repaid with its extras and dated from its first
+// payment, across `printableWidth` design pixels, for the texts they print in `locale`: its columns
+// (WhatIfColumns), with extras or dates also the running totals when all of them fit in a font above
+// 8 pixels; the terms of `plain` and under them the extras and the first payment (ScenarioPhrases) in
+// as few lines as fit; the summary's amounts wide enough for the totals and WhatIfFigures. Measures
+// with the application's fonts (a QGuiApplication must exist); needs no printer. Below 8 pixels
+// nothing shrinks further: a table too wide even then is cut at its right.
+ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &plain, const WhatIfSchedule &whatIf,
+                              ScheduleView view, const LocaleValues &locale);

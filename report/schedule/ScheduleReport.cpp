@@ -47,26 +47,14 @@ void PlaceInColumns(const std::vector<TRPLabel *> &labels, const ScheduleLayout 
 }
 
 // The most columns a run may show.
-size_t MostColumns(const WhatIfSchedule *whatIf)
+size_t MostColumns(const WhatIfSchedule &whatIf)
 {
-    return whatIf ? WhatIfColumns(*whatIf, true).size() : ScheduleColumnCount;
+    return WhatIfColumns(whatIf, whatIf.HasScenario()).size();
 }
 
 } // namespace
 
-TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, const LocaleValues &locale,
-                         TRPPrinter &printer)
-    : TRPSchedule(schedule, nullptr, view, locale, printer)
-{
-}
-
 TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule &whatIf, ScheduleView view,
-                         const LocaleValues &locale, TRPPrinter &printer)
-    : TRPSchedule(schedule, &whatIf, view, locale, printer)
-{
-}
-
-TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule *whatIf, ScheduleView view,
                          const LocaleValues &locale, TRPPrinter &printer)
     : m_schedule(schedule), m_whatIf(whatIf), m_view(view), m_locale(locale), m_rep(*this, printer)
 {
@@ -76,11 +64,6 @@ TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule *
     CreateDetail();
     CreateSummary();
     CreatePageFooter();
-}
-
-const std::vector<ScheduleRow> &TRPSchedule::Rows() const
-{
-    return m_whatIf ? RowsOf(*m_whatIf, m_view) : RowsOf(m_schedule, m_view);
 }
 
 TRPShape *TRPSchedule::NewRule(TRPBand *band, int top)
@@ -93,9 +76,10 @@ void TRPSchedule::CreateTitle()
 {
     m_title = Band(*this, TBandType::rbTitle, TitleHeight);
     Label(m_title, 15, 12, 300, 32, "Payment Schedule", ReportArial(27, TFontStyle::Bold, clBlack));
-    if (m_whatIf) {
+    // The plot sets the schedule against its extras and dates; without them it has nothing to show.
+    if (m_whatIf.HasScenario()) {
         m_plot = m_title->Create<TRPSchedulePlot>();
-        m_plot->SetSeries(PlotSeriesOf(m_schedule, *m_whatIf), m_locale);
+        m_plot->SetSeries(PlotSeriesOf(m_schedule, m_whatIf), m_locale);
     }
 }
 
@@ -109,7 +93,7 @@ void TRPSchedule::CreatePageHeader()
                            Label(m_pageHeader, 0, 0, 0, 16, Text(term.Value))});
     }
     // A line each at most, the layout joins them where the width allows.
-    const size_t scenarioLines = m_whatIf ? ScenarioFacts(*m_whatIf).size() : 0;
+    const size_t scenarioLines = ScenarioFacts(m_whatIf).size();
     for (size_t i = 0; i < scenarioLines; ++i)
         m_scenario.push_back(Label(m_pageHeader, 0, 0, 0, 16, QString()));
     m_headings = ColumnLabels(m_pageHeader, MostColumns(m_whatIf));
@@ -126,15 +110,11 @@ void TRPSchedule::CreateSummary()
 {
     m_summary = Band(*this, TBandType::rbSummary, 0);
     NewRule(m_summary, 4);
-    const std::optional<std::string> note =
-        m_whatIf ? PaidOffNote(m_schedule, *m_whatIf, m_locale) : PaidOffNote(m_schedule, m_locale);
-    if (note)
+    if (const std::optional<std::string> note = PaidOffNote(m_schedule, m_whatIf, m_locale))
         m_paidOff = Label(m_summary, 0, 0, 0, 0, Text(*note));
-    std::vector<ScheduleFigure> figures = ScheduleTotalsFigures(Rows(), m_locale);
-    if (m_whatIf) {
-        for (ScheduleFigure &figure : WhatIfFigures(m_schedule, *m_whatIf, m_locale))
-            figures.push_back(std::move(figure));
-    }
+    std::vector<ScheduleFigure> figures = ScheduleTotalsFigures(RowsOf(m_whatIf, m_view), m_locale);
+    for (ScheduleFigure &figure : WhatIfFigures(m_schedule, m_whatIf, m_locale))
+        figures.push_back(std::move(figure));
     for (const ScheduleFigure &total : figures) {
         FigureLabels labels{Label(m_summary, 0, 0, 0, 0, Text(total.Caption + ":")),
                             Label(m_summary, 0, 0, 0, 0, Text(total.Value))};
@@ -237,22 +217,18 @@ void TRPSchedule::RepBeforePrint(TRPComponent *, bool &)
 {
     m_row = 0;
     const int width = m_rep.Printer().PageWidth();
-    const ScheduleLayout layout = m_whatIf
-                                      ? LayOutWhatIfSchedule(width, m_schedule, *m_whatIf, m_view, m_locale)
-                                      : LayOutSchedule(width, m_schedule, m_view, m_locale);
-    m_shown = layout.Shown;
+    ScheduleLayout layout = LayOutSchedule(width, m_schedule, m_whatIf, m_view, m_locale);
     Arrange(layout);
     ArrangePlot(layout, m_rep.Printer().PageHeight());
+    m_cells = std::move(layout.Cells);
 }
 
 void TRPSchedule::RepNeedData(TRPComponent *, bool &moreData)
 {
-    moreData = m_row < Rows().size();
+    moreData = m_row < m_cells.size();
     if (!moreData)
         return;
-    const std::vector<std::string> cells = m_whatIf
-                                               ? WhatIfRowCells(*m_whatIf, m_view, m_row, m_shown, m_locale)
-                                               : ScheduleRowCells(Rows()[m_row], m_locale);
+    const std::vector<std::string> &cells = m_cells[m_row];
     for (size_t c = 0; c < cells.size(); ++c)
         lblColumn[c]->SetCaption(Text(cells[c]));
     ++m_row;

@@ -13,23 +13,22 @@
 #include <vector>
 
 // The report form of a payment schedule: a title on the first page; on every page a header with the
-// loan's terms (loan, rate, term, monthly payment, number of payments), for a what-if schedule the
-// extras and first payment under them, and the column headings, and a footer with "Page n of N" and
+// loan's terms (loan, rate, term, monthly payment, number of payments), the extras and first payment
+// under them, and the column headings, and a footer with "Page n of N" and
 // the print date; one detail row per schedule row; after the last row a summary with the note of rows
 // that pay the loan off before its term and the totals of the rows. Each run lays the form out across
 // the printable width of its paper (ScheduleLayout). Positions are design pixels at 96 per inch. Run
 // it with Rep().PreviewReport().
 class TRPSchedule : public TReportForm {
 public:
-    // Prints the rows of `view`; the schedule and the printer must outlive the form.
-    TRPSchedule(const PaymentSchedule &schedule, ScheduleView view, const LocaleValues &locale,
-                TRPPrinter &printer);
-    // Prints the rows of `view` of `whatIf`, `schedule` repaid with extras or dated: its columns (the
-    // date, the extra, the running totals where the width allows), the terms of `schedule`, after the
-    // totals what the extras change (WhatIfFigures), and on the first page the plot of both balances
-    // and of each year's interest and principal. Both schedules must outlive the form.
+    // Prints the rows of `view` of `whatIf`, `schedule` repaid with its extras and dated from its first
+    // payment: its columns (LayOutSchedule), the terms of `schedule`, after the totals what the extras
+    // change (WhatIfFigures), and, with extras or dates, on the first page the plot of both balances and
+    // of each year's interest and principal. Both schedules and the printer must outlive the form.
     TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule &whatIf, ScheduleView view,
                 const LocaleValues &locale, TRPPrinter &printer);
+    TRPSchedule(const PaymentSchedule &, WhatIfSchedule &&, ScheduleView, const LocaleValues &,
+                TRPPrinter &) = delete;
 
     TBandReport &Rep() { return m_rep; }
 
@@ -46,10 +45,6 @@ private:
         TRPLabel *Value = nullptr;
     };
 
-    TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule *whatIf, ScheduleView view,
-                const LocaleValues &locale, TRPPrinter &printer);
-
-    const std::vector<ScheduleRow> &Rows() const;
     void CreateTitle();
     void CreatePageHeader();
     void CreateDetail();
@@ -61,17 +56,17 @@ private:
     void ArrangePlot(const ScheduleLayout &layout, int pageHeight);
 
     const PaymentSchedule &m_schedule;
-    const WhatIfSchedule *m_whatIf; // nothing for a schedule without extras or dates
+    const WhatIfSchedule &m_whatIf;
     ScheduleView m_view;
     LocaleValues m_locale;
     TBandReport m_rep;
-    size_t m_row = 0;                    // the schedule row the next RepNeedData reads
-    std::vector<ScheduleColumn> m_shown; // the columns of this run's layout
-    std::vector<TRPLabel *> lblColumn;   // as many as the most columns a run may show
+    size_t m_row = 0;                              // the schedule row the next RepNeedData reads
+    std::vector<std::vector<std::string>> m_cells; // the rows' texts in this run's layout
+    std::vector<TRPLabel *> lblColumn;             // as many as the most columns a run may show
 
     // What Arrange places; the form owns them.
     TRPBand *m_title = nullptr;
-    TRPSchedulePlot *m_plot = nullptr; // only for a schedule with extras or dates
+    TRPSchedulePlot *m_plot = nullptr; // only with extras or dates
     TRPBand *m_pageHeader = nullptr;
     TRPBand *m_detail = nullptr;
     TRPBand *m_summary = nullptr;

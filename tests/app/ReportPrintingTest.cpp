@@ -44,7 +44,8 @@ TEST(ReportPrinting, PreparingMeasuresThePrinterAndMakesTheHiddenPreviewThatTheF
     EXPECT_FALSE(prepared->isVisible());
 
     const PaymentSchedule schedule = MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
-    TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
+    const WhatIfSchedule plain = WhatIfOf(schedule, {});
+    TRPSchedule report(schedule, plain, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
                        printing.ReportPrinter());
     QWidget opener;
     QWidget *shown = nullptr;
@@ -89,7 +90,8 @@ TEST(ReportPrinting, APreviewClosedByItsCloseBoxKeepsItsNativeWindowForTheNext)
     ReportPrinting printing(
         std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(FakePrinter::Letter())));
     const PaymentSchedule schedule = MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
-    TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
+    const WhatIfSchedule plain = WhatIfOf(schedule, {});
+    TRPSchedule report(schedule, plain, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
                        printing.ReportPrinter());
     QWidget opener;
     std::vector<WId> shownIn;
@@ -144,7 +146,8 @@ TEST(ReportPrinting, APreviewPaintsPagesMadeForThePrinterAsItIsNow)
     auto fake = std::make_shared<FakePrinter>(FakePrinter::Letter());
     ReportPrinting printing(std::make_unique<FakePrinterDevice>(fake));
     const PaymentSchedule schedule = MakePaymentSchedule("$1,200.00", "12%", 2, 120000, 10000, {1, 100});
-    TRPSchedule report(schedule, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
+    const WhatIfSchedule plain = WhatIfOf(schedule, {});
+    TRPSchedule report(schedule, plain, ScheduleView::Monthly, LocaleValues{"$", 0, 0, ",", "."},
                        printing.ReportPrinter());
     QWidget opener;
     const auto paintedPageWidths = [&] {

@@ -134,26 +134,34 @@ TEST_F(ScheduleWindowTest, ShowsTheTermsTheTotalsAndAMonthARow)
 
 TEST_F(ScheduleWindowTest, ByYearShowsAYearARowWithTheSameTotals)
 {
-    const QStringList monthlyTotals = Texts(c().TotalValues);
     QTest::mouseClick(c().chkByYear, Qt::LeftButton);
     EXPECT_EQ(c().grdSchedule->model()->rowCount(), 2);
     EXPECT_EQ(c().grdSchedule->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Payment"));
     EXPECT_EQ(Shown(0, 1), QStringLiteral("$1,200.00"));
     EXPECT_EQ(Shown(1, 0), QStringLiteral("2 (1 month)"));
-    EXPECT_EQ(Texts(c().TotalValues), monthlyTotals);
+    EXPECT_EQ(Texts(c().TotalValues), (QStringList{"$1,284.78", "$84.78"}));
 }
 
+// The last month pays the 83.94 left and its 0.84 of interest; the first year's interest is the
+// 84.78 in all less that 0.84.
 TEST_F(ScheduleWindowTest, CtrlCCopiesTheRowsShownWithAHeadingLine)
 {
+    QTest::keyClick(c().grdSchedule, Qt::Key_C, Qt::ControlModifier);
+    const QStringList monthly = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(monthly.size(), 1 + 13 + 1);
+    EXPECT_EQ(
+        monthly.first(),
+        QStringLiteral("No.\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
+    EXPECT_EQ(monthly[1], QStringLiteral("1\t$100.00\t$12.00\t$88.00\t$1,112.00\t$12.00\t$88.00"));
+    EXPECT_EQ(monthly[13], QStringLiteral("13\t$84.78\t$0.84\t$83.94\t$0.00\t$84.78\t$1,200.00"));
+    EXPECT_EQ(monthly.last(), QString());
+
     QTest::mouseClick(c().chkByYear, Qt::LeftButton);
     QTest::keyClick(c().grdSchedule, Qt::Key_C, Qt::ControlModifier);
-    const QStringList lines =
-        QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(
-        lines[0],
-        QStringLiteral("Year\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date"));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1\t$1,200.00\t"))) << lines[1].toStdString();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              "Year\tPayment\tInterest\tPrincipal\tBalance\tInterest to date\tPrincipal to date\n"
+              "1\t$1,200.00\t$83.94\t$1,116.06\t$83.94\t$83.94\t$1,116.06\n"
+              "2 (1 month)\t$84.78\t$0.84\t$83.94\t$0.00\t$84.78\t$1,200.00\n");
 }
 
 TEST_F(ScheduleWindowTest, PrintPreviewAndCtrlPShowTheRecordedPagesOverTheWindowAndDiscardThem)
@@ -192,12 +200,15 @@ TEST_F(ScheduleWindowTest, AnExtraEachMonthRecomputesTheTableAndTheFiguresAtOnce
         row, (QStringList{"1", "$100.00", "$100.00", "$12.00", "$188.00", "$1,012.00", "$12.00", "$188.00"}));
     EXPECT_EQ(c().grdSchedule->model()->headerData(7, Qt::Horizontal).toString(),
               QStringLiteral("Principal to date"));
-    EXPECT_EQ(c().WhatIfCaptions[0]->text(), QStringLiteral("Total of extras:"));
-    EXPECT_TRUE(c().WhatIfValues[2]->text().endsWith(QStringLiteral("sooner")))
-        << c().WhatIfValues[2]->text().toStdString();
+    // Six months of 200.00 leave 43.42, paid with its 0.43 of interest in the seventh: 43.85 of interest
+    // in all against 84.78 without the extra.
+    EXPECT_EQ(Texts(c().TotalValues), (QStringList{"$643.85", "$43.85"}));
+    EXPECT_EQ(Texts(c().WhatIfCaptions.mid(0, 3)),
+              (QStringList{"Total of extras:", "Interest saved:", "Paid off:"}));
+    EXPECT_EQ(Texts(c().WhatIfValues.mid(0, 3)),
+              (QStringList{"$600.00", "$40.93", "6 payments (6 months) sooner"}));
     EXPECT_TRUE(c().WhatIfValues[3]->isHidden());
-    EXPECT_EQ(c().lblPaidOff->text(),
-              QStringLiteral("Paid off after %1 payments").arg(window->Model().Rows().size()));
+    EXPECT_EQ(c().lblPaidOff->text(), QStringLiteral("Paid off after 7 payments"));
 }
 
 // The columns an extra or a date brings have room from the opening of the extras on: a keystroke
@@ -238,11 +249,15 @@ TEST_F(ScheduleWindowTest, PlotShowsTheScheduleAndFollowsEveryChange)
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
     ASSERT_NE(c().pltSchedule, nullptr);
     EXPECT_TRUE(c().pltSchedule->isVisible());
-    const QString plain = c().pltSchedule->accessibleDescription();
-    EXPECT_FALSE(plain.isEmpty());
+    EXPECT_EQ(c().pltSchedule->accessibleDescription(),
+              QStringLiteral("Balance of the $1,200.00 loan: paid off with payment 13. Interest $84.78 and "
+                             "principal $1,200.00 paid over 2 years."));
     c().pnlWhatIf->edtExtraMonthly->SetValue(100);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return c().pltSchedule->accessibleDescription() != plain; }))
-        << "the payoff moved with the extra";
+    const QString withExtra = QStringLiteral("Balance of the $1,200.00 loan: paid off with payment 7 with "
+                                             "the extras, with payment 13 without them. "
+                                             "Interest $43.85 and principal $1,200.00 paid over 1 year.");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return c().pltSchedule->accessibleDescription() == withExtra; }))
+        << c().pltSchedule->accessibleDescription().toStdString();
     QTest::mouseClick(c().chkPlot, Qt::LeftButton);
     EXPECT_FALSE(c().pltSchedule->isVisible());
 }
@@ -454,6 +469,17 @@ TEST_F(ScheduleWindowTest, SaveAsWritesTheRowsShownAsCsvOrSaysWhyNot)
     EXPECT_EQ(lines[4],
               QStringLiteral("No.,Payment,Interest,Principal,Balance,Interest to date,Principal to date"));
     EXPECT_EQ(lines[5], QStringLiteral("1,100.00,12.00,88.00,1112.00,12.00,88.00"));
+    EXPECT_EQ(lines[17], QStringLiteral("13,84.78,0.84,83.94,0.00,84.78,1200.00"));
+    QTest::mouseClick(c().chkByYear, Qt::LeftButton);
+    {
+        const SaveAnswer answer(fileName);
+        QTest::keyClick(c().grdSchedule, Qt::Key_S, Qt::ControlModifier);
+    }
+    EXPECT_EQ(
+        FileLines(fileName).mid(4),
+        (QStringList{"Year,Months,Payment,Interest,Principal,Balance,Interest to date,Principal to date",
+                     "1,12,1200.00,83.94,1116.06,83.94,83.94,1116.06",
+                     "2,1,84.78,0.84,83.94,0.00,84.78,1200.00"}));
 
     QStringList messages;
     const InformationShower previous = SetInformationShower([&](const QString &text) { messages << text; });
@@ -648,7 +674,11 @@ TEST_F(ChartScheduleTest, DoubleClickedPaymentsOpenTheirSchedulesBesideTheChartT
         EXPECT_FALSE(frame.intersects(chart)) << "over the chart";
         EXPECT_TRUE(screen.contains(frame)) << "off the screen";
     }
-    EXPECT_NE(Schedules()[0]->frameGeometry().topLeft(), Schedules()[1]->frameGeometry().topLeft());
+    // The second a step of 24 pixels further down and away from the chart.
+    const QPoint first = Schedules()[0]->frameGeometry().topLeft();
+    const QPoint second = Schedules()[1]->frameGeometry().topLeft();
+    EXPECT_EQ(second.y(), first.y() + 24);
+    EXPECT_EQ(std::abs(second.x() - first.x()), 24);
 }
 
 TEST_F(ChartScheduleTest, AClosedScheduleLeavesNothingBehind)
@@ -711,7 +741,7 @@ TEST_F(ChartScheduleTest, ALoanOfZeroOpensNoScheduleButSaysWhy)
     c().edtLoan->SetValue(0);
     DoubleClickCell(4, 6);
     EXPECT_TRUE(Schedules().isEmpty());
-    EXPECT_EQ(messages, QStringList{ScheduleRefusalMessage(ScheduleRefusal::NoLoan)});
+    EXPECT_EQ(messages, QStringList{"A payment schedule needs a loan amount above 0."});
 }
 
 TEST_F(ChartScheduleTest, ARebuildCutOffByAFailureOpensNoSchedule)
@@ -721,7 +751,8 @@ TEST_F(ChartScheduleTest, ARebuildCutOffByAFailureOpensNoSchedule)
     c().rgInterest->SetItemIndex(0);
     DoubleClickCell(4, 6);
     EXPECT_TRUE(Schedules().isEmpty());
-    EXPECT_EQ(messages.back(), QString::fromLatin1(ScheduleRefusalMessage(ScheduleRefusal::ChartCutOff)));
+    EXPECT_EQ(messages.back(), QStringLiteral("The chart was not completed, so its cells have no schedule. "
+                                              "Correct the entries and try again."));
 }
 
 // Under a window manager, whose frame a window gets only once it is shown.

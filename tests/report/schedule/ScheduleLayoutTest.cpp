@@ -29,8 +29,9 @@ class ScheduleLayoutCase : public testing::TestWithParam<WidthCase> {};
 TEST_P(ScheduleLayoutCase, NarrowsTheColumnsThenWrapsTheTermsThenShrinks)
 {
     const WidthCase &c = GetParam();
-    const ScheduleLayout layout =
-        LayOutSchedule(c.PrintableWidth, ThirtyYears(), ScheduleView::Monthly, {"$", 0, 0, ",", "."});
+    const PaymentSchedule plain = ThirtyYears();
+    const ScheduleLayout layout = LayOutSchedule(c.PrintableWidth, plain, WhatIfOf(plain, {}),
+                                                 ScheduleView::Monthly, {"$", 0, 0, ",", "."});
     EXPECT_EQ(layout.RowPixels, c.RowPixels);
     EXPECT_EQ(layout.TermLines, c.TermLines);
     EXPECT_EQ(layout.TermPixels, c.TermPixels);

@@ -1,5 +1,6 @@
 #include "report/schedule/ScheduleReport.h"
 
+#include "report/printer/PageText.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/PageOperations.h"
@@ -62,12 +63,13 @@ class ScheduleOnPaper : public testing::TestWithParam<Paper> {};
 TEST_P(ScheduleOnPaper, EveryRowAndEveryTextPrintsWholeUnderRepeatedHeadingsThenTheTotals)
 {
     const PaymentSchedule schedule = ThirtyYearsPaidOffEarly();
+    const WhatIfSchedule plain = WhatIfOf(schedule, {});
     ASSERT_EQ(schedule.Monthly.size(), 353u);
     const LocaleValues locale{"$", 0, 0, ",", "."};
     TRPPrinter printer(std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(GetParam().Facts)));
     for (const ScheduleView view : {ScheduleView::Monthly, ScheduleView::Yearly}) {
         SCOPED_TRACE(view == ScheduleView::Monthly ? "monthly" : "yearly");
-        TRPSchedule report(schedule, view, locale, printer);
+        TRPSchedule report(schedule, plain, view, locale, printer);
         report.Rep().CreateReport();
         const std::vector<RecordedPage> &pages = printer.Pages();
         ASSERT_GT(pages.size(), view == ScheduleView::Monthly ? 1u : 0u);
@@ -118,6 +120,77 @@ INSTANTIATE_TEST_SUITE_P(Papers, ScheduleOnPaper,
                          [](const testing::TestParamInfo<Paper> &info) {
                              return std::string(info.param.Name);
                          });
+
+// A schedule without extras or dates on one paper: the first lines of its first page and the last
+// lines of its last page above the footer, as they read.
+struct PlainPrintout {
+    const char *Name;
+    PaymentSchedule Schedule;
+    ScheduleView View;
+    PrinterFacts Facts;
+    size_t PageCount;
+    QString FirstPageHead;
+    QString LastPageTail;
+};
+
+void PrintTo(const PlainPrintout &printout, std::ostream *os)
+{
+    *os << printout.Name;
+}
+
+class PlainScheduleOnPaper : public testing::TestWithParam<PlainPrintout> {};
+
+TEST_P(PlainScheduleOnPaper, PrintsTheseTexts)
+{
+    const PlainPrintout &expected = GetParam();
+    TRPPrinter printer(std::make_unique<FakePrinterDevice>(std::make_shared<FakePrinter>(expected.Facts)));
+    const WhatIfSchedule plain = WhatIfOf(expected.Schedule, {});
+    TRPSchedule report(expected.Schedule, plain, expected.View, {"$", 0, 0, ",", "."}, printer);
+    report.Rep().CreateReport();
+    const std::vector<RecordedPage> &pages = printer.Pages();
+    ASSERT_EQ(pages.size(), expected.PageCount);
+    const QString first = PageReadingText(pages.front());
+    EXPECT_TRUE(first.startsWith(expected.FirstPageHead)) << first.toStdString();
+    // The footer's last line holds the day of printing.
+    QString last = PageReadingText(pages.back());
+    last.truncate(last.lastIndexOf(QLatin1Char('\n')) + 1);
+    EXPECT_TRUE(last.endsWith(expected.LastPageTail)) << last.toStdString();
+}
+
+// The entered cell of the default chart, a loan paid off in the fifth month of its last year, and a
+// one-year term at a high rate.
+INSTANTIATE_TEST_SUITE_P(
+    Cells, PlainScheduleOnPaper,
+    testing::Values(
+        PlainPrintout{
+            "EnteredCellMonthlyOnLetter",
+            MakePaymentSchedule("$100,000.00", "8.75%", 30, 10'000'000, 78'670, {7, 960}),
+            ScheduleView::Monthly, FakePrinter::Letter(), 8,
+            "Payment Schedule\nLoan: $100,000.00 Rate: 8.75% Term: 30 years Monthly payment: $786.70 "
+            "Number of payments: 360\nNo. Payment Interest Principal Balance\n"
+            "1 $786.70 $729.17 $57.53 $99,942.47\n",
+            "359 $786.70 $11.36 $775.34 $781.97\n360 $787.67 $5.70 $781.97 $0.00\n"
+            "Total of payments: $283,212.97\nTotal interest: $183,212.97\n"},
+        PlainPrintout{"PartialLastYearYearlyOnA5", ThirtyYearsPaidOffEarly(), ScheduleView::Yearly,
+                      FakePrinter::A5(), 2,
+                      "Payment Schedule\nLoan: $10,000,000.00 Rate: 8.75% Term: 30 years\n"
+                      "Monthly payment: $79,000.00 Number of payments: 353\nYear Payment Interest Principal "
+                      "Balance\n1 $948,000.00 $872,000.07 $75,999.93 $9,924,000.07\n",
+                      "Loan: $10,000,000.00 Rate: 8.75% Term: 30 years\n"
+                      "Monthly payment: $79,000.00 Number of payments: 353\nYear Payment Interest Principal "
+                      "Balance\n30 (5 months) $387,148.94 $8,215.65 $378,933.29 $0.00\n"
+                      "Paid off after 353 payments\nTotal of payments: $27,879,148.94\n"
+                      "Total interest: $17,879,148.94\n"},
+        PlainPrintout{
+            "OneYearHighRateMonthlyOnA6",
+            MakePaymentSchedule("$5,000.00", "24%", 1, 500'000, 47'280, {1, 50}), ScheduleView::Monthly,
+            FakePrinter::A6(), 1,
+            "Payment Schedule\nLoan: $5,000.00 Rate: 24% Term: 1 year\n"
+            "Monthly payment: $472.80 Number of payments: 12\nNo. Payment Interest Principal Balance\n"
+            "1 $472.80 $100.00 $372.80 $4,627.20\n",
+            "11 $472.80 $18.36 $454.44 $463.51\n12 $472.78 $9.27 $463.51 $0.00\n"
+            "Total of payments: $5,673.58\nTotal interest: $673.58\n"}),
+    [](const testing::TestParamInfo<PlainPrintout> &info) { return std::string(info.param.Name); });
 
 // The same loan with 500.00 more each month from the first payment of March 2024.
 struct WhatIfPaper {
