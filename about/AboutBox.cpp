@@ -1,13 +1,13 @@
 #include "about/AboutBox.h"
 
 #include "about/AboutTextPanel.h"
-#include "about/MakerDetails.h"
 #include "about/MakerWebAddressLabel.h"
 #include "controls/AutoSizeLabel.h"
 #include "controls/common/BuiltInPicture.h"
-#include "controls/common/ColorNames.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/WindowLook.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
+#include "resources/MakerDetails.h"
 #include "resources/Pictures.h"
 
 namespace {

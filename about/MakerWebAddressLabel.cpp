@@ -1,7 +1,7 @@
 #include "about/MakerWebAddressLabel.h"
 
-#include "about/MakerDetails.h"
-#include "controls/common/DesignFont.h"
+#include "design/DesignFont.h"
+#include "resources/MakerDetails.h"
 
 TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
 {

@@ -1,6 +1,5 @@
 #include "app/MainWindowLayout.h"
 
-#include "about/MakerDetails.h"
 #include "about/MakerWebAddressLabel.h"
 #include "app/ApplicationTitle.h"
 #include "app/PaymentChartGrid.h"
@@ -8,9 +7,10 @@
 #include "controls/AutoSizeLabel.h"
 #include "controls/BevelPanel.h"
 #include "controls/common/BuiltInPicture.h"
-#include "controls/common/ColorNames.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/WindowLook.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
+#include "resources/MakerDetails.h"
 #include "resources/Pictures.h"
 
 #include <QResizeEvent>

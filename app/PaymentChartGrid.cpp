@@ -1,7 +1,7 @@
 #include "app/PaymentChartGrid.h"
 
-#include "controls/common/ColorNames.h"
-#include "controls/common/DesignFont.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
 
 TStyledGrid *NewPaymentChartGrid(QWidget *parent)
 {

@@ -1,8 +1,8 @@
 #include "app/schedule/WhatIfPanel.h"
 
 #include "calc/ScheduleText.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
+#include "design/DesignFont.h"
 
 #include <QDate>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "controls/common/Bevel.h"
 #include "controls/common/ClassicColours.h"
-#include "controls/common/DesignFont.h"
+#include "design/DesignFont.h"
 
 #include <QApplication>
 #include <QGuiApplication>

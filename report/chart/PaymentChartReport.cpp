@@ -1,10 +1,10 @@
 #include "report/chart/PaymentChartReport.h"
 
-#include "about/MakerDetails.h"
 #include "calc/Format.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PaperColors.h"
+#include "resources/MakerDetails.h"
 
 #include <initializer_list>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/common/DesignFont.h"
+#include "design/DesignFont.h"
 #include "report/engine/BandReport.h"
 #include "report/engine/RPBand.h"
 #include "report/engine/RPControls.h"

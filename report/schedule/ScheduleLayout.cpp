@@ -1,6 +1,6 @@
 #include "report/schedule/ScheduleLayout.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/RPControls.h"
 

@@ -1,6 +1,6 @@
 #include "report/schedule/ScheduleReport.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PaperColors.h"
 #include "report/printer/ReportPrinter.h"

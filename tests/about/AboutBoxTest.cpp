@@ -1,7 +1,7 @@
 #include "about/AboutBox.h"
 
-#include "about/MakerDetails.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
+#include "resources/MakerDetails.h"
 
 #include <QAccessible>
 #include <QApplication>

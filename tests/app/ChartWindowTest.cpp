@@ -2,7 +2,7 @@
 // the commands that take no focus, the failure messages and the copy of the chart.
 #include "about/AboutBox.h"
 #include "calc/Errors.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QClipboard>

@@ -3,8 +3,8 @@
 #include "app/InformationBox.h"
 #include "calc/Errors.h"
 #include "controls/RadioGroup.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "design/ColorNames.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QAction>
