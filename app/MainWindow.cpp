@@ -55,7 +55,7 @@ void TfrmMain::BindHandlers()
     m_controls.btnExit->OnClick = [this](QObject *sender) { btnExitClick(sender); };
     m_controls.btnHelp->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
     m_controls.btnPrint->OnClick = [this](QObject *sender) { btnPrintClick(sender); };
-    m_controls.Label6->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
+    m_controls.m_makerNameLink->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
     // The fields, step groups and grid raise their notifications guarded themselves.
     const auto rebuild = [this](QObject *sender) { CalculatePaymentTable(sender); };
     m_controls.rgInterest->OnClick = rebuild;
@@ -209,7 +209,7 @@ void TfrmMain::mnuPopSaveAsClick(QObject *)
 
 void TfrmMain::mnuPopWebSiteClick(QObject *)
 {
-    m_controls.UrlLabel1->Click();
+    m_controls.m_webAddressLink->Click();
 }
 
 void TfrmMain::OpenContextMenu(QObject *)
@@ -233,7 +233,7 @@ void TfrmMain::SwitchPane(QObject *)
         return;
     }
     QWidget *focus = QApplication::focusWidget();
-    if (focus && m_controls.Panel1->isAncestorOf(focus))
+    if (focus && m_controls.m_inputPanel->isAncestorOf(focus))
         m_inputFocus = focus;
     m_controls.grdPayment->setFocus(Qt::OtherFocusReason);
 }
