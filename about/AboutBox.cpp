@@ -56,7 +56,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(412, 269);
     SetBackground(*this, clSilver);
-    setFont(Arial(13));
+    setFont(Arial(TFontSize::Pt10));
     setAccessibleName(windowTitle());
 
     c.BtnClose = new TFlatButton(this);
@@ -64,7 +64,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.BtnClose->SetBitmap(BuiltInPicture(ExitGlyph()));
     c.BtnClose->SetLayout(TFlatButtonLayout::blBitmapLeft);
     c.BtnClose->SetOptions(TFlatButtonOption::boPopupMark | TFlatButtonOption::boShowBevel);
-    c.BtnClose->setFont(Arial(12));
+    c.BtnClose->setFont(Arial(TFontSize::Pt9));
     c.BtnClose->setAccessibleName(QStringLiteral("Close"));
 
     c.m_verticalName = new TImage(this, BuiltInPicture(VerticalNamePicture()), {5, 12});
@@ -79,22 +79,22 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     QWidget *panel = c.m_textPanel;
     c.m_makerName = PanelLabel(panel, QString::fromLatin1(MakerName), {11, 6, 139, 16},
-                               Arial(13, TFontStyle::Bold), Qt::AlignHCenter);
+                               Arial(TFontSize::Pt10, TFontStyle::Bold), Qt::AlignHCenter);
     c.m_postalAddress = PanelLabel(panel, QString::fromLatin1(MakerPostalAddress), {12, 23, 181, 14},
-                                   Arial(11), Qt::AlignLeft);
+                                   Arial(TFontSize::Pt8), Qt::AlignLeft);
     c.m_dividingLine = new QWidget(panel);
     c.m_dividingLine->setGeometry(11, 43, 346, 2);
     SetBackground(*c.m_dividingLine, clMaroon);
     c.m_whatWeMake =
         PanelLabel(panel, QStringLiteral("Halvorn Software creates highly customized financial calculators"),
-                   {9, 52, 344, 14}, Arial(11), Qt::AlignHCenter);
+                   {9, 52, 344, 14}, Arial(TFontSize::Pt8), Qt::AlignHCenter);
     c.m_whoWeServe = PanelLabel(
         panel, QStringLiteral("which enhance the visibility of our clients in the banking, real estate,"),
-        {25, 67, 328, 14}, Arial(11), Qt::AlignRight);
+        {25, 67, 328, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_industries = PanelLabel(panel, QStringLiteral("mortgage and financial services industries."),
-                                {146, 83, 207, 14}, Arial(11), Qt::AlignRight);
+                                {146, 83, 207, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_websiteInvitation = PanelLabel(panel, QStringLiteral("We invite you to visit our website at,"),
-                                       {23, 113, 180, 14}, Arial(11), Qt::AlignRight);
+                                       {23, 113, 180, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
 
     c.m_webAddressLink = NewMakerWebAddressLabel(panel, {207, 113});
 
@@ -102,18 +102,18 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     c.m_logo->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     c.m_downloadInvitation =
         PanelLabel(panel, QStringLiteral("to download other free financial calculators like this one"),
-                   {84, 130, 269, 14}, Arial(11), Qt::AlignRight);
+                   {84, 130, 269, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_galleryInvitation =
         PanelLabel(panel, QStringLiteral("and to visit our \"Gallery of Clients\" where you may learn"),
-                   {83, 146, 270, 14}, Arial(11), Qt::AlignRight);
+                   {83, 146, 270, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_galleryLesson =
         PanelLabel(panel, QStringLiteral("how others are using customized financial calculators by"),
-                   {77, 162, 276, 14}, Arial(11), Qt::AlignRight);
+                   {77, 162, 276, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_galleryClosing = PanelLabel(panel, QStringLiteral("Halvorn Software to promote their own companies."),
-                                    {70, 178, 283, 14}, Arial(11), Qt::AlignRight);
+                                    {70, 178, 283, 14}, Arial(TFontSize::Pt8), Qt::AlignRight);
     // The notice ends where the promotional lines end, clear of the logo beside it.
-    c.m_rightsNotice = PanelLabel(panel, QString::fromUtf8(MakerRightsNotice), {38, 206, 315, 14}, Arial(11),
-                                  Qt::AlignRight, clGray);
+    c.m_rightsNotice = PanelLabel(panel, QString::fromUtf8(MakerRightsNotice), {38, 206, 315, 14},
+                                  Arial(TFontSize::Pt8), Qt::AlignRight, clGray);
 
     ReadPanelAsOneText(*this, *textPanel, c);
 

@@ -6,7 +6,7 @@
 TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
 {
     auto *label = new TUrlLabel(parent);
-    label->setFont(Arial(11, TFontStyle::Underlined));
+    label->setFont(Arial(TFontSize::Pt8, TFontStyle::Underlined));
     label->setText(QString::fromLatin1(MakerWebAddress));
     label->SetURL(QString::fromLatin1(MakerWebAddress));
     label->move(position);

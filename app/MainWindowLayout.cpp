@@ -25,7 +25,7 @@ TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList
     auto *group = new TRadioGroup(parent);
     SetBackground(*group, clSilver);
     SetPaletteColour(*group, QPalette::WindowText, clBlack);
-    group->setFont(Arial(11));
+    group->setFont(Arial(TFontSize::Pt8));
     group->setGeometry(geometry);
     group->SetColumns(3);
     group->SetItems(items);
@@ -44,7 +44,7 @@ TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, d
     field->setGeometry(geometry);
     SetPaletteColour(*field, QPalette::Base, clWhite);
     SetPaletteColour(*field, QPalette::Text, clBlack);
-    field->setFont(Arial(12, TFontStyle::Bold));
+    field->setFont(Arial(TFontSize::Pt9, TFontStyle::Bold));
     field->SetDecimals(decimals);
     field->SetValue(value);
     field->setAccessibleName(accessibleName);
@@ -87,16 +87,16 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     c.m_toolbarPanel = DockedPanel(&window, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
     c.m_inputPanel = DockedPanel(&window, 97, QAccessible::Pane, QStringLiteral("Chart inputs"));
 
-    c.m_loanCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11),
-                                       Qt::AlignRight);
-    c.m_rateCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Rate:"), {261, 69, 25, 14}, Arial(11),
-                                       Qt::AlignRight);
+    c.m_loanCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Loan:"), {259, 17, 27, 14},
+                                       Arial(TFontSize::Pt8), Qt::AlignRight);
+    c.m_rateCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Rate:"), {261, 69, 25, 14},
+                                       Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_yearsCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Years:"), {253, 43, 33, 14},
-                                        Arial(11), Qt::AlignRight);
+                                        Arial(TFontSize::Pt8), Qt::AlignRight);
     c.m_loanStepCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Increment Loan Amounts By:"),
-                                           {93, 7, 139, 14}, Arial(11));
+                                           {93, 7, 139, 14}, Arial(TFontSize::Pt8));
     c.m_rateStepCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Increment Interest Rates By:"),
-                                           {404, 7, 136, 14}, Arial(11));
+                                           {404, 7, 136, 14}, Arial(TFontSize::Pt8));
     c.m_logo = new TImage(c.m_inputPanel, logo, {2, 2});
     c.m_logo->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     // The tab order is the order of creation: the rate steps first although they stand to the right,
@@ -126,7 +126,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
                                QStringLiteral("Print Preview"), QStringLiteral("FlatButton"));
     c.btnPrint->SetEnabled(false);
     c.m_makerNameLink = new TClickLabel(QString::fromLatin1(MakerName), c.m_toolbarPanel);
-    c.m_makerNameLink->setFont(Arial(16, TFontStyle::Bold));
+    c.m_makerNameLink->setFont(Arial(TFontSize::Pt12, TFontStyle::Bold));
     SetPaletteColour(*c.m_makerNameLink, QPalette::WindowText, clBlack);
     c.m_makerNameLink->move(16, 7);
     c.m_makerNameLink->adjustSize();

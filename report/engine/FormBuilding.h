@@ -11,6 +11,9 @@
 
 // Building blocks of the report forms. Positions and sizes are design pixels.
 
+// The forms' margin left and right of their rules and texts.
+inline constexpr int ReportMargin = 15;
+
 // Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);
 

@@ -51,7 +51,7 @@ TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &cap
     button->SetBitmap(BuiltInPicture(glyph));
     button->SetLayout(TFlatButtonLayout::blBitmapLeft);
     button->SetOptions(options);
-    button->setFont(Arial(12));
+    button->setFont(Arial(TFontSize::Pt9));
     button->SetFontColor(clBlack);
     button->setAccessibleName(StripAcceleratorMarks(caption).trimmed());
     return button;
@@ -62,7 +62,7 @@ QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &ca
 {
     auto *button = new QPushButton(caption, panel);
     button->setGeometry(geometry);
-    button->setFont(Arial(12));
+    button->setFont(Arial(TFontSize::Pt9));
     button->setAutoDefault(false);
     button->hide();
     return button;
@@ -115,7 +115,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
     // The button bar and the page view cover the window whole: filling it first would paint every
     // pixel twice.
     setAttribute(Qt::WA_NoSystemBackground);
-    setFont(Arial(12));
+    setFont(Arial(TFontSize::Pt9));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -132,7 +132,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
     c.m_pageLabel = new QLabel(QStringLiteral("Page 1 of 1"), panel);
     c.m_pageLabel->setGeometry(370, 5, 112, 15);
     c.m_pageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.m_pageLabel->setFont(Arial(12));
+    c.m_pageLabel->setFont(Arial(TFontSize::Pt9));
     SetPaletteColour(*c.m_pageLabel, QPalette::WindowText, clBlack);
     c.m_pageLabel->hide();
 
@@ -149,7 +149,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
     c.bbNext = PageButton(panel, {348, 3, 66, 24}, QStringLiteral("&Next Page"));
 
     c.RPPreview1 = new TRPPreview(printer, this);
-    c.RPPreview1->setFont(Arial(16));
+    c.RPPreview1->setFont(Arial(TFontSize::Pt12));
     c.RPPreview1->SetPageNumber(1);
     c.RPPreview1->SetZoom(100);
     layout->addWidget(c.RPPreview1);
