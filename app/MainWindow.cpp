@@ -10,6 +10,7 @@
 #include "app/WindowParts.h"
 #include "app/schedule/ScheduleWindow.h"
 #include "calc/Errors.h"
+#include "calc/Schedule.h"
 #include "calc/ScheduleCsv.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/Announcer.h"
@@ -146,7 +147,7 @@ void TfrmMain::MyPreview()
 void TfrmMain::edtTermInvalidEntry(QObject *)
 {
     // Bound, but never raised while the term field's range stays open (both bounds 0).
-    ShowInformationBox(QStringLiteral("The number of years must be between 1 and 999."));
+    ShowInformationBox(QStringLiteral("The number of years must be between 1 and %1.").arg(MaximumTermYears));
     m_controls.edtTerm->setFocus(Qt::OtherFocusReason);
 }
 

@@ -21,6 +21,8 @@ const char *const RefusalMessages[] = {
     "An extra payment must be 0 or more, in a month from 1 to the last of the term.",
 };
 
+static_assert(MaximumTermYears == 999, "the refusal of a term says the longest one");
+
 bool Fits64Bits(Int128 value)
 {
     return value >= std::numeric_limits<std::int64_t>::min() &&
@@ -148,7 +150,7 @@ std::int64_t CentsOf(const Decimal &amount)
 
 std::int32_t ScheduleMonths(std::int32_t years)
 {
-    if (years < 1 || years > MaximumScheduleMonths / 12)
+    if (years < 1 || years > MaximumTermYears)
         throw ScheduleRefused(ScheduleRefusal::TermOutOfRange);
     return years * 12;
 }

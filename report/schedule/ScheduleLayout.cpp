@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int Margin = 15;
 constexpr int CellPadding = 4; // room beside a column's widest text
 constexpr int ColumnGap = 10;
 constexpr int NarrowColumnGap = 4;
@@ -204,8 +203,8 @@ ScheduleLayout LayOut(int printableWidth, const std::vector<TableTexts> &tables,
                       const std::vector<ScheduleFigure> &terms, const std::vector<ScheduleFigure> &summary)
 {
     ScheduleLayout layout;
-    layout.Left = Margin;
-    layout.Right = printableWidth - Margin;
+    layout.Left = ReportMargin;
+    layout.Right = printableWidth - ReportMargin;
     PlaceColumns(layout, tables);
     layout.CellHeight = Ceiling(PrintedLineHeight(layout.RowFont())) + 1;
     layout.RowHeight = layout.CellHeight + 3;
