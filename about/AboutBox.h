@@ -11,22 +11,22 @@
 // The About box's controls. The box owns them all.
 struct TAboutBoxControls {
     TFlatButton *BtnClose = nullptr;
-    TImage *Image3 = nullptr;
-    TBevelPanel *Panel1 = nullptr;
-    QLabel *Label8 = nullptr;
-    QLabel *Label9 = nullptr;
-    QWidget *Shape1 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label3 = nullptr;
-    TUrlLabel *UrlLabel1 = nullptr;
-    TImage *Image1 = nullptr;
-    QLabel *Label7 = nullptr;
-    QLabel *Label10 = nullptr;
-    QLabel *Label11 = nullptr;
-    QLabel *Label12 = nullptr;
-    QLabel *Label2 = nullptr;
+    TImage *m_verticalName = nullptr;
+    TBevelPanel *m_textPanel = nullptr;
+    QLabel *m_makerName = nullptr;
+    QLabel *m_postalAddress = nullptr;
+    QWidget *m_dividingLine = nullptr;
+    QLabel *m_whatWeMake = nullptr;
+    QLabel *m_whoWeServe = nullptr;
+    QLabel *m_industries = nullptr;
+    QLabel *m_websiteInvitation = nullptr;
+    TUrlLabel *m_webAddressLink = nullptr;
+    TImage *m_logo = nullptr;
+    QLabel *m_downloadInvitation = nullptr;
+    QLabel *m_galleryInvitation = nullptr;
+    QLabel *m_galleryLesson = nullptr;
+    QLabel *m_galleryClosing = nullptr;
+    QLabel *m_rightsNotice = nullptr;
 };
 
 // The maker's details, the web address as a working link, the logo and one wide button that closes

@@ -1,12 +1,12 @@
 #include "about/MakerWebAddressLabel.h"
 
-#include "about/MakerDetails.h"
-#include "controls/common/DesignFont.h"
+#include "design/DesignFont.h"
+#include "resources/MakerDetails.h"
 
 TUrlLabel *NewMakerWebAddressLabel(QWidget *parent, QPoint position)
 {
     auto *label = new TUrlLabel(parent);
-    label->setFont(Arial(11, TFontStyle::Underlined));
+    label->setFont(Arial(TFontSize::Pt8, TFontStyle::Underlined));
     label->setText(QString::fromLatin1(MakerWebAddress));
     label->SetURL(QString::fromLatin1(MakerWebAddress));
     label->move(position);

@@ -10,6 +10,7 @@
 #include "app/WindowParts.h"
 #include "app/schedule/ScheduleWindow.h"
 #include "calc/Errors.h"
+#include "calc/Schedule.h"
 #include "calc/ScheduleCsv.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/Announcer.h"
@@ -55,7 +56,7 @@ void TfrmMain::BindHandlers()
     m_controls.btnExit->OnClick = [this](QObject *sender) { btnExitClick(sender); };
     m_controls.btnHelp->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
     m_controls.btnPrint->OnClick = [this](QObject *sender) { btnPrintClick(sender); };
-    m_controls.Label6->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
+    m_controls.m_makerNameLink->OnClick = [this](QObject *sender) { btnHelpClick(sender); };
     // The fields, step groups and grid raise their notifications guarded themselves.
     const auto rebuild = [this](QObject *sender) { CalculatePaymentTable(sender); };
     m_controls.rgInterest->OnClick = rebuild;
@@ -146,7 +147,7 @@ void TfrmMain::MyPreview()
 void TfrmMain::edtTermInvalidEntry(QObject *)
 {
     // Bound, but never raised while the term field's range stays open (both bounds 0).
-    ShowInformationBox(QStringLiteral("The number of years must be between 1 and 999."));
+    ShowInformationBox(QStringLiteral("The number of years must be between 1 and %1.").arg(MaximumTermYears));
     m_controls.edtTerm->setFocus(Qt::OtherFocusReason);
 }
 
@@ -209,7 +210,7 @@ void TfrmMain::mnuPopSaveAsClick(QObject *)
 
 void TfrmMain::mnuPopWebSiteClick(QObject *)
 {
-    m_controls.UrlLabel1->Click();
+    m_controls.m_webAddressLink->Click();
 }
 
 void TfrmMain::OpenContextMenu(QObject *)
@@ -233,7 +234,7 @@ void TfrmMain::SwitchPane(QObject *)
         return;
     }
     QWidget *focus = QApplication::focusWidget();
-    if (focus && m_controls.Panel1->isAncestorOf(focus))
+    if (focus && m_controls.m_inputPanel->isAncestorOf(focus))
         m_inputFocus = focus;
     m_controls.grdPayment->setFocus(Qt::OtherFocusReason);
 }

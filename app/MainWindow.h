@@ -44,7 +44,7 @@ public:
     void ApplicationActivate(QObject *sender);
     // Every failure that a guarded handler reports: the information box with the family's message.
     void AppOnException(QObject *sender, const std::exception &failure);
-    // About command (btnHelp, Label6, mnuPopAbout): a new modal About box centred over the window,
+    // About command (btnHelp, m_makerNameLink, mnuPopAbout): a new modal About box centred over the window,
     // destroyed when it closes.
     void btnHelpClick(QObject *sender);
     // Exit command (btnExit, mnuPopExit): closes the window, which ends the program.

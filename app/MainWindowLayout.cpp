@@ -1,6 +1,5 @@
 #include "app/MainWindowLayout.h"
 
-#include "about/MakerDetails.h"
 #include "about/MakerWebAddressLabel.h"
 #include "app/ApplicationTitle.h"
 #include "app/PaymentChartGrid.h"
@@ -8,9 +7,10 @@
 #include "controls/AutoSizeLabel.h"
 #include "controls/BevelPanel.h"
 #include "controls/common/BuiltInPicture.h"
-#include "controls/common/ColorNames.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/WindowLook.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
+#include "resources/MakerDetails.h"
 #include "resources/Pictures.h"
 
 #include <QResizeEvent>
@@ -25,7 +25,7 @@ TRadioGroup *StepGroup(QWidget *parent, const QRect &geometry, const QStringList
     auto *group = new TRadioGroup(parent);
     SetBackground(*group, clSilver);
     SetPaletteColour(*group, QPalette::WindowText, clBlack);
-    group->setFont(Arial(11));
+    group->setFont(Arial(TFontSize::Pt8));
     group->setGeometry(geometry);
     group->SetColumns(3);
     group->SetItems(items);
@@ -44,7 +44,7 @@ TNumericEdit *EntryField(QWidget *parent, const QRect &geometry, int decimals, d
     field->setGeometry(geometry);
     SetPaletteColour(*field, QPalette::Base, clWhite);
     SetPaletteColour(*field, QPalette::Text, clBlack);
-    field->setFont(Arial(12, TFontStyle::Bold));
+    field->setFont(Arial(TFontSize::Pt9, TFontStyle::Bold));
     field->SetDecimals(decimals);
     field->SetValue(value);
     field->setAccessibleName(accessibleName);
@@ -67,7 +67,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
 {
     TMainWindowControls c;
     window.setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    const QImage logo = BuiltInPicture(LogoPicture()); // decoded once for the window's icon and Image1
+    const QImage logo = BuiltInPicture(LogoPicture()); // decoded once for the window's icon and the logo
     window.setWindowIcon(QIcon(QPixmap::fromImage(logo)));
     // A sizeable frame with system menu and minimise button, but no maximise button.
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -77,64 +77,65 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     SetBackground(window, clSilver);
     CentreOnScreen(window);
 
-    // Panel2 (the top bar), Panel1 and the grid are docked to the top: a wider window widens them,
+    // The top bar, the input panel and the grid are docked to the top: a wider window widens them,
     // a taller one only adds empty space below the grid.
     auto *dock = new QVBoxLayout(&window);
     dock->setContentsMargins(0, 0, 0, 0);
     dock->setSpacing(0);
     dock->setSizeConstraint(QLayout::SetNoConstraint);
 
-    c.Panel2 = DockedPanel(&window, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
-    c.Panel1 = DockedPanel(&window, 97, QAccessible::Pane, QStringLiteral("Chart inputs"));
+    c.m_toolbarPanel = DockedPanel(&window, 32, QAccessible::ToolBar, QStringLiteral("Toolbar"));
+    c.m_inputPanel = DockedPanel(&window, 97, QAccessible::Pane, QStringLiteral("Chart inputs"));
 
-    c.Label1 =
-        NewAutoSizeLabel(c.Panel1, QStringLiteral("Loan:"), {259, 17, 27, 14}, Arial(11), Qt::AlignRight);
-    c.Label2 =
-        NewAutoSizeLabel(c.Panel1, QStringLiteral("Rate:"), {261, 69, 25, 14}, Arial(11), Qt::AlignRight);
-    c.Label3 =
-        NewAutoSizeLabel(c.Panel1, QStringLiteral("Years:"), {253, 43, 33, 14}, Arial(11), Qt::AlignRight);
-    c.Label4 =
-        NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Loan Amounts By:"), {93, 7, 139, 14}, Arial(11));
-    c.Label5 = NewAutoSizeLabel(c.Panel1, QStringLiteral("Increment Interest Rates By:"), {404, 7, 136, 14},
-                                Arial(11));
-    c.Image1 = new TImage(c.Panel1, logo, {2, 2});
-    c.Image1->setAccessibleName(QStringLiteral("Halvorn Software logo"));
+    c.m_loanCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Loan:"), {259, 17, 27, 14},
+                                       Arial(TFontSize::Pt8), Qt::AlignRight);
+    c.m_rateCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Rate:"), {261, 69, 25, 14},
+                                       Arial(TFontSize::Pt8), Qt::AlignRight);
+    c.m_yearsCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Years:"), {253, 43, 33, 14},
+                                        Arial(TFontSize::Pt8), Qt::AlignRight);
+    c.m_loanStepCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Increment Loan Amounts By:"),
+                                           {93, 7, 139, 14}, Arial(TFontSize::Pt8));
+    c.m_rateStepCaption = NewAutoSizeLabel(c.m_inputPanel, QStringLiteral("Increment Interest Rates By:"),
+                                           {404, 7, 136, 14}, Arial(TFontSize::Pt8));
+    c.m_logo = new TImage(c.m_inputPanel, logo, {2, 2});
+    c.m_logo->setAccessibleName(QStringLiteral("Halvorn Software logo"));
     // The tab order is the order of creation: the rate steps first although they stand to the right,
-    // then the loan steps, the three fields and the web address on Panel2; the grid is no tab stop.
-    c.rgInterest = StepGroup(c.Panel1, {393, 21, 159, 66},
+    // then the loan steps, the three fields and the web address on the top bar; the grid is no tab stop.
+    c.rgInterest = StepGroup(c.m_inputPanel, {393, 21, 159, 66},
                              {QStringLiteral("  .10"), QStringLiteral("  .125"), QStringLiteral("  .20"),
                               QStringLiteral("  .25"), QStringLiteral("  .333"), QStringLiteral("  .375"),
                               QStringLiteral("  .5"), QStringLiteral("  .75"), QStringLiteral(" 1.0")},
                              3, QStringLiteral("Increment interest rates by"));
-    c.rgLoan = StepGroup(c.Panel1, {83, 21, 159, 66},
+    c.rgLoan = StepGroup(c.m_inputPanel, {83, 21, 159, 66},
                          {QStringLiteral(" 100"), QStringLiteral(" 250"), QStringLiteral(" 500"),
                           QStringLiteral(" 1000"), QStringLiteral(" 2000"), QStringLiteral(" 2500"),
                           QStringLiteral(" 3000"), QStringLiteral(" 4000"), QStringLiteral(" 5000")},
                          3, QStringLiteral("Increment loan amounts by"));
-    c.edtLoan = EntryField(c.Panel1, {290, 13, 93, 23}, 2, 100000, QStringLiteral("Loan amount"), locale);
-    c.edtTerm = EntryField(c.Panel1, {290, 39, 93, 23}, 0, 30, QStringLiteral("Years"), locale);
-    c.edtInterest =
-        EntryField(c.Panel1, {290, 65, 93, 23}, 3, 8.75, QStringLiteral("Annual interest rate"), locale);
-    c.Label1->setBuddy(c.edtLoan);
-    c.Label3->setBuddy(c.edtTerm);
-    c.Label2->setBuddy(c.edtInterest);
+    c.edtLoan =
+        EntryField(c.m_inputPanel, {290, 13, 93, 23}, 2, 100000, QStringLiteral("Loan amount"), locale);
+    c.edtTerm = EntryField(c.m_inputPanel, {290, 39, 93, 23}, 0, 30, QStringLiteral("Years"), locale);
+    c.edtInterest = EntryField(c.m_inputPanel, {290, 65, 93, 23}, 3, 8.75,
+                               QStringLiteral("Annual interest rate"), locale);
+    c.m_loanCaption->setBuddy(c.edtLoan);
+    c.m_yearsCaption->setBuddy(c.edtTerm);
+    c.m_rateCaption->setBuddy(c.edtInterest);
 
-    c.btnExit = ToolbarButton(c.Panel2, {532, 4, 25, 24}, ExitGlyph(), QStringLiteral("Exit"));
-    c.btnHelp = ToolbarButton(c.Panel2, {489, 4, 25, 24}, HelpGlyph(), QStringLiteral("About..."));
-    c.btnPrint = ToolbarButton(c.Panel2, {444, 4, 25, 24}, PrintGlyph(), QStringLiteral("Print Preview"),
-                               QStringLiteral("FlatButton"));
+    c.btnExit = ToolbarButton(c.m_toolbarPanel, {532, 4, 25, 24}, ExitGlyph(), QStringLiteral("Exit"));
+    c.btnHelp = ToolbarButton(c.m_toolbarPanel, {489, 4, 25, 24}, HelpGlyph(), QStringLiteral("About..."));
+    c.btnPrint = ToolbarButton(c.m_toolbarPanel, {444, 4, 25, 24}, PrintGlyph(),
+                               QStringLiteral("Print Preview"), QStringLiteral("FlatButton"));
     c.btnPrint->SetEnabled(false);
-    c.Label6 = new TClickLabel(QString::fromLatin1(MakerName), c.Panel2);
-    c.Label6->setFont(Arial(16, TFontStyle::Bold));
-    SetPaletteColour(*c.Label6, QPalette::WindowText, clBlack);
-    c.Label6->move(16, 7);
-    c.Label6->adjustSize();
-    c.Label6->setAccessibleName(QString::fromLatin1(MakerName));
-    c.Label6->setAccessibleDescription(QStringLiteral("Opens the About box"));
-    c.UrlLabel1 = NewMakerWebAddressLabel(c.Panel2, {218, 9});
-    c.UrlLabel1->resize(148, 14);
+    c.m_makerNameLink = new TClickLabel(QString::fromLatin1(MakerName), c.m_toolbarPanel);
+    c.m_makerNameLink->setFont(Arial(TFontSize::Pt12, TFontStyle::Bold));
+    SetPaletteColour(*c.m_makerNameLink, QPalette::WindowText, clBlack);
+    c.m_makerNameLink->move(16, 7);
+    c.m_makerNameLink->adjustSize();
+    c.m_makerNameLink->setAccessibleName(QString::fromLatin1(MakerName));
+    c.m_makerNameLink->setAccessibleDescription(QStringLiteral("Opens the About box"));
+    c.m_webAddressLink = NewMakerWebAddressLabel(c.m_toolbarPanel, {218, 9});
+    c.m_webAddressLink->resize(148, 14);
     // Reached by Tab (and opened by Return) like a link on any desktop; a click leaves the focus alone.
-    c.UrlLabel1->setFocusPolicy(Qt::TabFocus);
+    c.m_webAddressLink->setFocusPolicy(Qt::TabFocus);
 
     c.grdPayment = NewPaymentChartGrid(&window);
     dock->addWidget(c.grdPayment);
@@ -155,7 +156,7 @@ TMainWindowControls LoadMainWindowLayout(QWidget &window, const LocaleValues &lo
     c.mnuPopSaveAs->setEnabled(false);
     c.mnuPopAbout = MenuCommand(window, *c.mnuPop, QStringLiteral("&About..."), QKeySequence::HelpContents);
     c.mnuPopWebSite = MenuCommand(window, *c.mnuPop, QStringLiteral("Visit the &web site"));
-    c.N1 = c.mnuPop->addSeparator();
+    c.m_exitSeparator = c.mnuPop->addSeparator();
     c.mnuPopExit = MenuCommand(window, *c.mnuPop, QStringLiteral("E&xit"), QKeySequence::Quit);
     return c;
 }

@@ -17,24 +17,24 @@
 
 // The main window's controls. The window owns them all.
 struct TMainWindowControls {
-    TBevelPanel *Panel1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Label5 = nullptr;
-    TImage *Image1 = nullptr;
+    TBevelPanel *m_inputPanel = nullptr;
+    QLabel *m_loanCaption = nullptr;
+    QLabel *m_rateCaption = nullptr;
+    QLabel *m_yearsCaption = nullptr;
+    QLabel *m_loanStepCaption = nullptr;
+    QLabel *m_rateStepCaption = nullptr;
+    TImage *m_logo = nullptr;
     TRadioGroup *rgInterest = nullptr;
     TRadioGroup *rgLoan = nullptr;
     TNumericEdit *edtLoan = nullptr;
     TNumericEdit *edtTerm = nullptr;
     TNumericEdit *edtInterest = nullptr;
-    TBevelPanel *Panel2 = nullptr;
+    TBevelPanel *m_toolbarPanel = nullptr;
     TFlatButton *btnExit = nullptr;
     TFlatButton *btnHelp = nullptr;
     TFlatButton *btnPrint = nullptr;
-    TClickLabel *Label6 = nullptr;
-    TUrlLabel *UrlLabel1 = nullptr;
+    TClickLabel *m_makerNameLink = nullptr;
+    TUrlLabel *m_webAddressLink = nullptr;
     TStyledGrid *grdPayment = nullptr;
     QMenu *mnuPop = nullptr;
     QAction *mnuPopPrint = nullptr;
@@ -42,7 +42,7 @@ struct TMainWindowControls {
     QAction *mnuPopSaveAs = nullptr;
     QAction *mnuPopAbout = nullptr;
     QAction *mnuPopWebSite = nullptr;
-    QAction *N1 = nullptr;
+    QAction *m_exitSeparator = nullptr;
     QAction *mnuPopExit = nullptr;
 };
 

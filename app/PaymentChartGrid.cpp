@@ -1,7 +1,7 @@
 #include "app/PaymentChartGrid.h"
 
-#include "controls/common/ColorNames.h"
-#include "controls/common/DesignFont.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
 
 TStyledGrid *NewPaymentChartGrid(QWidget *parent)
 {
@@ -16,7 +16,7 @@ TStyledGrid *NewPaymentChartGrid(QWidget *parent)
     grid->SetDefaultRowHeight(PaymentChartRowHeight);
     grid->SetColor(clWhite);
     grid->SetFixedColor(clSilver);
-    grid->setFont(Arial(11));
+    grid->setFont(Arial(TFontSize::Pt8));
     grid->SetFontColor(clBlack);
     grid->SetOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine);
     grid->SetScrollBars(ssNone);

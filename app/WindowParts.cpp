@@ -2,8 +2,8 @@
 
 #include "app/InformationBox.h"
 #include "controls/common/BuiltInPicture.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "design/ColorNames.h"
 #include "report/preview/SaveFileDialog.h"
 #include "report/printer/FileWriting.h"
 #include "report/printer/PrinterError.h"

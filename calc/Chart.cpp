@@ -69,7 +69,7 @@ std::int32_t WholeYears(double years)
 {
     // A count above MaximumYears would wrap the 32-bit month count.
     if (!(years >= INT32_MIN && years <= MaximumYears) || std::trunc(years) != years)
-        throw ConversionError("'" + FormatGeneral(years, 15, LocaleValues()) +
+        throw ConversionError("'" + FormatGeneral(years, FullPrecision, LocaleValues()) +
                               "' is not a valid number of years");
     return static_cast<std::int32_t>(years);
 }

@@ -443,7 +443,7 @@ std::string WithCurrencySymbol(const std::string &number, const LocaleValues &lo
 std::string FormatFixed(long double value, int decimals, const LocaleValues &locale)
 {
     if (!std::isfinite(value) || std::fabs(value) >= TenTo18)
-        return FormatGeneral(value, 15, locale);
+        return FormatGeneral(value, FullPrecision, locale);
     decimals = std::clamp(decimals, 0, SignificantDigits);
     const RoundedDigits d = Round(value, SignificantDigits, decimals);
     std::string text = d.Negative ? "-" : "";

@@ -31,6 +31,8 @@ DecimalDigitsResult DecimalDigits(long double value, int precision, int decimals
 // when the decimal exponent exceeds `precision` or the value is below 0.0001. Infinities and
 // not-a-number values read "INF", "-INF" and "NAN".
 std::string FormatGeneral(long double value, int precision, const LocaleValues &locale);
+// The precision that shows an entered number as typed: every digit a double carries.
+inline constexpr int FullPrecision = 15;
 // The same, appended to `text` (saves a copy where the layout follows a prefix). Returns the exact
 // value the appended text shows, made from the same digits; none for an infinity or not-a-number.
 std::optional<Decimal> AppendGeneral(std::string &text, long double value, int precision,

@@ -21,6 +21,8 @@ const char *const RefusalMessages[] = {
     "An extra payment must be 0 or more, in a month from 1 to the last of the term.",
 };
 
+static_assert(MaximumTermYears == 999, "the refusal of a term says the longest one");
+
 bool Fits64Bits(Int128 value)
 {
     return value >= std::numeric_limits<std::int64_t>::min() &&

@@ -55,8 +55,9 @@ std::optional<std::int64_t> CentsIn(const Decimal &amount);
 // The same, raising ScheduleRefused(NotInCents) where CentsIn has no value.
 std::int64_t CentsOf(const Decimal &amount);
 
-// The longest term: 999 years of monthly payments.
-inline constexpr std::int32_t MaximumScheduleMonths = 999 * 12;
+// The longest term, in years and in monthly payments.
+inline constexpr std::int32_t MaximumTermYears = 999;
+inline constexpr std::int32_t MaximumScheduleMonths = MaximumTermYears * 12;
 
 // One row of a schedule, money in cents: a month (Number 1, 2, ...) or a year (its months summed).
 struct ScheduleRow {

@@ -2,7 +2,7 @@
 
 #include "controls/common/Accessibility.h"
 #include "controls/common/Bevel.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

@@ -2,8 +2,8 @@
 
 #include "controls/common/Accessibility.h"
 #include "controls/common/Bevel.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "design/ColorNames.h"
 
 #include <QAccessibleWidget>
 #include <QClipboard>

@@ -32,7 +32,7 @@ double ConsoleChartHost::ReadYearsValue()
 
 void ConsoleChartHost::WriteYearsValue(double years)
 {
-    m_years.Text = FormatGeneral(years, 15, m_locale);
+    m_years.Text = FormatGeneral(years, FullPrecision, m_locale);
     m_messages << "Years: " << m_years.Text << '\n';
 }
 

@@ -5,11 +5,11 @@
 #include "calc/SchedulePlot.h"
 #include "controls/common/Accessibility.h"
 #include "controls/common/Announcer.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/CurrentCellFocus.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
 #include "report/printer/ReportPrinter.h"
 #include "report/schedule/ScheduleReport.h"
 #include "resources/Pictures.h"
@@ -40,9 +40,9 @@ constexpr QRect ButtonRect{0, 0, 25, 24}; // the toolbar's layout places the but
 QLabel *Figure(QGridLayout *grid, int row, int pair, const ScheduleFigure &figure)
 {
     auto *caption = new QLabel(QString::fromStdString(figure.Caption) + QLatin1Char(':'));
-    caption->setFont(Arial(11));
+    caption->setFont(Arial(TFontSize::Pt8));
     auto *value = new QLabel(QString::fromStdString(figure.Value));
-    value->setFont(Arial(12, TFontStyle::Bold));
+    value->setFont(Arial(TFontSize::Pt9, TFontStyle::Bold));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(caption, row, 2 * pair, Qt::AlignRight);
     grid->addWidget(value, row, 2 * pair + 1, Qt::AlignLeft);
@@ -103,7 +103,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     auto *tools = new QHBoxLayout(c.pnlToolbar);
     tools->setContentsMargins(8, 4, 8, 4);
     const auto addTool = [&](auto *tool) {
-        tool->setFont(Arial(11));
+        tool->setFont(Arial(TFontSize::Pt8));
         tools->addWidget(tool);
         return tool;
     };
@@ -146,7 +146,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     for (const ScheduleFigure &total : ScheduleTotalsFigures(m_model.Rows(), locale))
         c.TotalValues << Figure(figures, 2 + c.TotalValues.size(), 1, total);
     c.lblPaidOff = new QLabel;
-    c.lblPaidOff->setFont(Arial(11, TFontStyle::Bold));
+    c.lblPaidOff->setFont(Arial(TFontSize::Pt8, TFontStyle::Bold));
     figures->addWidget(c.lblPaidOff, 3, 0, 1, 2, Qt::AlignLeft);
     for (int i = 0; i < WhatIfFigureCount; ++i) {
         QLabel *value = Figure(figures, i, 2, {});
@@ -154,7 +154,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
         c.WhatIfValues << value;
     }
     c.lblLeftOut = new QLabel;
-    c.lblLeftOut->setFont(Arial(11));
+    c.lblLeftOut->setFont(Arial(TFontSize::Pt8));
     // Dark red: it reads on the silver panel as the red fields' words.
     SetPaletteColour(*c.lblLeftOut, QPalette::WindowText, clMaroon);
     c.lblLeftOut->hide();
@@ -180,7 +180,7 @@ TfrmSchedule::TfrmSchedule(PaymentSchedule schedule, const LocaleValues &locale,
     bodyLayout->addWidget(c.splSchedule, 1);
     c.grdSchedule = new QTableView(c.splSchedule);
     c.grdSchedule->setModel(&m_model);
-    c.grdSchedule->setFont(Arial(11));
+    c.grdSchedule->setFont(Arial(TFontSize::Pt8));
     c.grdSchedule->verticalHeader()->hide();
     // Fixed row heights let the view place any row without measuring the ones before it.
     c.grdSchedule->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -1,8 +1,8 @@
 #include "app/schedule/WhatIfPanel.h"
 
 #include "calc/ScheduleText.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
+#include "design/DesignFont.h"
 
 #include <QDate>
 #include <QGridLayout>
@@ -23,7 +23,7 @@ std::string TextOf(const TNumericEdit *field)
 QLabel *Caption(const QString &text, QWidget *buddy)
 {
     auto *label = new QLabel(text);
-    label->setFont(Arial(11));
+    label->setFont(Arial(TFontSize::Pt8));
     label->setBuddy(buddy);
     return label;
 }
@@ -37,7 +37,7 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     edtExtraFrom = NewField(QStringLiteral("From payment"), 0);
     edtExtraFrom->SetValue(1);
     chkFirstPayment = new QCheckBox(QStringLiteral("F&irst payment:"));
-    chkFirstPayment->setFont(Arial(11));
+    chkFirstPayment->setFont(Arial(TFontSize::Pt8));
     edtFirstMonth = NewField(QStringLiteral("First payment month"), 0);
     edtFirstMonth->SetValue(1);
     edtFirstYear = NewField(QStringLiteral("First payment year"), 0);
@@ -45,7 +45,7 @@ TWhatIfPanel::TWhatIfPanel(const LocaleValues &locale, QWidget *parent) : QWidge
     for (TNumericEdit *field : {edtFirstMonth, edtFirstYear})
         field->setEnabled(false);
     btnAddExtra = new QPushButton(QStringLiteral("A&dd one-time extra"));
-    btnAddExtra->setFont(Arial(11));
+    btnAddExtra->setFont(Arial(TFontSize::Pt8));
 
     auto *rows = new QWidget;
     rows->setAccessibleName(QStringLiteral("One-time extra rows"));
@@ -155,11 +155,11 @@ void TWhatIfPanel::AddOneTime()
     row.edtPayment = NewField({}, 0);
     row.edtPayment->SetValue(1);
     row.lblMonth = new QLabel;
-    row.lblMonth->setFont(Arial(11));
+    row.lblMonth->setFont(Arial(TFontSize::Pt8));
     row.lblMonth->setMinimumWidth(NumberWidth);
     row.edtAmount = NewField({}, 2);
     row.btnRemove = new QPushButton(QStringLiteral("Remove"));
-    row.btnRemove->setFont(Arial(11));
+    row.btnRemove->setFont(Arial(TFontSize::Pt8));
     auto *line = new QHBoxLayout(row.Row);
     line->setContentsMargins(0, 0, 0, 0);
     line->addWidget(Caption(QStringLiteral("Payment:"), row.edtPayment));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 #include <QColor>
 

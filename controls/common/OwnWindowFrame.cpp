@@ -2,7 +2,7 @@
 
 #include "controls/common/Bevel.h"
 #include "controls/common/ClassicColours.h"
-#include "controls/common/DesignFont.h"
+#include "design/DesignFont.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -174,7 +174,7 @@ CaptionButtons CaptionButtonsOf(Qt::WindowFlags flags)
 TOwnWindowFrame::TOwnWindowFrame(QWidget &window) : QWidget(&window), m_window(window)
 {
     setMouseTracking(true);
-    setFont(Arial(11, TFontStyle::Bold));
+    setFont(Arial(TFontSize::Pt8, TFontStyle::Bold));
     const CaptionButtons buttons = CaptionButtonsOf(window.windowFlags());
     if (buttons.Minimise)
         m_minimise = AddButton(QStringLiteral("Minimise"), [this] { m_window.showMinimized(); });

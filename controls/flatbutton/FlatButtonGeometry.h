@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/common/Alignment.h"
+#include "design/Alignment.h"
 
 #include <QList>
 #include <QPoint>

@@ -1,6 +1,6 @@
 #include "controls/flatbutton/GlyphShading.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 namespace {
 struct Thresholds {

@@ -1,6 +1,6 @@
 #include "controls/grid/GridAttributes.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 TCellBrush::TCellBrush(QColor color, Qt::BrushStyle style, std::function<void()> onChange)
     : m_color(color), m_style(style), m_onChange(std::move(onChange))

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/common/Alignment.h"
 #include "controls/grid/SparseCellTable.h"
+#include "design/Alignment.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,8 +1,8 @@
 #include "controls/common/Bevel.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/grid/CellTextLayout.h"
 #include "controls/grid/StyledGrid.h"
+#include "design/ColorNames.h"
 
 #include <QFontMetrics>
 #include <QPainter>

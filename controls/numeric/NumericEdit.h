@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/LocaleValues.h"
-#include "controls/common/Alignment.h"
+#include "design/Alignment.h"
 
 #include <QClipboard>
 #include <QLineEdit>

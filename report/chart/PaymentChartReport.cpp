@@ -1,10 +1,10 @@
 #include "report/chart/PaymentChartReport.h"
 
-#include "about/MakerDetails.h"
 #include "calc/Format.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PaperColors.h"
+#include "resources/MakerDetails.h"
 
 #include <initializer_list>
 
@@ -95,14 +95,14 @@ void TRPPaymentChart::CreatePageHeader()
         PageHeaderBeforePrint(sender, printBand);
     };
     const TRPFont value = Value.In(clBlack);
-    Rule(pageHeader, 15, 3);
+    Rule(pageHeader, ReportMargin, 3);
     Label(pageHeader, 65, 17, 81, 16, "Loan Amount:");
     Label(pageHeader, 325, 17, 78, 16, "Interest Rate:");
     Label(pageHeader, 585, 17, 33, 16, "Term:");
     lblMortgageAmt = Label(pageHeader, 153, 17, 85, 16, "MortgageAmt", value);
     lblIRate = Label(pageHeader, 409, 17, 47, 16, "Interest", value);
     lblNumPmts = Label(pageHeader, 628, 17, 90, 16, "numPayments", value);
-    Rule(pageHeader, 15, 46);
+    Rule(pageHeader, ReportMargin, 46);
 }
 
 void TRPPaymentChart::CreateDetail()
@@ -137,7 +137,7 @@ void TRPPaymentChart::CreatePageFooter()
     printedAt->SetAlignment(TAlignment::taCenter);
     printedAt->SetAutoSize(true);
     printedAt->SetFont(Small.In(clWindowText));
-    Rule(pageFooter, 15, 2);
+    Rule(pageFooter, ReportMargin, 2);
     Labels(
         pageFooter, small,
         {
@@ -174,10 +174,10 @@ void TRPPaymentChart::PageHeaderBeforePrint(TRPComponent *, bool &)
 {
     const ChartHeader &header = m_host.ChartToPrint().Header();
     const LocaleValues locale = m_host.PrintLocale();
-    lblMortgageAmt->SetCaption(
-        QString::fromStdString(WithCurrencySymbol(FormatGeneral(header.LoanAmount, 15, locale), locale)));
-    lblIRate->SetCaption(QString::fromStdString(FormatGeneral(header.AnnualRate, 15, locale)) +
+    lblMortgageAmt->SetCaption(QString::fromStdString(
+        WithCurrencySymbol(FormatGeneral(header.LoanAmount, FullPrecision, locale), locale)));
+    lblIRate->SetCaption(QString::fromStdString(FormatGeneral(header.AnnualRate, FullPrecision, locale)) +
                          QLatin1Char('%'));
-    lblNumPmts->SetCaption(QString::fromStdString(FormatGeneral(header.Years, 15, locale)) +
+    lblNumPmts->SetCaption(QString::fromStdString(FormatGeneral(header.Years, FullPrecision, locale)) +
                            QStringLiteral(" years"));
 }

@@ -1,7 +1,7 @@
 #include "report/engine/FormBuilding.h"
 
 #include "calc/Rounding.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/PrintContext.h"
 #include "report/printer/PageCanvas.h"
 #include "report/printer/PageGeometry.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/common/DesignFont.h"
+#include "design/DesignFont.h"
 #include "report/engine/BandReport.h"
 #include "report/engine/RPBand.h"
 #include "report/engine/RPControls.h"
@@ -10,6 +10,9 @@
 #include <QString>
 
 // Building blocks of the report forms. Positions and sizes are design pixels.
+
+// The forms' margin left and right of their rules and texts.
+inline constexpr int ReportMargin = 15;
 
 // Arial of a character height in design pixels, at its point size (pixels x 72 / 96, rounded).
 TRPFont ReportArial(int pixels, TFontStyle style, const QColor &color);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/common/Alignment.h"
+#include "design/Alignment.h"
 #include "report/engine/RPComponent.h"
 
 #include <QBrush>

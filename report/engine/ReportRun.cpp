@@ -27,7 +27,7 @@ std::vector<TRPPageCountText> TRPReportRun::Generate()
     m_printer.SetShowProgress(m_setup.ShowProgress);
     m_printer.ClearCancelled();
     // Made only to be shown: hidden it would change nothing. The document carries the report's title.
-    std::unique_ptr<TRPProgressForm> progress;
+    ProgressWindow progress;
     if (m_setup.ShowProgress)
         progress =
             m_printer.CreateProgressForm(QStringLiteral("Preparing report ") + m_printer.DocumentTitle(), 0);

@@ -3,11 +3,11 @@
 #include "controls/BevelPanel.h"
 #include "controls/common/Announcer.h"
 #include "controls/common/BuiltInPicture.h"
-#include "controls/common/ColorNames.h"
-#include "controls/common/DesignFont.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"
 #include "controls/flatbutton/FlatButton.h"
+#include "design/ColorNames.h"
+#include "design/DesignFont.h"
 #include "report/preview/NotPrintedBox.h"
 #include "report/preview/PdfFileDialog.h"
 #include "report/preview/PreviewGeometry.h"
@@ -51,7 +51,7 @@ TFlatButton *BarButton(QWidget *panel, const QRect &geometry, const QString &cap
     button->SetBitmap(BuiltInPicture(glyph));
     button->SetLayout(TFlatButtonLayout::blBitmapLeft);
     button->SetOptions(options);
-    button->setFont(Arial(12));
+    button->setFont(Arial(TFontSize::Pt9));
     button->SetFontColor(clBlack);
     button->setAccessibleName(StripAcceleratorMarks(caption).trimmed());
     return button;
@@ -62,7 +62,7 @@ QPushButton *PageButton(QWidget *panel, const QRect &geometry, const QString &ca
 {
     auto *button = new QPushButton(caption, panel);
     button->setGeometry(geometry);
-    button->setFont(Arial(12));
+    button->setFont(Arial(TFontSize::Pt9));
     button->setAutoDefault(false);
     button->hide();
     return button;
@@ -115,26 +115,26 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
     // The button bar and the page view cover the window whole: filling it first would paint every
     // pixel twice.
     setAttribute(Qt::WA_NoSystemBackground);
-    setFont(Arial(12));
+    setFont(Arial(TFontSize::Pt9));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    c.Panel1 = new TBevelPanel(this);
-    c.Panel1->SetColor(clSilver);
-    c.Panel1->setFixedHeight(30);
-    c.Panel1->SetAccessibleRole(QAccessible::ToolBar);
-    c.Panel1->setAccessibleName(QStringLiteral("Toolbar"));
-    layout->addWidget(c.Panel1);
+    c.m_toolbar = new TBevelPanel(this);
+    c.m_toolbar->SetColor(clSilver);
+    c.m_toolbar->setFixedHeight(30);
+    c.m_toolbar->SetAccessibleRole(QAccessible::ToolBar);
+    c.m_toolbar->setAccessibleName(QStringLiteral("Toolbar"));
+    layout->addWidget(c.m_toolbar);
 
-    QWidget *panel = c.Panel1;
-    c.Label1 = new QLabel(QStringLiteral("Page 1 of 1"), panel);
-    c.Label1->setGeometry(370, 5, 112, 15);
-    c.Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    c.Label1->setFont(Arial(12));
-    SetPaletteColour(*c.Label1, QPalette::WindowText, clBlack);
-    c.Label1->hide();
+    QWidget *panel = c.m_toolbar;
+    c.m_pageLabel = new QLabel(QStringLiteral("Page 1 of 1"), panel);
+    c.m_pageLabel->setGeometry(370, 5, 112, 15);
+    c.m_pageLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c.m_pageLabel->setFont(Arial(TFontSize::Pt9));
+    SetPaletteColour(*c.m_pageLabel, QPalette::WindowText, clBlack);
+    c.m_pageLabel->hide();
 
     const TFlatButtonOptions zoomOptions = TFlatButtonOption::boPopupMark | TFlatButtonOption::boShowBevel;
     c.bbZoomOut =
@@ -149,7 +149,7 @@ TFmPreview::TFmPreview(TRPPrinter &printer, QWidget *parent)
     c.bbNext = PageButton(panel, {348, 3, 66, 24}, QStringLiteral("&Next Page"));
 
     c.RPPreview1 = new TRPPreview(printer, this);
-    c.RPPreview1->setFont(Arial(16));
+    c.RPPreview1->setFont(Arial(TFontSize::Pt12));
     c.RPPreview1->SetPageNumber(1);
     c.RPPreview1->SetZoom(100);
     layout->addWidget(c.RPPreview1);
@@ -194,7 +194,7 @@ void TFmPreview::FormShow(QObject *)
     // The document is new, also on a page 1 that the last showing left: a screen reader reads it from
     // its top.
     c.RPPreview1->Sheet()->ShowCurrentPage();
-    c.Label1->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
+    c.m_pageLabel->setText(QStringLiteral("Page 1 of %1").arg(m_printer.PageCount()));
     UpdatePaging();
     EnableZoomButtons(c.bbZoomIn);
 }
@@ -320,9 +320,9 @@ void TFmPreview::UpdatePaging()
 
 void TFmPreview::ShowPageLabel()
 {
-    m_controls.Label1->setText(
+    m_controls.m_pageLabel->setText(
         QStringLiteral("Page %1 of %2").arg(m_controls.RPPreview1->PageNumber()).arg(m_printer.PageCount()));
-    m_announcer->Say(m_controls.Label1->text());
+    m_announcer->Say(m_controls.m_pageLabel->text());
 }
 
 void TFmPreview::bbPrintClick(QObject *sender)
@@ -430,7 +430,7 @@ void TFmPreview::resizeEvent(QResizeEvent *event)
 void TFmPreview::PlaceRightEndButtons()
 {
     // The bar spans the client area, less the frame where the window draws its own.
-    const int barWidth = m_controls.Panel1->width();
+    const int barWidth = m_controls.m_toolbar->width();
     m_controls.bbClose->move(barWidth - CloseFromRight, m_controls.bbClose->y());
     m_controls.bbPrint->move(barWidth - PrintFromRight, m_controls.bbPrint->y());
 }

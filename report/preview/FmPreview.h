@@ -12,8 +12,8 @@ class TRPPrinter;
 
 // The preview window's controls. The window owns them.
 struct TFmPreviewControls {
-    TBevelPanel *Panel1 = nullptr;
-    QLabel *Label1 = nullptr; // the page label, hidden
+    TBevelPanel *m_toolbar = nullptr;
+    QLabel *m_pageLabel = nullptr; // the page label, hidden
     TFlatButton *bbZoomOut = nullptr;
     TFlatButton *bbZoomIn = nullptr;
     TFlatButton *bbZoomW = nullptr;

@@ -1,7 +1,7 @@
 #include "report/preview/RPCustomPreview.h"
 
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "design/ColorNames.h"
 #include "report/preview/PageCaret.h"
 #include "report/preview/PreviewGeometry.h"
 #include "report/preview/RPCustomPreviewAccessible.h"

@@ -2,8 +2,8 @@
 
 #include "controls/common/Bevel.h"
 #include "controls/common/ClassicColours.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/WindowLook.h"
+#include "design/ColorNames.h"
 #include "report/preview/RPCustomPreview.h"
 #include "report/printer/ReportPrinter.h"
 

@@ -1,6 +1,7 @@
 #include "report/printer/ReportPrinter.h"
 
 #include "calc/Rounding.h"
+#include "controls/ProgressForm.h"
 #include "report/printer/PdfFileJob.h"
 #include "report/printer/PrinterError.h"
 
@@ -158,9 +159,14 @@ void TRPPrinter::SetRecordedText(int n, size_t operation, const QString &text)
         m_pages[static_cast<size_t>(n - 1)].SetText(operation, text);
 }
 
-std::unique_ptr<TRPProgressForm> TRPPrinter::CreateProgressForm(const QString &text, int maximum)
+void ProgressFormCloser::operator()(TRPProgressForm *form) const
 {
-    auto form = std::make_unique<TRPProgressForm>(m_progressTitle);
+    delete form;
+}
+
+ProgressWindow TRPPrinter::CreateProgressForm(const QString &text, int maximum)
+{
+    ProgressWindow form(new TRPProgressForm(m_progressTitle));
     form->OnCancel = [this] { Cancel(); };
     form->SetMaximum(maximum);
     if (m_showProgress)
@@ -239,7 +245,7 @@ void TRPPrinter::RunJob(const std::function<std::unique_ptr<PrintJob>()> &startJ
     const FlagScope printing(m_printing);
     const int remembered = m_currentPage;
     try {
-        std::unique_ptr<TRPProgressForm> progress;
+        ProgressWindow progress;
         if (withProgress)
             progress = CreateProgressForm(QStringLiteral("Printing report ") + m_documentTitle, m_pageCount);
         m_cancelled = false;

@@ -3,7 +3,6 @@
 #include "report/printer/PageCanvas.h"
 #include "report/printer/PageGeometry.h"
 #include "report/printer/PrinterDevice.h"
-#include "report/printer/ProgressForm.h"
 #include "report/printer/RecordedPage.h"
 
 #include <QString>
@@ -13,6 +12,13 @@
 #include <vector>
 
 enum class TRPPrinterState { Idle, Building, Finished };
+
+// The progress window is a window of the controls; whoever holds one needs no widget header to close it.
+class TRPProgressForm;
+struct ProgressFormCloser {
+    void operator()(TRPProgressForm *form) const;
+};
+using ProgressWindow = std::unique_ptr<TRPProgressForm, ProgressFormCloser>;
 
 // The page store and printer driver of the report engine: measures the current printer's page, records
 // the pages of one document at a time, keeps them while they are previewed, prints them and discards
@@ -99,7 +105,7 @@ public:
     void SetShowProgress(bool show) { m_showProgress = show; }
     // A progress window captioned ProgressTitle whose Cancel calls Cancel(), with this text and
     // maximum; shown only when ShowProgress.
-    std::unique_ptr<TRPProgressForm> CreateProgressForm(const QString &text, int maximum);
+    ProgressWindow CreateProgressForm(const QString &text, int maximum);
 
     bool Cancelled() const { return m_cancelled; }
     void Cancel() { m_cancelled = true; }

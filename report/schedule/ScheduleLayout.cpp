@@ -1,6 +1,6 @@
 #include "report/schedule/ScheduleLayout.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/RPControls.h"
 
@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int Margin = 15;
 constexpr int CellPadding = 4; // room beside a column's widest text
 constexpr int ColumnGap = 10;
 constexpr int NarrowColumnGap = 4;
@@ -209,8 +208,8 @@ ScheduleLayout LayOut(int printableWidth, const std::vector<TableTexts> &tables,
                       const std::vector<ScheduleFigure> &terms, const std::vector<ScheduleFigure> &summary)
 {
     ScheduleLayout layout;
-    layout.Left = Margin;
-    layout.Right = printableWidth - Margin;
+    layout.Left = ReportMargin;
+    layout.Right = printableWidth - ReportMargin;
     PlaceColumns(layout, tables);
     layout.CellHeight = Ceiling(PrintedLineHeight(layout.RowFont())) + 1;
     layout.RowHeight = layout.CellHeight + 3;

@@ -2,8 +2,8 @@
 
 #include "calc/CellSchedule.h"
 #include "calc/ScheduleText.h"
-#include "controls/common/Alignment.h"
-#include "controls/common/DesignFont.h"
+#include "design/Alignment.h"
+#include "design/DesignFont.h"
 #include "report/engine/RPComponent.h"
 
 #include <array>

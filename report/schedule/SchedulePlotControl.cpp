@@ -1,6 +1,6 @@
 #include "report/schedule/SchedulePlotControl.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PrintContext.h"
 #include "report/schedule/SchedulePlotGeometry.h"

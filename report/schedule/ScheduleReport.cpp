@@ -1,6 +1,6 @@
 #include "report/schedule/ScheduleReport.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "report/engine/FormBuilding.h"
 #include "report/engine/PaperColors.h"
 #include "report/printer/ReportPrinter.h"
@@ -14,6 +14,9 @@ constexpr int FooterTextPixels = 11;
 constexpr int TitleHeight = 56; // above the plot
 constexpr int PlotHeight = 200; // where the page is at least three times as high
 constexpr int PlotGap = 12;     // below the plot
+
+constexpr int TitlePixels = 27;
+constexpr int FirstLineTop = 14; // of the header's terms and of the summary, below their bands' rules
 
 QString Text(const std::string &text)
 {
@@ -75,7 +78,8 @@ TRPShape *TRPSchedule::NewRule(TRPBand *band, int top)
 void TRPSchedule::CreateTitle()
 {
     m_title = Band(*this, TBandType::rbTitle, TitleHeight);
-    Label(m_title, 15, 12, 300, 32, "Payment Schedule", ReportArial(27, TFontStyle::Bold, clBlack));
+    Label(m_title, ReportMargin, 12, 300, 32, "Payment Schedule",
+          ReportArial(TitlePixels, TFontStyle::Bold, clBlack));
     // The plot sets the schedule against its extras and dates; without them it has nothing to show.
     if (m_whatIf.HasScenario()) {
         m_plot = m_title->Create<TRPSchedulePlot>();
@@ -154,7 +158,7 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
     // The header: the terms' lines, the column headings, a rule below them.
     for (size_t i = 0; i < m_terms.size(); ++i) {
         const ScheduleTermPlace &place = layout.Terms[i];
-        const int top = 14 + LineSpacing * place.Line;
+        const int top = FirstLineTop + LineSpacing * place.Line;
         m_terms[i].Caption->SetLeft(place.CaptionLeft);
         m_terms[i].Value->SetLeft(place.ValueLeft);
         m_terms[i].Caption->SetTop(top);
@@ -167,11 +171,11 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
         m_scenario[i]->SetVisible(shown);
         m_scenario[i]->SetCaption(shown ? Text(layout.Scenario[i]) : QString());
         m_scenario[i]->SetLeft(layout.Left);
-        m_scenario[i]->SetTop(14 + LineSpacing * (layout.TermLines + static_cast<int>(i)));
+        m_scenario[i]->SetTop(FirstLineTop + LineSpacing * (layout.TermLines + static_cast<int>(i)));
         m_scenario[i]->SetFont(ScheduleLayout::Font(layout.TermPixels, TFontStyle::Regular));
     }
     const int headerLines = layout.TermLines + static_cast<int>(layout.Scenario.size());
-    const int headingsTop = 14 + LineSpacing * headerLines + 12;
+    const int headingsTop = FirstLineTop + LineSpacing * headerLines + 12;
     const std::vector<std::string> headings = ScheduleColumnHeadings(layout.Shown, m_view);
     for (size_t c = 0; c < headings.size(); ++c)
         m_headings[c]->SetCaption(Text(headings[c]));
@@ -184,7 +188,7 @@ void TRPSchedule::Arrange(const ScheduleLayout &layout)
     m_detail->SetHeight(layout.RowHeight);
 
     // The summary: the note, then the totals' captions, each flush right beside its amount.
-    int top = 14;
+    int top = FirstLineTop;
     if (m_paidOff) {
         Place(m_paidOff, layout.Left, top, width, layout.HeadingHeight);
         m_paidOff->SetFont(layout.HeadingFont(TFontStyle::Regular));

@@ -1,7 +1,7 @@
 #include "about/AboutBox.h"
 
-#include "about/MakerDetails.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
+#include "resources/MakerDetails.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,27 +34,28 @@ TEST_F(AboutBoxTest, IsAFixedDialogWithACaptionButNoCaptionButtons)
 TEST_F(AboutBoxTest, ControlsStandWhereTheDesignPutsThem)
 {
     EXPECT_EQ(c().BtnClose->geometry(), QRect(111, 238, 216, 29));
-    EXPECT_EQ(c().Image3->geometry(), QRect(5, 12, 23, 170));
-    EXPECT_EQ(c().Panel1->geometry(), QRect(35, 8, 369, 226));
-    EXPECT_EQ(c().Shape1->geometry(), QRect(11, 43, 346, 2));
-    EXPECT_EQ(c().Image1->geometry(), QRect(2, 129, 68, 93));
-    EXPECT_EQ(c().UrlLabel1->pos(), QPoint(207, 113));
-    EXPECT_EQ(c().Label8->pos(), QPoint(11, 6));
-    EXPECT_EQ(c().Label9->pos(), QPoint(12, 23));
-    EXPECT_EQ(c().Label2->y(), 206);
+    EXPECT_EQ(c().m_verticalName->geometry(), QRect(5, 12, 23, 170));
+    EXPECT_EQ(c().m_textPanel->geometry(), QRect(35, 8, 369, 226));
+    EXPECT_EQ(c().m_dividingLine->geometry(), QRect(11, 43, 346, 2));
+    EXPECT_EQ(c().m_logo->geometry(), QRect(2, 129, 68, 93));
+    EXPECT_EQ(c().m_webAddressLink->pos(), QPoint(207, 113));
+    EXPECT_EQ(c().m_makerName->pos(), QPoint(11, 6));
+    EXPECT_EQ(c().m_postalAddress->pos(), QPoint(12, 23));
+    EXPECT_EQ(c().m_rightsNotice->y(), 206);
 }
 
 TEST_F(AboutBoxTest, PromotionalLinesEndTogetherAndTheInvitationMeetsTheLink)
 {
-    for (const QLabel *line : {c().Label5, c().Label6, c().Label7, c().Label10, c().Label11, c().Label12}) {
+    for (const QLabel *line : {c().m_whoWeServe, c().m_industries, c().m_downloadInvitation,
+                               c().m_galleryInvitation, c().m_galleryLesson, c().m_galleryClosing}) {
         EXPECT_EQ(line->geometry().right() + 1, 353) << line->text().toStdString();
         EXPECT_TRUE(line->alignment().testFlag(Qt::AlignRight));
     }
-    EXPECT_EQ(c().Label3->geometry().right() + 1, 203);
+    EXPECT_EQ(c().m_websiteInvitation->geometry().right() + 1, 203);
     // The rights notice ends with them too, clear of the logo.
-    EXPECT_EQ(c().Label2->geometry().right() + 1, 353);
-    EXPECT_GT(c().Label2->x(), c().Image1->geometry().right());
-    EXPECT_EQ(c().Label10->text(),
+    EXPECT_EQ(c().m_rightsNotice->geometry().right() + 1, 353);
+    EXPECT_GT(c().m_rightsNotice->x(), c().m_logo->geometry().right());
+    EXPECT_EQ(c().m_galleryInvitation->text(),
               QStringLiteral("and to visit our \"Gallery of Clients\" where you may learn"));
 }
 
@@ -80,15 +81,15 @@ int FirstLetterBottom(QLabel *label)
 
 TEST_F(AboutBoxTest, TheInvitationSharesItsBaselineWithTheWebAddress)
 {
-    EXPECT_EQ(FirstLetterBottom(c().Label3), FirstLetterBottom(c().UrlLabel1));
+    EXPECT_EQ(FirstLetterBottom(c().m_websiteInvitation), FirstLetterBottom(c().m_webAddressLink));
 }
 
 TEST_F(AboutBoxTest, WebAddressIsALinkToItself)
 {
-    EXPECT_EQ(c().UrlLabel1->text(), QString::fromLatin1(MakerWebAddress));
-    EXPECT_EQ(c().UrlLabel1->URL(), QString::fromLatin1(MakerWebAddress));
-    EXPECT_TRUE(c().UrlLabel1->font().underline());
-    EXPECT_EQ(c().UrlLabel1->font().pixelSize(), 11);
+    EXPECT_EQ(c().m_webAddressLink->text(), QString::fromLatin1(MakerWebAddress));
+    EXPECT_EQ(c().m_webAddressLink->URL(), QString::fromLatin1(MakerWebAddress));
+    EXPECT_TRUE(c().m_webAddressLink->font().underline());
+    EXPECT_EQ(c().m_webAddressLink->font().pixelSize(), 11);
 }
 
 TEST_F(AboutBoxTest, PaintsSilverBoxWhitePanelMaroonRuleAndGreyNotice)
@@ -99,7 +100,7 @@ TEST_F(AboutBoxTest, PaintsSilverBoxWhitePanelMaroonRuleAndGreyNotice)
     EXPECT_EQ(image.pixelColor(35 + 11 + 100, 8 + 44), clMaroon);
     // The panel's lowered outer bevel starts grey at its top-left.
     EXPECT_EQ(image.pixelColor(35, 8 + 100), clGray);
-    EXPECT_EQ(c().Label2->palette().color(QPalette::WindowText), clGray);
+    EXPECT_EQ(c().m_rightsNotice->palette().color(QPalette::WindowText), clGray);
 }
 
 TEST_F(AboutBoxTest, CloseButtonClosesWithTheCancelResult)
@@ -132,9 +133,9 @@ TEST_F(AboutBoxTest, TheWebAddressAndTheButtonTakeTheFocusShowItAndSpaceCloses)
     const QColor frame = c().BtnClose->palette().color(QPalette::WindowText);
     EXPECT_EQ(c().BtnClose->grab().toImage().pixelColor(2, 2), frame);
     QTest::keyClick(&box, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), c().UrlLabel1);
+    EXPECT_EQ(QApplication::focusWidget(), c().m_webAddressLink);
     EXPECT_NE(c().BtnClose->grab().toImage().pixelColor(2, 2), frame);
-    EXPECT_EQ(c().UrlLabel1->grab().toImage().pixelColor(0, 0), c().UrlLabel1->FontColor());
+    EXPECT_EQ(c().m_webAddressLink->grab().toImage().pixelColor(0, 0), c().m_webAddressLink->FontColor());
     QTest::keyClick(&box, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), c().BtnClose);
     QTest::keyClick(c().BtnClose, Qt::Key_Space);
@@ -146,7 +147,7 @@ TEST_F(AboutBoxTest, TheWebAddressAndTheButtonTakeTheFocusShowItAndSpaceCloses)
 // and the web address, a link, among them; the link and the logo stay objects of their own.
 TEST_F(AboutBoxTest, ThePanelReadsAsOneTextWithItsHeadingAndWebAddress)
 {
-    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(c().Panel1);
+    QAccessibleInterface *panel = QAccessible::queryAccessibleInterface(c().m_textPanel);
     const QStringList lines =
         QAccessible::queryAccessibleInterface(&box)->text(QAccessible::Description).split(u'\n');
     ASSERT_EQ(lines.size(), 5);
@@ -158,8 +159,8 @@ TEST_F(AboutBoxTest, ThePanelReadsAsOneTextWithItsHeadingAndWebAddress)
     QList<QObject *> children;
     for (int i = 0; i < panel->childCount(); ++i)
         children << panel->child(i)->object();
-    EXPECT_EQ(children, (QList<QObject *>{c().Shape1, c().UrlLabel1, c().Image1}));
-    EXPECT_EQ(panel->indexOfChild(QAccessible::queryAccessibleInterface(c().UrlLabel1)), 1);
+    EXPECT_EQ(children, (QList<QObject *>{c().m_dividingLine, c().m_webAddressLink, c().m_logo}));
+    EXPECT_EQ(panel->indexOfChild(QAccessible::queryAccessibleInterface(c().m_webAddressLink)), 1);
 }
 
 struct PlacementCase {

@@ -2,7 +2,7 @@
 // the commands that take no focus, the failure messages and the copy of the chart.
 #include "about/AboutBox.h"
 #include "calc/Errors.h"
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QClipboard>
@@ -176,7 +176,7 @@ TEST_F(ChartWindowTest, TabFromTheLastFieldSkipsTheGrid)
     Tab();
     ASSERT_EQ(QApplication::focusWidget(), c().edtInterest);
     Tab();
-    EXPECT_EQ(QApplication::focusWidget(), c().UrlLabel1);
+    EXPECT_EQ(QApplication::focusWidget(), c().m_webAddressLink);
     Tab();
     EXPECT_EQ(QApplication::focusWidget(), c().rgInterest->Button(3));
 }
@@ -189,8 +189,8 @@ TEST_F(ChartWindowTest, ToolbarButtonMakersNameAndMenuItemTakeNoFocusAndSoDoNotR
     CloseNextAboutBox();
     QTest::mouseClick(c().btnHelp, Qt::LeftButton, {}, QPoint(12, 12));
     CloseNextAboutBox();
-    QTest::mouseClick(c().Label6, Qt::LeftButton, {}, QPoint(20, 8));
-    RightClick(c().Panel1, QPoint(250, 90));
+    QTest::mouseClick(c().m_makerNameLink, Qt::LeftButton, {}, QPoint(20, 8));
+    RightClick(c().m_inputPanel, QPoint(250, 90));
     ASSERT_TRUE(QTest::qWaitFor([this] { return c().mnuPop->isVisible(); }));
     CloseNextAboutBox();
     QTest::mouseClick(c().mnuPop, Qt::LeftButton, {}, c().mnuPop->actionGeometry(c().mnuPopAbout).center());

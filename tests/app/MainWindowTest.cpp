@@ -3,8 +3,8 @@
 #include "app/InformationBox.h"
 #include "calc/Errors.h"
 #include "controls/RadioGroup.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
+#include "design/ColorNames.h"
 #include "tests/app/MainWindowFixture.h"
 
 #include <QAction>
@@ -66,30 +66,31 @@ TEST_P(MainWindowPlacement, ControlStandsWhereTheDesignPutsIt)
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, MainWindowPlacement,
-    testing::Values(PLACED(Panel2, 0, 0, 564, 32), PLACED(Panel1, 0, 32, 564, 97),
-                    PLACED(Image1, 2, 2, 68, 93), PLACED(rgInterest, 393, 21, 159, 66),
+    testing::Values(PLACED(m_toolbarPanel, 0, 0, 564, 32), PLACED(m_inputPanel, 0, 32, 564, 97),
+                    PLACED(m_logo, 2, 2, 68, 93), PLACED(rgInterest, 393, 21, 159, 66),
                     PLACED(rgLoan, 83, 21, 159, 66), PLACED(edtLoan, 290, 13, 93, 23),
                     PLACED(edtTerm, 290, 39, 93, 23), PLACED(edtInterest, 290, 65, 93, 23),
                     PLACED(btnExit, 532, 4, 25, 24), PLACED(btnHelp, 489, 4, 25, 24),
-                    PLACED(btnPrint, 444, 4, 25, 24), PLACED(UrlLabel1, 218, 9, 148, 14)),
+                    PLACED(btnPrint, 444, 4, 25, 24), PLACED(m_webAddressLink, 218, 9, 148, 14)),
     [](const testing::TestParamInfo<Placement> &info) { return std::string(info.param.Name); });
 
 TEST_F(MainWindowTest, FieldLabelsEndFourPixelsLeftOfTheFieldsAndSitFourPixelsLower)
 {
-    const std::pair<QLabel *, TNumericEdit *> pairs[] = {
-        {c().Label1, c().edtLoan}, {c().Label3, c().edtTerm}, {c().Label2, c().edtInterest}};
+    const std::pair<QLabel *, TNumericEdit *> pairs[] = {{c().m_loanCaption, c().edtLoan},
+                                                         {c().m_yearsCaption, c().edtTerm},
+                                                         {c().m_rateCaption, c().edtInterest}};
     for (const auto &[label, field] : pairs) {
         EXPECT_EQ(label->geometry().right() + 1, 286) << label->text().toStdString();
         EXPECT_EQ(label->y(), field->y() + 4) << label->text().toStdString();
         EXPECT_EQ(label->font().pixelSize(), 11);
     }
-    EXPECT_EQ(c().Label4->pos(), QPoint(93, 7));
-    EXPECT_EQ(c().Label5->pos(), QPoint(404, 7));
-    EXPECT_EQ(c().Label4->text(), QStringLiteral("Increment Loan Amounts By:"));
-    EXPECT_GE(c().Label4->width(), c().Label4->sizeHint().width());
-    EXPECT_EQ(c().Label6->pos(), QPoint(16, 7));
-    EXPECT_EQ(c().Label6->font().pixelSize(), 16);
-    EXPECT_TRUE(c().Label6->font().bold());
+    EXPECT_EQ(c().m_loanStepCaption->pos(), QPoint(93, 7));
+    EXPECT_EQ(c().m_rateStepCaption->pos(), QPoint(404, 7));
+    EXPECT_EQ(c().m_loanStepCaption->text(), QStringLiteral("Increment Loan Amounts By:"));
+    EXPECT_GE(c().m_loanStepCaption->width(), c().m_loanStepCaption->sizeHint().width());
+    EXPECT_EQ(c().m_makerNameLink->pos(), QPoint(16, 7));
+    EXPECT_EQ(c().m_makerNameLink->font().pixelSize(), 16);
+    EXPECT_TRUE(c().m_makerNameLink->font().bold());
 }
 
 TEST_F(MainWindowTest, MakersNameAndStepsStayBlackWhileFieldLabelsFollowTheDesktopsTextColour)
@@ -100,9 +101,9 @@ TEST_F(MainWindowTest, MakersNameAndStepsStayBlackWhileFieldLabelsFollowTheDeskt
     desktop.setColor(QPalette::WindowText, desktopText);
     QApplication::setPalette(desktop);
     QCoreApplication::sendPostedEvents(); // the widgets learn of the change
-    const QColor makersName = c().Label6->palette().color(QPalette::WindowText);
+    const QColor makersName = c().m_makerNameLink->palette().color(QPalette::WindowText);
     const QColor stepItem = c().rgLoan->Button(0)->palette().color(QPalette::WindowText);
-    const QColor fieldLabel = c().Label1->palette().color(QPalette::WindowText);
+    const QColor fieldLabel = c().m_loanCaption->palette().color(QPalette::WindowText);
     QApplication::setPalette(before);
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(makersName, clBlack);
@@ -127,9 +128,8 @@ TEST_F(MainWindowTest, StepGroupsHoldTheirItemsWithTheFourthSelected)
 TEST_F(MainWindowTest, PopupMenuHasItsItemsWithUniqueMnemonicsAndTheChartCommandsDisabled)
 {
     const QList<QAction *> items = c().mnuPop->actions();
-    const QList<QAction *> expected{c().mnuPopPrint, c().mnuPopSchedule, c().mnuPopSaveAs,
-                                    c().mnuPopAbout, c().mnuPopWebSite,  c().N1,
-                                    c().mnuPopExit};
+    const QList<QAction *> expected{c().mnuPopPrint,   c().mnuPopSchedule,  c().mnuPopSaveAs, c().mnuPopAbout,
+                                    c().mnuPopWebSite, c().m_exitSeparator, c().mnuPopExit};
     ASSERT_EQ(items, expected);
     EXPECT_EQ(items[0]->text(), QStringLiteral("&Print Preview"));
     EXPECT_EQ(items[3]->text(), QStringLiteral("&About..."));
@@ -162,16 +162,18 @@ TEST_P(RightClickOpensTheWindowMenu, OnControl)
 
 INSTANTIATE_TEST_SUITE_P(
     Controls, RightClickOpensTheWindowMenu,
-    testing::Values(
-        Placement{
-            "Panel1", [](const TMainWindowControls &c) -> QWidget * { return c.Panel1; }, {250, 90, 0, 0}},
-        Placement{
-            "Panel2", [](const TMainWindowControls &c) -> QWidget * { return c.Panel2; }, {400, 10, 0, 0}},
-        Placement{"rgLoan",
-                  [](const TMainWindowControls &c) -> QWidget * { return c.rgLoan->Button(4); },
-                  {4, 4, 0, 0}},
-        Placement{
-            "Label6", [](const TMainWindowControls &c) -> QWidget * { return c.Label6; }, {5, 5, 0, 0}}),
+    testing::Values(Placement{"InputPanel",
+                              [](const TMainWindowControls &c) -> QWidget * { return c.m_inputPanel; },
+                              {250, 90, 0, 0}},
+                    Placement{"ToolbarPanel",
+                              [](const TMainWindowControls &c) -> QWidget * { return c.m_toolbarPanel; },
+                              {400, 10, 0, 0}},
+                    Placement{"rgLoan",
+                              [](const TMainWindowControls &c) -> QWidget * { return c.rgLoan->Button(4); },
+                              {4, 4, 0, 0}},
+                    Placement{"MakerNameLink",
+                              [](const TMainWindowControls &c) -> QWidget * { return c.m_makerNameLink; },
+                              {5, 5, 0, 0}}),
     [](const testing::TestParamInfo<Placement> &info) { return std::string(info.param.Name); });
 
 TEST_F(MainWindowTest, StartsWithTheCaretInTheLoanFieldAndTheDesignValues)
@@ -192,21 +194,22 @@ TEST_F(MainWindowTest, TabCyclesStepGroupsFieldsAndTheWebAddressSkippingEverythi
         visited.push_back(QApplication::focusWidget());
     }
     const std::vector<QWidget *> expected{
-        c().edtTerm,           c().edtInterest, c().UrlLabel1, c().rgInterest->Button(3),
+        c().edtTerm,           c().edtInterest, c().m_webAddressLink, c().rgInterest->Button(3),
         c().rgLoan->Button(3), c().edtLoan,     c().edtTerm};
     EXPECT_EQ(visited, expected);
 }
 
 TEST_F(MainWindowTest, LabelsAreTheBuddiesOfTheirFieldsAndEveryControlHasAName)
 {
-    EXPECT_EQ(c().Label1->buddy(), c().edtLoan);
-    EXPECT_EQ(c().Label3->buddy(), c().edtTerm);
-    EXPECT_EQ(c().Label2->buddy(), c().edtInterest);
-    for (QWidget *control : {static_cast<QWidget *>(c().edtLoan), static_cast<QWidget *>(c().edtTerm),
-                             static_cast<QWidget *>(c().edtInterest), static_cast<QWidget *>(c().rgLoan),
-                             static_cast<QWidget *>(c().rgInterest), static_cast<QWidget *>(c().btnExit),
-                             static_cast<QWidget *>(c().btnHelp), static_cast<QWidget *>(c().btnPrint),
-                             static_cast<QWidget *>(c().UrlLabel1), static_cast<QWidget *>(c().Image1)})
+    EXPECT_EQ(c().m_loanCaption->buddy(), c().edtLoan);
+    EXPECT_EQ(c().m_yearsCaption->buddy(), c().edtTerm);
+    EXPECT_EQ(c().m_rateCaption->buddy(), c().edtInterest);
+    for (QWidget *control :
+         {static_cast<QWidget *>(c().edtLoan), static_cast<QWidget *>(c().edtTerm),
+          static_cast<QWidget *>(c().edtInterest), static_cast<QWidget *>(c().rgLoan),
+          static_cast<QWidget *>(c().rgInterest), static_cast<QWidget *>(c().btnExit),
+          static_cast<QWidget *>(c().btnHelp), static_cast<QWidget *>(c().btnPrint),
+          static_cast<QWidget *>(c().m_webAddressLink), static_cast<QWidget *>(c().m_logo)})
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
 }
 
@@ -226,7 +229,7 @@ TEST_F(MainWindowTest, ToolbarButtonsShowOnlyTheirGlyphsWithHints)
 
 TEST_F(MainWindowTest, RightClickOnTheWebAddressOpensItsOwnMenu)
 {
-    RightClick(c().UrlLabel1, {5, 5});
+    RightClick(c().m_webAddressLink, {5, 5});
     ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
     EXPECT_NE(QApplication::activePopupWidget(), c().mnuPop);
     EXPECT_FALSE(c().mnuPop->isVisible());
@@ -269,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  }},
                     AboutCommand{"MakersName",
                                  [](const TMainWindowControls &c) {
-                                     QTest::mouseClick(c.Label6, Qt::LeftButton, {}, QPoint(20, 8));
+                                     QTest::mouseClick(c.m_makerNameLink, Qt::LeftButton, {}, QPoint(20, 8));
                                  }},
                     AboutCommand{"MenuItem", [](const TMainWindowControls &c) { c.mnuPopAbout->trigger(); }},
                     AboutCommand{
@@ -354,10 +357,10 @@ TEST_F(MainWindowTest, WebAddressOpensFromItsMenuItemAndFromReturnOnTheFocusedLi
         return true;
     });
     c().mnuPopWebSite->trigger();
-    c().UrlLabel1->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(c().UrlLabel1, Qt::Key_Return);
+    c().m_webAddressLink->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c().m_webAddressLink, Qt::Key_Return);
     TUrlLabel::SetOpener(previous);
-    EXPECT_EQ(opened, QStringList(2, c().UrlLabel1->Target()));
+    EXPECT_EQ(opened, QStringList(2, c().m_webAddressLink->Target()));
 }
 
 TEST_F(MainWindowTest, ApplicationBecomingActiveRaisesTheActiveWindow)

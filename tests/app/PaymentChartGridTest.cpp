@@ -2,7 +2,7 @@
 // the entered cell highlighted.
 #include "app/PaymentChartGrid.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "controls/BevelPanel.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 #include <QAccessible>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "controls/grid/GridAttributes.h"
 
-#include "controls/common/ColorNames.h"
+#include "design/ColorNames.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "controls/grid/GridPersistence.h"
 
-#include "controls/common/ColorNames.h"
 #include "controls/grid/StyledGrid.h"
+#include "design/ColorNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/common/ColorNames.h"
 #include "controls/grid/StyledGrid.h"
+#include "design/ColorNames.h"
 
 #include <QApplication>
 #include <QFont>

@@ -441,9 +441,9 @@ TEST_F(BandReportTest, ProgressWindowShowsWhileTheReportIsMadeUnlessTurnedOff)
     const auto shownProgress = [] {
         std::vector<std::string> shown;
         for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (auto *progress = qobject_cast<TRPProgressForm *>(window); progress && progress->isVisible())
+            if (window->inherits("TRPProgressForm") && window->isVisible())
                 shown.push_back(
-                    (progress->windowTitle() + QStringLiteral(": ") + progress->findChild<QLabel *>()->text())
+                    (window->windowTitle() + QStringLiteral(": ") + window->findChild<QLabel *>()->text())
                         .toStdString());
         }
         return shown;

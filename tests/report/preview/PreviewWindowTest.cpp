@@ -1,7 +1,7 @@
 #include "controls/common/ClassicColours.h"
-#include "controls/common/ColorNames.h"
 #include "controls/common/FailureGuard.h"
 #include "controls/flatbutton/FlatButton.h"
+#include "design/ColorNames.h"
 #include "report/preview/FmPreview.h"
 #include "report/preview/PdfFileDialog.h"
 #include "report/preview/RPCustomPreview.h"
@@ -177,7 +177,7 @@ TEST_F(PreviewWindowTest, PagingKeysDoNothingOnAOnePageDocument)
         Key(key, Qt::ControlModifier);
     }
     EXPECT_EQ(view().PageNumber(), 1);
-    EXPECT_EQ(c().Label1->text(), QStringLiteral("Page 1 of 1"));
+    EXPECT_EQ(c().m_pageLabel->text(), QStringLiteral("Page 1 of 1"));
     EXPECT_FALSE(c().bbNext->isEnabled());
     EXPECT_FALSE(c().bbPrev->isEnabled());
 }
@@ -203,7 +203,7 @@ TEST_F(PreviewWindowTest, PagingKeysWalkATwoPageDocument)
         Key(step.Key, step.Modifiers);
         ASSERT_EQ(view().PageNumber(), step.Page) << "key " << step.Key;
         EXPECT_EQ(printer->CurrentPage(), step.Page);
-        EXPECT_EQ(c().Label1->text(), QStringLiteral("Page %1 of 2").arg(step.Page));
+        EXPECT_EQ(c().m_pageLabel->text(), QStringLiteral("Page %1 of 2").arg(step.Page));
         EXPECT_EQ(c().bbPrev->isEnabled(), step.Page == 2);
         EXPECT_EQ(c().bbNext->isEnabled(), step.Page == 1);
     }
@@ -221,7 +221,7 @@ TEST_F(PreviewWindowTest, AltNAndAltVPageForwardAndBack)
     for (const KeyStep &step : steps) {
         Key(step.Key, step.Modifiers);
         EXPECT_EQ(view().PageNumber(), step.Page) << "key " << step.Key;
-        EXPECT_EQ(c().Label1->text(), QStringLiteral("Page %1 of 2").arg(step.Page));
+        EXPECT_EQ(c().m_pageLabel->text(), QStringLiteral("Page %1 of 2").arg(step.Page));
     }
 }
 

@@ -1,9 +1,10 @@
-#include "report/printer/ProgressForm.h"
 #include "report/printer/ReportPrinter.h"
 #include "tests/report/support/FakePrinterDevice.h"
 #include "tests/report/support/ReportValuePrinters.h"
 #include "tests/report/support/RuledDocument.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -171,31 +172,30 @@ TEST_F(PageRecording, ANewPageStartsWithTheDefaultsAndThePenAtTheOrigin)
     EXPECT_EQ(m_printer.Canvas().Pen(), QPen(Qt::black, 0));
 }
 
-TEST(ProgressSteps, MovesInAtMostTwentyJumps)
+// The progress window on the screen with this caption; nullptr when none shows.
+QDialog *ShownProgressWindow(const QString &caption)
 {
-    ProgressSteps steps;
-    steps.SetMaximum(100);
-    int jumps = 0;
-    for (int n = 1; n <= 100; ++n)
-        jumps += steps.MovesTo(n);
-    EXPECT_EQ(jumps, 20);
-    steps.SetMaximum(7);
-    EXPECT_TRUE(steps.MovesTo(1)) << "a step of at least 1";
-    steps.SetMaximum(0);
-    EXPECT_FALSE(steps.MovesTo(5));
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits("TRPProgressForm") && window->isVisible() && window->windowTitle() == caption)
+            return qobject_cast<QDialog *>(window);
+    }
+    return nullptr;
 }
 
 TEST_F(PageRecording, TheProgressWindowsCancelButtonCancelsAndHiddenItStaysHidden)
 {
     m_printer.SetProgressTitle(QStringLiteral("Progress"));
-    const std::unique_ptr<TRPProgressForm> shown =
-        m_printer.CreateProgressForm(QStringLiteral("Printing"), 10);
-    EXPECT_TRUE(shown->isVisible());
-    EXPECT_EQ(shown->windowTitle(), QStringLiteral("Progress"));
-    QTest::mouseClick(shown->findChild<QPushButton *>(), Qt::LeftButton);
-    EXPECT_TRUE(m_printer.Cancelled());
+    {
+        const ProgressWindow shown = m_printer.CreateProgressForm(QStringLiteral("Printing"), 10);
+        QDialog *window = ShownProgressWindow(QStringLiteral("Progress"));
+        ASSERT_NE(window, nullptr);
+        QTest::mouseClick(window->findChild<QPushButton *>(), Qt::LeftButton);
+        EXPECT_TRUE(m_printer.Cancelled());
+    }
+    EXPECT_EQ(ShownProgressWindow(QStringLiteral("Progress")), nullptr) << "closed with its holder";
     m_printer.SetShowProgress(false);
-    EXPECT_FALSE(m_printer.CreateProgressForm(QStringLiteral("Printing"), 10)->isVisible());
+    const ProgressWindow hidden = m_printer.CreateProgressForm(QStringLiteral("Printing"), 10);
+    EXPECT_EQ(ShownProgressWindow(QStringLiteral("Progress")), nullptr);
 }
 
 TEST_F(PageRecording, PaperIsSelectedOnlyWhenThePrinterListsIt)

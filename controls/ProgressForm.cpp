@@ -1,4 +1,4 @@
-#include "report/printer/ProgressForm.h"
+#include "controls/ProgressForm.h"
 
 #include "controls/common/FailureGuard.h"
 #include "controls/common/WindowLook.h"

@@ -23,10 +23,10 @@ private:
     int m_lastJump = 0;
 };
 
-// The engine's progress window: 400 x 140 pixels, centred on the screen, no border icons, a text, a
-// bar and a "Cancel" button that calls OnCancel. While shown it carries the hourglass cursor, and
-// setting the text lets pending window events run so that it is drawn and Cancel can be clicked; while
-// hidden nothing runs window events. The program keeps it hidden.
+// The progress window of a long run (a report being made or printed): 400 x 140 pixels, centred on the
+// screen, no border icons, a text, a bar and a "Cancel" button that calls OnCancel. While shown it carries
+// the hourglass cursor, and setting the text lets pending window events run so that it is drawn and Cancel
+// can be clicked; while hidden nothing runs window events. The program keeps it hidden.
 class TRPProgressForm : public QDialog {
     Q_OBJECT
 public:
