@@ -64,14 +64,14 @@ private:
     bool m_seen = false;
 };
 
-// Runs the command once the main window has painted for the first time, the chart is built and a
-// user's pause has passed.
+// Runs the command once the main window has painted for the first time, the chart is built, the
+// preparation has run and a user's pause has passed.
 class TMainPaintWatcher : public QObject {
 public:
     TMainPaintWatcher(TfrmMain &window, std::function<void(TfrmMain &)> command, IntervalTargets targets,
-                      int untimedRuns)
+                      int untimedRuns, std::function<void(TfrmMain &)> prepare)
         : QObject(&window), m_window(window), m_command(std::move(command)), m_targets(std::move(targets)),
-          m_untimedRuns(untimedRuns)
+          m_untimedRuns(untimedRuns), m_prepare(std::move(prepare))
     {
     }
 
@@ -85,6 +85,8 @@ protected:
                 std::fputs("started\n", stdout);
                 std::fflush(stdout);
                 m_window.CalculatePaymentTable(&m_window);
+                if (m_prepare)
+                    m_prepare(m_window);
                 AfterAPause([this] { Run(); });
             });
         }
@@ -107,6 +109,7 @@ private:
     std::function<void(TfrmMain &)> m_command;
     IntervalTargets m_targets;
     int m_untimedRuns;
+    std::function<void(TfrmMain &)> m_prepare;
     bool m_seen = false;
     QElapsedTimer m_clock;
     std::unique_ptr<TTargetPaintWatcher>
@@ -115,9 +118,10 @@ private:
 } // namespace
 
 int RunIntervalProbe(int &argc, char **argv, const std::function<void(TfrmMain &)> &command,
-                     const IntervalTargets &targets, int untimedRuns)
+                     const IntervalTargets &targets, int untimedRuns,
+                     const std::function<void(TfrmMain &)> &prepare)
 {
     return RunQuillmere(argc, argv, [&](TfrmMain &window) {
-        window.installEventFilter(new TMainPaintWatcher(window, command, targets, untimedRuns));
+        window.installEventFilter(new TMainPaintWatcher(window, command, targets, untimedRuns, prepare));
     });
 }

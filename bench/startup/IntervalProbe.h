@@ -19,6 +19,8 @@ struct IntervalTargets {
 // part from the first showing of a widget that targets.Window accepts) and "painted", closes that
 // widget's window and ends the program. With `untimedRuns`, the command runs that many times before,
 // untimed, each closed at that paint and followed by another pause, so that the timed run is a repeat.
+// With `prepare`, that runs once the chart is built, before the pause, to ready what the command acts on.
 // Returns the exit code.
 int RunIntervalProbe(int &argc, char **argv, const std::function<void(TfrmMain &)> &command,
-                     const IntervalTargets &targets, int untimedRuns = 0);
+                     const IntervalTargets &targets, int untimedRuns = 0,
+                     const std::function<void(TfrmMain &)> &prepare = {});
