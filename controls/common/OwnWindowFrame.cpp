@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QWindow>
+#include <optional>
 #include <xcb/xcb.h>
 
 namespace {
@@ -87,8 +88,12 @@ constexpr std::uint32_t DecorBorder = 2, DecorResizeHandle = 4, DecorTitle = 8, 
 // Sets each shown window's Motif hints after Qt has set its own, before the window is mapped.
 class TMotifHintsGiver : public QObject {
 public:
+    // The atom is asked for now and its answer read at the first window shown, so that the program
+    // never waits for the server's round trip.
     TMotifHintsGiver(xcb_connection_t *connection, QObject *parent)
-        : QObject(parent), m_connection(connection), m_atom(InternAtom("_MOTIF_WM_HINTS"))
+        : QObject(parent), m_connection(connection),
+          m_atomAsked(
+              xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(qstrlen(HintsAtom)), HintsAtom))
     {
     }
 
@@ -102,29 +107,33 @@ protected:
     }
 
 private:
-    xcb_atom_t InternAtom(const char *name) const
+    static constexpr const char *HintsAtom = "_MOTIF_WM_HINTS";
+
+    xcb_atom_t Atom()
     {
-        const xcb_intern_atom_cookie_t cookie =
-            xcb_intern_atom(m_connection, 0, static_cast<std::uint16_t>(qstrlen(name)), name);
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(m_connection, cookie, nullptr);
-        const xcb_atom_t atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        free(reply);
-        return atom;
+        if (!m_atom) {
+            xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(m_connection, m_atomAsked, nullptr);
+            m_atom = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+            free(reply);
+        }
+        return *m_atom;
     }
 
-    void SetHints(const QWidget &window) const
+    void SetHints(const QWidget &window)
     {
-        if (m_atom == XCB_ATOM_NONE)
+        const xcb_atom_t atom = Atom();
+        if (atom == XCB_ATOM_NONE)
             return;
         const MotifWmHints hints =
             MotifWmHintsOf(window.windowFlags(), window.minimumSize() != window.maximumSize());
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, static_cast<xcb_window_t>(window.winId()),
-                            m_atom, m_atom, 32, static_cast<std::uint32_t>(hints.size()), hints.data());
+                            atom, atom, 32, static_cast<std::uint32_t>(hints.size()), hints.data());
         xcb_flush(m_connection);
     }
 
     xcb_connection_t *m_connection;
-    xcb_atom_t m_atom;
+    xcb_intern_atom_cookie_t m_atomAsked;
+    std::optional<xcb_atom_t> m_atom;
 };
 } // namespace
 
