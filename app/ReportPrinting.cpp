@@ -1,14 +1,12 @@
 #include "app/ReportPrinting.h"
 
-#include "app/InformationBox.h"
 #include "app/ModalWindow.h"
+#include "app/WindowParts.h"
 #include "report/engine/BandReport.h"
 #include "report/engine/FormBuilding.h"
 #include "report/preview/FmPreview.h"
 #include "report/preview/NotPrintedBox.h"
 #include "report/preview/PdfFileDialog.h"
-#include "report/printer/FileWriting.h"
-#include "report/printer/PrinterError.h"
 #include "report/printer/ReportPrinter.h"
 
 #include <QApplication>
@@ -57,14 +55,8 @@ void OfferFailedJobAsPdf(const FailedJob &job)
     QWidget *parent = QApplication::activeWindow();
     if (!OfferPdf(parent, NotPrintedText(job), false))
         return;
-    const QString fileName = AskPdfFileName(parent, QDir::home().filePath(PdfFileNameForTitle(job.Title)));
-    if (fileName.isEmpty())
-        return;
-    try {
-        WriteFileWhole(fileName, job.Pdf);
-    } catch (const FileWriteError &failure) {
-        ShowInformationBox(QString::fromUtf8(failure.what()));
-    }
+    WriteChosenFile(AskPdfFileName(parent, QDir::home().filePath(PdfFileNameForTitle(job.Title))),
+                    [&job] { return job.Pdf; });
 }
 
 } // namespace

@@ -56,15 +56,20 @@ QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::Sh
     return action;
 }
 
-void SaveCsvFileAs(QWidget *parent, const QString &suggestedName, const std::function<std::string()> &content)
+void WriteChosenFile(const QString &fileName, const std::function<QByteArray()> &content)
 {
-    const QString fileName = AskSaveFileName(parent, CsvFileKind(), suggestedName);
     if (fileName.isEmpty())
         return;
     try {
-        WriteFileWhole(fileName, QByteArray::fromStdString(content()));
+        WriteFileWhole(fileName, content());
         SetLastSaveFolder(QFileInfo(fileName).path());
     } catch (const FileWriteError &failure) {
         ShowInformationBox(QString::fromUtf8(failure.what()));
     }
+}
+
+void SaveCsvFileAs(QWidget *parent, const QString &suggestedName, const std::function<std::string()> &content)
+{
+    WriteChosenFile(AskSaveFileName(parent, CsvFileKind(), suggestedName),
+                    [&content] { return QByteArray::fromStdString(content()); });
 }

@@ -3,6 +3,7 @@
 #include "controls/BevelPanel.h"
 #include "controls/flatbutton/FlatButton.h"
 
+#include <QByteArray>
 #include <QKeySequence>
 #include <QList>
 #include <QRect>
@@ -31,6 +32,11 @@ TFlatButton *ToolbarButton(QWidget *parent, const QRect &geometry, const QString
 // has the focus (Qt::WidgetShortcut) or its window is active (Qt::WindowShortcut).
 QAction *GuardedShortcut(QWidget *owner, const QList<QKeySequence> &keys, Qt::ShortcutContext context,
                          std::function<void(QObject *sender)> handler);
+
+// Writes content() to `fileName`, the name a save dialog gave (nothing for an empty one, the user
+// having cancelled), whole or not at all, and its folder becomes the one last saved to; a file that
+// cannot be written is said in the information box.
+void WriteChosenFile(const QString &fileName, const std::function<QByteArray()> &content);
 
 // Asks where to save a CSV file (starting at suggestedName, in the folder last saved to once there is
 // one), then writes content() there whole or not at all, and that folder becomes the one last saved to;

@@ -168,7 +168,7 @@ std::optional<std::string> PaidOffNote(const PaymentSchedule &plain, const WhatI
                                        const LocaleValues &locale)
 {
     const auto payments = static_cast<std::int64_t>(schedule.Monthly.size());
-    if (payments >= std::int64_t{plain.Years} * 12)
+    if (payments >= plain.Months())
         return std::nullopt;
     return "Paid off after " + Counted(payments, "payment", locale.ThousandSeparator);
 }

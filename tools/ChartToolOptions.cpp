@@ -176,7 +176,7 @@ ChartToolOptions ParseChartToolOptions(int argc, const char *const argv[])
                 setter->second(argument.substr(equals + 1));
             } else if (i + 1 < argc && !isOption(argv[i + 1])) {
                 const std::string value = argv[++i];
-                if (value.find_first_of("0123456789") == 0 || value.find_first_of("+-.") == 0)
+                if (value.find_first_of("0123456789+-.") == 0)
                     tookNumber.push_back(argument + " take '" + value + "'");
                 setter->second(value);
             } else {

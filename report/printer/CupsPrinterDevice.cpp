@@ -130,9 +130,9 @@ const PrinterStatus &CupsPrinterDevice::Destination()
 {
     if (!m_destination) {
         try {
-            m_destination = m_caller->Ask<PrinterStatus>(LookUpCupsDestination);
-        } catch (const PrintSystemError &failure) {
-            m_destination = PrinterStatus{failure.Condition(), {}};
+            m_destination = Ask<PrinterStatus>(LookUpCupsDestination);
+        } catch (const PrintSystemError &) {
+            // Ask kept the failure as the destination's condition.
         }
     }
     return *m_destination;
@@ -179,10 +179,7 @@ std::optional<PrinterFacts> CupsPrinterDevice::Measure(const PaperSettings &sett
 void CupsPrinterDevice::ReadSettings()
 {
     if (const std::shared_ptr<CupsQueue> queue = Queue())
-        Ask<bool>([queue](const CupsCall &) {
-            queue->ReadSettings();
-            return true;
-        });
+        Ask<void>([queue](const CupsCall &) { queue->ReadSettings(); });
 }
 
 bool CupsPrinterDevice::SupportsPaper(TRPPaperSize paper)

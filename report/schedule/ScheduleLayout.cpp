@@ -228,12 +228,17 @@ ScheduleLayout LayOut(int printableWidth, const std::vector<TableTexts> &tables,
 
 } // namespace
 
+std::vector<ScheduleColumn> PrintedColumns(const WhatIfSchedule &whatIf)
+{
+    return WhatIfColumns(whatIf, whatIf.HasScenario());
+}
+
 ScheduleLayout LayOutSchedule(int printableWidth, const PaymentSchedule &plain, const WhatIfSchedule &whatIf,
                               ScheduleView view, const LocaleValues &locale)
 {
-    // The running totals print beside extras or dates, where they fit.
+    // The running totals, where there are any, are left out where they do not fit.
     const bool runningTotals = whatIf.HasScenario();
-    TableTexts all = TextsOf(WhatIfColumns(whatIf, runningTotals), whatIf, view, locale);
+    TableTexts all = TextsOf(PrintedColumns(whatIf), whatIf, view, locale);
     std::vector<std::vector<std::string>> cells = std::exchange(all.Cells, {});
     std::vector<TableTexts> tables{all};
     if (runningTotals)

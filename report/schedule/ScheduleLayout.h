@@ -60,6 +60,9 @@ TAlignment ScheduleColumnAlignment(ScheduleColumn column);
 // The gap between a term's caption and its value.
 inline constexpr int ScheduleCaptionGap = 5;
 
+// The columns a printed schedule has at the most: the running totals print beside extras or dates.
+std::vector<ScheduleColumn> PrintedColumns(const WhatIfSchedule &whatIf);
+
 // The layout of the rows of `view` of `whatIf`, `plain` repaid with its extras and dated from its first
 // payment, across `printableWidth` design pixels, for the texts they print in `locale`: its columns
 // (WhatIfColumns), with extras or dates also the running totals when all of them fit in a font above

@@ -102,20 +102,20 @@ QString Text(const std::string &text)
     return QString::fromStdString(text);
 }
 
-// The widest text of `ticks`.
-qreal WidestText(const std::vector<PlotTick> &ticks)
+// The widest text of the axis's marks.
+qreal WidestText(const PlotAxis &axis)
 {
     qreal widest = 0;
-    for (const PlotTick &tick : ticks)
-        widest = std::max(widest, PrintedWidth(tick.Text, PlotFont(TFontStyle::Regular)));
+    for (const PlotMark &mark : axis.Marks)
+        widest = std::max(widest, PrintedWidth(Text(mark.Text), PlotFont(TFontStyle::Regular)));
     return widest;
 }
 
 // The panel's title and its money axis's title at its top, its time axis's title and legend at its
 // bottom; the box its plot fills between them, beside the money texts.
-QRectF PlotBox(PlotPainter &painter, const QRectF &panel, const std::string &title, const PlotAxis &money,
-               qreal moneyWidth)
+QRectF PlotBox(PlotPainter &painter, const QRectF &panel, const std::string &title, const PlotAxis &money)
 {
+    const qreal moneyWidth = WidestText(money);
     const qreal line = painter.LineHeight();
     painter.Text(panel.topLeft(), Text(title), Qt::AlignLeft, TFontStyle::Bold);
     painter.Text({panel.left(), panel.top() + line}, Text(money.Title), Qt::AlignLeft);
@@ -167,11 +167,9 @@ void TRPSchedulePlot::PrintAt(const TRPPrintContext &context, int x, int y)
     const qreal panelWidth = (m_width - PanelGap) / 2;
     const QRectF balancePanel(x + m_left, y + m_top, panelWidth, m_height);
     const QRectF barsPanel(balancePanel.right() + PanelGap, y + m_top, panelWidth, m_height);
-    const QRectF unit(0, 0, 1, 1); // for the marks' texts alone
 
     const BalanceChart &balanceChart = m_plot.Balance;
-    const QRectF balanceBox = PlotBox(painter, balancePanel, balanceChart.Title, balanceChart.Money,
-                                      WidestText(BalancePlotIn(balanceChart, unit).Money));
+    const QRectF balanceBox = PlotBox(painter, balancePanel, balanceChart.Title, balanceChart.Money);
     const BalancePlot balance = BalancePlotIn(balanceChart, balanceBox);
     Axes(painter, balanceBox, balance.Money, balance.Time, balanceChart.Time.Title);
     for (size_t i = 0; i < balance.Lines.size(); ++i) {
@@ -189,8 +187,7 @@ void TRPSchedulePlot::PrintAt(const TRPPrintContext &context, int x, int y)
                [&painter](const QRectF &r) { painter.Dot(r.center()); });
 
     const YearChart &yearChart = m_plot.Years;
-    const QRectF barsBox = PlotBox(painter, barsPanel, yearChart.Title, yearChart.Money,
-                                   WidestText(YearBarsIn(yearChart, unit).Money));
+    const QRectF barsBox = PlotBox(painter, barsPanel, yearChart.Title, yearChart.Money);
     const YearBarsPlot bars = YearBarsIn(yearChart, barsBox);
     for (const YearBar &bar : bars.Bars)
         for (size_t part = 0; part < bar.Parts.size(); ++part)

@@ -49,12 +49,6 @@ void PlaceInColumns(const std::vector<TRPLabel *> &labels, const ScheduleLayout 
     }
 }
 
-// The most columns a run may show.
-size_t MostColumns(const WhatIfSchedule &whatIf)
-{
-    return WhatIfColumns(whatIf, whatIf.HasScenario()).size();
-}
-
 } // namespace
 
 TRPSchedule::TRPSchedule(const PaymentSchedule &schedule, const WhatIfSchedule &whatIf, ScheduleView view,
@@ -100,14 +94,14 @@ void TRPSchedule::CreatePageHeader()
     const size_t scenarioLines = ScenarioFacts(m_whatIf).size();
     for (size_t i = 0; i < scenarioLines; ++i)
         m_scenario.push_back(Label(m_pageHeader, 0, 0, 0, 16, QString()));
-    m_headings = ColumnLabels(m_pageHeader, MostColumns(m_whatIf));
+    m_headings = ColumnLabels(m_pageHeader, PrintedColumns(m_whatIf).size());
     m_headingsRule = NewRule(m_pageHeader, 0);
 }
 
 void TRPSchedule::CreateDetail()
 {
     m_detail = Band(*this, TBandType::rbDetail, 0);
-    lblColumn = ColumnLabels(m_detail, MostColumns(m_whatIf));
+    lblColumn = ColumnLabels(m_detail, PrintedColumns(m_whatIf).size());
 }
 
 void TRPSchedule::CreateSummary()

@@ -191,7 +191,6 @@ private:
     QCategoryAxis *m_yearAxis = nullptr;
     QCategoryAxis *m_yearMoneyAxis = nullptr;
 
-    QString m_payoffText;
     QStringList m_yearTips;
 };
 
@@ -219,7 +218,7 @@ void TSchedulePlotCharts::CreateBalanceChart()
     m_payoffMarker = new QScatterSeries(this); // the chart takes it over with the first description
     m_payoffMarker->setMarkerSize(MarkerSize);
     connect(m_payoffMarker, &QScatterSeries::hovered, this,
-            [this](const QPointF &, bool shown) { ShowTip(shown, m_payoffText, m_balanceView); });
+            [this](const QPointF &, bool shown) { ShowTip(shown, m_payoffMarker->name(), m_balanceView); });
 }
 
 void TSchedulePlotCharts::CreateYearChart()
@@ -264,15 +263,14 @@ void TSchedulePlotCharts::ShowBalance(const BalanceChart &balance)
         m_lines[i]->setName(Text(line.Name));
         m_lines[i]->replace(ChartPoints(line.Points));
     }
-    m_payoffText = Text(balance.PayoffText);
-    m_payoffMarker->setName(m_payoffText);
+    m_payoffMarker->setName(Text(balance.PayoffText));
     m_payoffMarker->replace({QPointF(balance.Payoff.Time, balance.Payoff.Amount)});
     ShowAxis(*m_timeAxis, balance.Time);
     ShowAxis(*m_balanceAxis, balance.Money);
     QStringList legendNames;
     for (const PlotLine &line : balance.Lines)
         legendNames.append(Text(line.Name));
-    legendNames.append(m_payoffText);
+    legendNames.append(m_payoffMarker->name());
     const qreal markerRoom = -balance.Money.Min / (balance.Money.Max - balance.Money.Min);
     m_balanceView->setMinimumSize(
         LeastChartSize(chart, balance.Time, balance.Money, legendNames, markerRoom));
